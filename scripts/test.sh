@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-dependencies.sh
+bash scripts/build.sh
+
+# Window tests need no display: Qt's offscreen platform serves them.
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    export QT_QPA_PLATFORM=offscreen
+fi
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+chmod 0700 "$XDG_RUNTIME_DIR"
+
+ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"

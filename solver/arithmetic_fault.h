@@ -1,0 +1,17 @@
+#pragma once
+
+namespace triangle {
+
+enum class FaultKind {
+    DivisionByZero,
+    Overflow,
+    InvalidArgument,
+};
+
+// Thrown by a checked operation; the driver turns it into a fault outcome, so
+// it never leaves the solver.
+struct ArithmeticFault {
+    FaultKind kind;
+};
+
+} // namespace triangle

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "arithmetic_fault.h"
+#include "branches.h"
+#include "form.h"
+#include "number_format.h"
+#include "triangle.h"
+
+namespace triangle {
+
+// How a request ended. The window words it; the solver only reports it.
+struct Outcome {
+    enum class Status {
+        Invalid, // a given field is empty, not a number at its start, or not above 0
+        Fault,   // an arithmetic fault ended the request; see `fault`
+        Solved,  // the nine fields show the record; see `realTriangle`
+    };
+
+    Status status = Status::Invalid;
+    FaultKind fault = FaultKind::Overflow;
+    bool realTriangle = false;
+};
+
+// One press of the compute button: validates the given fields, runs the
+// procedure of the selected combination on the record, and writes the nine
+// value fields. An invalid request changes nothing; a fault keeps what was
+// stored before it and rewrites no field (but those written before a fault
+// in the output step itself).
+Outcome Compute(Triangle &record, Form &form, const NumberFormat &format);
+
+// The nine field values of the record: three angles in degrees, the sides,
+// S, R and the perimeter.
+void writeOutput(const Triangle &record, Form &form, const NumberFormat &format);
+
+} // namespace triangle

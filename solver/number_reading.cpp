@@ -1,0 +1,153 @@
+#include "number_reading.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace triangle {
+
+namespace {
+
+// Byte length of a blank at the start of `text`, or 0: blank, tab, line feed
+// and the Unicode space separators in UTF-8 (no-break space, ogham space, the
+// spaces U+2000..U+200A, narrow no-break, medium mathematical, ideographic).
+std::size_t blankLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (text.empty())
+        return 0;
+    if (text[0] == ' ' || text[0] == '\t' || text[0] == '\n')
+        return 1;
+    if (text.size() >= 2 && byte(0) == 0xC2 && byte(1) == 0xA0)
+        return 2;
+    if (text.size() < 3)
+        return 0;
+    const unsigned b0 = byte(0), b1 = byte(1), b2 = byte(2);
+    const bool space = (b0 == 0xE1 && b1 == 0x9A && b2 == 0x80)
+        || (b0 == 0xE2 && b1 == 0x80 && ((b2 >= 0x80 && b2 <= 0x8A) || b2 == 0xAF))
+        || (b0 == 0xE2 && b1 == 0x81 && b2 == 0x9F)
+        || (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80);
+    return space ? 3 : 0;
+}
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// Walks the text, passing over blanks wherever they stand.
+class Scanner {
+public:
+    explicit Scanner(std::string_view text) : m_text(text) { skipBlanks(); }
+
+    bool atEnd() const { return m_text.empty(); }
+    char peek() const { return m_text.empty() ? '\0' : m_text.front(); }
+    bool startsWith(std::string_view s) const { return !s.empty() && m_text.starts_with(s); }
+    void advance(std::size_t bytes)
+    {
+        m_text.remove_prefix(bytes);
+        skipBlanks();
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (const auto n = blankLength(m_text))
+            m_text.remove_prefix(n);
+    }
+
+    std::string_view m_text;
+};
+
+// Mantissa digits as read, with the count of digits before the separator.
+struct Mantissa {
+    bool negative = false;
+    std::string digits;
+    std::size_t integerDigits = 0;
+};
+
+Mantissa readMantissa(Scanner &in, const NumberFormat &format)
+{
+    Mantissa m;
+    if (in.peek() == '+' || in.peek() == '-') {
+        m.negative = in.peek() == '-';
+        in.advance(1);
+    }
+    bool separatorSeen = false;
+    while (true) {
+        if (isDigit(in.peek())) {
+            m.digits += in.peek();
+            in.advance(1);
+        } else if (!separatorSeen && (in.peek() == '.' || in.startsWith(format.decimalSeparator))) {
+            separatorSeen = true;
+            m.integerDigits = m.digits.size();
+            in.advance(in.peek() == '.' ? 1 : format.decimalSeparator.size());
+        } else {
+            break;
+        }
+    }
+    if (!separatorSeen)
+        m.integerDigits = m.digits.size();
+    return m;
+}
+
+// The exponent counts only with at least one digit; it saturates far beyond
+// any double so that absurd exponents still read as overflow or underflow.
+std::int64_t readExponent(Scanner in)
+{
+    constexpr std::int64_t kSaturation = 1'000'000'000;
+    const char letter = in.peek();
+    if (letter != 'e' && letter != 'E' && letter != 'd' && letter != 'D')
+        return 0;
+    in.advance(1);
+    bool negative = false;
+    if (in.peek() == '+' || in.peek() == '-') {
+        negative = in.peek() == '-';
+        in.advance(1);
+    }
+    std::int64_t exponent = 0;
+    while (isDigit(in.peek())) {
+        exponent = std::min(kSaturation, exponent * 10 + (in.peek() - '0'));
+        in.advance(1);
+    }
+    return negative ? -exponent : exponent;
+}
+
+// Decimal magnitude of the first significant digit: positive means the value
+// is at least 1.
+std::int64_t magnitude(const Mantissa &m, std::int64_t exponent)
+{
+    const auto first = m.digits.find_first_not_of('0');
+    return static_cast<std::int64_t>(m.integerDigits) - static_cast<std::int64_t>(first) + exponent;
+}
+
+} // namespace
+
+Real readNumber(std::string_view text, const NumberFormat &format)
+{
+    Scanner in(text);
+    const Mantissa m = readMantissa(in, format);
+    if (m.digits.find_first_not_of('0') == std::string::npos)
+        return Real(0.0);
+    const std::int64_t exponent = readExponent(in);
+
+    std::string normal = m.negative ? "-" : "";
+    normal.append(m.digits, 0, m.integerDigits);
+    if (m.integerDigits == 0)
+        normal += '0';
+    if (m.integerDigits < m.digits.size()) {
+        normal += '.';
+        normal.append(m.digits, m.integerDigits);
+    }
+    normal += 'e';
+    normal += std::to_string(exponent);
+
+    double value = 0.0;
+    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (result.ec == std::errc::result_out_of_range || std::isinf(value)) {
+        if (magnitude(m, exponent) > 0)
+            throw ArithmeticFault{FaultKind::Overflow};
+        return Real(0.0);
+    }
+    return Real(value);
+}
+
+} // namespace triangle

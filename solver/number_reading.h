@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+#include "number_format.h"
+#include "real.h"
+
+namespace triangle {
+
+// Reads the number at the start of a field's text, leniently: blanks (any
+// Unicode space, tabs and line feeds) are skipped anywhere; then an optional
+// sign, digits with at most one decimal separator (the point, or the
+// format's own separator), and an optional exponent (E or D, either case,
+// with digits). Reading stops at the first character that cannot continue the
+// number; text without a leading number reads as 0. No radix prefixes, no
+// words such as inf or nan. An underflow reads as 0; a value beyond the range
+// of a double throws ArithmeticFault{Overflow}.
+Real readNumber(std::string_view text, const NumberFormat &format);
+
+} // namespace triangle

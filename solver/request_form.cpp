@@ -1,0 +1,15 @@
+#include "request_form.h"
+
+namespace triangle {
+
+RequestForm::RequestForm(int combination, const std::array<std::string_view, 3> &givenTexts)
+    : m_combination(combination)
+{
+    std::size_t next = 0;
+    for (int position = 0; position < kQuantityCount && next < givenTexts.size(); ++position) {
+        if (isGiven(combination, position))
+            m_texts.at(position) = givenTexts.at(next++);
+    }
+}
+
+} // namespace triangle

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace triangle::cli {
+
+// One request of the command-line tool: a combination index and the texts of
+// its three given fields in field order.
+struct Request {
+    int combination = 0;
+    std::array<std::string, 3> texts;
+};
+
+// A malformed line, with what is wrong with it.
+struct LineError {
+    std::string message;
+};
+
+// "INDEX<TAB>T1<TAB>T2<TAB>T3"; a line without a tab is split on runs of
+// blanks instead. A trailing carriage return is ignored.
+std::variant<Request, LineError> parseRequestLine(std::string_view line);
+
+// Four words: the index and the three texts, as given on the command line.
+std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words);
+
+// The answer line without its line feed: "invalid", "fault<TAB>KIND", or
+// "solved" with the nine values A B C a b c S R P and "triangle" or
+// "no-triangle", TAB-separated, four decimals with a point.
+std::string answer(const Request &request);
+
+} // namespace triangle::cli
