@@ -1,9 +1,9 @@
 #pragma once
 
 #include "arithmetic_fault.h"
-#include "branches.h"
 #include "form.h"
 #include "number_format.h"
+#include "solve.h"
 #include "triangle.h"
 
 namespace triangle {
@@ -19,6 +19,10 @@ struct Outcome {
     Status status = Status::Invalid;
     FaultKind fault = FaultKind::Overflow;
     bool realTriangle = false;
+    // What was solved: the selected combination and the values read from its
+    // given fields, before the output step rewrote them with four decimals.
+    int combination = -1;
+    GivenValues givenValues{};
 };
 
 // One press of the compute button: validates the given fields, runs the
@@ -28,8 +32,7 @@ struct Outcome {
 // in the output step itself).
 Outcome Compute(Triangle &record, Form &form, const NumberFormat &format);
 
-// The nine field values of the record: three angles in degrees, the sides,
-// S, R and the perimeter.
+// Writes the nine value fields from the record, in field order.
 void writeOutput(const Triangle &record, Form &form, const NumberFormat &format);
 
 } // namespace triangle

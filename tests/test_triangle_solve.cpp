@@ -61,6 +61,30 @@ private slots:
         QCOMPARE(run.out.count('\n'), 2);
     }
 
+    void allListsEveryFurtherTriangleAfterItsSolvedLine()
+    {
+        const Run run = runTool({"--all"}, "24\t30\t5\t8\n0\t30\t60\t10\n");
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].startsWith("solved\t30.0000\t53.1301\t96.8699"));
+        QCOMPARE(lines[1], QString("also\t30.0000\t126.8699\t23.1301\t5.0000\t8.0000\t3.9282"
+                                   "\t7.8564\t5.0000\t16.9282\ttriangle"));
+        QVERIFY(lines[2].startsWith("solved\t30.0000\t60.0000\t90.0000"));
+        QVERIFY(!runTool({"24", "30", "5", "8"}).out.contains("also"));
+    }
+
+    void helpAndVersionSpeakForThemselves()
+    {
+        const Run help = runTool({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("Exit status"));
+        QVERIFY(help.out.contains("INDEX<TAB>T1<TAB>T2<TAB>T3"));
+        const Run version = runTool({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QString("triangle-solve %1\n").arg(QStringLiteral(TRIANGLE_VERSION)));
+    }
+
     void malformedArgumentsExitNonZero()
     {
         QCOMPARE(runTool({"60", "30", "60", "10"}).exitCode, 1);

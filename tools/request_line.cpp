@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "compute.h"
+#include "other_triangles.h"
 #include "request_form.h"
 
 namespace triangle::cli {
@@ -48,6 +49,15 @@ const char *faultName(FaultKind kind)
     return "unknown";
 }
 
+void appendFields(std::string &line, const RequestForm &form, bool realTriangle)
+{
+    for (int position = 0; position < kFieldCount; ++position) {
+        line += '\t';
+        line += form.text(position);
+    }
+    line += realTriangle ? "\ttriangle" : "\tno-triangle";
+}
+
 } // namespace
 
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words)
@@ -79,7 +89,7 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
     return requestFromWords({fields[0], fields[1], fields[2], fields[3]});
 }
 
-std::string answer(const Request &request)
+std::string answer(const Request &request, bool otherTriangles)
 {
     RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
     Triangle record;
@@ -92,13 +102,16 @@ std::string answer(const Request &request)
     case Outcome::Status::Solved:
         break;
     }
-    std::string line = "solved";
-    for (int position = 0; position < kFieldCount; ++position) {
-        line += '\t';
-        line += form.text(position);
+    std::string lines = "solved";
+    appendFields(lines, form, outcome.realTriangle);
+    if (!otherTriangles)
+        return lines;
+    for (const Triangle &other : triangle::otherTriangles(outcome, record)) {
+        writeOutput(other, form, NumberFormat{});
+        lines += "\nalso";
+        appendFields(lines, form, true);
     }
-    line += outcome.realTriangle ? "\ttriangle" : "\tno-triangle";
-    return line;
+    return lines;
 }
 
 } // namespace triangle::cli

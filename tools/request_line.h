@@ -26,9 +26,11 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line);
 // Four words: the index and the three texts, as given on the command line.
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words);
 
-// The answer line without its line feed: "invalid", "fault<TAB>KIND", or
+// The answer without its last line feed: "invalid", "fault<TAB>KIND", or
 // "solved" with the nine values A B C a b c S R P and "triangle" or
-// "no-triangle", TAB-separated, four decimals with a point.
-std::string answer(const Request &request);
+// "no-triangle", TAB-separated, four decimals with a point. With
+// `otherTriangles`, each further triangle that fits the given values follows
+// on a line of its own, "also" with its nine values and "triangle".
+std::string answer(const Request &request, bool otherTriangles = false);
 
 } // namespace triangle::cli

@@ -1,0 +1,63 @@
+#include "other_triangles.h"
+
+#include <algorithm>
+#include <string>
+
+#include "number_formatting.h"
+#include "verdict.h"
+
+namespace triangle {
+
+namespace {
+
+// The nine fields as the window would show them.
+using ShownValues = std::array<std::string, kFieldCount>;
+
+ShownValues shownValues(const Triangle &t)
+{
+    ShownValues shown;
+    for (int position = 0; position < kFieldCount; ++position)
+        shown[position] = formatFixed4(fieldValue(t, position).value(), NumberFormat{});
+    return shown;
+}
+
+int branchPointCount(int combination, const GivenValues &values)
+{
+    Triangle scratch;
+    Branches first;
+    try {
+        solveCombination(scratch, combination, values, first);
+    } catch (const ArithmeticFault &) {
+    }
+    return first.pointsVisited();
+}
+
+} // namespace
+
+std::vector<Triangle> otherTriangles(const Outcome &solved, const Triangle &shown)
+{
+    std::vector<Triangle> others;
+    if (solved.status != Outcome::Status::Solved)
+        return others;
+    std::vector<ShownValues> seen = {shownValues(shown)};
+    const unsigned choices = 1U << branchPointCount(solved.combination, solved.givenValues);
+    for (unsigned mask = 1; mask < choices; ++mask) {
+        Triangle candidate = shown;
+        Branches branches(mask);
+        try {
+            solveCombination(candidate, solved.combination, solved.givenValues, branches);
+            if (!isRealTriangle(candidate))
+                continue;
+            ShownValues values = shownValues(candidate);
+            if (std::ranges::find(seen, values) != seen.end())
+                continue;
+            seen.push_back(std::move(values));
+            others.push_back(candidate);
+        } catch (const ArithmeticFault &) {
+            // A branch that faults fits no triangle.
+        }
+    }
+    return others;
+}
+
+} // namespace triangle

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include "compute.h"
+#include "triangle.h"
+
+namespace triangle {
+
+// Every other real triangle with the given values of a solved request: the
+// procedure is run along each other choice at its branch points (an angle
+// from its sine taken obtuse, the two sides from the area mirrored), and a
+// result is kept when it passes the triangle check and differs from the
+// shown triangle and from those already kept in some field at four decimals.
+std::vector<Triangle> otherTriangles(const Outcome &solved, const Triangle &shown);
+
+} // namespace triangle

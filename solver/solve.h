@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+
+#include "branches.h"
+#include "catalogue.h"
+#include "triangle.h"
+
+namespace triangle {
+
+// The values read from the eight quantity fields (only the given ones count).
+using GivenValues = std::array<Real, kQuantityCount>;
+
+// Stores the combination's given values in field order (an angle converted to
+// radians as (v * pi) / 180) and runs its procedure along `branches`. Does
+// nothing for an index outside the catalogue. Throws ArithmeticFault.
+void solveCombination(Triangle &t, int combination, const GivenValues &values, Branches &branches);
+
+// The value of output field 0..8: the angles in degrees, the sides, S, R and
+// the perimeter (a + b) + c. Throws ArithmeticFault.
+Real fieldValue(const Triangle &t, int position);
+
+} // namespace triangle
