@@ -13,9 +13,7 @@ namespace {
 void otherSidesThenArea(Triangle &t, Vertex known)
 {
     switch (known) {
-    case A:
-        SideBThenArea(t);
-        break;
+    case A: SideBThenArea(t); break;
     case B:
         t.a = sideFromCircumradius(t, A);
         SideCThenArea(t);

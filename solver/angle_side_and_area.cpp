@@ -44,15 +44,15 @@ void adjacentSide(Triangle &t, Branches &)
 } // namespace
 
 const std::array<Procedure, 9> kAngleSideAndArea = {
-    oppositeSide<A, B>,                     // 42: A, a, S
-    oppositeSide<B, C>,                     // 43: B, b, S
-    oppositeSide<C, A>,                     // 44: C, c, S
-    adjacentSide<A, B, FinishFromBCAlpha>,  // 45: A, b, S
-    adjacentSide<A, C, FinishFromBCAlpha>,  // 46: A, c, S
-    adjacentSide<B, A, FinishFromACBeta>,   // 47: B, a, S
-    adjacentSide<B, C, FinishFromACBeta>,   // 48: B, c, S
-    adjacentSide<C, A, FinishFromABGamma>,  // 49: C, a, S
-    adjacentSide<C, B, FinishFromABGamma>,  // 50: C, b, S
+    oppositeSide<A, B>,                    // 42: A, a, S
+    oppositeSide<B, C>,                    // 43: B, b, S
+    oppositeSide<C, A>,                    // 44: C, c, S
+    adjacentSide<A, B, FinishFromBCAlpha>, // 45: A, b, S
+    adjacentSide<A, C, FinishFromBCAlpha>, // 46: A, c, S
+    adjacentSide<B, A, FinishFromACBeta>,  // 47: B, a, S
+    adjacentSide<B, C, FinishFromACBeta>,  // 48: B, c, S
+    adjacentSide<C, A, FinishFromABGamma>, // 49: C, a, S
+    adjacentSide<C, B, FinishFromABGamma>, // 50: C, b, S
 };
 
 } // namespace triangle

@@ -2,6 +2,7 @@
 
 namespace triangle {
 
+// clang-format off
 const std::array<std::string_view, kCombinationCount> kCatalogue = {
     // two angles and one side
     "11010000", "11001000", "10100100", "10110000", "01101000", "01100100",
@@ -21,11 +22,9 @@ const std::array<std::string_view, kCombinationCount> kCatalogue = {
     "10010010", "01001010", "00100110", "10001010", "10000110", "01010010",
     "01000110", "00110010", "00101010",
 };
+// clang-format on
 
-bool isValidCombination(int index)
-{
-    return index >= 0 && index < kCombinationCount;
-}
+bool isValidCombination(int index) { return index >= 0 && index < kCombinationCount; }
 
 bool isGiven(int combination, int position)
 {
@@ -35,7 +34,9 @@ bool isGiven(int combination, int position)
 
 std::string combinationLabel(int combination)
 {
-    std::string label = " " + std::to_string(combination) + ": ";
+    std::string label = " ";
+    label += std::to_string(combination);
+    label += ": ";
     for (int position = 0; position < kQuantityCount; ++position) {
         if (isGiven(combination, position)) {
             label += kPositionTags[position];

@@ -16,8 +16,8 @@ inline constexpr int kFieldCount = 9;
 extern const std::array<std::string_view, kCombinationCount> kCatalogue;
 
 // Letters of the positions as the list shows them.
-inline constexpr std::array<std::string_view, kQuantityCount> kPositionTags = {
-    "A", "B", "C", "a", "b", "c", "S", "R"};
+inline constexpr std::array<std::string_view, kQuantityCount> kPositionTags
+    = {"A", "B", "C", "a", "b", "c", "S", "R"};
 
 bool isValidCombination(int index);
 bool isGiven(int combination, int position);

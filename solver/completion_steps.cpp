@@ -13,10 +13,7 @@ void FinishWithGamma(Triangle &t)
     AreaQuotient(t, numerator, denominator);
 }
 
-void AreaQuotient(Triangle &t, Real numerator, Real denominator)
-{
-    t.S = numerator / denominator;
-}
+void AreaQuotient(Triangle &t, Real numerator, Real denominator) { t.S = numerator / denominator; }
 
 void AreaFromSidesAndR(Triangle &t)
 {
@@ -67,9 +64,6 @@ void angleFromSideThenRest(Triangle &t, Vertex found, Vertex rest)
     thirdAngle(t, rest);
 }
 
-void AnglesFromSideB(Triangle &t)
-{
-    angleFromSideThenRest(t, B, C);
-}
+void AnglesFromSideB(Triangle &t) { angleFromSideThenRest(t, B, C); }
 
 } // namespace triangle

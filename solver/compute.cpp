@@ -14,7 +14,7 @@ namespace {
 // Unmarked fields do not count, whatever they hold.
 std::optional<GivenValues> readGivenValues(const Form &form, const NumberFormat &format)
 {
-    GivenValues values{};
+    GivenValues values {};
     bool valid = true;
     for (int position = 0; position < kQuantityCount; ++position) {
         if (!form.isMarkedGiven(position))

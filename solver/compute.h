@@ -22,7 +22,7 @@ struct Outcome {
     // What was solved: the selected combination and the values read from its
     // given fields, before the output step rewrote them with four decimals.
     int combination = -1;
-    GivenValues givenValues{};
+    GivenValues givenValues {};
 };
 
 // One press of the compute button: validates the given fields, runs the

@@ -11,6 +11,11 @@ namespace triangle {
 // it over its widgets; tests and the command-line tool over plain strings.
 class Form {
 public:
+    Form() = default;
+    Form(const Form &) = default;
+    Form(Form &&) = default;
+    Form &operator=(const Form &) = default;
+    Form &operator=(Form &&) = default;
     virtual ~Form() = default;
 
     // The selected combination index, or -1 with no selection.

@@ -13,14 +13,11 @@ Real arcsineOrRightAngle(Real sine)
 
 Real AngleFromSide(const Triangle &t, int k)
 {
-    const Vertex opposite = static_cast<Vertex>(k - 1);
+    const auto opposite = static_cast<Vertex>(k - 1);
     return arcsineOrRightAngle(t.side(opposite) / (2.0 * t.R));
 }
 
-Real ArcSine(const Triangle &t)
-{
-    return arcsineOrRightAngle(t.SineArg);
-}
+Real ArcSine(const Triangle &t) { return arcsineOrRightAngle(t.SineArg); }
 
 void SidesFromAreaAngle(Triangle &t)
 {
@@ -29,9 +26,7 @@ void SidesFromAreaAngle(Triangle &t)
     const Real sum = sqrt(abs((t.WorkSide * t.WorkSide + 2.0 * product) + q));
     // No real pair of sides exists when the area is too large for the side and
     // its angle: both sides then come out as half the sum.
-    const Real difference = sum * sum < 4.0 * product
-        ? Real(0.0)
-        : sqrt(abs(sum * sum - 4.0 * product));
+    const Real difference = sum * sum < 4.0 * product ? Real(0.0) : sqrt(abs(sum * sum - 4.0 * product));
     t.WorkHigh = (sum + difference) / 2.0;
     t.WorkLow = (sum - difference) / 2.0;
 }
@@ -61,14 +56,8 @@ Real lawOfCosines(Real s1, Real s2, Real enclosedAngle)
     return sqrt(abs((s1 * s1 + s2 * s2) - 2.0 * s1 * s2 * cos(enclosedAngle)));
 }
 
-Real circumradiusFromSide(Real side, Real oppositeAngle)
-{
-    return side / (2.0 * sin(oppositeAngle));
-}
+Real circumradiusFromSide(Real side, Real oppositeAngle) { return side / (2.0 * sin(oppositeAngle)); }
 
-Real sideFromCircumradius(const Triangle &t, Vertex v)
-{
-    return 2.0 * t.R * sin(t.angle(v));
-}
+Real sideFromCircumradius(const Triangle &t, Vertex v) { return 2.0 * t.R * sin(t.angle(v)); }
 
 } // namespace triangle

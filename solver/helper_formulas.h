@@ -40,9 +40,6 @@ Real circumradiusFromSide(Real side, Real oppositeAngle);
 Real sideFromCircumradius(const Triangle &t, Vertex v);
 
 // The vertex that is neither x nor y.
-constexpr Vertex otherVertex(Vertex x, Vertex y)
-{
-    return static_cast<Vertex>(3 - x - y);
-}
+constexpr Vertex otherVertex(Vertex x, Vertex y) { return static_cast<Vertex>(3 - x - y); }
 
 } // namespace triangle

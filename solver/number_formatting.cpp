@@ -9,9 +9,9 @@ namespace triangle {
 std::string formatFixed4(double value, const NumberFormat &format)
 {
     // The largest double has 309 integer digits; room for sign and decimals.
-    std::array<char, 330> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 4);
+    std::array<char, 330> buffer {};
+    const auto result
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 4);
     std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     if (digits == "-0.0000")
         digits.remove_prefix(1);

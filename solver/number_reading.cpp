@@ -23,11 +23,12 @@ std::size_t blankLength(std::string_view text)
         return 2;
     if (text.size() < 3)
         return 0;
-    const unsigned b0 = byte(0), b1 = byte(1), b2 = byte(2);
+    const unsigned b0 = byte(0);
+    const unsigned b1 = byte(1);
+    const unsigned b2 = byte(2);
     const bool space = (b0 == 0xE1 && b1 == 0x9A && b2 == 0x80)
         || (b0 == 0xE2 && b1 == 0x80 && ((b2 >= 0x80 && b2 <= 0x8A) || b2 == 0xAF))
-        || (b0 == 0xE2 && b1 == 0x81 && b2 == 0x9F)
-        || (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80);
+        || (b0 == 0xE2 && b1 == 0x81 && b2 == 0x9F) || (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80);
     return space ? 3 : 0;
 }
 
@@ -144,7 +145,7 @@ Real readNumber(std::string_view text, const NumberFormat &format)
     const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (result.ec == std::errc::result_out_of_range || std::isinf(value)) {
         if (magnitude(m, exponent) > 0)
-            throw ArithmeticFault{FaultKind::Overflow};
+            throw ArithmeticFault {FaultKind::Overflow};
         return Real(0.0);
     }
     return Real(value);

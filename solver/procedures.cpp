@@ -8,8 +8,12 @@ namespace {
 
 // The families in catalogue order; their sizes add up to the catalogue's.
 constexpr std::array<std::span<const Procedure>, 7> kFamilies = {
-    kTwoAnglesAndSide, kTwoAnglesWithAreaOrRadius, kAngleAdjacentSideAndRadius,
-    kTwoSidesAndAngle, kTwoSidesWithAreaOrRadius, kAreaRadiusAndSideOrAngle,
+    kTwoAnglesAndSide,
+    kTwoAnglesWithAreaOrRadius,
+    kAngleAdjacentSideAndRadius,
+    kTwoSidesAndAngle,
+    kTwoSidesWithAreaOrRadius,
+    kAreaRadiusAndSideOrAngle,
     kAngleSideAndArea,
 };
 

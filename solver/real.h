@@ -25,7 +25,7 @@ public:
     friend Real operator/(Real x, Real y)
     {
         if (y.m_value == 0.0)
-            throw ArithmeticFault{FaultKind::DivisionByZero};
+            throw ArithmeticFault {FaultKind::DivisionByZero};
         return finite(x.m_value / y.m_value);
     }
     friend Real operator-(Real x) { return Real(-x.m_value); }
@@ -39,9 +39,9 @@ private:
         // Operands are always finite, so a NaN can only come from an invalid
         // operation and an infinity only from an overflow.
         if (std::isnan(result))
-            throw ArithmeticFault{FaultKind::InvalidArgument};
+            throw ArithmeticFault {FaultKind::InvalidArgument};
         if (std::isinf(result))
-            throw ArithmeticFault{FaultKind::Overflow};
+            throw ArithmeticFault {FaultKind::Overflow};
         return Real(result);
     }
 
@@ -56,7 +56,7 @@ inline Real abs(Real x) { return Real(std::fabs(x.value())); }
 inline Real sqrt(Real x)
 {
     if (x.value() < 0.0)
-        throw ArithmeticFault{FaultKind::InvalidArgument};
+        throw ArithmeticFault {FaultKind::InvalidArgument};
     return Real(std::sqrt(x.value()));
 }
 

@@ -9,8 +9,8 @@ void solveCombination(Triangle &t, int combination, const GivenValues &values, B
     const Procedure procedure = procedureFor(combination);
     if (procedure == nullptr)
         return;
-    const std::array<Real *, kQuantityCount> fields = {&t.Alpha, &t.Beta, &t.Gamma, &t.a,
-                                                       &t.b,     &t.c,    &t.S,     &t.R};
+    const std::array<Real *, kQuantityCount> fields
+        = {&t.Alpha, &t.Beta, &t.Gamma, &t.a, &t.b, &t.c, &t.S, &t.R};
     for (int position = 0; position < kQuantityCount; ++position) {
         if (!isGiven(combination, position))
             continue;

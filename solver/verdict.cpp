@@ -17,15 +17,12 @@ bool positive(Real x) { return x.value() > 0.0; }
 // intermediate simply fails it.
 bool lawOfSinesHolds(const Triangle &t)
 {
-    const double longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()),
-                                     std::fabs(t.c.value())});
-    for (const Vertex v : {A, B, C}) {
+    const double longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
+    return std::ranges::all_of(std::array{A, B, C}, [&](Vertex v) {
         const double expected = 2.0 * t.R.value() * std::sin(t.angle(v).value());
         const double error = std::fabs(t.side(v).value() - expected);
-        if (!std::isfinite(error) || error > kTolerance * longest)
-            return false;
-    }
-    return true;
+        return std::isfinite(error) && error <= kTolerance * longest;
+    });
 }
 
 bool areaMatchesSides(const Triangle &t)
@@ -39,9 +36,9 @@ bool areaMatchesSides(const Triangle &t)
 
 bool isRealTriangle(const Triangle &t)
 {
-    const bool anglesOpen = std::ranges::all_of(std::array{t.Alpha, t.Beta, t.Gamma},
-                                                [](Real x) { return x.value() >= kSmallestAngle; });
-    const bool sizesPositive = std::ranges::all_of(std::array{t.a, t.b, t.c, t.S, t.R}, positive);
+    const bool anglesOpen = std::ranges::all_of(
+        std::array {t.Alpha, t.Beta, t.Gamma}, [](Real x) { return x.value() >= kSmallestAngle; });
+    const bool sizesPositive = std::ranges::all_of(std::array {t.a, t.b, t.c, t.S, t.R}, positive);
     return anglesOpen && sizesPositive && lawOfSinesHolds(t) && areaMatchesSides(t);
 }
 

@@ -20,8 +20,8 @@ class CombinationsTest : public QObject {
         QTest::addColumn<QString>("ending");
     }
 
-    static void row(const char *name, int combination, const char *t1, const char *t2,
-                    const char *t3, const char *expected, const char *ending)
+    static void row(const char *name, int combination, const char *t1, const char *t2, const char *t3,
+        const char *expected, const char *ending)
     {
         QTest::newRow(name) << combination << t1 << t2 << t3 << expected << ending;
     }
@@ -49,6 +49,8 @@ class CombinationsTest : public QObject {
         }
     }
 
+    // Rows stay one line each, like a table.
+    // clang-format off
 private slots:
     void twoAnglesAndOneSide_data()
     {
@@ -195,6 +197,7 @@ private slots:
         row("42 angle of 180 divides by a tiny sine", 42, "180", "5", "6", "180 - - 5 - - 6 - -", "no-triangle");
     }
     void angleSideAndArea() { check(); }
+    // clang-format on
 };
 
 QTEST_APPLESS_MAIN(CombinationsTest)

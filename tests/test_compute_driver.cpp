@@ -15,7 +15,7 @@ namespace {
 class FakeForm : public Form {
 public:
     int combination = 0;
-    std::array<bool, kQuantityCount> marked{};
+    std::array<bool, kQuantityCount> marked {};
     std::array<std::string, kFieldCount> texts;
 
     explicit FakeForm(int selected) : combination(selected)
@@ -32,8 +32,8 @@ public:
 
 std::array<double, 8> quantities(const Triangle &t)
 {
-    return {t.Alpha.value(), t.Beta.value(), t.Gamma.value(), t.a.value(),
-            t.b.value(),     t.c.value(),    t.S.value(),     t.R.value()};
+    return {t.Alpha.value(), t.Beta.value(), t.Gamma.value(), t.a.value(), t.b.value(), t.c.value(),
+        t.S.value(), t.R.value()};
 }
 
 Triangle solvedRightTriangle()
@@ -41,7 +41,7 @@ Triangle solvedRightTriangle()
     Triangle t;
     FakeForm form(0);
     form.texts = {"30", "60", "", "10", "", "", "", "", ""};
-    Compute(t, form, NumberFormat{});
+    Compute(t, form, NumberFormat {});
     return t;
 }
 
@@ -71,7 +71,7 @@ private slots:
         form.texts = {"30", "60", "x", sideText.toStdString(), "y", "z", "s", "r", "p"};
         const auto textsBefore = form.texts;
 
-        const Outcome outcome = Compute(t, form, NumberFormat{});
+        const Outcome outcome = Compute(t, form, NumberFormat {});
 
         QCOMPARE(outcomeName(outcome), QString("invalid"));
         QVERIFY(form.texts == textsBefore);
@@ -82,8 +82,10 @@ private slots:
     {
         QTest::addColumn<QString>("sideText");
         QTest::addColumn<QString>("shownSide");
-        QTest::newRow("blanks inside") << " 2 5" << "25.0000";
-        QTest::newRow("comma stops the number") << "2,5" << "2.0000";
+        QTest::newRow("blanks inside") << " 2 5"
+                                       << "25.0000";
+        QTest::newRow("comma stops the number") << "2,5"
+                                                << "2.0000";
     }
 
     void lenientlyReadGivensAreValid()
@@ -100,7 +102,7 @@ private slots:
         Triangle t;
         FakeForm form(0);
         form.texts = {"30", "60", "abc", "10", "-1", "1e999", "0", "", "xyz"};
-        const Outcome outcome = Compute(t, form, NumberFormat{});
+        const Outcome outcome = Compute(t, form, NumberFormat {});
         QCOMPARE(outcomeName(outcome), QString("triangle"));
         QCOMPARE(QString::fromStdString(form.texts[2]), QString("90.0000"));
     }
@@ -121,13 +123,13 @@ private slots:
         Triangle t;
         FakeForm form(-1);
         form.texts = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-        const Outcome outcome = Compute(t, form, NumberFormat{});
+        const Outcome outcome = Compute(t, form, NumberFormat {});
         QCOMPARE(outcomeName(outcome), QString("no-triangle"));
         for (const auto &text : form.texts)
             QCOMPARE(QString::fromStdString(text), QString("0.0000"));
 
         Triangle solved = solvedRightTriangle();
-        Compute(solved, form, NumberFormat{});
+        Compute(solved, form, NumberFormat {});
         QCOMPARE(QString::fromStdString(form.texts[4]), QString("17.3205"));
     }
 
@@ -138,7 +140,7 @@ private slots:
         form.texts = {"90", "90", "", "", "", "10", "", "", "old"};
         const auto textsBefore = form.texts;
 
-        const Outcome outcome = Compute(t, form, NumberFormat{});
+        const Outcome outcome = Compute(t, form, NumberFormat {});
 
         QCOMPARE(outcomeName(outcome), QString("fault:division-by-zero"));
         QVERIFY(form.texts == textsBefore);
@@ -155,11 +157,11 @@ private slots:
         FakeForm form(12);
         form.texts = {"5.7e307", "5.7e307", "", "", "", "", "", "1", "old"};
 
-        const Outcome outcome = Compute(t, form, NumberFormat{});
+        const Outcome outcome = Compute(t, form, NumberFormat {});
 
         QCOMPARE(outcomeName(outcome), QString("fault:overflow"));
         // Both given angles come back as 308-digit numbers of degrees.
-        QCOMPARE(form.texts[0].size(), std::size_t{308 + 5});
+        QCOMPARE(form.texts[0].size(), std::size_t {308 + 5});
         QCOMPARE(form.texts[1], form.texts[0]);
         QCOMPARE(QString::fromStdString(form.texts[2]), QString(""));
         QCOMPARE(QString::fromStdString(form.texts[8]), QString("old"));
@@ -176,7 +178,7 @@ private slots:
         Triangle t;
         FakeForm form(21);
         form.texts = {"", "", "60,5", "5,25", "8", "", "", "", ""};
-        const NumberFormat comma{","};
+        const NumberFormat comma {","};
         QCOMPARE(outcomeName(Compute(t, form, comma)), QString("triangle"));
         const auto first = form.texts;
         QCOMPARE(QString::fromStdString(first[3]), QString("5,2500"));

@@ -117,17 +117,17 @@ private slots:
         t.clearQuantities();
         for (const Real q : {t.a, t.b, t.c, t.Alpha, t.Beta, t.Gamma, t.R, t.S})
             QCOMPARE(q.value(), 0.0);
-        QCOMPARE(t.WorkSide.value() + t.WorkLow.value() + t.WorkHigh.value()
-                     + t.WorkAngle.value() + t.SineArg.value(),
-                 15.0);
+        QCOMPARE(t.WorkSide.value() + t.WorkLow.value() + t.WorkHigh.value() + t.WorkAngle.value()
+                + t.SineArg.value(),
+            15.0);
     }
 
     void catalogueHoldsEveryAdmissibleTripleOnce()
     {
         const std::set<std::string_view> distinct(kCatalogue.begin(), kCatalogue.end());
-        QCOMPARE(distinct.size(), std::size_t{51});
+        QCOMPARE(distinct.size(), std::size_t {51});
         for (const auto entry : kCatalogue) {
-            QCOMPARE(entry.size(), std::size_t{8});
+            QCOMPARE(entry.size(), std::size_t {8});
             QCOMPARE(std::count(entry.begin(), entry.end(), '1'), 3L);
             QVERIFY(entry.find_first_not_of("01") == std::string_view::npos);
         }
@@ -175,7 +175,10 @@ private slots:
         case 3: t.R = 0.0; break;
         case 4: t.a = 3.01; break;
         case 5: t.S = 6.1; break;
-        case 6: t.a = 3.0 + 1e-9; t.S = 6.0 + 1e-9; break;
+        case 6:
+            t.a = 3.0 + 1e-9;
+            t.S = 6.0 + 1e-9;
+            break;
         default: break;
         }
         QCOMPARE(isRealTriangle(t), real);

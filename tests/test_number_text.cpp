@@ -11,8 +11,8 @@ using namespace triangle;
 
 namespace {
 
-const NumberFormat kPoint{"."};
-const NumberFormat kComma{","};
+const NumberFormat kPoint {"."};
+const NumberFormat kComma {","};
 
 } // namespace
 
@@ -26,38 +26,66 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<double>("expected");
 
-        QTest::newRow("plain integer") << "30" << "." << 30.0;
-        QTest::newRow("decimal point") << "2.5" << "." << 2.5;
-        QTest::newRow("blanks inside are skipped") << " 2 5" << "." << 25.0;
-        QTest::newRow("tab and line feed skipped") << "\t1\n2" << "." << 12.0;
+        QTest::newRow("plain integer") << "30"
+                                       << "." << 30.0;
+        QTest::newRow("decimal point") << "2.5"
+                                       << "." << 2.5;
+        QTest::newRow("blanks inside are skipped") << " 2 5"
+                                                   << "." << 25.0;
+        QTest::newRow("tab and line feed skipped") << "\t1\n2"
+                                                   << "." << 12.0;
         QTest::newRow("no-break space skipped") << QString::fromUtf8("1\u00a0000.5") << "." << 1000.5;
         QTest::newRow("ideographic space skipped") << QString::fromUtf8("\u30003") << "." << 3.0;
-        QTest::newRow("comma stops a point locale") << "1,5" << "." << 1.0;
-        QTest::newRow("trailing letters ignored") << "12abc" << "." << 12.0;
-        QTest::newRow("no number reads 0") << "abc" << "." << 0.0;
-        QTest::newRow("empty reads 0") << "" << "." << 0.0;
-        QTest::newRow("only blanks read 0") << "   " << "." << 0.0;
-        QTest::newRow("negative") << "-5" << "." << -5.0;
-        QTest::newRow("plus sign") << "+7" << "." << 7.0;
-        QTest::newRow("sign then blank") << "- 4" << "." << -4.0;
-        QTest::newRow("exponent") << "3e1" << "." << 30.0;
-        QTest::newRow("D exponent, negative") << "25D-1" << "." << 2.5;
-        QTest::newRow("exponent letter without digits") << "3e" << "." << 3.0;
-        QTest::newRow("exponent sign without digits") << "3e+" << "." << 3.0;
-        QTest::newRow("leading point") << ".5" << "." << 0.5;
-        QTest::newRow("trailing point") << "5." << "." << 5.0;
-        QTest::newRow("second point stops") << "1.2.3" << "." << 1.2;
-        QTest::newRow("no hexadecimal prefix") << "0x1A" << "." << 0.0;
-        QTest::newRow("no octal prefix") << "&O17" << "." << 0.0;
-        QTest::newRow("no infinity word") << "inf" << "." << 0.0;
-        QTest::newRow("no nan word") << "nan" << "." << 0.0;
-        QTest::newRow("underflow reads 0") << "1e-400" << "." << 0.0;
-        QTest::newRow("long exponent digits") << "1e0000000000000000002" << "." << 100.0;
-        QTest::newRow("largest double") << "1.7976931348623157e308" << "."
-                                        << std::numeric_limits<double>::max();
-        QTest::newRow("comma in a comma locale") << "2,5000" << "," << 2.5;
-        QTest::newRow("point in a comma locale") << "2.5" << "," << 2.5;
-        QTest::newRow("one separator only") << "1,5.3" << "," << 1.5;
+        QTest::newRow("comma stops a point locale") << "1,5"
+                                                    << "." << 1.0;
+        QTest::newRow("trailing letters ignored") << "12abc"
+                                                  << "." << 12.0;
+        QTest::newRow("no number reads 0") << "abc"
+                                           << "." << 0.0;
+        QTest::newRow("empty reads 0") << ""
+                                       << "." << 0.0;
+        QTest::newRow("only blanks read 0") << "   "
+                                            << "." << 0.0;
+        QTest::newRow("negative") << "-5"
+                                  << "." << -5.0;
+        QTest::newRow("plus sign") << "+7"
+                                   << "." << 7.0;
+        QTest::newRow("sign then blank") << "- 4"
+                                         << "." << -4.0;
+        QTest::newRow("exponent") << "3e1"
+                                  << "." << 30.0;
+        QTest::newRow("D exponent, negative") << "25D-1"
+                                              << "." << 2.5;
+        QTest::newRow("exponent letter without digits") << "3e"
+                                                        << "." << 3.0;
+        QTest::newRow("exponent sign without digits") << "3e+"
+                                                      << "." << 3.0;
+        QTest::newRow("leading point") << ".5"
+                                       << "." << 0.5;
+        QTest::newRow("trailing point") << "5."
+                                        << "." << 5.0;
+        QTest::newRow("second point stops") << "1.2.3"
+                                            << "." << 1.2;
+        QTest::newRow("no hexadecimal prefix") << "0x1A"
+                                               << "." << 0.0;
+        QTest::newRow("no octal prefix") << "&O17"
+                                         << "." << 0.0;
+        QTest::newRow("no infinity word") << "inf"
+                                          << "." << 0.0;
+        QTest::newRow("no nan word") << "nan"
+                                     << "." << 0.0;
+        QTest::newRow("underflow reads 0") << "1e-400"
+                                           << "." << 0.0;
+        QTest::newRow("long exponent digits") << "1e0000000000000000002"
+                                              << "." << 100.0;
+        QTest::newRow("largest double") << "1.7976931348623157e308"
+                                        << "." << std::numeric_limits<double>::max();
+        QTest::newRow("comma in a comma locale") << "2,5000"
+                                                 << "," << 2.5;
+        QTest::newRow("point in a comma locale") << "2.5"
+                                                 << "," << 2.5;
+        QTest::newRow("one separator only") << "1,5.3"
+                                            << "," << 1.5;
         QTest::newRow("grouped digits in a comma locale")
             << QString::fromUtf8("43\u00a0301,3") << "," << 43301.3;
     }
@@ -67,7 +95,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, separator);
         QFETCH(double, expected);
-        const NumberFormat format{separator.toStdString()};
+        const NumberFormat format {separator.toStdString()};
         QCOMPARE(readNumber(text.toStdString(), format).value(), expected);
     }
 
@@ -103,14 +131,22 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("whole number") << 30.0 << "." << "30.0000";
-        QTest::newRow("rounds to four decimals") << 17.320508075688775 << "." << "17.3205";
-        QTest::newRow("leading zero") << 0.25 << "." << "0.2500";
-        QTest::newRow("negative") << -3.47296 << "." << "-3.4730";
-        QTest::newRow("tiny negative shows no sign") << -1e-12 << "." << "0.0000";
-        QTest::newRow("no digit grouping") << 123456789.0 << "." << "123456789.0000";
-        QTest::newRow("comma separator") << 43.30127 << "," << "43,3013";
-        QTest::newRow("huge value in full") << 1e20 << "." << "100000000000000000000.0000";
+        QTest::newRow("whole number") << 30.0 << "."
+                                      << "30.0000";
+        QTest::newRow("rounds to four decimals") << 17.320508075688775 << "."
+                                                 << "17.3205";
+        QTest::newRow("leading zero") << 0.25 << "."
+                                      << "0.2500";
+        QTest::newRow("negative") << -3.47296 << "."
+                                  << "-3.4730";
+        QTest::newRow("tiny negative shows no sign") << -1e-12 << "."
+                                                     << "0.0000";
+        QTest::newRow("no digit grouping") << 123456789.0 << "."
+                                           << "123456789.0000";
+        QTest::newRow("comma separator") << 43.30127 << ","
+                                         << "43,3013";
+        QTest::newRow("huge value in full") << 1e20 << "."
+                                            << "100000000000000000000.0000";
     }
 
     void formatsFourDecimals()
@@ -118,7 +154,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, separator);
         QFETCH(QString, expected);
-        const NumberFormat format{separator.toStdString()};
+        const NumberFormat format {separator.toStdString()};
         QCOMPARE(QString::fromStdString(formatFixed4(value, format)), expected);
     }
 
@@ -135,7 +171,7 @@ private slots:
     void formattedTextReadsBackInBothLocales()
     {
         QFETCH(QString, separator);
-        const NumberFormat format{separator.toStdString()};
+        const NumberFormat format {separator.toStdString()};
         for (const double value : {2.5, 43.30127018922193, 0.00005, 1234.56789, 98765432.1, -7.25}) {
             const std::string once = formatFixed4(value, format);
             const double readBack = readNumber(once, format).value();

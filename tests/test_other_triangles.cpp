@@ -30,7 +30,7 @@ QList<QStringList> othersOf(const SolvedRequest &solved)
 
 QString shortest(double value)
 {
-    std::array<char, 32> buffer{};
+    std::array<char, 32> buffer {};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     return QString::fromLatin1(buffer.data(), static_cast<int>(end - buffer.data()));
 }
@@ -49,17 +49,35 @@ private slots:
         QTest::addColumn<QString>("t3");
         QTest::addColumn<QString>("other");
 
-        QTest::newRow("24 obtuse angle at B") << 24 << "30" << "5" << "8"
+        QTest::newRow("24 obtuse angle at B")
+            << 24 << "30"
+            << "5"
+            << "8"
             << "30.0000 126.8699 23.1301 5.0000 8.0000 3.9282 7.8564 5.0000 16.9282";
-        QTest::newRow("30 obtuse angle between the sides") << 30 << "8" << "8" << "16"
+        QTest::newRow("30 obtuse angle between the sides")
+            << 30 << "8"
+            << "8"
+            << "16"
             << "15.0000 15.0000 150.0000 8.0000 8.0000 15.4548 16.0000 15.4548 31.4548";
-        QTest::newRow("33 obtuse angle at B") << 33 << "6" << "8" << "5"
+        QTest::newRow("33 obtuse angle at B")
+            << 33 << "6"
+            << "8"
+            << "5"
             << "36.8699 126.8699 16.2602 6.0000 8.0000 2.8000 6.7200 5.0000 16.8000";
-        QTest::newRow("15 obtuse angle at A") << 15 << "20" << "8" << "5"
+        QTest::newRow("15 obtuse angle at A")
+            << 15 << "20"
+            << "8"
+            << "5"
             << "126.8699 20.0000 33.1301 8.0000 3.4202 5.4654 7.4771 5.0000 16.8856";
-        QTest::newRow("39 mirror image") << 39 << "60" << "10" << "4"
+        QTest::newRow("39 mirror image")
+            << 39 << "60"
+            << "10"
+            << "4"
             << "60.0000 98.5959 21.4041 6.9282 7.9101 2.9195 10.0000 4.0000 17.7579";
-        QTest::newRow("44 mirror image") << 44 << "90" << "5" << "6"
+        QTest::newRow("44 mirror image")
+            << 44 << "90"
+            << "5"
+            << "6"
             << "53.1301 36.8699 90.0000 4.0000 3.0000 5.0000 6.0000 2.5000 12.0000";
     }
 
@@ -82,13 +100,27 @@ private slots:
         QTest::addColumn<QString>("t1");
         QTest::addColumn<QString>("t2");
         QTest::addColumn<QString>("t3");
-        QTest::newRow("two angles and a side") << 0 << "30" << "60" << "10";
-        QTest::newRow("included angle") << 21 << "60" << "5" << "8";
-        QTest::newRow("24 one triangle") << 24 << "30" << "8" << "5";
-        QTest::newRow("24 single right triangle") << 24 << "30" << "4" << "8";
-        QTest::newRow("33 isosceles, obtuse would overflow pi") << 33 << "5" << "5" << "5";
-        QTest::newRow("42 isosceles mirror is itself") << 42 << "60" << "10" << "43.30127018922193";
-        QTest::newRow("24 no triangle at all") << 24 << "30" << "3" << "8";
+        QTest::newRow("two angles and a side") << 0 << "30"
+                                               << "60"
+                                               << "10";
+        QTest::newRow("included angle") << 21 << "60"
+                                        << "5"
+                                        << "8";
+        QTest::newRow("24 one triangle") << 24 << "30"
+                                         << "8"
+                                         << "5";
+        QTest::newRow("24 single right triangle") << 24 << "30"
+                                                  << "4"
+                                                  << "8";
+        QTest::newRow("33 isosceles, obtuse would overflow pi") << 33 << "5"
+                                                                << "5"
+                                                                << "5";
+        QTest::newRow("42 isosceles mirror is itself") << 42 << "60"
+                                                       << "10"
+                                                       << "43.30127018922193";
+        QTest::newRow("24 no triangle at all") << 24 << "30"
+                                               << "3"
+                                               << "8";
     }
 
     void uniqueDataHaveNoOtherTriangle()
@@ -137,8 +169,13 @@ private slots:
                     }
                     return true;
                 });
-                QVERIFY2(found, qPrintable(QString("combination %1, angles %2 %3 %4, R %5")
-                                               .arg(combination).arg(alpha).arg(beta).arg(gamma).arg(r)));
+                QVERIFY2(found,
+                    qPrintable(QString("combination %1, angles %2 %3 %4, R %5")
+                                   .arg(combination)
+                                   .arg(alpha)
+                                   .arg(beta)
+                                   .arg(gamma)
+                                   .arg(r)));
             }
         }
     }

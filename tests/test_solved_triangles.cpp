@@ -31,7 +31,7 @@ Quantities makeTriangle(double alphaDegrees, double betaDegrees, double radius)
 
 QString shortest(double value)
 {
-    std::array<char, 32> buffer{};
+    std::array<char, 32> buffer {};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     return QString::fromLatin1(buffer.data(), static_cast<int>(end - buffer.data()));
 }
@@ -39,16 +39,19 @@ QString shortest(double value)
 // Where the data may fit a second triangle: the angles the program always
 // takes as acute, and the pair of sides it orders (later side the larger).
 struct Choice {
-    std::vector<int> acuteAngles;     // positions 0..2
-    std::array<int, 2> ordered{-1, -1}; // positions: ordered[1] >= ordered[0]
+    std::vector<int> acuteAngles;        // positions 0..2
+    std::array<int, 2> ordered {-1, -1}; // positions: ordered[1] >= ordered[0]
 };
 
 Choice choiceOf(int combination)
 {
     switch (combination) {
-    case 15: case 16: return {{0}};
-    case 17: case 18: return {{1}};
-    case 19: case 20: return {{2}};
+    case 15:
+    case 16: return {{0}};
+    case 17:
+    case 18: return {{1}};
+    case 19:
+    case 20: return {{2}};
     case 24: return {{1}};
     case 25: return {{0}};
     case 26: return {{2}};
@@ -64,9 +67,12 @@ Choice choiceOf(int combination)
     case 36: return {{0}, {4, 5}};
     case 37: return {{1}, {3, 5}};
     case 38: return {{2}, {3, 4}};
-    case 39: case 42: return {{}, {4, 5}};
-    case 40: case 43: return {{}, {3, 5}};
-    case 41: case 44: return {{}, {3, 4}};
+    case 39:
+    case 42: return {{}, {4, 5}};
+    case 40:
+    case 43: return {{}, {3, 5}};
+    case 41:
+    case 44: return {{}, {3, 4}};
     default: return {};
     }
 }
@@ -120,7 +126,11 @@ private slots:
                 }
                 const SolvedRequest solved = solveRequest(combination, given[0], given[1], given[2]);
                 const QString where = QString("combination %1, triangle %2 %3 %4 R %5")
-                                          .arg(combination).arg(q[0]).arg(q[1]).arg(q[2]).arg(q[7]);
+                                          .arg(combination)
+                                          .arg(q[0])
+                                          .arg(q[1])
+                                          .arg(q[2])
+                                          .arg(q[7]);
                 QVERIFY2(solved.outcome.status == Outcome::Status::Solved, qPrintable(where));
                 QVERIFY2(solved.outcome.realTriangle, qPrintable(where));
 
@@ -130,9 +140,11 @@ private slots:
                     if (!mustMatch)
                         continue;
                     QVERIFY2(close(solved.fields[position].toDouble(), q[position]),
-                             qPrintable(where + QString(": field %1 shows %2, expected %3")
-                                                    .arg(position).arg(solved.fields[position])
-                                                    .arg(q[position], 0, 'f', 4)));
+                        qPrintable(where
+                            + QString(": field %1 shows %2, expected %3")
+                                  .arg(position)
+                                  .arg(solved.fields[position])
+                                  .arg(q[position], 0, 'f', 4)));
                 }
                 compared += fit == Fit::Chosen;
                 alternatives += fit == Fit::Other;

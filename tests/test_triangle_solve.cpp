@@ -29,18 +29,20 @@ private slots:
     {
         const Run run = runTool({"0", "30", "60", "10"});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QString("solved\t30.0000\t60.0000\t90.0000\t10.0000\t17.3205\t20.0000"
-                                  "\t86.6025\t10.0000\t47.3205\ttriangle\n"));
+        QCOMPARE(run.out,
+            QString("solved\t30.0000\t60.0000\t90.0000\t10.0000\t17.3205\t20.0000"
+                    "\t86.6025\t10.0000\t47.3205\ttriangle\n"));
     }
 
     void answersEveryLineOfStandardInput()
     {
-        const Run run = runTool({}, "21\t60\t5\t8\n"
-                                    "0 30 60\n"
-                                    "8\t90\t90\t10\r\n"
-                                    "0\t30\t\t10\n"
-                                    "51 1 2 3\n"
-                                    "33  12   12 5\n");
+        const Run run = runTool({},
+            "21\t60\t5\t8\n"
+            "0 30 60\n"
+            "8\t90\t90\t10\r\n"
+            "0\t30\t\t10\n"
+            "51 1 2 3\n"
+            "33  12   12 5\n");
         QCOMPARE(run.exitCode, 1);
         const QStringList lines = run.out.split('\n');
         QCOMPARE(lines.size(), 7);
@@ -68,8 +70,9 @@ private slots:
         const QStringList lines = run.out.split('\n');
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[0].startsWith("solved\t30.0000\t53.1301\t96.8699"));
-        QCOMPARE(lines[1], QString("also\t30.0000\t126.8699\t23.1301\t5.0000\t8.0000\t3.9282"
-                                   "\t7.8564\t5.0000\t16.9282\ttriangle"));
+        QCOMPARE(lines[1],
+            QString("also\t30.0000\t126.8699\t23.1301\t5.0000\t8.0000\t3.9282"
+                    "\t7.8564\t5.0000\t16.9282\ttriangle"));
         QVERIFY(lines[2].startsWith("solved\t30.0000\t60.0000\t90.0000"));
         QVERIFY(!runTool({"24", "30", "5", "8"}).out.contains("also"));
     }

@@ -39,12 +39,9 @@ std::vector<std::string_view> splitOnBlanks(std::string_view line)
 const char *faultName(FaultKind kind)
 {
     switch (kind) {
-    case FaultKind::DivisionByZero:
-        return "division-by-zero";
-    case FaultKind::Overflow:
-        return "overflow";
-    case FaultKind::InvalidArgument:
-        return "invalid-argument";
+    case FaultKind::DivisionByZero: return "division-by-zero";
+    case FaultKind::Overflow: return "overflow";
+    case FaultKind::InvalidArgument: return "invalid-argument";
     }
     return "unknown";
 }
@@ -64,12 +61,11 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
 {
     const std::string_view index = words[0];
     Request request;
-    const auto [end, ec] = std::from_chars(index.data(), index.data() + index.size(),
-                                           request.combination);
-    if (index.empty() || ec != std::errc{} || end != index.data() + index.size()
+    const auto [end, ec] = std::from_chars(index.data(), index.data() + index.size(), request.combination);
+    if (index.empty() || ec != std::errc {} || end != index.data() + index.size()
         || !isValidCombination(request.combination)) {
-        return LineError{"combination index must be a whole number from 0 to 50: '"
-                         + std::string(index) + "'"};
+        return LineError {
+            "combination index must be a whole number from 0 to 50: '" + std::string(index) + "'"};
     }
     for (std::size_t i = 0; i < request.texts.size(); ++i)
         request.texts[i] = words[i + 1];
@@ -80,11 +76,10 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    const auto fields = line.find('\t') != std::string_view::npos ? splitOn(line, '\t')
-                                                                   : splitOnBlanks(line);
+    const auto fields = line.find('\t') != std::string_view::npos ? splitOn(line, '\t') : splitOnBlanks(line);
     if (fields.size() != 4) {
-        return LineError{"expected 4 fields (index and three values), found "
-                         + std::to_string(fields.size())};
+        return LineError {
+            "expected 4 fields (index and three values), found " + std::to_string(fields.size())};
     }
     return requestFromWords({fields[0], fields[1], fields[2], fields[3]});
 }
@@ -93,21 +88,18 @@ std::string answer(const Request &request, bool otherTriangles)
 {
     RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
     Triangle record;
-    const Outcome outcome = Compute(record, form, NumberFormat{});
+    const Outcome outcome = Compute(record, form, NumberFormat {});
     switch (outcome.status) {
-    case Outcome::Status::Invalid:
-        return "invalid";
-    case Outcome::Status::Fault:
-        return std::string("fault\t") + faultName(outcome.fault);
-    case Outcome::Status::Solved:
-        break;
+    case Outcome::Status::Invalid: return "invalid";
+    case Outcome::Status::Fault: return std::string("fault\t") + faultName(outcome.fault);
+    case Outcome::Status::Solved: break;
     }
     std::string lines = "solved";
     appendFields(lines, form, outcome.realTriangle);
     if (!otherTriangles)
         return lines;
     for (const Triangle &other : triangle::otherTriangles(outcome, record)) {
-        writeOutput(other, form, NumberFormat{});
+        writeOutput(other, form, NumberFormat {});
         lines += "\nalso";
         appendFields(lines, form, true);
     }

@@ -67,7 +67,7 @@ bool respond(const std::variant<Request, LineError> &parsed, bool all, std::stri
 
 bool solveStandardInput(bool all, std::string &out)
 {
-    const std::string input{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+    const std::string input {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
     bool allWellFormed = true;
     std::size_t start = 0;
     while (start < input.size()) {

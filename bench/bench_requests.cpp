@@ -1,0 +1,47 @@
+// One whole request per family of combinations: reading three field texts,
+// solving, formatting the nine values and judging the triangle.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string_view>
+
+#include "compute.h"
+#include "request_form.h"
+
+namespace {
+
+struct Family {
+    int combination;
+    std::array<std::string_view, 3> texts;
+};
+
+// A worked example from each family, with decimals to read.
+constexpr std::array<Family, 7> kFamilies = {{
+    {0, {"30.25", "60.5", "10.125"}}, // two angles and a side
+    {9, {"30.25", "60.5", "10.125"}}, // two angles with the area
+    {15, {"20.5", "8.25", "5.125"}},  // angle, adjacent side and R
+    {24, {"30.5", "5.25", "8.125"}},  // two sides and an angle
+    {30, {"8.25", "8.5", "16.125"}},  // two sides with the area
+    {39, {"60.5", "10.25", "4.125"}}, // the area and R with an angle
+    {45, {"30.5", "4.25", "10.125"}}, // angle, side and the area
+}};
+
+void wholeRequest(benchmark::State &state)
+{
+    const Family &family = kFamilies.at(static_cast<std::size_t>(state.range(0)));
+    triangle::Triangle record;
+    const triangle::NumberFormat format;
+    for (auto _ : state) {
+        triangle::RequestForm form(family.combination, family.texts);
+        const triangle::Outcome outcome = triangle::Compute(record, form, format);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(form.text(8).data());
+    }
+    state.SetLabel("combination " + std::to_string(family.combination));
+}
+
+} // namespace
+
+BENCHMARK(wholeRequest)->DenseRange(0, static_cast<int>(kFamilies.size()) - 1);
+
+BENCHMARK_MAIN();
