@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-dependencies.sh
-bash scripts/build.sh
+# Warnings are fatal here, as in CI.
+bash scripts/build.sh -DTRIANGLE_WARNINGS_AS_ERRORS=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
 # Window tests need no display: Qt's offscreen platform serves them.
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
@@ -13,3 +14,7 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 0700 "$XDG_RUNTIME_DIR"
 
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"
+
+bash scripts/check-static.sh
+bash scripts/check-sanitized.sh
+bash scripts/check-fuzz.sh

@@ -18,7 +18,7 @@ bool positive(Real x) { return x.value() > 0.0; }
 bool lawOfSinesHolds(const Triangle &t)
 {
     const double longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
-    return std::ranges::all_of(std::array{A, B, C}, [&](Vertex v) {
+    return std::ranges::all_of(std::array {A, B, C}, [&](Vertex v) {
         const double expected = 2.0 * t.R.value() * std::sin(t.angle(v).value());
         const double error = std::fabs(t.side(v).value() - expected);
         return std::isfinite(error) && error <= kTolerance * longest;
