@@ -2,27 +2,70 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace triangle {
 
-std::string formatFixed4(double value, const NumberFormat &format)
+namespace {
+
+// Below this the value in ten-thousandths is an exact integer in a double.
+constexpr double kFastLimit = 1e15;
+
+std::string assemble(
+    std::string_view integerDigits, std::string_view decimals, bool negative, const NumberFormat &format)
+{
+    std::string text;
+    text.reserve(integerDigits.size() + decimals.size() + format.decimalSeparator.size() + 1);
+    if (negative)
+        text += '-';
+    text.append(integerDigits);
+    text.append(format.decimalSeparator);
+    text.append(decimals);
+    return text;
+}
+
+// Exact decimal rounding of the binary value, for any double.
+std::string formatExactly(double value, const NumberFormat &format)
 {
     // The largest double has 309 integer digits; room for sign and decimals.
     std::array<char, 330> buffer {};
     const auto result
         = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 4);
     std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    if (digits == "-0.0000")
+    const bool negative = digits.front() == '-';
+    if (negative)
         digits.remove_prefix(1);
-
     const auto point = digits.find('.');
-    std::string text;
-    text.reserve(digits.size() + format.decimalSeparator.size());
-    text.append(digits.substr(0, point));
-    text.append(format.decimalSeparator);
-    text.append(digits.substr(point + 1));
-    return text;
+    const bool zero = digits.find_first_not_of("0.") == std::string_view::npos;
+    return assemble(digits.substr(0, point), digits.substr(point + 1), negative && !zero, format);
+}
+
+} // namespace
+
+std::string formatFixed4(double value, const NumberFormat &format)
+{
+    // Fast path: count in ten-thousandths. The product carries at most one
+    // rounding error, which can only change the result where the exact value
+    // lies that close to a halfway point; those few values go the exact way.
+    const double scaled = value * 1e4;
+    if (!(std::fabs(scaled) < kFastLimit))
+        return formatExactly(value, format);
+    const double rounded = std::nearbyint(scaled);
+    const double margin = std::fabs(scaled) * 0x1p-52 + 0x1p-60;
+    if (std::fabs(std::fabs(scaled - rounded) - 0.5) <= margin)
+        return formatExactly(value, format);
+
+    const auto units = static_cast<std::uint64_t>(std::fabs(rounded));
+    std::array<char, 24> integer {};
+    const auto integerEnd = std::to_chars(integer.data(), integer.data() + integer.size(), units / 10000).ptr;
+    std::array<char, 4> decimals {};
+    auto rest = units % 10000;
+    for (auto digit = decimals.rbegin(); digit != decimals.rend(); ++digit, rest /= 10)
+        *digit = static_cast<char>('0' + rest % 10);
+    return assemble(std::string_view(integer.data(), static_cast<std::size_t>(integerEnd - integer.data())),
+        std::string_view(decimals.data(), decimals.size()), rounded < 0.0, format);
 }
 
 } // namespace triangle
