@@ -1,0 +1,210 @@
+// The window as the form draws it: where each control sits, its colours and
+// font, the order Tab visits it in, and what a screen reader calls it.
+
+#include <QAccessible>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "window_test_support.h"
+
+using namespace triangle::ui;
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_window = test::openWindow(); }
+    void cleanup() { m_window.reset(); }
+
+    void clientAreaIs481By450Pixels() { QCOMPARE(m_window->size(), QSize(481, 450)); }
+
+    void everyControlSitsWhereTheFormPutsIt_data();
+    void everyControlSitsWhereTheFormPutsIt();
+    void controlsShowTheirBackColours_data();
+    void controlsShowTheirBackColours();
+    void everyTextIsDrawnInASerifFontWithCyrillicLetters();
+    void tabVisitsTheControlsInTheFormsOrder();
+    void screenReadersHearTheControlsByName_data();
+    void screenReadersHearTheControlsByName();
+
+private:
+    QWidget *control(const QString &name) const
+    {
+        auto *widget = m_window->findChild<QWidget *>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+
+    std::unique_ptr<TriangleWindow> m_window;
+};
+
+void WindowLayoutTest::everyControlSitsWhereTheFormPutsIt_data()
+{
+    // Twips as the form states them; Frame1's controls relative to the frame.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    const auto row = [](const char *name, int left, int top, int width, int height) {
+        QTest::addRow("%s", name) << QString::fromLatin1(name) << QRect(left, top, width, height);
+    };
+    row("Label1(0)", 720, 0, 5655, 375);
+    row("Label1(1)", 120, 480, 1575, 375);
+    row("List1(0)", 120, 840, 1575, 2625);
+    row("Label1(2)", 120, 3600, 1575, 855);
+    row("Frame1", 1800, 480, 2535, 4095);
+    row("Picture1", 4440, 480, 2670, 2670);
+    row("Command1(0)", 4440, 3480, 1215, 375);
+    row("Command1(1)", 5880, 3480, 1215, 375);
+    row("Command1(2)", 5160, 4080, 1215, 375);
+    row("List1(1)", 3720, 4200, 1335, 345);
+    row("Text1(0)", 120, 4560, 6975, 2055);
+    row("Text1(1)", 2160, 5400, 6735, 1815);
+    row("Check1(0)", 120, 350, 855, 400);
+    row("Check1(1)", 120, 750, 855, 400);
+    row("Check1(2)", 120, 1150, 855, 400);
+    row("Check1(3)", 120, 1550, 855, 400);
+    row("Check1(4)", 120, 1960, 855, 400);
+    row("Check1(5)", 120, 2350, 615, 400);
+    row("Check1(6)", 120, 2750, 615, 400);
+    row("Check1(7)", 120, 3150, 855, 400);
+    row("Label2", 120, 3555, 855, 345);
+    row("Text2(0)", 1080, 350, 1335, 400);
+    row("Text2(1)", 1080, 750, 1335, 400);
+    row("Text2(2)", 1080, 1150, 1335, 400);
+    row("Text2(3)", 1080, 1550, 1335, 400);
+    row("Text2(4)", 1080, 1950, 1335, 400);
+    row("Text2(5)", 1080, 2350, 1335, 400);
+    row("Text2(6)", 1080, 2750, 1335, 405);
+    row("Text2(7)", 1080, 3120, 1335, 400);
+    row("Text2(8)", 1080, 3480, 1335, 400);
+}
+
+void WindowLayoutTest::everyControlSitsWhereTheFormPutsIt()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const QRect pixels = control(name)->geometry();
+    // Fifteen twips to the pixel, each measure within half a pixel.
+    const auto near = [](int pixels, int twips) { return std::abs(pixels * 15 - twips) <= 7; };
+    QVERIFY2(near(pixels.x(), twips.x()) && near(pixels.y(), twips.y()) && near(pixels.width(), twips.width())
+            && near(pixels.height(), twips.height()),
+        qPrintable(QStringLiteral("at %1,%2 %3x%4 px")
+                       .arg(pixels.x())
+                       .arg(pixels.y())
+                       .arg(pixels.width())
+                       .arg(pixels.height())));
+}
+
+void WindowLayoutTest::controlsShowTheirBackColours_data()
+{
+    // A point of each control that no text or border covers.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("the window is lavender") << QString() << QPoint(2, 440) << QColor(192, 192, 255);
+    QTest::newRow("the title label is peach") << "Label1(0)" << QPoint(370, 3) << QColor(255, 192, 128);
+    QTest::newRow("the frame is periwinkle") << "Frame1" << QPoint(164, 150) << QColor(128, 128, 255);
+    QTest::newRow("an angle indicator is lavender") << "Check1(0)" << QPoint(54, 2) << QColor(192, 192, 255);
+    QTest::newRow("a side indicator is periwinkle") << "Check1(3)" << QPoint(54, 2) << QColor(128, 128, 255);
+    QTest::newRow("the compute button is green") << "Command1(0)" << QPoint(5, 12) << QColor(0, 255, 0);
+    QTest::newRow("the clear button is red") << "Command1(1)" << QPoint(5, 12) << QColor(255, 0, 0);
+    QTest::newRow("the sample button is orange") << "Command1(2)" << QPoint(5, 12) << QColor(255, 128, 0);
+}
+
+void WindowLayoutTest::controlsShowTheirBackColours()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+    QWidget *widget = name.isEmpty() ? m_window.get() : control(name);
+    const QImage image = widget->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    // The style may tint a frame's inside a shade; an unpainted control
+    // would show the style's own grey instead.
+    const QColor shown(image.pixel(point * scale));
+    const auto close = [](int x, int y) { return std::abs(x - y) <= 4; };
+    QVERIFY2(close(shown.red(), colour.red()) && close(shown.green(), colour.green())
+            && close(shown.blue(), colour.blue()),
+        qPrintable(shown.name()));
+}
+
+void WindowLayoutTest::everyTextIsDrawnInASerifFontWithCyrillicLetters()
+{
+    const QFontInfo resolved(m_window->font());
+    QVERIFY2(resolved.family() == "Times New Roman" || resolved.family() == "Liberation Serif",
+        qPrintable(resolved.family()));
+    QCOMPARE(resolved.pointSize(), 12);
+    QVERIFY(!resolved.fixedPitch());
+
+    QStringList texts = {m_window->windowTitle(), m_window->Frame1->title(), m_window->Label2->text()};
+    for (const QLabel *label : m_window->Label1)
+        texts << label->text();
+    for (const QPushButton *button : m_window->Command1)
+        texts << button->text();
+    for (const QPlainTextEdit *box : m_window->Text1)
+        texts << box->toPlainText();
+    const QFontMetrics metrics(m_window->font());
+    for (const QString &text : texts) {
+        for (const QChar letter : text) {
+            if (letter == u'\n')
+                continue;
+            QVERIFY2(
+                metrics.inFont(letter), qPrintable(QStringLiteral("%1 in \"%2\"").arg(letter).arg(text)));
+        }
+    }
+}
+
+void WindowLayoutTest::tabVisitsTheControlsInTheFormsOrder()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->Text1[0]->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->Text1[0]);
+
+    // The indicators are disabled and the labels, frame and picture take no
+    // focus; locked value fields do.
+    const QStringList expected = {"Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Text2(4)",
+        "Text2(5)", "List1(0)", "Command1(0)", "Command1(1)", "List1(1)", "Text2(6)", "Text2(7)",
+        "Command1(2)", "Text2(8)", "Text1(0)"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void WindowLayoutTest::screenReadersHearTheControlsByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    const QStringList fieldNames = {"ъгъл BAC", "ъгъл ABC", "ъгъл ACB", "страна a", "страна b", "страна c",
+        "лице S", "радиус R", "периметър P"};
+    for (int i = 0; i < fieldNames.size(); ++i)
+        QTest::addRow("value field %d", i) << QStringLiteral("Text2(%1)").arg(i) << fieldNames[i];
+    QTest::newRow("compute button") << "Command1(0)"
+                                    << "Изчисли";
+    QTest::newRow("clear button") << "Command1(1)"
+                                  << "Изчисти";
+    QTest::newRow("sample button") << "Command1(2)"
+                                   << "Провери";
+    QTest::newRow("combination list") << "List1(0)"
+                                      << "Стойности за:";
+    QTest::newRow("combination strings") << "List1(1)"
+                                         << "Низове на комбинациите";
+}
+
+void WindowLayoutTest::screenReadersHearTheControlsByName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(name));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), spoken);
+}
+
+TRIANGLE_WINDOW_TEST_MAIN(WindowLayoutTest)
+#include "test_window_layout.moc"

@@ -1,0 +1,49 @@
+#include "design_placement.h"
+
+#include <QPalette>
+#include <QPushButton>
+
+namespace triangle::ui {
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString controlName(const design::Control &control)
+{
+    const QString name = utf8(control.name);
+    return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
+}
+
+void placeControl(QWidget &widget, const design::Control &control)
+{
+    widget.setObjectName(controlName(control));
+    widget.setGeometry(toPixels(control.place));
+    if (!control.accessibleName.empty())
+        widget.setAccessibleName(utf8(control.accessibleName));
+    if (control.backColour)
+        paintBackground(widget, *control.backColour);
+}
+
+void paintBackground(QWidget &widget, const design::Rgb &colour)
+{
+    // Check boxes fill with the button colour, labels and frames with the
+    // window colour: each widget names its own.
+    QPalette palette = widget.palette();
+    palette.setColor(widget.backgroundRole(), QColor(colour.red, colour.green, colour.blue));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void paintButton(QPushButton &button, const design::Rgb &colour)
+{
+    const QString rgb = QStringLiteral("rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue);
+    button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                        " border: 2px outset rgb(96, 96, 96); }"
+                                        "QPushButton:pressed { border-style: inset; }"
+                                        "QPushButton:focus { border: 2px dotted black; }")
+                             .arg(rgb));
+}
+
+} // namespace triangle::ui

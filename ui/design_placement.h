@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "form_design.h"
+
+class QPushButton;
+class QWidget;
+
+namespace triangle::ui {
+
+QString utf8(std::string_view text);
+
+// "Text2(3)" for an array member, "Frame1" for a control on its own.
+QString controlName(const design::Control &control);
+
+// Name, place, and where the design gives them, accessible name and back
+// colour.
+// Captions are the caller's: each kind of control shows them its own way.
+void placeControl(QWidget &widget, const design::Control &control);
+
+void paintBackground(QWidget &widget, const design::Rgb &colour);
+
+// A style sheet, since a button's palette colour is drawn over by the
+// style's gradient; the border keeps the button looking like one, and the
+// focus frame keeps it usable by keyboard.
+void paintButton(QPushButton &button, const design::Rgb &colour);
+
+} // namespace triangle::ui

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include <QStringList>
+
+#include "twips.h"
+
+// The window's design: every caption, text, place, colour and tab stop of the
+// form, read like the form itself. The window code builds its controls from
+// these tables and adds only behaviour.
+namespace triangle::ui::design {
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// One control of the form. `index` is its place in its control array, or -1
+// for a control that stands alone. Texts are UTF-8.
+struct Control {
+    std::string_view name;
+    int index = -1;
+    std::string_view caption; // caption, or the text a text box starts with
+    Twips place;
+    std::optional<Rgb> backColour; // none: the toolkit's own colour
+    int tabIndex = 0;
+    std::string_view accessibleName; // empty: the control is known by its caption
+};
+
+struct Window {
+    std::string_view caption;
+    Rgb backColour;
+    Twips clientArea;
+    std::array<std::string_view, 2> fontFamilies; // the first one present wins
+    int fontPointSize;
+};
+
+extern const Window kWindow;
+
+extern const std::array<Control, 3> kLabel1;
+extern const Control kLabel2;
+extern const std::array<Control, 2> kList1;
+extern const Control kFrame1;
+extern const Control kPicture1;
+extern const std::array<Control, 3> kCommand1;
+extern const std::array<Control, 2> kText1;
+
+// Inside Frame1, placed relative to the frame.
+extern const std::array<Control, 8> kCheck1;
+extern const std::array<Control, 9> kText2;
+
+// The indicators are never enabled; their captions keep this dark colour
+// rather than the faint grey of a disabled control.
+inline constexpr Rgb kIndicatorCaptionColour = {48, 48, 48};
+
+// Every value field takes at most this many typed characters.
+inline constexpr int kTypingLimit = 7;
+
+// The items of the one-row list List1(1): the combination strings.
+QStringList combinationStrings();
+
+// The sides a, b, c of the acute triangle the picture shows at start-up.
+inline constexpr std::array<double, 3> kPictureSides = {5.4, 6.2, 7.0};
+
+// What the note box Text1(0) says after a request that did not end in a real
+// triangle.
+struct Notes {
+    std::string_view invalidInput;
+    std::string_view divisionByZero;
+    std::string_view overflow;
+    std::string_view invalidArgument;
+    std::string_view noTriangle;
+};
+
+extern const Notes kNotes;
+
+} // namespace triangle::ui::design

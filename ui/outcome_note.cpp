@@ -1,0 +1,41 @@
+#include "outcome_note.h"
+
+#include <string_view>
+
+#include "form_design.h"
+
+namespace triangle::ui {
+
+namespace {
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string_view faultNote(triangle::FaultKind kind)
+{
+    switch (kind) {
+    case triangle::FaultKind::DivisionByZero: return design::kNotes.divisionByZero;
+    case triangle::FaultKind::Overflow: return design::kNotes.overflow;
+    case triangle::FaultKind::InvalidArgument: return design::kNotes.invalidArgument;
+    }
+    return design::kNotes.invalidArgument;
+}
+
+} // namespace
+
+QString problemStatement() { return text(design::kText1[0].caption); }
+
+QString noteFor(const triangle::Outcome &outcome)
+{
+    using Status = triangle::Outcome::Status;
+    switch (outcome.status) {
+    case Status::Invalid: return text(design::kNotes.invalidInput);
+    case Status::Fault: return text(faultNote(outcome.fault));
+    case Status::Solved: return outcome.realTriangle ? problemStatement() : text(design::kNotes.noTriangle);
+    }
+    return problemStatement();
+}
+
+} // namespace triangle::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFrame>
+
+#include "triangle_picture.h"
+
+namespace triangle::ui {
+
+// The picture box: a sunken frame whose inside shows a triangle in its
+// circumscribed circle.
+class PictureBox : public QFrame {
+    Q_OBJECT
+
+public:
+    PictureBox(const TriangleCorners &corners, QWidget *parent);
+
+    void showTriangle(const TriangleCorners &corners);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    TriangleCorners m_corners;
+};
+
+} // namespace triangle::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+
+#include <catalogue.h>
+
+namespace triangle::ui {
+
+// A worked triangle the sample button writes into the eight input fields, in
+// field order A, B, C (degrees), a, b, c, S, R.
+using SampleTriangle = std::array<double, kQuantityCount>;
+
+// The sample for a random number r in [0, 1): r * 1000 rounded half to even;
+// an odd result picks the equilateral triangle with side 10, an even one the
+// right triangle with angles 30, 60 and 90 degrees.
+const SampleTriangle &sampleFor(float r);
+
+} // namespace triangle::ui

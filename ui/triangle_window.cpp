@@ -1,0 +1,271 @@
+#include "triangle_window.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <compute.h>
+
+#include "design_placement.h"
+#include "form_design.h"
+#include "outcome_note.h"
+#include "sample_triangles.h"
+#include "widget_form.h"
+#include "window_font.h"
+
+namespace triangle::ui {
+
+namespace {
+
+template <typename Widget>
+Widget *placed(Widget *widget, const design::Control &control, TabStops &tabStops)
+{
+    placeControl(*widget, control);
+    tabStops.emplace_back(control.tabIndex, widget);
+    return widget;
+}
+
+QLabel *createLabel(QWidget *parent, const design::Control &control, TabStops &tabStops)
+{
+    auto *label = placed(new QLabel(utf8(control.caption), parent), control, tabStops);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *createButton(QWidget *parent, const design::Control &control, TabStops &tabStops)
+{
+    auto *button = placed(new QPushButton(utf8(control.caption), parent), control, tabStops);
+    button->setAccessibleName(button->text());
+    paintButton(*button, *control.backColour);
+    return button;
+}
+
+// Locked, with a vertical scroll bar that is always there.
+QPlainTextEdit *createTextBox(QWidget *parent, const design::Control &control, TabStops &tabStops)
+{
+    auto *box = placed(new QPlainTextEdit(utf8(control.caption), parent), control, tabStops);
+    box->setReadOnly(true);
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+// The indicators only show which quantities are given, so they are always
+// disabled; their captions still name the fields beside them and must stay
+// readable.
+QCheckBox *createIndicator(QWidget *parent, const design::Control &control, TabStops &tabStops)
+{
+    auto *indicator = placed(new QCheckBox(utf8(control.caption), parent), control, tabStops);
+    const auto &[red, green, blue] = design::kIndicatorCaptionColour;
+    QPalette palette = indicator->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(red, green, blue));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(red, green, blue));
+    indicator->setPalette(palette);
+    indicator->setEnabled(false);
+    return indicator;
+}
+
+// Locked until a selection makes the field a given one; a locked field still
+// takes the focus, so that its value can be read and copied by keyboard.
+ValueField *createValueField(QWidget *parent, const design::Control &control, TabStops &tabStops)
+{
+    auto *field = placed(new ValueField(parent), control, tabStops);
+    field->setReadOnly(true);
+    field->setTypingLimit(design::kTypingLimit);
+    return field;
+}
+
+TriangleCorners startUpTriangle()
+{
+    const auto &[a, b, c] = design::kPictureSides;
+    return cornersFromSides(a, b, c);
+}
+
+// The picture's triangle, small enough for a title bar.
+QIcon triangleIcon()
+{
+    QPixmap pixmap(32, 32);
+    QPainter painter(&pixmap);
+    paintTriangle(painter, QRectF(pixmap.rect()), startUpTriangle());
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TriangleWindow::TriangleWindow(const QLocale &locale, RandomSource random, QWidget *parent)
+    : QWidget(parent), m_locale(locale), m_numberFormat {locale.decimalPoint().toStdString()},
+      m_random(std::move(random))
+{
+    createControls();
+    connectEvents();
+    Form_Load();
+}
+
+void TriangleWindow::createControls()
+{
+    setWindowTitle(utf8(design::kWindow.caption));
+    setWindowIcon(triangleIcon());
+    setFont(windowFont());
+    paintBackground(*this, design::kWindow.backColour);
+    resize(toPixels(design::kWindow.clientArea).size());
+
+    // Created in the design's order: where controls overlap, the later one
+    // lies on top.
+    TabStops tabStops;
+    Label1[0] = createLabel(this, design::kLabel1[0], tabStops);
+    Label1[1] = createLabel(this, design::kLabel1[1], tabStops);
+    List1[0] = placed(new QListWidget(this), design::kList1[0], tabStops);
+    Label1[2] = createLabel(this, design::kLabel1[2], tabStops);
+    Frame1 = placed(new QGroupBox(utf8(design::kFrame1.caption), this), design::kFrame1, tabStops);
+    createFrameControls(tabStops);
+    Picture1 = placed(new PictureBox(startUpTriangle(), this), design::kPicture1, tabStops);
+    for (int k = 0; k < 3; ++k)
+        Command1[k] = createButton(this, design::kCommand1[k], tabStops);
+    List1[1] = placed(new QListWidget(this), design::kList1[1], tabStops);
+    List1[1]->addItems(design::combinationStrings());
+    for (int k = 0; k < 2; ++k)
+        Text1[k] = createTextBox(this, design::kText1[k], tabStops);
+    orderTabStops(tabStops);
+}
+
+void TriangleWindow::createFrameControls(TabStops &tabStops)
+{
+    for (int i = 0; i < kQuantityCount; ++i)
+        Check1[i] = createIndicator(Frame1, design::kCheck1[i], tabStops);
+    Label2 = createLabel(Frame1, design::kLabel2, tabStops);
+    for (int i = 0; i < kFieldCount; ++i)
+        Text2[i] = createValueField(Frame1, design::kText2[i], tabStops);
+}
+
+// Tab visits the controls by their tab index; controls that take no focus
+// (labels, the frame, the picture) and disabled ones are passed over.
+void TriangleWindow::orderTabStops(TabStops &tabStops)
+{
+    std::ranges::sort(tabStops, {}, &TabStops::value_type::first);
+    QWidget *previous = nullptr;
+    for (const auto &[tabIndex, widget] : tabStops) {
+        if ((widget->focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void TriangleWindow::connectEvents()
+{
+    for (int k = 0; k < 2; ++k)
+        connect(List1[k], &QListWidget::currentRowChanged, this, [this, k] { List1_Click(k); });
+    for (int k = 0; k < 3; ++k)
+        connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+    for (ValueField *field : Text2)
+        connect(field, &ValueField::enterPressed, this, [this] { Command1_Click(0); });
+}
+
+void TriangleWindow::Form_Load()
+{
+    if (!m_random)
+        m_random = clockSeededRandom();
+    ClearAll();
+    // Start-up limits the angle and side fields itself, whatever the design
+    // says of them.
+    for (int i = 0; i < 6; ++i)
+        Text2[i]->setTypingLimit(design::kTypingLimit);
+
+    // Filling the list is not a selection: only the final choice of row 0
+    // prepares the fields.
+    const int n = List1[1]->count();
+    {
+        const QSignalBlocker quiet(List1[0]);
+        List1[0]->clear();
+        for (int i = 0; i < n; ++i)
+            List1[0]->addItem(QString::fromStdString(triangle::combinationLabel(i)));
+    }
+    List1[0]->setCurrentRow(0);
+}
+
+void TriangleWindow::List1_Click(int Index)
+{
+    if (Index == 0)
+        PrepareSelection();
+}
+
+void TriangleWindow::Command1_Click(int Index)
+{
+    switch (Index) {
+    case 0: Compute(); break;
+    case 1: ClearAll(); break;
+    case 2: ShowExample(); break;
+    default: break;
+    }
+}
+
+// Marks the chosen combination's given quantities and unlocks their fields;
+// the perimeter field keeps the last result.
+void TriangleWindow::PrepareSelection()
+{
+    for (int i = 0; i < kQuantityCount; ++i) {
+        Check1[i]->setEnabled(false);
+        Check1[i]->setChecked(false);
+        Text2[i]->showText({});
+        Text2[i]->setReadOnly(true);
+    }
+    const QListWidgetItem *item = List1[1]->item(List1[0]->currentRow());
+    const QString combination = item ? item->text() : QString();
+    const auto positions = std::min<qsizetype>(kQuantityCount, combination.size());
+    for (int p = 0; p < positions; ++p) {
+        if (combination[p] == u'1') {
+            Check1[p]->setChecked(true);
+            Text2[p]->setReadOnly(false);
+        }
+    }
+}
+
+// Empties the nine fields and zeroes the record; the selection, the marks and
+// the unlocked fields stay, ready for new values.
+void TriangleWindow::ClearAll()
+{
+    for (ValueField *field : Text2)
+        field->showText({});
+    m_record.clearQuantities();
+    showNote(problemStatement());
+}
+
+// Writes one of the two worked triangles into the eight input fields, locked
+// or not; it computes nothing. Decimals follow the locale, without grouping,
+// in the shortest form that reads back as the same number.
+void TriangleWindow::ShowExample()
+{
+    const SampleTriangle &sample = sampleFor(m_random());
+    QLocale plain = m_locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (int i = 0; i < kQuantityCount; ++i)
+        Text2[i]->showText(plain.toString(sample[i], 'f', QLocale::FloatingPointShortest));
+}
+
+void TriangleWindow::Compute()
+{
+    WidgetForm form(*List1[0], Check1, Text2);
+    showNote(noteFor(triangle::Compute(m_record, form, m_numberFormat)));
+}
+
+// Rewriting the same text would scroll the note box back to its top.
+void TriangleWindow::showNote(const QString &note)
+{
+    if (Text1[0]->toPlainText() != note)
+        Text1[0]->setPlainText(note);
+}
+
+} // namespace triangle::ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <utility>
+#include <vector>
+
+#include <QLocale>
+#include <QWidget>
+
+#include <catalogue.h>
+#include <number_format.h>
+#include <triangle.h>
+
+#include "clock_random.h"
+#include "picture_box.h"
+#include "value_field.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace triangle::ui {
+
+// Controls with their tab index, gathered while the form is built.
+using TabStops = std::vector<std::pair<int, QWidget *>>;
+
+// The program's one window. Its controls keep the form's names and control
+// arrays: an index of Text2 or Check1 is a field position (A, B, C, a, b, c,
+// S, R, and 8 the perimeter), so loops run over positions.
+class TriangleWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `locale` decides the decimal separator of results and samples (by
+    // default the user's regional settings); `random` picks the sample
+    // triangle (empty: a generator seeded from the clock at load).
+    explicit TriangleWindow(
+        const QLocale &locale = QLocale(), RandomSource random = {}, QWidget *parent = nullptr);
+
+    std::array<QLabel *, 3> Label1 {};
+    QLabel *Label2 = nullptr;
+    std::array<QListWidget *, 2> List1 {};
+    QGroupBox *Frame1 = nullptr;
+    PictureBox *Picture1 = nullptr;
+    std::array<QPushButton *, 3> Command1 {};
+    std::array<QPlainTextEdit *, 2> Text1 {};
+    std::array<QCheckBox *, kQuantityCount> Check1 {};
+    std::array<ValueField *, kFieldCount> Text2 {};
+
+private:
+    void createControls();
+    void createFrameControls(TabStops &tabStops);
+    static void orderTabStops(TabStops &tabStops);
+    void connectEvents();
+
+    void Form_Load();
+    void List1_Click(int Index);
+    void Command1_Click(int Index);
+
+    void PrepareSelection();
+    void ClearAll();
+    void ShowExample();
+    void Compute();
+    void showNote(const QString &note);
+
+    triangle::Triangle m_record {};
+    QLocale m_locale;
+    triangle::NumberFormat m_numberFormat;
+    RandomSource m_random;
+};
+
+} // namespace triangle::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace triangle::ui {
+
+// A value field of the form: the user may type or paste at most
+// `typingLimit()` characters, but whatever the program writes with
+// showText() is shown whole, however long (a result such as 123456789.0000).
+// Enter is reported as enterPressed() whether or not the field is locked.
+class ValueField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit ValueField(QWidget *parent);
+
+    void setTypingLimit(int characters);
+    int typingLimit() const;
+
+    void showText(const QString &text);
+
+signals:
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    class TypingLimit;
+    TypingLimit *m_limit; // owned by this field
+};
+
+} // namespace triangle::ui
