@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth imagemagick x11-utils
+    desktop-file-utils appstream dpkg-dev file man-db
+    time
 )
 
 missing=()

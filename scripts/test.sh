@@ -15,6 +15,9 @@ chmod 0700 "$XDG_RUNTIME_DIR"
 
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"
 
+# Builds the Debian package, installs it, checks it and removes it again.
+bash scripts/check-package.sh
+
 bash scripts/check-static.sh
 bash scripts/check-sanitized.sh
 bash scripts/check-fuzz.sh

@@ -1,0 +1,38 @@
+# The Debian package, built by CPack from the install rules in
+# packaging/CMakeLists.txt:  cpack -G DEB  in the build directory.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME triangle-solver)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The TriangleSolver developers")
+set(CPACK_PACKAGE_CONTACT "TriangleSolver developers <triangle@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "solve a triangle from three of its angles, sides, area and circumradius")
+set(CPACK_PACKAGE_DESCRIPTION
+"A tool for school geometry. Pick which three of the eight quantities are
+known (the angles A, B, C, the sides a, b, c, the area S and the
+circumradius R), type their values, and get all eight and the perimeter
+with four decimals, or word that the numbers describe no real triangle.
+")
+if(TRIANGLE_WINDOW_PACKAGED)
+    string(APPEND CPACK_PACKAGE_DESCRIPTION "
+The package holds the window, whose interface is in Bulgarian, and
+triangle-solve, which answers the same requests on the command line.")
+else()
+    string(APPEND CPACK_PACKAGE_DESCRIPTION "
+This build holds triangle-solve, which answers the requests on the
+command line.")
+endif()
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TRIANGLE_HOMEPAGE})
+# The libraries the programs link, and so the package's dependencies, come
+# from dpkg-shlibdeps. The window is laid out for Times New Roman and drawn in
+# Liberation Serif, which has the same metrics, when that is installed.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TRIANGLE_WINDOW_PACKAGED)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+endif()
+
+include(CPack)
