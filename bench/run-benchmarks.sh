@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Runs the benchmarks against their goals on this machine:
+#  - one whole request per family of combinations (goal: median <= 1 us);
+#  - triangle-solve over one million generated requests (goal: <= 2 s);
+#  - the window, process start to first paint and peak memory over 10 runs
+#    offscreen (goal: <= 80 ms and <= 35 MB).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${BENCH_BUILD_DIR:-build-bench}
+
+bash scripts/install-dependencies.sh
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DTRIANGLE_BUILD_BENCHMARKS=ON -DTRIANGLE_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)"
+
+echo "== machine"
+echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+
+echo "== one request per family (median of 10 repetitions)"
+"$build_dir/bench/bench_requests" --benchmark_repetitions=10 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_median'
+
+echo "== triangle-solve over one million requests"
+requests=$(mktemp)
+trap 'rm -f "$requests"' EXIT
+awk 'BEGIN {
+    srand(42)
+    for (i = 0; i < 1000000; ++i)
+        printf "%d\t%.4f\t%.4f\t%.4f\n", int(rand() * 51), 1 + rand() * 80, 1 + rand() * 80, 1 + rand() * 20
+}' >"$requests"
+best=""
+for run in 1 2 3 4 5; do
+    start=$(date +%s%N)
+    "$build_dir/tools/triangle-solve" <"$requests" >/dev/null
+    elapsed=$((($(date +%s%N) - start) / 1000000))
+    if [[ -z "$best" || $elapsed -lt $best ]]; then best=$elapsed; fi
+    echo "run $run: $elapsed ms"
+done
+echo "best: $best ms"
+
+window="$build_dir/ui/triangle-window"
+if [[ -x "$window" ]]; then
+    echo "== window: start to first paint and peak memory, 10 runs offscreen"
+    export QT_QPA_PLATFORM=offscreen
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+    chmod 0700 "$XDG_RUNTIME_DIR"
+    for run in $(seq 1 10); do
+        start=$(date +%s%N)
+        peak=$(/usr/bin/time -f '%M' "$window" --quit-after-first-paint 2>&1 >/dev/null | tail -1)
+        elapsed=$((($(date +%s%N) - start) / 1000000))
+        echo "run $run: $elapsed ms, peak $((peak / 1024)) MB"
+    done
+fi
