@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time
-# (FUZZ_SECONDS, default 60) from the committed seed corpus. A crash, a
+# (FUZZ_SECONDS, default 60) from its committed seed corpus. A crash, a
 # sanitizer report or a failed check fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,11 +8,27 @@ build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${FUZZ_SECONDS:-60}
 
 CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTRIANGLE_BUILD_FUZZERS=ON -DTRIANGLE_BUILD_UI=OFF -DTRIANGLE_BUILD_TESTS=OFF
-cmake --build "$build_dir" --parallel "$(nproc)" --target fuzz_request
+    -DTRIANGLE_BUILD_FUZZERS=ON -DTRIANGLE_BUILD_UI=ON -DTRIANGLE_BUILD_TESTS=OFF
+cmake --build "$build_dir" --parallel "$(nproc)" --target fuzz_request fuzz_window
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp fuzz/corpus/request/* "$work/"
-"$build_dir/fuzz/fuzz_request" -max_total_time="$seconds" -max_len=512 -print_final_stats=1 \
-    -artifact_prefix="$work/" "$work"
+
+# fuzz TARGET CORPUS [libFuzzer options]
+fuzz() {
+    local target=$1 corpus=$2
+    shift 2
+    mkdir -p "$work/$target"
+    cp "fuzz/corpus/$corpus"/* "$work/$target/"
+    echo "== $target for $seconds s"
+    "$build_dir/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="$work/" "$@" "$work/$target"
+}
+
+fuzz fuzz_request request -max_len=512
+
+# The window fuzzer opens a fresh window per input on the offscreen platform;
+# Qt's own caches outlive an input, so leaks are not judged per input.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+chmod 0700 "$XDG_RUNTIME_DIR"
+ASAN_OPTIONS=detect_leaks=0 fuzz fuzz_window window -max_len=128

@@ -59,7 +59,8 @@ std::string formatFixed4(double value, const NumberFormat &format)
 
     const auto units = static_cast<std::uint64_t>(std::fabs(rounded));
     std::array<char, 24> integer {};
-    const auto integerEnd = std::to_chars(integer.data(), integer.data() + integer.size(), units / 10000).ptr;
+    auto *const integerEnd
+        = std::to_chars(integer.data(), integer.data() + integer.size(), units / 10000).ptr;
     std::array<char, 4> decimals {};
     auto rest = units % 10000;
     for (auto digit = decimals.rbegin(); digit != decimals.rend(); ++digit, rest /= 10)
