@@ -6,6 +6,7 @@
 
 #include "number_formatting.h"
 #include "other_triangles.h"
+#include "random_triangles.h"
 #include "solve_request.h"
 
 using namespace triangle;
@@ -26,13 +27,6 @@ QList<QStringList> othersOf(const SolvedRequest &solved)
     for (const Triangle &other : otherTriangles(solved.outcome, solved.record))
         others << shownFields(other);
     return others;
-}
-
-QString shortest(double value)
-{
-    std::array<char, 32> buffer {};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return QString::fromLatin1(buffer.data(), static_cast<int>(end - buffer.data()));
 }
 
 } // namespace
@@ -142,23 +136,11 @@ private slots:
     // came from is always the shown one or among the others.
     void theTriangleItselfIsAlwaysAmongThem()
     {
-        std::mt19937 generator(8122026);
-        std::uniform_real_distribution<double> angle(8.0, 150.0), radius(0.5, 50.0);
+        RandomTriangles triangles(8122026);
         for (int sample = 0; sample < 200; ++sample) {
-            const double alpha = angle(generator);
-            const double beta = std::uniform_real_distribution<double>(8.0, 172.0 - alpha)(generator);
-            const double gamma = 180.0 - alpha - beta;
-            const double r = radius(generator);
-            const auto side = [&](double degrees) { return 2.0 * r * std::sin(degrees * kPi / 180.0); };
-            const double a = side(alpha), b = side(beta), c = side(gamma);
-            const std::array<double, 8> q = {alpha, beta, gamma, a, b, c, a * b * c / (4 * r), r};
-
+            const Quantities q = triangles.next();
             for (int combination = 0; combination < kCombinationCount; ++combination) {
-                QStringList given;
-                for (int position = 0; position < kQuantityCount; ++position) {
-                    if (isGiven(combination, position))
-                        given << shortest(q[position]);
-                }
+                const QStringList given = givenTexts(combination, q);
                 const SolvedRequest solved = solveRequest(combination, given[0], given[1], given[2]);
                 QList<QStringList> candidates = othersOf(solved);
                 candidates.prepend(solved.fields);
@@ -172,10 +154,10 @@ private slots:
                 QVERIFY2(found,
                     qPrintable(QString("combination %1, angles %2 %3 %4, R %5")
                                    .arg(combination)
-                                   .arg(alpha)
-                                   .arg(beta)
-                                   .arg(gamma)
-                                   .arg(r)));
+                                   .arg(q[0])
+                                   .arg(q[1])
+                                   .arg(q[2])
+                                   .arg(q[7])));
             }
         }
     }

@@ -12,29 +12,12 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "random_triangles.h"
 #include "solve_request.h"
 
 using namespace triangle;
 
 namespace {
-
-// The eight quantities of a triangle in field order (angles in degrees).
-using Quantities = std::array<double, kQuantityCount>;
-
-Quantities makeTriangle(double alphaDegrees, double betaDegrees, double radius)
-{
-    const double gammaDegrees = 180.0 - alphaDegrees - betaDegrees;
-    const auto side = [&](double degrees) { return 2.0 * radius * std::sin(degrees * kPi / 180.0); };
-    const double a = side(alphaDegrees), b = side(betaDegrees), c = side(gammaDegrees);
-    return {alphaDegrees, betaDegrees, gammaDegrees, a, b, c, a * b * c / (4.0 * radius), radius};
-}
-
-QString shortest(double value)
-{
-    std::array<char, 32> buffer {};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return QString::fromLatin1(buffer.data(), static_cast<int>(end - buffer.data()));
-}
 
 // Where the data may fit a second triangle: the angles the program always
 // takes as acute, and the pair of sides it orders (later side the larger).
@@ -110,20 +93,13 @@ class SolvedTrianglesTest : public QObject {
 private slots:
     void everyCombinationGivesBackTheTriangle()
     {
-        std::mt19937 generator(20261208);
-        std::uniform_real_distribution<double> angle(8.0, 150.0), radius(0.5, 50.0);
-        int compared = 0, alternatives = 0;
+        RandomTriangles triangles(20261208);
+        int compared = 0;
+        int alternatives = 0;
         for (int sample = 0; sample < 400; ++sample) {
-            const double alpha = angle(generator);
-            const double beta = std::uniform_real_distribution<double>(8.0, 172.0 - alpha)(generator);
-            const Quantities q = makeTriangle(alpha, beta, radius(generator));
-
+            const Quantities q = triangles.next();
             for (int combination = 0; combination < kCombinationCount; ++combination) {
-                QStringList given;
-                for (int position = 0; position < kQuantityCount; ++position) {
-                    if (isGiven(combination, position))
-                        given << shortest(q[position]);
-                }
+                const QStringList given = givenTexts(combination, q);
                 const SolvedRequest solved = solveRequest(combination, given[0], given[1], given[2]);
                 const QString where = QString("combination %1, triangle %2 %3 %4 R %5")
                                           .arg(combination)
