@@ -10,7 +10,7 @@ build_dir=${BENCH_BUILD_DIR:-build-bench}
 
 bash scripts/install-dependencies.sh
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DTRIANGLE_BUILD_BENCHMARKS=ON -DTRIANGLE_BUILD_TESTS=OFF >/dev/null
+    -DTRIANGLE_BUILD_BENCHMARKS=ON -DTRIANGLE_BUILD_UI=ON -DTRIANGLE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
 
 echo "== machine"
@@ -38,16 +38,28 @@ for run in 1 2 3 4 5; do
 done
 echo "best: $best ms"
 
-window="$build_dir/ui/triangle-window"
-if [[ -x "$window" ]]; then
-    echo "== window: start to first paint and peak memory, 10 runs offscreen"
+# startup PROGRAM LABEL: 10 offscreen runs to the first paint; the median
+# time and the median peak resident memory.
+startup() {
+    local program=$1 label=$2 times=() peaks=()
+    for run in $(seq 1 10); do
+        local start peak
+        start=$(date +%s%N)
+        peak=$(/usr/bin/time -f '%M' "$program" --quit-after-first-paint 2>&1 >/dev/null | tail -1)
+        times+=($((($(date +%s%N) - start) / 1000000)))
+        peaks+=($((peak / 1024)))
+    done
+    local time_median peak_median
+    time_median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 5p)
+    peak_median=$(printf '%s\n' "${peaks[@]}" | sort -n | sed -n 5p)
+    echo "$label: runs ${times[*]} ms; median $time_median ms, peak memory $peak_median MB"
+}
+
+if [[ -x "$build_dir/ui/triangle-window" ]]; then
+    echo "== window: process start to first paint and peak memory, 10 runs offscreen"
     export QT_QPA_PLATFORM=offscreen
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
     chmod 0700 "$XDG_RUNTIME_DIR"
-    for run in $(seq 1 10); do
-        start=$(date +%s%N)
-        peak=$(/usr/bin/time -f '%M' "$window" --quit-after-first-paint 2>&1 >/dev/null | tail -1)
-        elapsed=$((($(date +%s%N) - start) / 1000000))
-        echo "run $run: $elapsed ms, peak $((peak / 1024)) MB"
-    done
+    startup "$build_dir/ui/triangle-window" "the program"
+    startup "$build_dir/bench/bench_bare_window" "bare Qt window with one button"
 fi
