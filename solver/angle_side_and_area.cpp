@@ -25,11 +25,12 @@ void FinishFromBCAlpha(Triangle &t) { finishFromEnclosingSides(t, A, C); }
 void FinishFromACBeta(Triangle &t) { finishFromEnclosingSides(t, B, A); }
 void FinishFromABGamma(Triangle &t) { finishFromEnclosingSides(t, C, B); }
 
-template <Vertex Given, Vertex Found>
+template <Vertex Given, void (*Angles)(Triangle &)>
 void oppositeSide(Triangle &t, Branches &branches)
 {
     t.R = circumradiusFromSide(t.side(Given), t.angle(Given));
-    sidesFromAreaThenAngles(t, Given, Found, branches);
+    sidesFromArea(t, Given, branches);
+    Angles(t);
 }
 
 // The other enclosing side from S = s t sin(angle) / 2, then the closing.
@@ -44,15 +45,15 @@ void adjacentSide(Triangle &t, Branches &)
 } // namespace
 
 const std::array<Procedure, 9> kAngleSideAndArea = {
-    oppositeSide<A, B>,                    // 42: A, a, S
-    oppositeSide<B, C>,                    // 43: B, b, S
-    oppositeSide<C, A>,                    // 44: C, c, S
-    adjacentSide<A, B, FinishFromBCAlpha>, // 45: A, b, S
-    adjacentSide<A, C, FinishFromBCAlpha>, // 46: A, c, S
-    adjacentSide<B, A, FinishFromACBeta>,  // 47: B, a, S
-    adjacentSide<B, C, FinishFromACBeta>,  // 48: B, c, S
-    adjacentSide<C, A, FinishFromABGamma>, // 49: C, a, S
-    adjacentSide<C, B, FinishFromABGamma>, // 50: C, b, S
+    oppositeSide<A, AnglesFromSideB>,             // 42: A, a, S
+    oppositeSide<B, angleFromSideThenRest<C, A>>, // 43: B, b, S
+    oppositeSide<C, angleFromSideThenRest<A, B>>, // 44: C, c, S
+    adjacentSide<A, B, FinishFromBCAlpha>,        // 45: A, b, S
+    adjacentSide<A, C, FinishFromBCAlpha>,        // 46: A, c, S
+    adjacentSide<B, A, FinishFromACBeta>,         // 47: B, a, S
+    adjacentSide<B, C, FinishFromACBeta>,         // 48: B, c, S
+    adjacentSide<C, A, FinishFromABGamma>,        // 49: C, a, S
+    adjacentSide<C, B, FinishFromABGamma>,        // 50: C, b, S
 };
 
 } // namespace triangle

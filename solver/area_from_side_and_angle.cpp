@@ -1,11 +1,10 @@
 #include "area_from_side_and_angle.h"
 
-#include "completion_steps.h"
 #include "helper_formulas.h"
 
 namespace triangle {
 
-void sidesFromAreaThenAngles(Triangle &t, Vertex known, Vertex found, Branches &branches)
+void sidesFromArea(Triangle &t, Vertex known, Branches &branches)
 {
     t.WorkSide = t.side(known);
     t.WorkAngle = t.angle(known);
@@ -16,7 +15,6 @@ void sidesFromAreaThenAngles(Triangle &t, Vertex known, Vertex found, Branches &
     const bool mirrored = branches.takeOther();
     t.side(later) = mirrored ? t.WorkLow : t.WorkHigh;
     t.side(earlier) = mirrored ? t.WorkHigh : t.WorkLow;
-    angleFromSideThenRest(t, found, otherVertex(known, found));
 }
 
 } // namespace triangle

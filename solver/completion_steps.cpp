@@ -1,5 +1,7 @@
 #include "completion_steps.h"
 
+#include <array>
+
 #include "helper_formulas.h"
 
 namespace triangle {
@@ -47,16 +49,15 @@ void SidesFromC(Triangle &t)
     AreaFromSidesAndR(t);
 }
 
+void ThirdAngleAlpha(Triangle &t) { t.Alpha = Real(kPi) - (t.Beta + t.Gamma); }
+void ThirdAngleBeta(Triangle &t) { t.Beta = Real(kPi) - (t.Alpha + t.Gamma); }
+void ThirdAngleGamma(Triangle &t) { t.Gamma = Real(kPi) - (t.Alpha + t.Beta); }
+
 void thirdAngle(Triangle &t, Vertex v)
 {
-    const Vertex first = v == A ? B : A;
-    const Vertex second = otherVertex(v, first);
-    t.angle(v) = Real(kPi) - (t.angle(first) + t.angle(second));
+    constexpr std::array<void (*)(Triangle &), 3> steps = {ThirdAngleAlpha, ThirdAngleBeta, ThirdAngleGamma};
+    steps.at(v)(t);
 }
-
-void ThirdAngleAlpha(Triangle &t) { thirdAngle(t, A); }
-void ThirdAngleBeta(Triangle &t) { thirdAngle(t, B); }
-void ThirdAngleGamma(Triangle &t) { thirdAngle(t, C); }
 
 void angleFromSideThenRest(Triangle &t, Vertex found, Vertex rest)
 {

@@ -31,6 +31,12 @@ void ThirdAngleGamma(Triangle &t);
 // The angle at `found` from its side among all three sides, then the angle at
 // the remaining vertex as the rest of pi.
 void angleFromSideThenRest(Triangle &t, Vertex found, Vertex rest);
+template <Vertex Found, Vertex Rest>
+void angleFromSideThenRest(Triangle &t)
+{
+    angleFromSideThenRest(t, Found, Rest);
+}
+// Beta from b, then Gamma as the rest of pi.
 void AnglesFromSideB(Triangle &t);
 
 } // namespace triangle
