@@ -49,6 +49,13 @@ extern const Control kPicture1;
 extern const std::array<Control, 3> kCommand1;
 extern const std::array<Control, 2> kText1;
 
+// Not on the form: a button that shows, one after another, every triangle
+// the data of the last request fit. Hidden while there is only one. It fills
+// the strip between the picture and the buttons below it, which the form
+// leaves empty, and comes last when Tab goes round.
+extern const Control kCommand2;
+inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
+
 // Inside Frame1, placed relative to the frame.
 extern const std::array<Control, 8> kCheck1;
 extern const std::array<Control, 9> kText2;
@@ -74,6 +81,12 @@ struct Notes {
     std::string_view overflow;
     std::string_view invalidArgument;
     std::string_view noTriangle;
+    // Put before the problem statement when the data fit more than one
+    // triangle: only its first lines escape the motto box lying over it.
+    std::string_view oneOtherTriangle;
+    std::string_view moreOtherTriangles; // %1: how many others
+    std::string_view shownTriangle;      // %1 of %2
+    std::string_view howToSwitch;        // %1: the button's caption, %2: its shortcut
 };
 
 extern const Notes kNotes;

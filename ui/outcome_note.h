@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include <QString>
 
 #include <compute.h>
@@ -12,5 +14,10 @@ QString noteFor(const triangle::Outcome &outcome);
 
 // The note box's text when there is nothing to report.
 QString problemStatement();
+
+// The note when the data fit `count` triangles and the fields show the
+// `shown`-th (counted from 1): that there are others, which one is shown and
+// how to switch, then the problem statement.
+QString otherTrianglesNote(std::size_t shown, std::size_t count);
 
 } // namespace triangle::ui

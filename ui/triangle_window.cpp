@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include <compute.h>
+#include <other_triangles.h>
 
 #include "design_placement.h"
 #include "form_design.h"
@@ -87,6 +89,7 @@ ValueField *createValueField(QWidget *parent, const design::Control &control, Ta
     return field;
 }
 
+// The picture of start-up, and of every moment without a solved triangle.
 TriangleCorners startUpTriangle()
 {
     const auto &[a, b, c] = design::kPictureSides;
@@ -137,6 +140,10 @@ void TriangleWindow::createControls()
     List1[1]->addItems(design::combinationStrings());
     for (int k = 0; k < 2; ++k)
         Text1[k] = createTextBox(this, design::kText1[k], tabStops);
+    Command2 = createButton(this, design::kCommand2, tabStops);
+    Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
+    Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
+    Command2->hide();
     orderTabStops(tabStops);
 }
 
@@ -170,6 +177,7 @@ void TriangleWindow::connectEvents()
         connect(List1[k], &QListWidget::currentRowChanged, this, [this, k] { List1_Click(k); });
     for (int k = 0; k < 3; ++k)
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     for (ValueField *field : Text2)
         connect(field, &ValueField::enterPressed, this, [this] { Command1_Click(0); });
 }
@@ -212,10 +220,26 @@ void TriangleWindow::Command1_Click(int Index)
     }
 }
 
+// Shows the next triangle that fits the data, after the last one the first
+// again: its nine values, its picture and its number in the note.
+void TriangleWindow::Command2_Click()
+{
+    if (m_fitting.empty())
+        return;
+    m_shown = (m_shown + 1) % m_fitting.size();
+    m_record = m_fitting[m_shown];
+    WidgetForm form(*List1[0], Check1, Text2);
+    triangle::writeOutput(m_record, form, m_numberFormat);
+    showNote(otherTrianglesNote(m_shown + 1, m_fitting.size()));
+    showRecordPicture();
+}
+
 // Marks the chosen combination's given quantities and unlocks their fields;
 // the perimeter field keeps the last result.
 void TriangleWindow::PrepareSelection()
 {
+    endOtherTriangles();
+    showStartUpPicture();
     for (int i = 0; i < kQuantityCount; ++i) {
         Check1[i]->setEnabled(false);
         Check1[i]->setChecked(false);
@@ -237,6 +261,8 @@ void TriangleWindow::PrepareSelection()
 // the unlocked fields stay, ready for new values.
 void TriangleWindow::ClearAll()
 {
+    endOtherTriangles();
+    showStartUpPicture();
     for (ValueField *field : Text2)
         field->showText({});
     m_record.clearQuantities();
@@ -248,6 +274,9 @@ void TriangleWindow::ClearAll()
 // in the shortest form that reads back as the same number.
 void TriangleWindow::ShowExample()
 {
+    // The fields no longer show the solved triangle, so there is nothing to
+    // switch; the picture keeps showing the record.
+    endOtherTriangles();
     const SampleTriangle &sample = sampleFor(m_random());
     QLocale plain = m_locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -258,8 +287,47 @@ void TriangleWindow::ShowExample()
 void TriangleWindow::Compute()
 {
     WidgetForm form(*List1[0], Check1, Text2);
-    showNote(noteFor(triangle::Compute(m_record, form, m_numberFormat)));
+    const triangle::Outcome outcome = triangle::Compute(m_record, form, m_numberFormat);
+    m_fitting.clear();
+    m_shown = 0;
+    if (outcome.status == triangle::Outcome::Status::Solved && outcome.realTriangle) {
+        offerOtherTriangles(outcome);
+        showRecordPicture();
+    } else {
+        showStartUpPicture();
+    }
+    Command2->setVisible(!m_fitting.empty());
+    showNote(m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size()));
 }
+
+// The fields show the solved triangle, the first of those that fit.
+void TriangleWindow::offerOtherTriangles(const triangle::Outcome &outcome)
+{
+    const std::vector<triangle::Triangle> others = triangle::otherTriangles(outcome, m_record);
+    if (others.empty())
+        return;
+    m_fitting.push_back(m_record);
+    m_fitting.insert(m_fitting.end(), others.begin(), others.end());
+}
+
+// A note that offered the other triangles goes back to the problem statement.
+void TriangleWindow::endOtherTriangles()
+{
+    if (m_fitting.empty())
+        return;
+    m_fitting.clear();
+    m_shown = 0;
+    Command2->hide();
+    showNote(problemStatement());
+}
+
+// The record's triangle to scale, from its three sides.
+void TriangleWindow::showRecordPicture() const
+{
+    Picture1->showTriangle(cornersFromSides(m_record.a.value(), m_record.b.value(), m_record.c.value()));
+}
+
+void TriangleWindow::showStartUpPicture() const { Picture1->showTriangle(startUpTriangle()); }
 
 // Rewriting the same text would scroll the note box back to its top.
 void TriangleWindow::showNote(const QString &note)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <catalogue.h>
+#include <compute.h>
 #include <number_format.h>
 #include <triangle.h>
 
@@ -49,6 +50,8 @@ public:
     std::array<QPlainTextEdit *, 2> Text1 {};
     std::array<QCheckBox *, kQuantityCount> Check1 {};
     std::array<ValueField *, kFieldCount> Text2 {};
+    // Shows the next triangle that fits the data; hidden while only one does.
+    QPushButton *Command2 = nullptr;
 
 private:
     void createControls();
@@ -59,6 +62,7 @@ private:
     void Form_Load();
     void List1_Click(int Index);
     void Command1_Click(int Index);
+    void Command2_Click();
 
     void PrepareSelection();
     void ClearAll();
@@ -66,7 +70,17 @@ private:
     void Compute();
     void showNote(const QString &note);
 
+    void offerOtherTriangles(const triangle::Outcome &outcome);
+    void endOtherTriangles();
+    void showRecordPicture() const;
+    void showStartUpPicture() const;
+
+    // The record holds the triangle the fields and the picture show.
     triangle::Triangle m_record {};
+    // Every triangle the last request's data fit, the solved one first, while
+    // there is more than one; which of them is shown.
+    std::vector<triangle::Triangle> m_fitting;
+    std::size_t m_shown = 0;
     QLocale m_locale;
     triangle::NumberFormat m_numberFormat;
     RandomSource m_random;

@@ -29,6 +29,7 @@ private slots:
     void tabVisitsTheControlsInTheFormsOrder();
     void screenReadersHearTheControlsByName_data();
     void screenReadersHearTheControlsByName();
+    void theOtherTriangleButtonFillsFreeSpaceUnderThePicture();
 
 private:
     QWidget *control(const QString &name) const
@@ -191,6 +192,8 @@ void WindowLayoutTest::screenReadersHearTheControlsByName_data()
                                   << "Изчисти";
     QTest::newRow("sample button") << "Command1(2)"
                                    << "Провери";
+    QTest::newRow("other-triangle button") << "Command2"
+                                           << "Друг триъгълник";
     QTest::newRow("combination list") << "List1(0)"
                                       << "Стойности за:";
     QTest::newRow("combination strings") << "List1(1)"
@@ -204,6 +207,21 @@ void WindowLayoutTest::screenReadersHearTheControlsByName()
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(name));
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), spoken);
+}
+
+// It is shown only for data that fit more than one triangle, and then must
+// hide no control of the form.
+void WindowLayoutTest::theOtherTriangleButtonFillsFreeSpaceUnderThePicture()
+{
+    const QRect button = control("Command2")->geometry();
+    QVERIFY(m_window->rect().contains(button));
+    for (QWidget *child : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName() != "Command2" && !child->isWindow())
+            QVERIFY2(!child->geometry().intersects(button), qPrintable(child->objectName()));
+    }
+    QVERIFY(button.top() >= control("Picture1")->geometry().bottom());
+    QVERIFY(button.bottom() < control("Command1(0)")->geometry().top());
+    QVERIFY(button.height() >= 18);
 }
 
 TRIANGLE_WINDOW_TEST_MAIN(WindowLayoutTest)

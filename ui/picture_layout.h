@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+#include <QLineF>
+#include <QPointF>
+#include <QRectF>
+
+namespace triangle::ui {
+
+// A triangle's corners in any unit, y pointing up.
+struct TriangleCorners {
+    QPointF A;
+    QPointF B;
+    QPointF C;
+};
+
+// The corners of the triangle with sides a, b, c: A at the origin, B at
+// (c, 0), C above the x axis where the law of cosines puts it. Sides that
+// close no triangle put C on the x axis.
+TriangleCorners cornersFromSides(double a, double b, double c);
+
+// Where each part of the drawing goes in a box, in the box's coordinates (y
+// pointing down). Index 0, 1, 2 stands for A, B, C: the corner, the arc in
+// it, its letter, and the side opposite it with its bisector and letter.
+struct PictureLayout {
+    std::array<QPointF, 3> corners {};
+    bool hasCircle = false; // three corners on one line have no circle
+    QPointF centre;
+    double radius = 0.0;
+    // The perpendicular bisector of the side opposite each corner, from the
+    // centre (or the side) to the circle; none without a circle.
+    std::array<QLineF, 3> bisectors {};
+    std::array<double, 3> arcRadii {};
+    double letterSize = 0.0; // a letter's pixel size; 0 in a box too small for letters
+    std::array<QPointF, 3> cornerLetters {};
+    std::array<QPointF, 3> sideLetters {};
+};
+
+// Scales the triangle so that its circumscribed circle, centred, fills `area`
+// less a margin, proportions kept; A and B stay level with C above them.
+// Letters keep clear of every corner, of the sides and of each other, and
+// inside the box; arcs keep a least radius however short the sides.
+PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model);
+
+} // namespace triangle::ui
