@@ -49,7 +49,7 @@ void checkSolvedLine(const std::string &answer)
     for (int field = 0; field < triangle::kFieldCount; ++field) {
         const std::size_t end = answer.find('\t', start);
         const std::string value = answer.substr(start, end - start);
-        const double readBack = triangle::readNumber(value, point).value();
+        const double readBack = triangle::readNumber(value, point).toDouble();
         require(triangle::formatFixed4(readBack, point) == value, "value reads back as itself", answer);
         start = end + 1;
     }

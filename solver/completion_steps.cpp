@@ -49,9 +49,34 @@ void SidesFromC(Triangle &t)
     AreaFromSidesAndR(t);
 }
 
-void ThirdAngleAlpha(Triangle &t) { t.Alpha = Real(kPi) - (t.Beta + t.Gamma); }
-void ThirdAngleBeta(Triangle &t) { t.Beta = Real(kPi) - (t.Alpha + t.Gamma); }
-void ThirdAngleGamma(Triangle &t) { t.Gamma = Real(kPi) - (t.Alpha + t.Beta); }
+namespace {
+
+// 180 - (x + y) with the rounding of the sum carried along (Knuth's
+// two-sum): near 180 the subtraction is exact, so only the last rounding
+// remains in a tiny result.
+Real restOf180(Real x, Real y)
+{
+    const Real sum = x + y;
+    const Real part = sum - x;
+    const Real sumError = (x - (sum - part)) + (y - part);
+    return (Real(180.0) - sum) - sumError;
+}
+
+// pi - (angle at x + angle at y), from the typed degrees where both were given.
+Real restOfPi(const Triangle &t, Vertex x, Vertex y)
+{
+    const Real degreesX = t.givenDegrees.at(x);
+    const Real degreesY = t.givenDegrees.at(y);
+    if (degreesX > 0.0 && degreesY > 0.0)
+        return restOf180(degreesX, degreesY) * kPi / 180.0;
+    return Real(kPi) - (t.angle(x) + t.angle(y));
+}
+
+} // namespace
+
+void ThirdAngleAlpha(Triangle &t) { t.Alpha = restOfPi(t, B, C); }
+void ThirdAngleBeta(Triangle &t) { t.Beta = restOfPi(t, A, C); }
+void ThirdAngleGamma(Triangle &t) { t.Gamma = restOfPi(t, A, B); }
 
 void thirdAngle(Triangle &t, Vertex v)
 {

@@ -1,6 +1,8 @@
 #include "compute.h"
 
+#include <array>
 #include <optional>
+#include <string>
 
 #include "number_formatting.h"
 #include "number_reading.h"
@@ -32,8 +34,13 @@ std::optional<GivenValues> readGivenValues(const Form &form, const NumberFormat 
 
 void writeOutput(const Triangle &record, Form &form, const NumberFormat &format)
 {
+    // All nine texts first: a fault in one of them (a perimeter that
+    // overflows) must not leave half an answer on screen.
+    std::array<std::string, kFieldCount> texts;
     for (int position = 0; position < kFieldCount; ++position)
-        form.setFieldText(position, formatFixed4(fieldValue(record, position).value(), format));
+        texts.at(position) = formatResult(fieldValue(record, position).value(), format);
+    for (int position = 0; position < kFieldCount; ++position)
+        form.setFieldText(position, texts.at(position));
 }
 
 Outcome Compute(Triangle &record, Form &form, const NumberFormat &format)

@@ -28,11 +28,11 @@ struct Outcome {
 // One press of the compute button: validates the given fields, runs the
 // procedure of the selected combination on the record, and writes the nine
 // value fields. An invalid request changes nothing; a fault keeps what was
-// stored before it and rewrites no field (but those written before a fault
-// in the output step itself).
+// stored in the record before it and rewrites no field.
 Outcome Compute(Triangle &record, Form &form, const NumberFormat &format);
 
-// Writes the nine value fields from the record, in field order.
+// Writes the nine value fields from the record, in field order, or none of
+// them when one faults.
 void writeOutput(const Triangle &record, Form &form, const NumberFormat &format);
 
 } // namespace triangle

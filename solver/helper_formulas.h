@@ -1,12 +1,25 @@
 #pragma once
 
+#include "angle_functions.h"
 #include "branches.h"
 #include "triangle.h"
 
 namespace triangle {
 
-// pi / 2 for a sine of 1 or more, else the arcsine written with the arctangent.
+// pi / 2 for a sine of 1 or more, else the arcsine written with the
+// arctangent. A sine within the reading's precision of 1 counts as 1: such
+// data cannot be told from a right triangle.
 Real arcsineOrRightAngle(Real sine);
+
+// The same for the sine opposite / hypotenuse, with the cosine taken from
+// the two lengths rather than from the rounded quotient; a sine within
+// `slack` of 1 counts as 1.
+Real arcsineOfRatio(Real opposite, Real hypotenuse, Real::Value slack);
+
+// The acute angle opposite `side` by the law of sines, from another side and
+// the angle opposite it: the same value as AngleFromSide with R taken from
+// that pair, evaluated so that a sine near 1 keeps its digits.
+Real angleByLawOfSines(Real side, Real knownSide, Real knownAngle);
 
 // The angle opposite side k (1 a, 2 b, 3 c) from that side and R: always the
 // acute solution, a right angle when the side is not shorter than 2R.
@@ -28,9 +41,10 @@ Real angleFromSideAmongSides(const Triangle &t, Vertex v);
 // supplement where the branches ask for the other triangle.
 Real acuteOrObtuse(Real acute, Branches &branches);
 
-// Side opposite the angle between s1 and s2, by the law of cosines. The
-// absolute value keeps a radicand that rounding made slightly negative from
-// faulting.
+// Side opposite the angle between s1 and s2, by the law of cosines written
+// as (s1 - s2)^2 + 4 s1 s2 sin^2(angle / 2), which keeps its digits for
+// nearly equal sides and a small angle. The absolute value keeps the
+// radicand of inconsistent data from faulting.
 Real lawOfCosines(Real s1, Real s2, Real enclosedAngle);
 
 // R = side / (2 sin(opposite angle)).

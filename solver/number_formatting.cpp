@@ -69,4 +69,16 @@ std::string formatFixed4(double value, const NumberFormat &format)
         std::string_view(decimals.data(), decimals.size()), rounded < 0.0, format);
 }
 
+std::string formatResult(long double value, const NumberFormat &format)
+{
+    const long double scaled = value * 1e4L;
+    const long double lower = std::floor(scaled);
+    const long double halfway = lower + 0.5L;
+    if (std::fabs(scaled) < 0x1p62L && std::fabs(scaled - halfway) <= 1e-14L * std::fabs(scaled)) {
+        const bool lowerIsEven = std::fmod(lower, 2.0L) == 0.0L;
+        return formatFixed4(static_cast<double>((lowerIsEven ? lower : lower + 1.0L) / 1e4L), format);
+    }
+    return formatFixed4(static_cast<double>(value), format);
+}
+
 } // namespace triangle

@@ -11,4 +11,11 @@ namespace triangle {
 // that rounds to zero shows no sign.
 std::string formatFixed4(double value, const NumberFormat &format);
 
+// A computed result with four decimals. A result within a relative 1e-14 of
+// a halfway point is taken to lie on it and rounded to even: exact data such
+// as an isosceles triangle with an apex of 0.0005 degrees have base angles of
+// exactly 89.99975, which computing leaves a hair to either side; both show
+// as 89.9998.
+std::string formatResult(long double value, const NumberFormat &format);
+
 } // namespace triangle

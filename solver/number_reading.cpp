@@ -1,8 +1,11 @@
 #include "number_reading.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace triangle {
@@ -120,6 +123,32 @@ std::int64_t magnitude(const Mantissa &m, std::int64_t exponent)
     return static_cast<std::int64_t>(m.integerDigits) - static_cast<std::int64_t>(first) + exponent;
 }
 
+// Clinger's fast path: up to 19 significant digits are an exact integer in a
+// long double, and so is a power of ten up to 10^27, so one multiplication
+// or division rounds the value correctly. Empty where it does not apply.
+std::optional<Real::Value> readExactly(const Mantissa &m, std::int64_t exponent)
+{
+    constexpr std::size_t kMaxDigits = 19;
+    constexpr std::int64_t kMaxPower = 27;
+    const auto first = m.digits.find_first_not_of('0');
+    const auto last = m.digits.find_last_not_of('0');
+    if (last - first + 1 > kMaxDigits)
+        return std::nullopt;
+    std::uint64_t integer = 0;
+    for (auto i = first; i <= last; ++i)
+        integer = integer * 10 + static_cast<std::uint64_t>(m.digits[i] - '0');
+    const std::int64_t power
+        = exponent + static_cast<std::int64_t>(m.integerDigits) - static_cast<std::int64_t>(last + 1);
+    if (power < -kMaxPower || power > kMaxPower)
+        return std::nullopt;
+    Real::Value scale = 1.0L;
+    for (std::int64_t i = 0; i < std::abs(power); ++i)
+        scale *= 10.0L;
+    const auto value = static_cast<Real::Value>(integer);
+    const Real::Value magnitude = power < 0 ? value / scale : value * scale;
+    return m.negative ? -magnitude : magnitude;
+}
+
 } // namespace
 
 Real readNumber(std::string_view text, const NumberFormat &format)
@@ -129,6 +158,8 @@ Real readNumber(std::string_view text, const NumberFormat &format)
     if (m.digits.find_first_not_of('0') == std::string::npos)
         return Real(0.0);
     const std::int64_t exponent = readExponent(in);
+    if (const auto exact = readExactly(m, exponent))
+        return Real::checked(*exact);
 
     std::string normal = m.negative ? "-" : "";
     normal.append(m.digits, 0, m.integerDigits);
@@ -141,14 +172,16 @@ Real readNumber(std::string_view text, const NumberFormat &format)
     normal += 'e';
     normal += std::to_string(exponent);
 
-    double value = 0.0;
+    // Read to long double, which keeps the typed digits a double would round
+    // away; the range stays that of a double.
+    Real::Value value = 0.0L;
     const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (result.ec == std::errc::result_out_of_range || std::isinf(value)) {
+    if (result.ec == std::errc::result_out_of_range) {
         if (magnitude(m, exponent) > 0)
             throw ArithmeticFault {FaultKind::Overflow};
         return Real(0.0);
     }
-    return Real(value);
+    return Real::checked(value);
 }
 
 } // namespace triangle

@@ -17,7 +17,7 @@ ShownValues shownValues(const Triangle &t)
 {
     ShownValues shown;
     for (int position = 0; position < kFieldCount; ++position)
-        shown[position] = formatFixed4(fieldValue(t, position).value(), NumberFormat {});
+        shown[position] = formatResult(fieldValue(t, position).value(), NumberFormat {});
     return shown;
 }
 

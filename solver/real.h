@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cfloat>
 #include <cmath>
 #include <compare>
 
@@ -7,55 +8,64 @@
 
 namespace triangle {
 
-// A double whose every operation is checked: a division by exactly zero, a
-// result that overflows to infinity and a square root of a negative number
-// end the request with an ArithmeticFault at the step where they happen. The
-// checks are plain comparisons on the values, so the optimiser cannot move
-// them the way it may move floating-point exception flags.
+// A real number whose every operation is checked: a division by exactly
+// zero, a result beyond the range of a double and a square root of a
+// negative number end the request with an ArithmeticFault at the step where
+// they happen. The checks are plain comparisons on the values, so the
+// optimiser cannot move them the way it may move floating-point exception
+// flags.
+//
+// The value is carried in long double: its eleven extra bits keep four
+// correct decimals through the ill-conditioned steps of thin, flat and
+// near-right triangles, while the range stays that of a double so that the
+// same data fault as they always did.
 class Real {
 public:
+    using Value = long double;
+
     constexpr Real() = default;
-    constexpr Real(double value) : m_value(value) {} // NOLINT: a literal 2 or pi reads like the formula
+    constexpr Real(Value value) : m_value(value) {} // NOLINT: a literal 2 or pi reads like the formula
 
-    constexpr double value() const { return m_value; }
+    constexpr Value value() const { return m_value; }
+    // The value as shown, drawn and compared outside the solver.
+    constexpr double toDouble() const { return static_cast<double>(m_value); }
 
-    friend Real operator+(Real x, Real y) { return finite(x.m_value + y.m_value); }
-    friend Real operator-(Real x, Real y) { return finite(x.m_value - y.m_value); }
-    friend Real operator*(Real x, Real y) { return finite(x.m_value * y.m_value); }
+    friend Real operator+(Real x, Real y) { return checked(x.m_value + y.m_value); }
+    friend Real operator-(Real x, Real y) { return checked(x.m_value - y.m_value); }
+    friend Real operator*(Real x, Real y) { return checked(x.m_value * y.m_value); }
     friend Real operator/(Real x, Real y)
     {
-        if (y.m_value == 0.0)
+        if (y.m_value == 0.0L)
             throw ArithmeticFault {FaultKind::DivisionByZero};
-        return finite(x.m_value / y.m_value);
+        return checked(x.m_value / y.m_value);
     }
     friend Real operator-(Real x) { return Real(-x.m_value); }
 
     friend constexpr bool operator==(Real x, Real y) { return x.m_value == y.m_value; }
     friend constexpr auto operator<=>(Real x, Real y) { return x.m_value <=> y.m_value; }
 
-private:
-    static Real finite(double result)
+    // A result as a double would hold it: NaN from an invalid operation,
+    // beyond DBL_MAX an overflow, below the least subnormal zero.
+    static Real checked(Value result)
     {
-        // Operands are always finite, so a NaN can only come from an invalid
-        // operation and an infinity only from an overflow.
         if (std::isnan(result))
             throw ArithmeticFault {FaultKind::InvalidArgument};
-        if (std::isinf(result))
+        if (std::fabs(result) > DBL_MAX)
             throw ArithmeticFault {FaultKind::Overflow};
+        if (std::fabs(result) < static_cast<Value>(DBL_TRUE_MIN) / 2)
+            return Real(0.0L);
         return Real(result);
     }
 
-    double m_value = 0.0;
+private:
+    Value m_value = 0.0L;
 };
 
-inline Real sin(Real x) { return Real(std::sin(x.value())); }
-inline Real cos(Real x) { return Real(std::cos(x.value())); }
-inline Real atan(Real x) { return Real(std::atan(x.value())); }
 inline Real abs(Real x) { return Real(std::fabs(x.value())); }
 
 inline Real sqrt(Real x)
 {
-    if (x.value() < 0.0)
+    if (x.value() < 0.0L)
         throw ArithmeticFault {FaultKind::InvalidArgument};
     return Real(std::sqrt(x.value()));
 }

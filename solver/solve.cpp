@@ -11,11 +11,14 @@ void solveCombination(Triangle &t, int combination, const GivenValues &values, B
         return;
     const std::array<Real *, kQuantityCount> fields
         = {&t.Alpha, &t.Beta, &t.Gamma, &t.a, &t.b, &t.c, &t.S, &t.R};
+    t.givenDegrees = {};
     for (int position = 0; position < kQuantityCount; ++position) {
         if (!isGiven(combination, position))
             continue;
         const bool isAngle = position < 3;
         *fields[position] = isAngle ? values[position] * kPi / 180.0 : values[position];
+        if (isAngle)
+            t.givenDegrees.at(position) = values[position];
     }
     procedure(t, branches);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "real.h"
 
 namespace triangle {
@@ -20,6 +22,10 @@ struct Triangle {
     Real R, S;
     Real WorkSide, WorkLow, WorkHigh, WorkAngle;
     Real SineArg;
+    // The given angles as typed, in degrees (0 where not given): the rest of
+    // 180 degrees from two of them is exact, where their conversions to
+    // radians would each add a rounding to a possibly tiny third angle.
+    std::array<Real, 3> givenDegrees {};
 
     // Zeroes the eight quantities; the work fields stay as they are.
     void clearQuantities()
@@ -27,6 +33,7 @@ struct Triangle {
         a = b = c = 0.0;
         Alpha = Beta = Gamma = 0.0;
         R = S = 0.0;
+        givenDegrees = {};
     }
 
     // Field by vertex: the angle at it and the side opposite it.

@@ -31,7 +31,8 @@ void oppositeAngle(Triangle &t, Branches &branches)
 {
     constexpr Vertex third = otherVertex(Given, OtherSide);
     t.R = circumradiusFromSide(t.side(Given), t.angle(Given));
-    t.angle(OtherSide) = acuteOrObtuse(AngleFromSide(t, OtherSide + 1), branches);
+    const Real acute = angleByLawOfSines(t.side(OtherSide), t.side(Given), t.angle(Given));
+    t.angle(OtherSide) = acuteOrObtuse(acute, branches);
     thirdAngle(t, third);
     t.side(third) = sideFromCircumradius(t, third);
     t.S = 0.5 * t.b * t.c * sin(t.Alpha);

@@ -4,31 +4,35 @@
 #include <array>
 #include <cmath>
 
+#include "angle_functions.h"
+
 namespace triangle {
 
 namespace {
 
-constexpr double kSmallestAngle = 1e-9;
-constexpr double kTolerance = 1e-6;
+using Value = Real::Value;
 
-bool positive(Real x) { return x.value() > 0.0; }
+constexpr Value kSmallestAngle = 1e-9L;
+constexpr Value kTolerance = 1e-6L;
 
-// Plain doubles throughout: the check must not fault, and any non-finite
+bool positive(Real x) { return x.value() > 0.0L; }
+
+// Plain numbers throughout: the check must not fault, and any non-finite
 // intermediate simply fails it.
 bool lawOfSinesHolds(const Triangle &t)
 {
-    const double longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
+    const Value longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
     return std::ranges::all_of(std::array {A, B, C}, [&](Vertex v) {
-        const double expected = 2.0 * t.R.value() * std::sin(t.angle(v).value());
-        const double error = std::fabs(t.side(v).value() - expected);
+        const Value expected = 2.0L * t.R.value() * sin(t.angle(v)).value();
+        const Value error = std::fabs(t.side(v).value() - expected);
         return std::isfinite(error) && error <= kTolerance * longest;
     });
 }
 
 bool areaMatchesSides(const Triangle &t)
 {
-    const double fromSides = t.a.value() * t.b.value() * t.c.value() / (4.0 * t.R.value());
-    const double error = std::fabs(t.S.value() - fromSides);
+    const Value fromSides = t.a.value() * t.b.value() * t.c.value() / (4.0L * t.R.value());
+    const Value error = std::fabs(t.S.value() - fromSides);
     return std::isfinite(error) && error <= kTolerance * std::fabs(t.S.value());
 }
 

@@ -17,7 +17,7 @@ QStringList shownFields(const Triangle &t)
 {
     QStringList fields;
     for (int position = 0; position < kFieldCount; ++position)
-        fields << QString::fromStdString(formatFixed4(fieldValue(t, position).value(), {}));
+        fields << QString::fromStdString(formatFixed4(fieldValue(t, position).toDouble(), {}));
     return fields;
 }
 

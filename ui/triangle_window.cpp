@@ -324,7 +324,7 @@ void TriangleWindow::endOtherTriangles()
 // The record's triangle to scale, from its three sides.
 void TriangleWindow::showRecordPicture() const
 {
-    Picture1->showTriangle(cornersFromSides(m_record.a.value(), m_record.b.value(), m_record.c.value()));
+    Picture1->showTriangle(cornersFromSides(m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()));
 }
 
 void TriangleWindow::showStartUpPicture() const { Picture1->showTriangle(startUpTriangle()); }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "triangle.h"
+
+// Angles in the record are measured against the program's pi (kPi): a typed
+// angle d is stored as d * kPi / 180 and shown as x * 180 / kPi. These
+// functions take and give angles in that measure, so that the sine of a
+// stored 150 degrees is the sine of 150 degrees, not of an angle 3e-15
+// radians away, and so that an angle near 180 degrees keeps its digits: it
+// is reflected to its supplement (exact by subtraction) before the sine.
+namespace triangle {
+
+namespace angle_measure {
+
+inline constexpr Real::Value kTruePi = 3.141592653589793238462643383279502884L;
+// True radians per stored radian.
+inline constexpr Real::Value kToTrue = kTruePi / static_cast<Real::Value>(kPi);
+inline constexpr Real::Value kStoredPi = kPi;
+
+} // namespace angle_measure
+
+namespace angle_measure {
+
+// Sine and cosine of an angle in [0, pi/4] of the stored measure: the
+// library's long double functions reduce any larger argument the slow way.
+inline Real::Value sineNear0(Real::Value angle) { return std::sin(angle * kToTrue); }
+inline Real::Value cosineNear0(Real::Value angle) { return std::cos(angle * kToTrue); }
+
+} // namespace angle_measure
+
+inline Real sin(Real x)
+{
+    using namespace angle_measure;
+    Real::Value angle = x.value();
+    if (angle < 0.0L || angle >= kStoredPi)
+        return Real(std::sin(angle * kToTrue));
+    if (angle > kStoredPi / 2)
+        angle = kStoredPi - angle;
+    return Real(angle > kStoredPi / 4 ? cosineNear0(kStoredPi / 2 - angle) : sineNear0(angle));
+}
+
+inline Real cos(Real x)
+{
+    using namespace angle_measure;
+    const Real::Value angle = x.value();
+    if (angle < 0.0L || angle > kStoredPi)
+        return Real(std::cos(angle * kToTrue));
+    // Near a right angle the cosine is the sine of the small difference.
+    if (angle <= kStoredPi / 4)
+        return Real(cosineNear0(angle));
+    if (angle < 3 * kStoredPi / 4)
+        return Real(sineNear0(kStoredPi / 2 - angle));
+    return Real(-cosineNear0(kStoredPi - angle));
+}
+
+inline Real atan(Real x) { return Real(std::atan(x.value()) / angle_measure::kToTrue); }
+
+// The angle with this sine and cosine (up to a common positive factor).
+inline Real angleFromSineAndCosine(Real sine, Real cosine)
+{
+    return Real(std::atan2(sine.value(), cosine.value()) / angle_measure::kToTrue);
+}
+
+} // namespace triangle
