@@ -35,7 +35,7 @@ void wholeRequest(benchmark::State &state)
         triangle::RequestForm form(family.combination, family.texts);
         const triangle::Outcome outcome = triangle::Compute(record, form, format);
         benchmark::DoNotOptimize(outcome);
-        benchmark::DoNotOptimize(form.text(8).data());
+        benchmark::DoNotOptimize(form.text(triangle::Quantity::P).data());
     }
     state.SetLabel("combination " + std::to_string(family.combination));
 }

@@ -21,11 +21,11 @@ std::string givenQuantities(int combination)
 {
     std::string text;
     for (int position = 0; position < triangle::kQuantityCount; ++position) {
-        if (!triangle::isGiven(combination, position))
+        if (!triangle::isGiven(combination, triangle::quantityAt(position)))
             continue;
         if (!text.empty())
             text += ", ";
-        text += triangle::kPositionTags[position];
+        text += triangle::kQuantityTags.at(static_cast<std::size_t>(position));
     }
     return text;
 }

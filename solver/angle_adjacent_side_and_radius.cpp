@@ -2,47 +2,49 @@
 // opposite the side from its sine, the third as the rest of pi, the two other
 // sides by the law of sines, the area from the sides and R.
 #include "completion_steps.h"
-#include "helper_formulas.h"
 #include "procedures.h"
+#include "solving_steps.h"
 
 namespace triangle {
+
+using enum Vertex;
 
 namespace {
 
 // The two sides other than the known one, in alphabetical order, then the area.
-void otherSidesThenArea(Triangle &t, Vertex known)
+void otherSidesThenArea(Solving &s, Vertex known)
 {
     switch (known) {
-    case A: SideBThenArea(t); break;
+    case A: SideBThenArea(s); break;
     case B:
-        t.a = sideFromCircumradius(t, A);
-        SideCThenArea(t);
+        steps::sideFromCircumradius(s, A);
+        SideCThenArea(s);
         break;
     case C:
-        t.a = sideFromCircumradius(t, A);
-        t.b = sideFromCircumradius(t, B);
-        AreaFromSidesAndR(t);
+        steps::sideFromCircumradius(s, A);
+        steps::sideFromCircumradius(s, B);
+        AreaFromSidesAndR(s);
         break;
     }
 }
 
 template <Vertex GivenSide, Vertex Derived>
-void angleSideRadius(Triangle &t, Branches &branches)
+void angleSideRadius(Solving &s)
 {
-    t.angle(GivenSide) = acuteOrObtuse(AngleFromSide(t, GivenSide + 1), branches);
-    thirdAngle(t, Derived);
-    otherSidesThenArea(t, GivenSide);
+    steps::angleFromCircumradius(s, GivenSide);
+    steps::thirdAngle(s, Derived);
+    otherSidesThenArea(s, GivenSide);
 }
 
 } // namespace
 
-const std::array<Procedure, 6> kAngleAdjacentSideAndRadius = {
-    angleSideRadius<A, C>, // 15: B, a, R
-    angleSideRadius<A, B>, // 16: C, a, R
-    angleSideRadius<B, C>, // 17: A, b, R
-    angleSideRadius<B, A>, // 18: C, b, R
-    angleSideRadius<C, B>, // 19: A, c, R
-    angleSideRadius<C, A>, // 20: B, c, R
-};
+const std::array<Combination, 6> kAngleAdjacentSideAndRadius = {{
+    {"01010001", angleSideRadius<A, C>},
+    {"00110001", angleSideRadius<A, B>},
+    {"10001001", angleSideRadius<B, C>},
+    {"00101001", angleSideRadius<B, A>},
+    {"10000101", angleSideRadius<C, B>},
+    {"01000101", angleSideRadius<C, A>},
+}};
 
 } // namespace triangle

@@ -1,59 +1,57 @@
 // One angle, one side and the area, in two schemes: the side opposite the
 // angle, or a side enclosing it.
-#include "area_from_side_and_angle.h"
 #include "completion_steps.h"
-#include "helper_formulas.h"
 #include "procedures.h"
+#include "solving_steps.h"
 
 namespace triangle {
+
+using enum Vertex;
 
 namespace {
 
 // With the angle at `given` and the two sides enclosing it, S in the record:
 // the third side by the law of cosines, R from the three sides and the given
 // area, the angle at `found` among all three sides, and the rest of pi.
-void finishFromEnclosingSides(Triangle &t, Vertex given, Vertex found)
+void finishFromEnclosingSides(Solving &s, Vertex given, Vertex found)
 {
-    const Vertex first = given == A ? B : A;
-    const Vertex second = otherVertex(given, first);
-    t.side(given) = lawOfCosines(t.side(first), t.side(second), t.angle(given));
-    t.R = t.a * t.b * t.c / (4.0 * t.S);
-    angleFromSideThenRest(t, found, otherVertex(given, found));
+    steps::sideByLawOfCosines(s, given);
+    steps::radiusFromSidesAndArea(s);
+    angleFromSideThenRest(s, found, otherVertex(given, found));
 }
 
-void FinishFromBCAlpha(Triangle &t) { finishFromEnclosingSides(t, A, C); }
-void FinishFromACBeta(Triangle &t) { finishFromEnclosingSides(t, B, A); }
-void FinishFromABGamma(Triangle &t) { finishFromEnclosingSides(t, C, B); }
+void FinishFromBCAlpha(Solving &s) { finishFromEnclosingSides(s, A, C); }
+void FinishFromACBeta(Solving &s) { finishFromEnclosingSides(s, B, A); }
+void FinishFromABGamma(Solving &s) { finishFromEnclosingSides(s, C, B); }
 
-template <Vertex Given, void (*Angles)(Triangle &)>
-void oppositeSide(Triangle &t, Branches &branches)
+template <Vertex Given, void (*Angles)(Solving &)>
+void oppositeSide(Solving &s)
 {
-    t.R = circumradiusFromSide(t.side(Given), t.angle(Given));
-    sidesFromArea(t, Given, branches);
-    Angles(t);
+    steps::circumradiusFromPair(s, Given);
+    steps::sidesFromArea(s, Given);
+    Angles(s);
 }
 
 // The other enclosing side from S = s t sin(angle) / 2, then the closing.
-template <Vertex Given, Vertex GivenSide, void (*Finish)(Triangle &)>
-void adjacentSide(Triangle &t, Branches &)
+template <Vertex Given, Vertex GivenSide, void (*Finish)(Solving &)>
+void adjacentSide(Solving &s)
 {
-    constexpr Vertex missing = otherVertex(Given, GivenSide);
-    t.side(missing) = (2.0 * t.S) / (t.side(GivenSide) * sin(t.angle(Given)));
-    Finish(t);
+    steps::sideFromArea(s, otherVertex(Given, GivenSide), Given);
+    Finish(s);
 }
 
 } // namespace
 
-const std::array<Procedure, 9> kAngleSideAndArea = {
-    oppositeSide<A, AnglesFromSideB>,             // 42: A, a, S
-    oppositeSide<B, angleFromSideThenRest<C, A>>, // 43: B, b, S
-    oppositeSide<C, angleFromSideThenRest<A, B>>, // 44: C, c, S
-    adjacentSide<A, B, FinishFromBCAlpha>,        // 45: A, b, S
-    adjacentSide<A, C, FinishFromBCAlpha>,        // 46: A, c, S
-    adjacentSide<B, A, FinishFromACBeta>,         // 47: B, a, S
-    adjacentSide<B, C, FinishFromACBeta>,         // 48: B, c, S
-    adjacentSide<C, A, FinishFromABGamma>,        // 49: C, a, S
-    adjacentSide<C, B, FinishFromABGamma>,        // 50: C, b, S
-};
+const std::array<Combination, 9> kAngleSideAndArea = {{
+    {"10010010", oppositeSide<A, AnglesFromSideB>},
+    {"01001010", oppositeSide<B, angleFromSideThenRest<C, A>>},
+    {"00100110", oppositeSide<C, angleFromSideThenRest<A, B>>},
+    {"10001010", adjacentSide<A, B, FinishFromBCAlpha>},
+    {"10000110", adjacentSide<A, C, FinishFromBCAlpha>},
+    {"01010010", adjacentSide<B, A, FinishFromACBeta>},
+    {"01000110", adjacentSide<B, C, FinishFromACBeta>},
+    {"00110010", adjacentSide<C, A, FinishFromABGamma>},
+    {"00101010", adjacentSide<C, B, FinishFromABGamma>},
+}};
 
 } // namespace triangle

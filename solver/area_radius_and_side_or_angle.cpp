@@ -1,41 +1,42 @@
 // The area and the circumradius with a side or an angle: complete the pair of
 // a side and its opposite angle, then the two other sides from the area.
-#include "area_from_side_and_angle.h"
 #include "completion_steps.h"
-#include "helper_formulas.h"
 #include "procedures.h"
+#include "solving_steps.h"
 
 namespace triangle {
 
+using enum Vertex;
+
 namespace {
 
-using Closing = void (*)(Triangle &);
+using Closing = void (*)(Solving &);
 
 template <Vertex Given, Closing Angles>
-void sideAreaRadius(Triangle &t, Branches &branches)
+void sideAreaRadius(Solving &s)
 {
-    t.angle(Given) = acuteOrObtuse(AngleFromSide(t, Given + 1), branches);
-    sidesFromArea(t, Given, branches);
-    Angles(t);
+    steps::angleFromCircumradius(s, Given);
+    steps::sidesFromArea(s, Given);
+    Angles(s);
 }
 
 template <Vertex Given, Closing Angles>
-void angleAreaRadius(Triangle &t, Branches &branches)
+void angleAreaRadius(Solving &s)
 {
-    t.side(Given) = sideFromCircumradius(t, Given);
-    sidesFromArea(t, Given, branches);
-    Angles(t);
+    steps::sideFromCircumradius(s, Given);
+    steps::sidesFromArea(s, Given);
+    Angles(s);
 }
 
 } // namespace
 
-const std::array<Procedure, 6> kAreaRadiusAndSideOrAngle = {
-    sideAreaRadius<A, AnglesFromSideB>,              // 36: a, S, R
-    sideAreaRadius<B, angleFromSideThenRest<C, A>>,  // 37: b, S, R
-    sideAreaRadius<C, angleFromSideThenRest<B, A>>,  // 38: c, S, R
-    angleAreaRadius<A, AnglesFromSideB>,             // 39: A, S, R
-    angleAreaRadius<B, angleFromSideThenRest<C, A>>, // 40: B, S, R
-    angleAreaRadius<C, angleFromSideThenRest<A, B>>, // 41: C, S, R
-};
+const std::array<Combination, 6> kAreaRadiusAndSideOrAngle = {{
+    {"00010011", sideAreaRadius<A, AnglesFromSideB>},
+    {"00001011", sideAreaRadius<B, angleFromSideThenRest<C, A>>},
+    {"00000111", sideAreaRadius<C, angleFromSideThenRest<B, A>>},
+    {"10000011", angleAreaRadius<A, AnglesFromSideB>},
+    {"01000011", angleAreaRadius<B, angleFromSideThenRest<C, A>>},
+    {"00100011", angleAreaRadius<C, angleFromSideThenRest<A, B>>},
+}};
 
 } // namespace triangle

@@ -1,26 +1,34 @@
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "quantity.h"
+
 namespace triangle {
 
-// The 51 admissible choices of three given quantities. Each string has eight
-// characters '0' or '1' for the positions A, B, C, a, b, c, S, R; its place in
-// the list is the combination index the driver dispatches on.
+class Solving;
+
+// A solution procedure: entered with the three given values already in the
+// record, it fills the other quantities. It ends where the output step begins.
+using Procedure = void (*)(Solving &);
+
+// One admissible choice of three given quantities: eight characters '0' or
+// '1' for A, B, C, a, b, c, S, R, and the procedure that solves it.
+struct Combination {
+    std::string_view given;
+    Procedure solve = nullptr;
+};
+
+// The 51 combinations; a combination's place in the list is the index the
+// driver dispatches on. Each family of procedures owns its rows.
 inline constexpr int kCombinationCount = 51;
-inline constexpr int kQuantityCount = 8; // value fields 0..7; field 8 is the perimeter
-inline constexpr int kFieldCount = 9;
-
-extern const std::array<std::string_view, kCombinationCount> kCatalogue;
-
-// Letters of the positions as the list shows them.
-inline constexpr std::array<std::string_view, kQuantityCount> kPositionTags
-    = {"A", "B", "C", "a", "b", "c", "S", "R"};
 
 bool isValidCombination(int index);
-bool isGiven(int combination, int position);
+// The row of a valid index.
+const Combination &combinationAt(int index);
+bool isGiven(int combination, Quantity q);
 
 // The visible list entry: " 0: A,B,a," (leading blank, trailing comma).
 std::string combinationLabel(int combination);

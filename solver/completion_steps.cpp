@@ -1,95 +1,58 @@
 #include "completion_steps.h"
 
-#include <array>
-
-#include "helper_formulas.h"
+#include "solving_steps.h"
 
 namespace triangle {
 
-void FinishWithGamma(Triangle &t)
+using enum Vertex;
+
+void FinishWithGamma(Solving &s)
 {
-    ThirdAngleGamma(t);
-    t.c = sideFromCircumradius(t, C);
-    const Real numerator = t.a * t.a * sin(t.Beta) * sin(t.Gamma);
-    const Real denominator = 2.0 * sin(t.Alpha);
-    AreaQuotient(t, numerator, denominator);
+    ThirdAngleGamma(s);
+    steps::sideFromCircumradius(s, C);
+    AreaQuotient(s, A);
 }
 
-void AreaQuotient(Triangle &t, Real numerator, Real denominator) { t.S = numerator / denominator; }
+void AreaQuotient(Solving &s, Vertex v) { steps::areaFromAnglesAndSide(s, v); }
 
-void AreaFromSidesAndR(Triangle &t)
+void AreaFromSidesAndR(Solving &s) { steps::areaFromSidesAndRadius(s); }
+
+void SideCThenArea(Solving &s)
 {
-    const Real fourR = 4.0 * t.R;
-    t.S = (t.a * t.b * t.c) / fourR;
+    steps::sideFromCircumradius(s, C);
+    AreaFromSidesAndR(s);
 }
 
-void SideCThenArea(Triangle &t)
+void SideBThenArea(Solving &s)
 {
-    t.c = sideFromCircumradius(t, C);
-    AreaFromSidesAndR(t);
+    steps::sideFromCircumradius(s, B);
+    SideCThenArea(s);
 }
 
-void SideBThenArea(Triangle &t)
+void SidesFromA(Solving &s)
 {
-    t.b = sideFromCircumradius(t, B);
-    SideCThenArea(t);
+    steps::circumradiusFromPair(s, A);
+    SideBThenArea(s);
 }
 
-void SidesFromA(Triangle &t)
+void SidesFromC(Solving &s)
 {
-    t.R = circumradiusFromSide(t.a, t.Alpha);
-    SideBThenArea(t);
+    steps::circumradiusFromPair(s, C);
+    steps::sideFromCircumradius(s, A);
+    steps::sideFromCircumradius(s, B);
+    AreaFromSidesAndR(s);
 }
 
-void SidesFromC(Triangle &t)
+void ThirdAngleAlpha(Solving &s) { steps::thirdAngle(s, A); }
+void ThirdAngleBeta(Solving &s) { steps::thirdAngle(s, B); }
+void ThirdAngleGamma(Solving &s) { steps::thirdAngle(s, C); }
+
+void angleFromSideThenRest(Solving &s, Vertex found, Vertex rest)
 {
-    t.R = circumradiusFromSide(t.c, t.Gamma);
-    t.a = sideFromCircumradius(t, A);
-    t.b = sideFromCircumradius(t, B);
-    AreaFromSidesAndR(t);
+    steps::angleAmongSides(s, found);
+    steps::thirdAngle(s, rest);
 }
 
-namespace {
-
-// 180 - (x + y) with the rounding of the sum carried along (Knuth's
-// two-sum): near 180 the subtraction is exact, so only the last rounding
-// remains in a tiny result.
-Real restOf180(Real x, Real y)
-{
-    const Real sum = x + y;
-    const Real part = sum - x;
-    const Real sumError = (x - (sum - part)) + (y - part);
-    return (Real(180.0) - sum) - sumError;
-}
-
-// pi - (angle at x + angle at y), from the typed degrees where both were given.
-Real restOfPi(const Triangle &t, Vertex x, Vertex y)
-{
-    const Real degreesX = t.givenDegrees.at(x);
-    const Real degreesY = t.givenDegrees.at(y);
-    if (degreesX > 0.0 && degreesY > 0.0)
-        return restOf180(degreesX, degreesY) * kPi / 180.0;
-    return Real(kPi) - (t.angle(x) + t.angle(y));
-}
-
-} // namespace
-
-void ThirdAngleAlpha(Triangle &t) { t.Alpha = restOfPi(t, B, C); }
-void ThirdAngleBeta(Triangle &t) { t.Beta = restOfPi(t, A, C); }
-void ThirdAngleGamma(Triangle &t) { t.Gamma = restOfPi(t, A, B); }
-
-void thirdAngle(Triangle &t, Vertex v)
-{
-    constexpr std::array<void (*)(Triangle &), 3> steps = {ThirdAngleAlpha, ThirdAngleBeta, ThirdAngleGamma};
-    steps.at(v)(t);
-}
-
-void angleFromSideThenRest(Triangle &t, Vertex found, Vertex rest)
-{
-    t.angle(found) = angleFromSideAmongSides(t, found);
-    thirdAngle(t, rest);
-}
-
-void AnglesFromSideB(Triangle &t) { angleFromSideThenRest(t, B, C); }
+void AnglesFromSideB(Solving &s) { angleFromSideThenRest(s, B, C); }
 
 } // namespace triangle

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "triangle.h"
+#include "solving.h"
 
 // Closing sequences shared by several families of procedures. Each is entered
 // with the fields it needs already in the record and stores its results in
@@ -8,35 +8,34 @@
 namespace triangle {
 
 // With Alpha, Beta, a, b and R known.
-void FinishWithGamma(Triangle &t);
-// S = numerator / denominator; the caller prepares both.
-void AreaQuotient(Triangle &t, Real numerator, Real denominator);
+void FinishWithGamma(Solving &s);
+// S from the side opposite v and the three angles.
+void AreaQuotient(Solving &s, Vertex v);
 // S = abc / 4R.
-void AreaFromSidesAndR(Triangle &t);
+void AreaFromSidesAndR(Solving &s);
 // c from R, then the area.
-void SideCThenArea(Triangle &t);
+void SideCThenArea(Solving &s);
 // b from R, then SideCThenArea.
-void SideBThenArea(Triangle &t);
+void SideBThenArea(Solving &s);
 // With the three angles and a: R, then SideBThenArea.
-void SidesFromA(Triangle &t);
+void SidesFromA(Solving &s);
 // With the three angles and c: R, a, b, then the area.
-void SidesFromC(Triangle &t);
+void SidesFromC(Solving &s);
 
-// The angle at v as the rest of pi.
-void thirdAngle(Triangle &t, Vertex v);
-void ThirdAngleAlpha(Triangle &t);
-void ThirdAngleBeta(Triangle &t);
-void ThirdAngleGamma(Triangle &t);
+// The angle at one vertex as the rest of pi.
+void ThirdAngleAlpha(Solving &s);
+void ThirdAngleBeta(Solving &s);
+void ThirdAngleGamma(Solving &s);
 
 // The angle at `found` from its side among all three sides, then the angle at
 // the remaining vertex as the rest of pi.
-void angleFromSideThenRest(Triangle &t, Vertex found, Vertex rest);
+void angleFromSideThenRest(Solving &s, Vertex found, Vertex rest);
 template <Vertex Found, Vertex Rest>
-void angleFromSideThenRest(Triangle &t)
+void angleFromSideThenRest(Solving &s)
 {
-    angleFromSideThenRest(t, Found, Rest);
+    angleFromSideThenRest(s, Found, Rest);
 }
 // Beta from b, then Gamma as the rest of pi.
-void AnglesFromSideB(Triangle &t);
+void AnglesFromSideB(Solving &s);
 
 } // namespace triangle

@@ -19,10 +19,11 @@ std::optional<GivenValues> readGivenValues(const Form &form, const NumberFormat 
     GivenValues values {};
     bool valid = true;
     for (int position = 0; position < kQuantityCount; ++position) {
-        if (!form.isMarkedGiven(position))
+        const Quantity q = quantityAt(position);
+        if (!form.isMarkedGiven(q))
             continue;
-        values[position] = readNumber(form.fieldText(position), format);
-        if (!(values[position] > 0.0))
+        values.at(position) = readNumber(form.fieldText(q), format);
+        if (!(values.at(position) > 0.0))
             valid = false;
     }
     if (!valid)
@@ -37,10 +38,10 @@ void writeOutput(const Triangle &record, Form &form, const NumberFormat &format)
     // All nine texts first: a fault in one of them (a perimeter that
     // overflows) must not leave half an answer on screen.
     std::array<std::string, kFieldCount> texts;
-    for (int position = 0; position < kFieldCount; ++position)
-        texts.at(position) = formatResult(fieldValue(record, position).value(), format);
-    for (int position = 0; position < kFieldCount; ++position)
-        form.setFieldText(position, texts.at(position));
+    for (const Quantity q : kAllQuantities)
+        texts.at(fieldIndex(q)) = formatResult(fieldValue(record, q).value(), format);
+    for (const Quantity q : kAllQuantities)
+        form.setFieldText(q, texts.at(fieldIndex(q)));
 }
 
 Outcome Compute(Triangle &record, Form &form, const NumberFormat &format)

@@ -61,6 +61,8 @@ Real AngleFromSide(const Triangle &t, int k)
     return arcsineOfRatio(t.side(opposite), 2.0 * t.R, kRightAngleSlack);
 }
 
+Real AngleFromSide(const Triangle &t, Vertex v) { return AngleFromSide(t, indexOf(v) + 1); }
+
 Real ArcSine(const Triangle &t) { return arcsineOrRightAngle(t.SineArg); }
 
 void SidesFromAreaAngle(Triangle &t)
@@ -87,8 +89,8 @@ void SidesFromAreaAngle(Triangle &t)
 Real angleFromSideAmongSides(const Triangle &t, Vertex v)
 {
     const Real::Value side = t.side(v).value();
-    const Real::Value other1 = t.side(otherVertex(v, v == A ? B : A)).value();
-    const Real::Value other2 = t.side(v == A ? B : A).value();
+    const Real::Value other1 = t.side(otherVertex(v, firstOtherThan(v))).value();
+    const Real::Value other2 = t.side(firstOtherThan(v)).value();
     // Plain numbers: a comparison and a cosine that must not fault for huge
     // sides. b^2 + c^2 - a^2 has the sign of the cosine.
     const Real::Value cosineNumerator = (other1 * other1 + other2 * other2) - side * side;
@@ -105,15 +107,15 @@ Real angleFromSideAmongSides(const Triangle &t, Vertex v)
     return Real(kPi) - angle;
 }
 
-Real acuteOrObtuse(Real acute, Branches &branches)
+Real lawOfCosinesSquare(Real s1, Real s2, Real enclosedAngle)
 {
-    return branches.takeOther() ? Real(kPi) - acute : acute;
+    const Real halfSine = sin(enclosedAngle / 2.0);
+    return (s1 - s2) * (s1 - s2) + 4.0 * s1 * s2 * halfSine * halfSine;
 }
 
 Real lawOfCosines(Real s1, Real s2, Real enclosedAngle)
 {
-    const Real halfSine = sin(enclosedAngle / 2.0);
-    return sqrt(abs((s1 - s2) * (s1 - s2) + 4.0 * s1 * s2 * halfSine * halfSine));
+    return sqrt(abs(lawOfCosinesSquare(s1, s2, enclosedAngle)));
 }
 
 Real circumradiusFromSide(Real side, Real oppositeAngle) { return side / (2.0 * sin(oppositeAngle)); }

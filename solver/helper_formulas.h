@@ -1,7 +1,6 @@
 #pragma once
 
 #include "angle_functions.h"
-#include "branches.h"
 #include "triangle.h"
 
 namespace triangle {
@@ -24,6 +23,7 @@ Real angleByLawOfSines(Real side, Real knownSide, Real knownAngle);
 // The angle opposite side k (1 a, 2 b, 3 c) from that side and R: always the
 // acute solution, a right angle when the side is not shorter than 2R.
 Real AngleFromSide(const Triangle &t, int k);
+Real AngleFromSide(const Triangle &t, Vertex v);
 
 // The arcsine of t.SineArg, by the same rule.
 Real ArcSine(const Triangle &t);
@@ -37,23 +37,18 @@ void SidesFromAreaAngle(Triangle &t);
 // obtuse, so the supplement is returned instead of the arcsine value.
 Real angleFromSideAmongSides(const Triangle &t, Vertex v);
 
-// An angle found from its sine at a branch point: the acute value, or its
-// supplement where the branches ask for the other triangle.
-Real acuteOrObtuse(Real acute, Branches &branches);
-
 // Side opposite the angle between s1 and s2, by the law of cosines written
 // as (s1 - s2)^2 + 4 s1 s2 sin^2(angle / 2), which keeps its digits for
 // nearly equal sides and a small angle. The absolute value keeps the
 // radicand of inconsistent data from faulting.
 Real lawOfCosines(Real s1, Real s2, Real enclosedAngle);
+// The square of that side, before the root.
+Real lawOfCosinesSquare(Real s1, Real s2, Real enclosedAngle);
 
 // R = side / (2 sin(opposite angle)).
 Real circumradiusFromSide(Real side, Real oppositeAngle);
 
 // Side opposite v as 2R sin(angle at v).
 Real sideFromCircumradius(const Triangle &t, Vertex v);
-
-// The vertex that is neither x nor y.
-constexpr Vertex otherVertex(Vertex x, Vertex y) { return static_cast<Vertex>(3 - x - y); }
 
 } // namespace triangle

@@ -16,8 +16,8 @@ using ShownValues = std::array<std::string, kFieldCount>;
 ShownValues shownValues(const Triangle &t)
 {
     ShownValues shown;
-    for (int position = 0; position < kFieldCount; ++position)
-        shown[position] = formatResult(fieldValue(t, position).value(), NumberFormat {});
+    for (const Quantity q : kAllQuantities)
+        shown.at(fieldIndex(q)) = formatResult(fieldValue(t, q).value(), NumberFormat {});
     return shown;
 }
 
@@ -34,9 +34,9 @@ int branchPointCount(int combination, const GivenValues &values)
 
 } // namespace
 
-std::vector<Triangle> otherTriangles(const Outcome &solved, const Triangle &shown)
+std::vector<FittingTriangle> otherTriangles(const Outcome &solved, const Triangle &shown)
 {
-    std::vector<Triangle> others;
+    std::vector<FittingTriangle> others;
     if (solved.status != Outcome::Status::Solved)
         return others;
     std::vector<ShownValues> seen = {shownValues(shown)};
@@ -52,7 +52,7 @@ std::vector<Triangle> otherTriangles(const Outcome &solved, const Triangle &show
             if (std::ranges::find(seen, values) != seen.end())
                 continue;
             seen.push_back(std::move(values));
-            others.push_back(candidate);
+            others.push_back({candidate, mask});
         } catch (const ArithmeticFault &) {
             // A branch that faults fits no triangle.
         }

@@ -7,11 +7,17 @@
 
 namespace triangle {
 
+// A triangle that fits the given values, and the branch choices that reach it.
+struct FittingTriangle {
+    Triangle record;
+    unsigned branches = 0;
+};
+
 // Every other real triangle with the given values of a solved request: the
 // procedure is run along each other choice at its branch points (an angle
 // from its sine taken obtuse, the two sides from the area mirrored), and a
 // result is kept when it passes the triangle check and differs from the
 // shown triangle and from those already kept in some field at four decimals.
-std::vector<Triangle> otherTriangles(const Outcome &solved, const Triangle &shown);
+std::vector<FittingTriangle> otherTriangles(const Outcome &solved, const Triangle &shown);
 
 } // namespace triangle

@@ -7,8 +7,8 @@ RequestForm::RequestForm(int combination, const std::array<std::string_view, 3> 
 {
     std::size_t next = 0;
     for (int position = 0; position < kQuantityCount && next < givenTexts.size(); ++position) {
-        if (isGiven(combination, position))
-            m_texts.at(position) = givenTexts.at(next++);
+        if (isGiven(combination, quantityAt(position)))
+            m_texts.at(static_cast<std::size_t>(position)) = givenTexts.at(next++);
     }
 }
 

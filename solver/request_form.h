@@ -18,13 +18,15 @@ public:
     RequestForm(int combination, const std::array<std::string_view, 3> &givenTexts);
 
     int selectedCombination() const override { return m_combination; }
-    bool isMarkedGiven(int position) const override { return isGiven(m_combination, position); }
-    std::string fieldText(int position) const override { return m_texts.at(position); }
-    void setFieldText(int position, std::string_view text) override { m_texts.at(position) = text; }
+    bool isMarkedGiven(Quantity q) const override { return isGiven(m_combination, q); }
+    std::string fieldText(Quantity q) const override { return text(q); }
+    void setFieldText(Quantity q, std::string_view text) override { m_texts.at(index(q)) = text; }
 
-    const std::string &text(int position) const { return m_texts.at(position); }
+    const std::string &text(Quantity q) const { return m_texts.at(index(q)); }
 
 private:
+    static std::size_t index(Quantity q) { return static_cast<std::size_t>(fieldIndex(q)); }
+
     int m_combination;
     std::array<std::string, kFieldCount> m_texts;
 };

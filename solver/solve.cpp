@@ -1,41 +1,42 @@
 #include "solve.h"
 
-#include "procedures.h"
+#include "solving.h"
 
 namespace triangle {
 
-void solveCombination(Triangle &t, int combination, const GivenValues &values, Branches &branches)
+void solveCombination(
+    Triangle &t, int combination, const GivenValues &values, Branches &branches, Journal *journal)
 {
-    const Procedure procedure = procedureFor(combination);
-    if (procedure == nullptr)
+    if (!isValidCombination(combination))
         return;
-    const std::array<Real *, kQuantityCount> fields
-        = {&t.Alpha, &t.Beta, &t.Gamma, &t.a, &t.b, &t.c, &t.S, &t.R};
     t.givenDegrees = {};
     for (int position = 0; position < kQuantityCount; ++position) {
-        if (!isGiven(combination, position))
+        const Quantity q = quantityAt(position);
+        if (!isGiven(combination, q))
             continue;
-        const bool isAngle = position < 3;
-        *fields[position] = isAngle ? values[position] * kPi / 180.0 : values[position];
-        if (isAngle)
-            t.givenDegrees.at(position) = values[position];
+        t.field(q) = isAngle(q) ? values.at(position) * kPi / 180.0 : values.at(position);
+        if (isAngle(q))
+            t.givenDegrees.at(position) = values.at(position);
     }
-    procedure(t, branches);
+    Solving solving(t, branches, journal);
+    combinationAt(combination).solve(solving);
+    if (journal != nullptr) {
+        using enum Quantity;
+        journal->push_back({P, Rule::Perimeter, fieldValue(t, P).value(),
+            {{{a, t.a.value()}, {b, t.b.value()}, {c, t.c.value()}}}, 3});
+    }
 }
 
-Real fieldValue(const Triangle &t, int position)
+Real fieldValue(const Triangle &t, Quantity q)
 {
-    switch (position) {
-    case 0: return t.Alpha * 180.0 / kPi;
-    case 1: return t.Beta * 180.0 / kPi;
-    case 2: return t.Gamma * 180.0 / kPi;
-    case 3: return t.a;
-    case 4: return t.b;
-    case 5: return t.c;
-    case 6: return t.S;
-    case 7: return t.R;
-    default: return (t.a + t.b) + t.c;
-    }
+    if (q == Quantity::P)
+        return (t.a + t.b) + t.c;
+    return isAngle(q) ? t.field(q) * 180.0 / kPi : t.field(q);
+}
+
+Real::Value shownValue(Quantity q, Real::Value stored)
+{
+    return isAngle(q) ? (Real(stored) * 180.0 / kPi).value() : stored;
 }
 
 } // namespace triangle

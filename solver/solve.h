@@ -4,6 +4,7 @@
 
 #include "branches.h"
 #include "catalogue.h"
+#include "journal.h"
 #include "triangle.h"
 
 namespace triangle {
@@ -12,12 +13,17 @@ namespace triangle {
 using GivenValues = std::array<Real, kQuantityCount>;
 
 // Stores the combination's given values in field order (an angle converted to
-// radians as (v * pi) / 180) and runs its procedure along `branches`. Does
-// nothing for an index outside the catalogue. Throws ArithmeticFault.
-void solveCombination(Triangle &t, int combination, const GivenValues &values, Branches &branches);
+// radians as (v * pi) / 180) and runs its procedure along `branches`, noting
+// its steps and the perimeter in `journal` when there is one. Does nothing
+// for an index outside the catalogue. Throws ArithmeticFault.
+void solveCombination(
+    Triangle &t, int combination, const GivenValues &values, Branches &branches, Journal *journal = nullptr);
 
-// The value of output field 0..8: the angles in degrees, the sides, S, R and
-// the perimeter (a + b) + c. Throws ArithmeticFault.
-Real fieldValue(const Triangle &t, int position);
+// The value of a field: the angles in degrees, the sides, S, R and the
+// perimeter (a + b) + c. Throws ArithmeticFault.
+Real fieldValue(const Triangle &t, Quantity q);
+
+// A value as stored in the record or the journal, in the field's unit.
+Real::Value shownValue(Quantity q, Real::Value stored);
 
 } // namespace triangle

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
+#include <type_traits>
 
+#include "quantity.h"
 #include "real.h"
 
 namespace triangle {
@@ -10,8 +13,6 @@ namespace triangle {
 // to pi. Every conversion and every "rest of pi" uses it, so that results agree
 // to the last digit with the published worked examples.
 inline constexpr double kPi = 3.14159265358979;
-
-enum Vertex { A = 0, B = 1, C = 2 };
 
 // The solver's whole state: the eight quantities of the current triangle
 // (angles in radians) and the work fields through which the procedures talk to
@@ -36,11 +37,33 @@ struct Triangle {
         givenDegrees = {};
     }
 
+    // The field of one of the eight quantities; the perimeter has none.
+    Real &field(Quantity q) { return fieldOf(*this, q); }
+    const Real &field(Quantity q) const { return fieldOf(*this, q); }
+
     // Field by vertex: the angle at it and the side opposite it.
-    Real &angle(Vertex v) { return v == A ? Alpha : v == B ? Beta : Gamma; }
-    Real &side(Vertex v) { return v == A ? a : v == B ? b : c; }
-    Real angle(Vertex v) const { return v == A ? Alpha : v == B ? Beta : Gamma; }
-    Real side(Vertex v) const { return v == A ? a : v == B ? b : c; }
+    Real &angle(Vertex v) { return field(angleAt(v)); }
+    Real &side(Vertex v) { return field(sideOpposite(v)); }
+    const Real &angle(Vertex v) const { return field(angleAt(v)); }
+    const Real &side(Vertex v) const { return field(sideOpposite(v)); }
+
+private:
+    template <class Self>
+    static std::conditional_t<std::is_const_v<Self>, const Real &, Real &> fieldOf(Self &self, Quantity q)
+    {
+        switch (q) {
+        case Quantity::A: return self.Alpha;
+        case Quantity::B: return self.Beta;
+        case Quantity::C: return self.Gamma;
+        case Quantity::a: return self.a;
+        case Quantity::b: return self.b;
+        case Quantity::c: return self.c;
+        case Quantity::S: return self.S;
+        case Quantity::R: break;
+        case Quantity::P: throw std::logic_error("the perimeter is not stored");
+        }
+        return self.R;
+    }
 };
 
 } // namespace triangle

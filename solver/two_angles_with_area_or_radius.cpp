@@ -1,55 +1,51 @@
 // Two angles with the area or the circumradius: the third angle as the rest of
 // pi, then one of two closings that depend only on which of S and R is known.
 #include "completion_steps.h"
-#include "helper_formulas.h"
 #include "procedures.h"
+#include "solving_steps.h"
 
 namespace triangle {
 
+using enum Vertex;
+
 namespace {
 
-void sidesFromCircumradius(Triangle &t)
+void sidesFromCircumradius(Solving &s)
 {
-    t.a = sideFromCircumradius(t, A);
-    t.b = sideFromCircumradius(t, B);
-    t.c = sideFromCircumradius(t, C);
+    for (const Vertex v : kVertices)
+        steps::sideFromCircumradius(s, v);
 }
 
 // With the three angles and S: R first, then the sides.
-void FinishFromAnglesAndArea(Triangle &t)
+void FinishFromAnglesAndArea(Solving &s)
 {
-    const Real sineA = sin(t.Alpha);
-    const Real sineB = sin(t.Beta);
-    const Real sineC = sin(t.Gamma);
-    const Real product = sineA * 2.0 * sineB * sineC;
-    // The absolute value keeps R positive whatever the signs of the sines.
-    t.R = sqrt(abs(t.S / product));
-    sidesFromCircumradius(t);
+    steps::radiusFromAnglesAndArea(s);
+    sidesFromCircumradius(s);
 }
 
 // With the three angles and R: the sides, then S from R and the angles.
-void FinishFromAnglesAndR(Triangle &t)
+void FinishFromAnglesAndR(Solving &s)
 {
-    sidesFromCircumradius(t);
-    t.S = 2.0 * t.R * t.R * sin(t.Alpha) * sin(t.Beta) * sin(t.Gamma);
+    sidesFromCircumradius(s);
+    steps::areaFromAnglesAndRadius(s);
 }
 
-template <Vertex Derived, void (*Finish)(Triangle &)>
-void twoAngles(Triangle &t, Branches &)
+template <Vertex Derived, void (*Finish)(Solving &)>
+void twoAngles(Solving &s)
 {
-    thirdAngle(t, Derived);
-    Finish(t);
+    steps::thirdAngle(s, Derived);
+    Finish(s);
 }
 
 } // namespace
 
-const std::array<Procedure, 6> kTwoAnglesWithAreaOrRadius = {
-    twoAngles<C, FinishFromAnglesAndArea>, //  9: A, B, S
-    twoAngles<B, FinishFromAnglesAndArea>, // 10: A, C, S
-    twoAngles<A, FinishFromAnglesAndArea>, // 11: B, C, S
-    twoAngles<C, FinishFromAnglesAndR>,    // 12: A, B, R
-    twoAngles<B, FinishFromAnglesAndR>,    // 13: A, C, R
-    twoAngles<A, FinishFromAnglesAndR>,    // 14: B, C, R
-};
+const std::array<Combination, 6> kTwoAnglesWithAreaOrRadius = {{
+    {"11000010", twoAngles<C, FinishFromAnglesAndArea>},
+    {"10100010", twoAngles<B, FinishFromAnglesAndArea>},
+    {"01100010", twoAngles<A, FinishFromAnglesAndArea>},
+    {"11000001", twoAngles<C, FinishFromAnglesAndR>},
+    {"10100001", twoAngles<B, FinishFromAnglesAndR>},
+    {"01100001", twoAngles<A, FinishFromAnglesAndR>},
+}};
 
 } // namespace triangle

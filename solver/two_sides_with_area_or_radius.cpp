@@ -1,9 +1,11 @@
 // Two sides with the area or the circumradius.
 #include "completion_steps.h"
-#include "helper_formulas.h"
 #include "procedures.h"
+#include "solving_steps.h"
 
 namespace triangle {
+
+using enum Vertex;
 
 namespace {
 
@@ -11,40 +13,36 @@ namespace {
 // third side, R, the angle opposite `Second` among all three sides and the
 // rest of pi. S stays as given.
 template <Vertex Between, Vertex Second>
-void sidesAndArea(Triangle &t, Branches &branches)
+void sidesAndArea(Solving &s)
 {
-    const Vertex first = Between == A ? B : A;
-    const Vertex last = otherVertex(Between, first);
-    t.SineArg = (2.0 * t.S) / (t.side(first) * t.side(last));
-    t.angle(Between) = acuteOrObtuse(ArcSine(t), branches);
-    t.side(Between) = lawOfCosines(t.side(first), t.side(last), t.angle(Between));
-    t.R = circumradiusFromSide(t.side(Between), t.angle(Between));
-    angleFromSideThenRest(t, Second, otherVertex(Between, Second));
+    steps::angleFromArea(s, Between);
+    steps::sideByLawOfCosines(s, Between);
+    steps::circumradiusFromPair(s, Between);
+    angleFromSideThenRest(s, Second, otherVertex(Between, Second));
 }
 
 // R gives the angles opposite both given sides; then the rest of pi, the third
 // side and the area.
 template <Vertex Third>
-void sidesAndRadius(Triangle &t, Branches &branches)
+void sidesAndRadius(Solving &s)
 {
-    const Vertex first = Third == A ? B : A;
-    const Vertex last = otherVertex(Third, first);
-    t.angle(first) = acuteOrObtuse(AngleFromSide(t, first + 1), branches);
-    t.angle(last) = acuteOrObtuse(AngleFromSide(t, last + 1), branches);
-    thirdAngle(t, Third);
-    t.side(Third) = sideFromCircumradius(t, Third);
-    AreaFromSidesAndR(t);
+    constexpr Vertex first = firstOtherThan(Third);
+    steps::angleFromCircumradius(s, first);
+    steps::angleFromCircumradius(s, otherVertex(Third, first));
+    steps::thirdAngle(s, Third);
+    steps::sideFromCircumradius(s, Third);
+    AreaFromSidesAndR(s);
 }
 
 } // namespace
 
-const std::array<Procedure, 6> kTwoSidesWithAreaOrRadius = {
-    sidesAndArea<C, B>, // 30: a, b, S
-    sidesAndArea<B, C>, // 31: a, c, S
-    sidesAndArea<A, B>, // 32: b, c, S
-    sidesAndRadius<C>,  // 33: a, b, R
-    sidesAndRadius<B>,  // 34: a, c, R
-    sidesAndRadius<A>,  // 35: b, c, R
-};
+const std::array<Combination, 6> kTwoSidesWithAreaOrRadius = {{
+    {"00011010", sidesAndArea<C, B>},
+    {"00010110", sidesAndArea<B, C>},
+    {"00001110", sidesAndArea<A, B>},
+    {"00011001", sidesAndRadius<C>},
+    {"00010101", sidesAndRadius<B>},
+    {"00001101", sidesAndRadius<A>},
+}};
 
 } // namespace triangle

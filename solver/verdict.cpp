@@ -22,7 +22,7 @@ bool positive(Real x) { return x.value() > 0.0L; }
 bool lawOfSinesHolds(const Triangle &t)
 {
     const Value longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
-    return std::ranges::all_of(std::array {A, B, C}, [&](Vertex v) {
+    return std::ranges::all_of(kVertices, [&](Vertex v) {
         const Value expected = 2.0L * t.R.value() * sin(t.angle(v)).value();
         const Value error = std::fabs(t.side(v).value() - expected);
         return std::isfinite(error) && error <= kTolerance * longest;
@@ -38,12 +38,18 @@ bool areaMatchesSides(const Triangle &t)
 
 } // namespace
 
-bool isRealTriangle(const Triangle &t)
+Verdict verdictOf(const Triangle &t)
 {
-    const bool anglesOpen = std::ranges::all_of(
-        std::array {t.Alpha, t.Beta, t.Gamma}, [](Real x) { return x.value() >= kSmallestAngle; });
-    const bool sizesPositive = std::ranges::all_of(std::array {t.a, t.b, t.c, t.S, t.R}, positive);
-    return anglesOpen && sizesPositive && lawOfSinesHolds(t) && areaMatchesSides(t);
+    if (!std::ranges::all_of(
+            std::array {t.Alpha, t.Beta, t.Gamma}, [](Real x) { return x.value() >= kSmallestAngle; }))
+        return Verdict::AngleNotPositive;
+    if (!std::ranges::all_of(std::array {t.a, t.b, t.c, t.S, t.R}, positive))
+        return Verdict::SizeNotPositive;
+    if (!lawOfSinesHolds(t))
+        return Verdict::LawOfSinesFails;
+    if (!areaMatchesSides(t))
+        return Verdict::AreaDoesNotMatch;
+    return Verdict::RealTriangle;
 }
 
 } // namespace triangle

@@ -214,7 +214,7 @@ std::vector<ExactValues> exactTriangles(int combination, const std::array<Quad, 
     Known known;
     int next = 0;
     for (int position = 0; position < 8; ++position)
-        if (triangle::isGiven(combination, position))
+        if (triangle::isGiven(combination, triangle::quantityAt(position)))
             known.values[position] = given.at(next++);
     Triangles found {slack, {}};
     const auto angles = known.anglesKnown();

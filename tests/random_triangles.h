@@ -51,7 +51,7 @@ inline QStringList givenTexts(int combination, const Quantities &q)
 {
     QStringList given;
     for (int position = 0; position < triangle::kQuantityCount; ++position) {
-        if (triangle::isGiven(combination, position))
+        if (triangle::isGiven(combination, triangle::quantityAt(position)))
             given << shortestText(q[position]);
     }
     return given;

@@ -20,7 +20,7 @@ inline SolvedRequest solveRequest(int combination, const QString &t1, const QStr
     SolvedRequest result;
     result.outcome = triangle::Compute(result.record, form, triangle::NumberFormat {});
     for (int position = 0; position < triangle::kFieldCount; ++position)
-        result.fields << QString::fromStdString(form.text(position));
+        result.fields << QString::fromStdString(form.text(triangle::quantityAt(position)));
     return result;
 }
 

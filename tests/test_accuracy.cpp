@@ -278,7 +278,7 @@ private slots:
                 std::array<std::string, 3> texts;
                 int next = 0;
                 for (int position = 0; position < triangle::kQuantityCount; ++position) {
-                    if (triangle::isGiven(combination, position))
+                    if (triangle::isGiven(combination, triangle::quantityAt(position)))
                         texts[next++] = textOf(t[position]);
                 }
                 ++checked;

@@ -21,13 +21,13 @@ public:
     explicit FakeForm(int selected) : combination(selected)
     {
         for (int position = 0; position < kQuantityCount; ++position)
-            marked[position] = isGiven(selected, position);
+            marked.at(position) = isGiven(selected, quantityAt(position));
     }
 
     int selectedCombination() const override { return combination; }
-    bool isMarkedGiven(int position) const override { return marked.at(position); }
-    std::string fieldText(int position) const override { return texts.at(position); }
-    void setFieldText(int position, std::string_view text) override { texts.at(position) = text; }
+    bool isMarkedGiven(Quantity q) const override { return marked.at(fieldIndex(q)); }
+    std::string fieldText(Quantity q) const override { return texts.at(fieldIndex(q)); }
+    void setFieldText(Quantity q, std::string_view text) override { texts.at(fieldIndex(q)) = text; }
 };
 
 std::array<double, 8> quantities(const Triangle &t)

@@ -16,16 +16,16 @@ namespace {
 QStringList shownFields(const Triangle &t)
 {
     QStringList fields;
-    for (int position = 0; position < kFieldCount; ++position)
-        fields << QString::fromStdString(formatFixed4(fieldValue(t, position).toDouble(), {}));
+    for (const Quantity q : kAllQuantities)
+        fields << QString::fromStdString(formatResult(fieldValue(t, q).value(), {}));
     return fields;
 }
 
 QList<QStringList> othersOf(const SolvedRequest &solved)
 {
     QList<QStringList> others;
-    for (const Triangle &other : otherTriangles(solved.outcome, solved.record))
-        others << shownFields(other);
+    for (const FittingTriangle &other : otherTriangles(solved.outcome, solved.record))
+        others << shownFields(other.record);
     return others;
 }
 

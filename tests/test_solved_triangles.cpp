@@ -112,7 +112,8 @@ private slots:
 
                 const Fit fit = fitOf(q, choiceOf(combination));
                 for (int position = 0; position < kQuantityCount; ++position) {
-                    const bool mustMatch = fit == Fit::Chosen || isGiven(combination, position);
+                    const bool mustMatch
+                        = fit == Fit::Chosen || isGiven(combination, triangle::quantityAt(position));
                     if (!mustMatch)
                         continue;
                     QVERIFY2(close(solved.fields[position].toDouble(), q[position]),

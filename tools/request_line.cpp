@@ -48,9 +48,9 @@ const char *faultName(FaultKind kind)
 
 void appendFields(std::string &line, const RequestForm &form, bool realTriangle)
 {
-    for (int position = 0; position < kFieldCount; ++position) {
+    for (const Quantity q : kAllQuantities) {
         line += '\t';
-        line += form.text(position);
+        line += form.text(q);
     }
     line += realTriangle ? "\ttriangle" : "\tno-triangle";
 }
@@ -98,8 +98,8 @@ std::string answer(const Request &request, bool otherTriangles)
     appendFields(lines, form, outcome.realTriangle);
     if (!otherTriangles)
         return lines;
-    for (const Triangle &other : triangle::otherTriangles(outcome, record)) {
-        writeOutput(other, form, NumberFormat {});
+    for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
+        writeOutput(other.record, form, NumberFormat {});
         lines += "\nalso";
         appendFields(lines, form, true);
     }

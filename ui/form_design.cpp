@@ -128,8 +128,10 @@ const Notes kNotes = {
 QStringList combinationStrings()
 {
     QStringList strings;
-    for (const std::string_view combination : kCatalogue)
-        strings.append(QString::fromUtf8(combination.data(), static_cast<qsizetype>(combination.size())));
+    for (int index = 0; index < kCombinationCount; ++index) {
+        const std::string_view given = combinationAt(index).given;
+        strings.append(QString::fromUtf8(given.data(), static_cast<qsizetype>(given.size())));
+    }
     return strings;
 }
 

@@ -227,7 +227,7 @@ void TriangleWindow::Command2_Click()
     if (m_fitting.empty())
         return;
     m_shown = (m_shown + 1) % m_fitting.size();
-    m_record = m_fitting[m_shown];
+    m_record = m_fitting[m_shown].record;
     WidgetForm form(*List1[0], Check1, Text2);
     triangle::writeOutput(m_record, form, m_numberFormat);
     showNote(otherTrianglesNote(m_shown + 1, m_fitting.size()));
@@ -303,10 +303,10 @@ void TriangleWindow::Compute()
 // The fields show the solved triangle, the first of those that fit.
 void TriangleWindow::offerOtherTriangles(const triangle::Outcome &outcome)
 {
-    const std::vector<triangle::Triangle> others = triangle::otherTriangles(outcome, m_record);
+    const std::vector<triangle::FittingTriangle> others = triangle::otherTriangles(outcome, m_record);
     if (others.empty())
         return;
-    m_fitting.push_back(m_record);
+    m_fitting.push_back({m_record, 0});
     m_fitting.insert(m_fitting.end(), others.begin(), others.end());
 }
 
@@ -324,7 +324,8 @@ void TriangleWindow::endOtherTriangles()
 // The record's triangle to scale, from its three sides.
 void TriangleWindow::showRecordPicture() const
 {
-    Picture1->showTriangle(cornersFromSides(m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()));
+    Picture1->showTriangle(
+        cornersFromSides(m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()));
 }
 
 void TriangleWindow::showStartUpPicture() const { Picture1->showTriangle(startUpTriangle()); }

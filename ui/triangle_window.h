@@ -10,6 +10,7 @@
 #include <catalogue.h>
 #include <compute.h>
 #include <number_format.h>
+#include <other_triangles.h>
 #include <triangle.h>
 
 #include "clock_random.h"
@@ -79,7 +80,7 @@ private:
     triangle::Triangle m_record {};
     // Every triangle the last request's data fit, the solved one first, while
     // there is more than one; which of them is shown.
-    std::vector<triangle::Triangle> m_fitting;
+    std::vector<triangle::FittingTriangle> m_fitting;
     std::size_t m_shown = 0;
     QLocale m_locale;
     triangle::NumberFormat m_numberFormat;

@@ -11,13 +11,16 @@ WidgetForm::WidgetForm(const QListWidget &combinations,
 
 int WidgetForm::selectedCombination() const { return m_combinations.currentRow(); }
 
-bool WidgetForm::isMarkedGiven(int position) const { return m_indicators.at(position)->isChecked(); }
+bool WidgetForm::isMarkedGiven(Quantity q) const { return m_indicators.at(fieldIndex(q))->isChecked(); }
 
-std::string WidgetForm::fieldText(int position) const { return m_fields.at(position)->text().toStdString(); }
-
-void WidgetForm::setFieldText(int position, std::string_view text)
+std::string WidgetForm::fieldText(Quantity q) const
 {
-    m_fields.at(position)->showText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return m_fields.at(fieldIndex(q))->text().toStdString();
+}
+
+void WidgetForm::setFieldText(Quantity q, std::string_view text)
+{
+    m_fields.at(fieldIndex(q))->showText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 } // namespace triangle::ui

@@ -20,9 +20,9 @@ public:
         const std::array<ValueField *, kFieldCount> &fields);
 
     int selectedCombination() const override;
-    bool isMarkedGiven(int position) const override;
-    std::string fieldText(int position) const override;
-    void setFieldText(int position, std::string_view text) override;
+    bool isMarkedGiven(Quantity q) const override;
+    std::string fieldText(Quantity q) const override;
+    void setFieldText(Quantity q, std::string_view text) override;
 
 private:
     const QListWidget &m_combinations;

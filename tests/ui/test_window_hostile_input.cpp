@@ -124,8 +124,10 @@ private slots:
             QCOMPARE(list.currentRow(), combination);
             for (int position = 0; position < triangle::kQuantityCount; ++position) {
                 QVERIFY(window->Text2[position]->text().isEmpty());
-                QCOMPARE(window->Check1[position]->isChecked(), triangle::isGiven(combination, position));
-                QCOMPARE(window->Text2[position]->isReadOnly(), !triangle::isGiven(combination, position));
+                QCOMPARE(window->Check1[position]->isChecked(),
+                    triangle::isGiven(combination, triangle::quantityAt(position)));
+                QCOMPARE(window->Text2[position]->isReadOnly(),
+                    !triangle::isGiven(combination, triangle::quantityAt(position)));
             }
             QCOMPARE(window->Text2[8]->text(), perimeter);
         }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "quantity.h"
+#include "real.h"
+#include "rule.h"
+
+namespace triangle {
+
+// A value that a step used, as it stood in the record at that moment.
+struct Operand {
+    Quantity quantity = Quantity::A;
+    Real::Value value = 0.0L;
+};
+
+// Where data fit more than one triangle: which of the two values a step's
+// branch point took.
+enum class Choice {
+    Only,   // no other value
+    First,  // the acute angle, or the sides by the later-is-larger rule
+    Second, // the obtuse angle, or the sides swapped
+};
+
+// One step of a solution: the quantity found, how, from which values, and
+// the value stored (angles in radians, as in the record).
+struct Step {
+    Quantity quantity = Quantity::A;
+    Rule rule = Rule::AngleSum;
+    Real::Value value = 0.0L;
+    std::array<Operand, 4> operands {};
+    std::size_t operandCount = 0;
+    // What the step found on the way: the sine of an angle found from its
+    // sine, the square of a side by the law of cosines, the product of the
+    // two sides found from the area.
+    Real::Value intermediate = 0.0L;
+    Choice choice = Choice::Only;
+    Real::Value alternative = 0.0L; // the value of the other branch
+};
+
+using Journal = std::vector<Step>;
+
+} // namespace triangle

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace triangle {
+
+// How a value was found: the theorem or formula of one solving step. The
+// names are the program's own; solution texts word them.
+enum class Rule {
+    AngleSum,                      // gamma = 180 - alpha - beta
+    CircumradiusFromSideAndAngle,  // R = a / (2 sin alpha)
+    SideFromCircumradius,          // a = 2R sin alpha
+    AngleFromSideAndCircumradius,  // sin alpha = a / (2R)
+    LawOfSines,                    // sin beta = b sin alpha / a
+    LawOfCosines,                  // c^2 = a^2 + b^2 - 2ab cos gamma
+    AreaFromTwoSidesAndAngle,      // S = ab sin gamma / 2
+    AreaFromSidesAndCircumradius,  // S = abc / (4R)
+    CircumradiusFromSidesAndArea,  // R = abc / (4S)
+    AreaFromAnglesAndSide,         // S = a^2 sin beta sin gamma / (2 sin alpha)
+    CircumradiusFromAnglesAndArea, // R = sqrt(S / (2 sin alpha sin beta sin gamma))
+    AreaFromAnglesAndCircumradius, // S = 2R^2 sin alpha sin beta sin gamma
+    AngleFromArea,                 // sin gamma = 2S / (ab)
+    SideFromArea,                  // b = 2S / (c sin alpha)
+    SidesFromAreaAndAngle,         // bc = 2S / sin alpha, b^2 + c^2 = a^2 + 2bc cos alpha
+    Perimeter,                     // P = a + b + c
+};
+
+struct RuleName {
+    Rule rule;
+    std::string_view name;    // lower case and hyphens, for the command line
+    std::string_view formula; // the formula in plain ASCII
+};
+
+inline constexpr std::array<RuleName, 16> kRuleNames = {{
+    {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
+    {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
+    {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
+    {Rule::AngleFromSideAndCircumradius, "angle-from-side-and-circumradius",
+        "sin A = a / (2R); A obtuse where a^2 > b^2 + c^2"},
+    {Rule::LawOfSines, "law-of-sines", "sin B = b sin A / a"},
+    {Rule::LawOfCosines, "law-of-cosines", "c^2 = a^2 + b^2 - 2ab cos C"},
+    {Rule::AreaFromTwoSidesAndAngle, "area-two-sides-angle", "S = ab sin C / 2"},
+    {Rule::AreaFromSidesAndCircumradius, "area-from-sides-and-circumradius", "S = abc / (4R)"},
+    {Rule::CircumradiusFromSidesAndArea, "circumradius-from-sides-and-area", "R = abc / (4S)"},
+    {Rule::AreaFromAnglesAndSide, "area-from-angles-and-side", "S = a^2 sin B sin C / (2 sin A)"},
+    {Rule::CircumradiusFromAnglesAndArea, "circumradius-from-angles-and-area",
+        "R = sqrt(S / (2 sin A sin B sin C))"},
+    {Rule::AreaFromAnglesAndCircumradius, "area-from-angles-and-circumradius", "S = 2R^2 sin A sin B sin C"},
+    {Rule::AngleFromArea, "angle-from-area", "sin C = 2S / (ab)"},
+    {Rule::SideFromArea, "side-from-area", "b = 2S / (c sin A)"},
+    {Rule::SidesFromAreaAndAngle, "sides-from-area-and-angle",
+        "bc = 2S / sin A, (b + c)^2 = a^2 + 2bc(1 + cos A), (b - c)^2 = a^2 - 2bc(1 - cos A)"},
+    {Rule::Perimeter, "perimeter", "P = a + b + c"},
+}};
+
+constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }
+
+} // namespace triangle

@@ -1,0 +1,16 @@
+#include "solution.h"
+
+namespace triangle {
+
+Solution solutionOf(const Outcome &solved, unsigned branches)
+{
+    Solution solution;
+    solution.combination = solved.combination;
+    solution.givenValues = solved.givenValues;
+    Branches choices(branches);
+    solveCombination(solution.record, solved.combination, solved.givenValues, choices, &solution.steps);
+    solution.verdict = verdictOf(solution.record);
+    return solution;
+}
+
+} // namespace triangle

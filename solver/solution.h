@@ -1,0 +1,24 @@
+#pragma once
+
+#include "compute.h"
+#include "journal.h"
+#include "verdict.h"
+
+namespace triangle {
+
+// How a solved request's triangle was found: the steps in the order the
+// program took them, the triangle they end in, and the verdict on it.
+struct Solution {
+    int combination = -1;
+    GivenValues givenValues {};
+    Journal steps;
+    Triangle record;
+    Verdict verdict = Verdict::RealTriangle;
+};
+
+// Solves a solved request again along the given branch choices (0 for the
+// triangle shown first), noting every step. Throws ArithmeticFault only where
+// the request itself faulted.
+Solution solutionOf(const Outcome &solved, unsigned branches = 0);
+
+} // namespace triangle

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "branches.h"
+#include "journal.h"
+#include "triangle.h"
+
+namespace triangle {
+
+// A procedure's view of one solving run: the record it fills, the branch
+// choices it follows and, when asked for, the journal of its steps. Without
+// a journal a step only stores its value.
+class Solving {
+public:
+    Solving(Triangle &record, Branches &branches, Journal *journal = nullptr)
+        : t(record), m_branches(branches), m_journal(journal)
+    {
+    }
+
+    Triangle &t; // NOLINT: the record is what every step reads and writes
+
+    // Stores `value` as `q` and notes how it was found.
+    void found(Quantity q, Real value, Rule rule, std::initializer_list<Quantity> operands,
+        Real intermediate = Real(0.0L))
+    {
+        t.field(q) = value;
+        if (m_journal != nullptr)
+            note(q, value, rule, operands, intermediate);
+    }
+
+    // The angle `q` found from its sine at a branch point: the acute value,
+    // or its supplement where the branches ask for the other triangle.
+    void foundFromSine(Quantity q, Real acute, Rule rule, std::initializer_list<Quantity> operands, Real sine)
+    {
+        const bool other = m_branches.takeOther();
+        const Real supplement = Real(kPi) - acute;
+        found(q, other ? supplement : acute, rule, operands, sine);
+        if (m_journal != nullptr && acute != Real(kPi) / 2.0)
+            markBranch(other, (other ? acute : supplement).value());
+    }
+
+    // A branch point of another kind: true takes the other branch.
+    bool takeOther() { return m_branches.takeOther(); }
+
+    // Marks the last step as a branch point, and which way it went.
+    void markBranch(bool other, Real::Value alternative)
+    {
+        if (m_journal == nullptr || m_journal->empty())
+            return;
+        m_journal->back().choice = other ? Choice::Second : Choice::First;
+        m_journal->back().alternative = alternative;
+    }
+
+    bool journalling() const { return m_journal != nullptr; }
+
+private:
+    void note(Quantity q, Real value, Rule rule, std::initializer_list<Quantity> operands, Real intermediate)
+    {
+        Step step {q, rule, value.value(), {}, 0, intermediate.value()};
+        for (const Quantity operand : operands)
+            step.operands.at(step.operandCount++) = {operand, operandValue(operand)};
+        m_journal->push_back(step);
+    }
+
+    Real::Value operandValue(Quantity q) const { return q == Quantity::P ? 0.0L : t.field(q).value(); }
+
+    Branches &m_branches;
+    Journal *m_journal;
+};
+
+} // namespace triangle
