@@ -11,4 +11,10 @@ namespace triangle {
 // that rounds to zero shows no sign.
 std::string formatFixed4(double value, const NumberFormat &format);
 
+// A text that reads back as exactly `value`: formatFixed4() when its four
+// decimals lose nothing, otherwise the fewest further decimals that do (a
+// typed 2.34567 stays 2.34567). For a field the program rewrites and reads
+// again, so that rewriting never changes what it holds.
+std::string formatFixed4Lossless(double value, const NumberFormat &format);
+
 } // namespace triangle
