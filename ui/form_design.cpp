@@ -125,6 +125,8 @@ const Notes kNotes = {
     "За смяна: бутонът „%1“ или %2.",
 };
 
+const std::string_view kEnlargedPictureNote = "Увеличен, окръжността се вижда отчасти";
+
 QStringList combinationStrings()
 {
     QStringList strings;

@@ -91,4 +91,8 @@ struct Notes {
 
 extern const Notes kNotes;
 
+// Written in a picture that shows its triangle enlarged, its circle cut off
+// by the picture's edges, and said after the picture's description.
+extern const std::string_view kEnlargedPictureNote;
+
 } // namespace triangle::ui::design

@@ -17,6 +17,8 @@ void PictureBox::showTriangle(const TriangleCorners &corners)
     update();
 }
 
+bool PictureBox::isEnlarged() const { return layoutPicture(contentsRect(), m_corners).enlarged; }
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
