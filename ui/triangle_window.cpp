@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include <compute.h>
+#include <number_formatting.h>
 #include <other_triangles.h>
 
 #include "design_placement.h"
@@ -230,6 +231,7 @@ void TriangleWindow::Command2_Click()
     m_record = m_fitting[m_shown];
     WidgetForm form(*List1[0], Check1, Text2);
     triangle::writeOutput(m_record, form, m_numberFormat);
+    keepGivenValues();
     showNote(otherTrianglesNote(m_shown + 1, m_fitting.size()));
     showRecordPicture();
 }
@@ -290,6 +292,11 @@ void TriangleWindow::Compute()
     const triangle::Outcome outcome = triangle::Compute(m_record, form, m_numberFormat);
     m_fitting.clear();
     m_shown = 0;
+    if (outcome.status == triangle::Outcome::Status::Solved) {
+        m_givenCombination = outcome.combination;
+        m_givenValues = outcome.givenValues;
+        keepGivenValues();
+    }
     if (outcome.status == triangle::Outcome::Status::Solved && outcome.realTriangle) {
         offerOtherTriangles(outcome);
         showRecordPicture();
@@ -298,6 +305,18 @@ void TriangleWindow::Compute()
     }
     Command2->setVisible(!m_fitting.empty());
     showNote(m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size()));
+}
+
+// The output step writes four decimals; a given field shows again exactly
+// what was typed, or the next press would solve a rounded value.
+void TriangleWindow::keepGivenValues()
+{
+    for (int position = 0; position < kQuantityCount; ++position) {
+        if (triangle::isGiven(m_givenCombination, position)) {
+            Text2[position]->showText(QString::fromStdString(
+                triangle::formatFixed4Lossless(m_givenValues.at(position).value(), m_numberFormat)));
+        }
+    }
 }
 
 // The fields show the solved triangle, the first of those that fit.

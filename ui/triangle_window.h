@@ -10,6 +10,7 @@
 #include <catalogue.h>
 #include <compute.h>
 #include <number_format.h>
+#include <solve.h>
 #include <triangle.h>
 
 #include "clock_random.h"
@@ -69,6 +70,7 @@ private:
     void ShowExample();
     void Compute();
     void showNote(const QString &note);
+    void keepGivenValues();
 
     void offerOtherTriangles(const triangle::Outcome &outcome);
     void endOtherTriangles();
@@ -81,6 +83,9 @@ private:
     // there is more than one; which of them is shown.
     std::vector<triangle::Triangle> m_fitting;
     std::size_t m_shown = 0;
+    // What the last solved request was given, for its fields to keep.
+    int m_givenCombination = -1;
+    triangle::GivenValues m_givenValues {};
     QLocale m_locale;
     triangle::NumberFormat m_numberFormat;
     RandomSource m_random;
