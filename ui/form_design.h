@@ -56,6 +56,10 @@ extern const std::array<Control, 2> kText1;
 extern const Control kCommand2;
 inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
 
+// The letter of each Command1 caption that Alt takes as a shortcut; it is
+// shown underlined.
+inline constexpr std::array<std::string_view, 3> kCommand1Mnemonics = {"И", "т", "П"};
+
 // Inside Frame1, placed relative to the frame.
 extern const std::array<Control, 8> kCheck1;
 extern const std::array<Control, 9> kText2;

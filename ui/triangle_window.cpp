@@ -20,6 +20,7 @@
 #include <number_formatting.h>
 #include <other_triangles.h>
 
+#include "combination_list.h"
 #include "design_placement.h"
 #include "form_design.h"
 #include "outcome_note.h"
@@ -63,6 +64,14 @@ QPlainTextEdit *createTextBox(QWidget *parent, const design::Control &control, T
     box->setTabChangesFocus(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
+}
+
+// The caption with the mnemonic's letter underlined: "&Изчисли".
+QString withMnemonic(std::string_view caption, std::string_view letter)
+{
+    QString text = utf8(caption);
+    text.insert(text.indexOf(utf8(letter)), u'&');
+    return text;
 }
 
 // The indicators only show which quantities are given, so they are always
@@ -130,13 +139,15 @@ void TriangleWindow::createControls()
     TabStops tabStops;
     Label1[0] = createLabel(this, design::kLabel1[0], tabStops);
     Label1[1] = createLabel(this, design::kLabel1[1], tabStops);
-    List1[0] = placed(new QListWidget(this), design::kList1[0], tabStops);
+    List1[0] = placed(new CombinationList(this), design::kList1[0], tabStops);
     Label1[2] = createLabel(this, design::kLabel1[2], tabStops);
     Frame1 = placed(new QGroupBox(utf8(design::kFrame1.caption), this), design::kFrame1, tabStops);
     createFrameControls(tabStops);
     Picture1 = placed(new PictureBox(startUpTriangle(), this), design::kPicture1, tabStops);
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         Command1[k] = createButton(this, design::kCommand1[k], tabStops);
+        Command1[k]->setText(withMnemonic(design::kCommand1[k].caption, design::kCommand1Mnemonics.at(k)));
+    }
     List1[1] = placed(new QListWidget(this), design::kList1[1], tabStops);
     List1[1]->addItems(design::combinationStrings());
     for (int k = 0; k < 2; ++k)
@@ -203,6 +214,9 @@ void TriangleWindow::Form_Load()
             List1[0]->addItem(QString::fromStdString(triangle::combinationLabel(i)));
     }
     List1[0]->setCurrentRow(0);
+    // Work starts with a choice: the first control Tab visits is the note
+    // box, eight stops before the list.
+    List1[0]->setFocus();
 }
 
 void TriangleWindow::List1_Click(int Index)

@@ -1,5 +1,6 @@
 // The window as the form draws it: where each control sits, its colours and
-// font, the order Tab visits it in, and what a screen reader calls it.
+// font, where the focus starts and the order Tab visits the controls in, and
+// what a screen reader calls them.
 
 #include <QAccessible>
 #include <QFontDatabase>
@@ -26,6 +27,7 @@ private slots:
     void controlsShowTheirBackColours_data();
     void controlsShowTheirBackColours();
     void everyTextIsDrawnInASerifFontWithCyrillicLetters();
+    void theFocusStartsOnTheList();
     void tabVisitsTheControlsInTheFormsOrder();
     void screenReadersHearTheControlsByName_data();
     void screenReadersHearTheControlsByName();
@@ -156,6 +158,12 @@ void WindowLayoutTest::everyTextIsDrawnInASerifFontWithCyrillicLetters()
                 metrics.inFont(letter), qPrintable(QStringLiteral("%1 in \"%2\"").arg(letter).arg(text)));
         }
     }
+}
+
+void WindowLayoutTest::theFocusStartsOnTheList()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->List1[0]);
 }
 
 void WindowLayoutTest::tabVisitsTheControlsInTheFormsOrder()

@@ -1,6 +1,6 @@
 // The window at work: start-up, choosing a combination, computing, clearing,
-// showing a sample, the typing limit and the Enter key, all driven by clicks
-// and key presses.
+// showing a sample, the typing limit, the Enter key and the buttons' Alt
+// letters, all driven by clicks and key presses.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -85,6 +85,10 @@ private slots:
     void pastingOverALongResultKeepsTheLimit_data();
     void pastingOverALongResultKeepsTheLimit();
     void aResultWiderThanItsFieldShowsItsBeginningAndAllOfItInItsTooltip();
+    void altAndAButtonsUnderlinedLetterPressesIt_data();
+    void altAndAButtonsUnderlinedLetterPressesIt();
+    void typingARowsNumberInTheListSelectsThatRow_data();
+    void typingARowsNumberInTheListSelectsThatRow();
 };
 
 void WindowRequestTest::startUpSelectsTheFirstCombinationWithItsFieldsReady()
@@ -440,6 +444,64 @@ void WindowRequestTest::aResultWiderThanItsFieldShowsItsBeginningAndAllOfItInIts
     // The sides, the area, the radius and the perimeter; not the angles.
     QCOMPARE(tooWide, 6);
     QVERIFY2(window->Text2[7]->text().startsWith("57735026918962"), qPrintable(window->Text2[7]->text()));
+}
+
+void WindowRequestTest::altAndAButtonsUnderlinedLetterPressesIt_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("Alt+И computes") << 0 << "&Изчисли" << kWorkedTriangle;
+    QTest::newRow("Alt+Т clears") << 1 << "Изчис&ти" << QStringList(9, QString());
+    QTest::newRow("Alt+П shows a sample")
+        << 2 << "&Провери" << QStringList {"30", "60", "90", "10", "17.3205", "20", "86.6025", "10", ""};
+}
+
+void WindowRequestTest::altAndAButtonsUnderlinedLetterPressesIt()
+{
+    QFETCH(int, button);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, fields);
+    const auto window = test::openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    test::selectCombination(*window, 21);
+    test::typeInto(*window->Text2[2], "60");
+    test::typeInto(*window->Text2[3], "5");
+    test::typeInto(*window->Text2[4], "8");
+
+    QCOMPARE(window->Command1[button]->text(), caption);
+    const QChar letter = caption.at(caption.indexOf(u'&') + 1).toUpper();
+    // A Cyrillic key carries its letter as text; QTest cannot make one up.
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(letter.unicode()),
+        QString(letter.toLower()), Qt::AltModifier);
+
+    // The shortcut shows the button pressed, and clicks it a moment later.
+    QTRY_COMPARE(test::fieldTexts(*window), fields);
+}
+
+void WindowRequestTest::typingARowsNumberInTheListSelectsThatRow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::newRow("21") << "21" << 21;
+    QTest::newRow("2") << "2" << 2;
+    QTest::newRow("50") << "50" << 50;
+    QTest::newRow("5 then 5 again starts over at 5") << "55" << 5;
+}
+
+void WindowRequestTest::typingARowsNumberInTheListSelectsThatRow()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    const auto window = test::openWindow();
+    QListWidget &list = *window->List1[0];
+    list.setFocus();
+
+    QTest::keyClicks(&list, typed);
+
+    QCOMPARE(list.currentRow(), row);
+    QVERIFY(list.currentItem()->text().startsWith(QStringLiteral(" %1: ").arg(row)));
+    QCOMPARE(checkedPositions(*window).size(), 3); // the row's fields are ready
 }
 
 TRIANGLE_WINDOW_TEST_MAIN(WindowRequestTest)
