@@ -64,8 +64,9 @@ inline constexpr std::array<std::string_view, 3> kCommand1Mnemonics = {"И", "т
 extern const std::array<Control, 8> kCheck1;
 extern const std::array<Control, 9> kText2;
 
-// The indicators are never enabled; their captions keep this dark colour
-// rather than the faint grey of a disabled control.
+// The indicators are never enabled; their captions and check marks keep this
+// dark colour rather than the faint grey of a disabled control, so that a
+// mark stands out from its box as clearly as text does.
 inline constexpr Rgb kIndicatorCaptionColour = {48, 48, 48};
 
 // Every value field takes at most this many typed characters.

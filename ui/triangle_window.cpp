@@ -75,15 +75,15 @@ QString withMnemonic(std::string_view caption, std::string_view letter)
 }
 
 // The indicators only show which quantities are given, so they are always
-// disabled; their captions still name the fields beside them and must stay
-// readable.
+// disabled; their captions still name the fields beside them and their
+// marks still tell the given ones, and both must stay readable.
 QCheckBox *createIndicator(QWidget *parent, const design::Control &control, TabStops &tabStops)
 {
     auto *indicator = placed(new QCheckBox(utf8(control.caption), parent), control, tabStops);
     const auto &[red, green, blue] = design::kIndicatorCaptionColour;
     QPalette palette = indicator->palette();
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(red, green, blue));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(red, green, blue));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(red, green, blue));
     indicator->setPalette(palette);
     indicator->setEnabled(false);
     return indicator;
@@ -132,7 +132,9 @@ void TriangleWindow::createControls()
     setWindowIcon(triangleIcon());
     setFont(windowFont());
     paintBackground(*this, design::kWindow.backColour);
-    resize(toPixels(design::kWindow.clientArea).size());
+    // Smaller, the form would crop its buttons; larger, it would only add
+    // empty space.
+    setFixedSize(toPixels(design::kWindow.clientArea).size());
 
     // Created in the design's order: where controls overlap, the later one
     // lies on top.
