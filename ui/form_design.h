@@ -96,6 +96,19 @@ struct Notes {
 
 extern const Notes kNotes;
 
+// What a screen reader says where the screen shows letters and drawings.
+struct Spoken {
+    // The quantities in field order as words: speech tells "A" from "a" no
+    // better than a listener does.
+    std::array<std::string_view, 8> quantities;
+    std::string_view solved; // put before the results of a solved request
+    // %1 to %3 the sides a, b, c; %4 to %6 the angles at A, B, C in degrees.
+    std::string_view triangle;
+    std::string_view startUpPicture;
+};
+
+extern const Spoken kSpoken;
+
 // Written in a picture that shows its triangle enlarged, its circle cut off
 // by the picture's edges, and said after the picture's description.
 extern const std::string_view kEnlargedPictureNote;

@@ -20,11 +20,14 @@
 #include <number_formatting.h>
 #include <other_triangles.h>
 
+#include "accessible_roles.h"
+#include "announcer.h"
 #include "combination_list.h"
 #include "design_placement.h"
 #include "form_design.h"
 #include "outcome_note.h"
 #include "sample_triangles.h"
+#include "spoken_texts.h"
 #include "widget_form.h"
 #include "window_font.h"
 
@@ -121,6 +124,8 @@ TriangleWindow::TriangleWindow(const QLocale &locale, RandomSource random, QWidg
     : QWidget(parent), m_locale(locale), m_numberFormat {locale.decimalPoint().toStdString()},
       m_random(std::move(random))
 {
+    // Before any control is asked how a screen reader should see it.
+    installAccessibleRoles();
     createControls();
     connectEvents();
     Form_Load();
@@ -158,6 +163,7 @@ void TriangleWindow::createControls()
     Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
     Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
     Command2->hide();
+    m_announcer = new Announcer(this);
     orderTabStops(tabStops);
 }
 
@@ -207,13 +213,15 @@ void TriangleWindow::Form_Load()
         Text2[i]->setTypingLimit(design::kTypingLimit);
 
     // Filling the list is not a selection: only the final choice of row 0
-    // prepares the fields.
+    // prepares the fields. A screen reader reads each row in words.
     const int n = List1[1]->count();
     {
         const QSignalBlocker quiet(List1[0]);
         List1[0]->clear();
-        for (int i = 0; i < n; ++i)
-            List1[0]->addItem(QString::fromStdString(triangle::combinationLabel(i)));
+        for (int i = 0; i < n; ++i) {
+            auto *row = new QListWidgetItem(QString::fromStdString(triangle::combinationLabel(i)), List1[0]);
+            row->setData(Qt::AccessibleTextRole, combinationWords(i));
+        }
     }
     List1[0]->setCurrentRow(0);
     // Work starts with a choice: the first control Tab visits is the note
@@ -321,6 +329,7 @@ void TriangleWindow::Compute()
     }
     Command2->setVisible(!m_fitting.empty());
     showNote(m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size()));
+    announce(outcome);
 }
 
 // The output step writes four decimals; a given field shows again exactly
@@ -333,6 +342,23 @@ void TriangleWindow::keepGivenValues()
                 triangle::formatFixed4Lossless(m_givenValues.at(position).value(), m_numberFormat)));
         }
     }
+}
+
+// The fields change without the focus moving, so a screen reader would
+// say nothing of them.
+void TriangleWindow::announce(const triangle::Outcome &outcome)
+{
+    if (outcome.status != triangle::Outcome::Status::Solved || !outcome.realTriangle) {
+        m_announcer->announce(noteFor(outcome), Announcer::Kind::Alert);
+        return;
+    }
+    std::array<QString, kFieldCount> shown;
+    for (int position = 0; position < kFieldCount; ++position)
+        shown.at(position) = Text2[position]->text();
+    QString status = solvedStatus(outcome.combination, shown, m_locale.decimalPoint());
+    if (!m_fitting.empty())
+        status += QStringLiteral(". ") + otherTrianglesFit(m_fitting.size());
+    m_announcer->announce(status, Announcer::Kind::Status);
 }
 
 // The fields show the solved triangle, the first of those that fit.
@@ -356,13 +382,25 @@ void TriangleWindow::endOtherTriangles()
     showNote(problemStatement());
 }
 
-// The record's triangle to scale, from its three sides.
+// The record's triangle to scale, from its three sides, and in words.
 void TriangleWindow::showRecordPicture() const
 {
-    Picture1->showTriangle(cornersFromSides(m_record.a.value(), m_record.b.value(), m_record.c.value()));
+    const std::array<double, 3> sides = {m_record.a.value(), m_record.b.value(), m_record.c.value()};
+    Picture1->showTriangle(cornersFromSides(sides[0], sides[1], sides[2]));
+    std::array<double, 3> angles {};
+    for (int vertex = 0; vertex < 3; ++vertex)
+        angles.at(vertex) = triangle::fieldValue(m_record, vertex).value();
+    QString description = triangleDescription(sides, angles, m_locale);
+    if (Picture1->isEnlarged())
+        description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
+    Picture1->setAccessibleDescription(description);
 }
 
-void TriangleWindow::showStartUpPicture() const { Picture1->showTriangle(startUpTriangle()); }
+void TriangleWindow::showStartUpPicture() const
+{
+    Picture1->showTriangle(startUpTriangle());
+    Picture1->setAccessibleDescription(utf8(design::kSpoken.startUpPicture));
+}
 
 // Rewriting the same text would scroll the note box back to its top.
 void TriangleWindow::showNote(const QString &note)

@@ -26,6 +26,8 @@ class QPushButton;
 
 namespace triangle::ui {
 
+class Announcer;
+
 // Controls with their tab index, gathered while the form is built.
 using TabStops = std::vector<std::pair<int, QWidget *>>;
 
@@ -71,6 +73,7 @@ private:
     void Compute();
     void showNote(const QString &note);
     void keepGivenValues();
+    void announce(const triangle::Outcome &outcome);
 
     void offerOtherTriangles(const triangle::Outcome &outcome);
     void endOtherTriangles();
@@ -86,6 +89,7 @@ private:
     // What the last solved request was given, for its fields to keep.
     int m_givenCombination = -1;
     triangle::GivenValues m_givenValues {};
+    Announcer *m_announcer = nullptr;
     QLocale m_locale;
     triangle::NumberFormat m_numberFormat;
     RandomSource m_random;

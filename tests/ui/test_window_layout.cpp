@@ -277,6 +277,12 @@ void WindowLayoutTest::screenReadersHearTheControlsByName_data()
                                       << "Стойности за:";
     QTest::newRow("combination strings") << "List1(1)"
                                          << "Низове на комбинациите";
+    QTest::newRow("note box") << "Text1(0)"
+                              << "Бележка";
+    QTest::newRow("motto box") << "Text1(1)"
+                               << "Мото";
+    QTest::newRow("picture") << "Picture1"
+                             << "Чертеж";
 }
 
 void WindowLayoutTest::screenReadersHearTheControlsByName()
