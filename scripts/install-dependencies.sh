@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     clang clang-tidy clang-format libclang-rt-14-dev
-    qt6-base-dev libxkbcommon-dev
+    qt6-base-dev qt6-base-private-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth imagemagick x11-utils

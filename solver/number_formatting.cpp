@@ -81,4 +81,36 @@ std::string formatResult(long double value, const NumberFormat &format)
     return formatFixed4(static_cast<double>(value), format);
 }
 
+namespace {
+
+// The smallest subnormal double takes 326 characters in fixed notation, the
+// largest double 309.
+constexpr std::size_t kShortestBuffer = 400;
+
+// The shortest fixed-point text that reads back as `value`, point-separated.
+std::string_view shortestFixed(double value, std::array<char, kShortestBuffer> &buffer)
+{
+    const auto result
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+} // namespace
+
+std::string formatFixed4Lossless(double value, const NumberFormat &format)
+{
+    // When some text with four decimals reads back as the value, the
+    // shortest one has at most four; the correctly rounded four-decimal text
+    // is then at least as near, so it reads back too.
+    std::array<char, kShortestBuffer> buffer {};
+    std::string_view digits = shortestFixed(value, buffer);
+    const bool negative = digits.front() == '-';
+    if (negative)
+        digits.remove_prefix(1);
+    const auto point = digits.find('.');
+    if (point == std::string_view::npos || digits.size() - point - 1 <= 4)
+        return formatFixed4(value, format);
+    return assemble(digits.substr(0, point), digits.substr(point + 1), negative, format);
+}
+
 } // namespace triangle

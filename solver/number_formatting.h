@@ -18,4 +18,10 @@ std::string formatFixed4(double value, const NumberFormat &format);
 // as 89.9998.
 std::string formatResult(long double value, const NumberFormat &format);
 
+// A text that reads back as exactly `value`: formatFixed4() when its four
+// decimals lose nothing, otherwise the fewest further decimals that do (a
+// typed 2.34567 stays 2.34567). For a field the program rewrites and reads
+// again, so that rewriting never changes what it holds.
+std::string formatFixed4Lossless(double value, const NumberFormat &format);
+
 } // namespace triangle

@@ -1,8 +1,17 @@
 // Reading field texts leniently and writing results with four decimals.
 #include <QTest>
 
+#include <cstdlib>
+
+#include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "number_formatting.h"
 #include "number_reading.h"
@@ -13,6 +22,37 @@ namespace {
 
 const NumberFormat kPoint {"."};
 const NumberFormat kComma {","};
+
+// The value correctly rounded to `decimals` places, point-separated.
+std::string roundedTo(double value, int decimals)
+{
+    std::array<char, 400> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    return {buffer.data(), result.ptr};
+}
+
+// Values a user may type (up to seven integer digits and eight decimals),
+// any finite positive double, and the extremes.
+std::vector<double> losslessSamples()
+{
+    std::mt19937_64 random(20261208);
+    std::vector<double> values
+        = {std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(),
+            std::numeric_limits<double>::min(), 1e-5, 2.34567, 0.1, 1e23, 43.30127018922193};
+    std::uniform_int_distribution<int> digits(0, 8);
+    std::uniform_int_distribution<std::uint64_t> whole(0, 9'999'999);
+    for (int i = 0; i < 4000; ++i) {
+        const int decimals = digits(random);
+        const std::uint64_t scale = decimals == 0 ? 1 : std::stoull("1" + std::string(decimals, '0'));
+        const std::string typed = std::to_string(whole(random)) + "." + std::to_string(random() % scale);
+        values.push_back(readNumber(typed, kPoint).toDouble());
+    }
+    std::uniform_int_distribution<std::uint64_t> bits(1, 0x7fefffffffffffff);
+    for (int i = 0; i < 4000; ++i)
+        values.push_back(std::bit_cast<double>(bits(random)));
+    return values;
+}
 
 } // namespace
 
@@ -180,6 +220,41 @@ private slots:
         }
         const std::string largest = formatFixed4(std::numeric_limits<double>::max(), format);
         QCOMPARE(readNumber(largest, format).toDouble(), std::numeric_limits<double>::max());
+    }
+
+    // Against exact decimal rounding: the text reads back as the value, it is
+    // the four-decimal text whenever that reads back, and otherwise one
+    // decimal fewer would not.
+    void losslessTextReadsBackAsTheValueWithTheFewestDecimals_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("point locale") << ".";
+        QTest::newRow("comma locale") << ",";
+    }
+
+    void losslessTextReadsBackAsTheValueWithTheFewestDecimals()
+    {
+        QFETCH(QString, separator);
+        const NumberFormat format {separator.toStdString()};
+        const std::vector<double> samples = losslessSamples();
+        std::size_t longer = 0;
+        for (const double value : samples) {
+            const std::string text = formatFixed4Lossless(value, format);
+            const QString context = QString::fromStdString(text);
+            QVERIFY2(readNumber(text, format).toDouble() == value, qPrintable(context));
+            const auto decimals = static_cast<int>(text.size() - text.find(format.decimalSeparator) - 1);
+            QVERIFY2(decimals >= 4, qPrintable(context));
+            if (std::strtod(roundedTo(value, 4).c_str(), nullptr) == value) {
+                QCOMPARE(text, formatFixed4(value, format));
+            } else {
+                QVERIFY2(decimals > 4, qPrintable(context));
+                QVERIFY2(std::strtod(roundedTo(value, decimals - 1).c_str(), nullptr) != value,
+                    qPrintable(context));
+                ++longer;
+            }
+        }
+        // Both ways are well trodden: about half the samples need more decimals.
+        QVERIFY(longer > 1000 && samples.size() - longer > 1000);
     }
 };
 

@@ -74,7 +74,7 @@ const std::array<Control, 2> kList1 = {{
 
 const Control kFrame1 = {"Frame1", -1, "Размери - ъгли, страни", {1800, 480, 2535, 4095}, kPeriwinkle, 3, ""};
 
-const Control kPicture1 = {"Picture1", -1, "", {4440, 480, 2670, 2670}, std::nullopt, 20, ""};
+const Control kPicture1 = {"Picture1", -1, "", {4440, 480, 2670, 2670}, std::nullopt, 20, "Чертеж"};
 
 const std::array<Control, 3> kCommand1 = {{
     {"Command1", 0, "Изчисли", {4440, 3480, 1215, 375}, Rgb {0, 255, 0}, 17, ""},
@@ -83,8 +83,8 @@ const std::array<Control, 3> kCommand1 = {{
 }};
 
 const std::array<Control, 2> kText1 = {{
-    {"Text1", 0, kProblemStatement, {120, 4560, 6975, 2055}, std::nullopt, 0, ""},
-    {"Text1", 1, kMotto, {2160, 5400, 6735, 1815}, std::nullopt, 1, ""},
+    {"Text1", 0, kProblemStatement, {120, 4560, 6975, 2055}, std::nullopt, 0, "Бележка"},
+    {"Text1", 1, kMotto, {2160, 5400, 6735, 1815}, std::nullopt, 1, "Мото"},
 }};
 
 const Control kCommand2
@@ -124,6 +124,15 @@ const Notes kNotes = {
     "Показан е %1 от %2.",
     "За смяна: бутонът „%1“ или %2.",
 };
+
+const Spoken kSpoken = {
+    {"ъгъл A", "ъгъл B", "ъгъл C", "страна a", "страна b", "страна c", "лице S", "радиус R"},
+    "Решено: ",
+    "Триъгълник със страни %1, %2 и %3 и ъгли %4°, %5° и %6°",
+    "Триъгълник ABC, вписан в окръжност: страна c отдолу, върхът C отгоре",
+};
+
+const std::string_view kEnlargedPictureNote = "Увеличен, окръжността се вижда отчасти";
 
 QStringList combinationStrings()
 {

@@ -56,12 +56,17 @@ extern const std::array<Control, 2> kText1;
 extern const Control kCommand2;
 inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
 
+// The letter of each Command1 caption that Alt takes as a shortcut; it is
+// shown underlined.
+inline constexpr std::array<std::string_view, 3> kCommand1Mnemonics = {"И", "т", "П"};
+
 // Inside Frame1, placed relative to the frame.
 extern const std::array<Control, 8> kCheck1;
 extern const std::array<Control, 9> kText2;
 
-// The indicators are never enabled; their captions keep this dark colour
-// rather than the faint grey of a disabled control.
+// The indicators are never enabled; their captions and check marks keep this
+// dark colour rather than the faint grey of a disabled control, so that a
+// mark stands out from its box as clearly as text does.
 inline constexpr Rgb kIndicatorCaptionColour = {48, 48, 48};
 
 // Every value field takes at most this many typed characters.
@@ -90,5 +95,22 @@ struct Notes {
 };
 
 extern const Notes kNotes;
+
+// What a screen reader says where the screen shows letters and drawings.
+struct Spoken {
+    // The quantities in field order as words: speech tells "A" from "a" no
+    // better than a listener does.
+    std::array<std::string_view, 8> quantities;
+    std::string_view solved; // put before the results of a solved request
+    // %1 to %3 the sides a, b, c; %4 to %6 the angles at A, B, C in degrees.
+    std::string_view triangle;
+    std::string_view startUpPicture;
+};
+
+extern const Spoken kSpoken;
+
+// Written in a picture that shows its triangle enlarged, its circle cut off
+// by the picture's edges, and said after the picture's description.
+extern const std::string_view kEnlargedPictureNote;
 
 } // namespace triangle::ui::design

@@ -38,10 +38,15 @@ QString noteFor(const triangle::Outcome &outcome)
     return problemStatement();
 }
 
+QString otherTrianglesFit(std::size_t count)
+{
+    return count == 2 ? text(design::kNotes.oneOtherTriangle)
+                      : text(design::kNotes.moreOtherTriangles).arg(count - 1);
+}
+
 QString otherTrianglesNote(std::size_t shown, std::size_t count)
 {
-    const QString fit = count == 2 ? text(design::kNotes.oneOtherTriangle)
-                                   : text(design::kNotes.moreOtherTriangles).arg(count - 1);
+    const QString fit = otherTrianglesFit(count);
     const QString which = text(design::kNotes.shownTriangle).arg(shown).arg(count);
     const QString how = text(design::kNotes.howToSwitch)
                             .arg(text(design::kCommand2.caption), text(design::kCommand2Shortcut));

@@ -15,6 +15,9 @@ QString noteFor(const triangle::Outcome &outcome);
 // The note box's text when there is nothing to report.
 QString problemStatement();
 
+// That the data fit `count` triangles, in one sentence.
+QString otherTrianglesFit(std::size_t count);
+
 // The note when the data fit `count` triangles and the fields show the
 // `shown`-th (counted from 1): that there are others, which one is shown and
 // how to switch, then the problem statement.

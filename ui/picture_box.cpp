@@ -1,5 +1,7 @@
 #include "picture_box.h"
 
+#include "accessible_roles.h"
+
 #include <QPainter>
 
 namespace triangle::ui {
@@ -9,6 +11,7 @@ PictureBox::PictureBox(const TriangleCorners &corners, QWidget *parent) : QFrame
     // A 2-pixel sunken border leaves the drawing its 174 x 174 pixels.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+    installAccessibleRoles();
 }
 
 void PictureBox::showTriangle(const TriangleCorners &corners)
@@ -16,6 +19,8 @@ void PictureBox::showTriangle(const TriangleCorners &corners)
     m_corners = corners;
     update();
 }
+
+bool PictureBox::isEnlarged() const { return layoutPicture(contentsRect(), m_corners).enlarged; }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {

@@ -16,6 +16,9 @@ public:
 
     void showTriangle(const TriangleCorners &corners);
 
+    // Whether the triangle shown is drawn enlarged, its circle cut off.
+    bool isEnlarged() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

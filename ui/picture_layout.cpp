@@ -5,6 +5,7 @@
 #include <numbers>
 #include <optional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <QPolygonF>
@@ -25,6 +26,10 @@ constexpr double kLeastArcShare = 0.04;
 // An arc stays within this share of the shorter side beside its corner, but
 // no smaller than the least arc.
 constexpr double kArcSideShare = 0.35;
+// A triangle whose longest side would come out shorter than this share is
+// enlarged; the note strip takes this share of the box's height.
+constexpr double kReadableShare = 0.3;
+constexpr double kNoteStripShare = 0.17;
 
 struct Circle {
     QPointF centre;
@@ -109,6 +114,36 @@ QLineF bisectorOf(const PictureLayout &layout, std::size_t i)
     const QPointF normal = outwardNormal(layout.corners, i);
     const double toMiddle = dot(middle - layout.centre, normal);
     return {layout.centre + std::min(0.0, toMiddle) * normal, layout.centre + layout.radius * normal};
+}
+
+// The part of `line` inside `box`, or a null line when none is (Liang and
+// Barsky's clipping).
+QLineF clippedTo(const QLineF &line, const QRectF &box)
+{
+    const QPointF along = line.p2() - line.p1();
+    double enter = 0.0;
+    double leave = 1.0;
+    const std::array<std::pair<double, double>, 4> edges = {{
+        {-along.x(), line.p1().x() - box.left()},
+        {along.x(), box.right() - line.p1().x()},
+        {-along.y(), line.p1().y() - box.top()},
+        {along.y(), box.bottom() - line.p1().y()},
+    }};
+    for (const auto &[towards, room] : edges) {
+        if (towards == 0.0) {
+            if (room < 0.0)
+                return {};
+            continue;
+        }
+        const double t = room / towards;
+        if (towards < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter >= leave)
+        return {};
+    return {line.p1() + enter * along, line.p1() + leave * along};
 }
 
 bool insideTriangle(QPointF at, const std::array<QPointF, 3> &corners)
@@ -207,13 +242,34 @@ private:
         }
         if (m_layout.hasCircle && std::abs(length(at - m_layout.centre) - m_layout.radius) < 0.6 * m_size)
             return false;
-        const bool onBisector = std::ranges::any_of(m_layout.bisectors,
-            [&](const QLineF &line) { return distanceToSegment(at, line.p1(), line.p2()) < 0.4 * m_size; });
+        if (nearAnArc(at))
+            return false;
+        const bool onBisector = std::ranges::any_of(m_layout.bisectors, [&](const QLineF &line) {
+            return !line.isNull() && distanceToSegment(at, line.p1(), line.p2()) < 0.4 * m_size;
+        });
         if (onBisector)
             return false;
         return std::ranges::none_of(m_placed, [&](QPointF other) {
             return std::max(std::abs(at.x() - other.x()), std::abs(at.y() - other.y())) < 0.9 * m_size;
         });
+    }
+
+    // An arc keeps its least radius in a corner of nearly 180 degrees, and
+    // then bulges out of its flat triangle.
+    bool nearAnArc(QPointF at) const
+    {
+        const auto cross = [](QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); };
+        const auto &corners = m_layout.corners;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const QPointF v = at - corners[i];
+            if (std::abs(length(v) - m_layout.arcRadii[i]) >= 0.6 * m_size)
+                continue;
+            const QPointF u = corners[(i + 1) % 3] - corners[i];
+            const QPointF w = corners[(i + 2) % 3] - corners[i];
+            if (cross(u, v) * cross(u, w) >= 0 && cross(w, v) * cross(w, u) >= 0)
+                return true;
+        }
+        return false;
     }
 
     QPointF clampedInside(QPointF p) const
@@ -299,25 +355,39 @@ PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model)
 {
     const double side = std::min(area.width(), area.height());
     const bool lettered = side >= kLetteredFrom;
+    const double margin = side * (lettered ? kMarginShare : kIconMarginShare);
     const std::optional<Circle> circle = circumcircle(model.A, model.B, model.C);
+    const QRectF triangleBounds = QPolygonF({model.A, model.B, model.C}).boundingRect();
     const QRectF bounds = circle ? QRectF(circle->centre.x() - circle->radius,
                               circle->centre.y() - circle->radius, 2 * circle->radius, 2 * circle->radius)
-                                 : QPolygonF({model.A, model.B, model.C}).boundingRect();
-    const Mapping map(bounds, area, side * (lettered ? kMarginShare : kIconMarginShare));
+                                 : triangleBounds;
+    Mapping map(bounds, area, margin);
 
     PictureLayout layout;
+    QRectF letterArea = area;
+    const double longestSide
+        = std::max({length(model.B - model.A), length(model.C - model.B), length(model.A - model.C)});
+    if (lettered && circle && longestSide * map.scale() < kReadableShare * side) {
+        layout.enlarged = true;
+        layout.noteStrip = QRectF(area.topLeft(), QSizeF(area.width(), kNoteStripShare * side));
+        letterArea.setTop(layout.noteStrip.bottom());
+        map = Mapping(triangleBounds, letterArea, margin);
+    }
     layout.corners = {map(model.A), map(model.B), map(model.C)};
     if (circle) {
         layout.hasCircle = true;
         layout.centre = map(circle->centre);
         layout.radius = circle->radius * map.scale();
+        // An enlarged circle's centre may lie thousands of pixels away: only
+        // the part in view is kept, which a dashed pen then draws quickly.
         for (std::size_t i = 0; i < 3; ++i)
-            layout.bisectors[i] = bisectorOf(layout, i);
+            layout.bisectors[i]
+                = layout.enlarged ? clippedTo(bisectorOf(layout, i), area) : bisectorOf(layout, i);
     }
     sizeArcs(layout, side);
     if (lettered) {
         layout.letterSize = kLetterShare * side;
-        placeLetters(layout, area);
+        placeLetters(layout, letterArea);
     }
     return layout;
 }

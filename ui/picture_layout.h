@@ -29,18 +29,26 @@ struct PictureLayout {
     QPointF centre;
     double radius = 0.0;
     // The perpendicular bisector of the side opposite each corner, from the
-    // centre (or the side) to the circle; none without a circle.
+    // centre (or the side) to the circle; none without a circle. Enlarged,
+    // only their parts inside the box, null where none is.
     std::array<QLineF, 3> bisectors {};
     std::array<double, 3> arcRadii {};
     double letterSize = 0.0; // a letter's pixel size; 0 in a box too small for letters
     std::array<QPointF, 3> cornerLetters {};
     std::array<QPointF, 3> sideLetters {};
+    // The triangle fills the box and its circle runs out of it; the strip
+    // along the top is kept for saying so.
+    bool enlarged = false;
+    QRectF noteStrip;
 };
 
 // Scales the triangle so that its circumscribed circle, centred, fills `area`
-// less a margin, proportions kept; A and B stay level with C above them.
-// Letters keep clear of every corner, of the sides and of each other, and
-// inside the box; arcs keep a least radius however short the sides.
+// less a margin, proportions kept; A and B stay level with C above them. A
+// triangle that would come out too small to read (one angle near 180
+// degrees) is enlarged instead to fill the box below the note strip, its
+// circle only partly shown. Letters keep clear of every corner, of the sides
+// and of each other, and inside the box and off the note strip; arcs keep a
+// least radius however short the sides.
 PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model);
 
 } // namespace triangle::ui

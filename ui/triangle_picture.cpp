@@ -6,18 +6,64 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygonF>
+
+#include "form_design.h"
 
 namespace triangle::ui {
 
 namespace {
 
-void drawCircle(QPainter &painter, const PictureLayout &layout, double side)
+// A painter draws a circle as four curves, which at a radius of thousands
+// of pixels miss the corners by several: an enlarged circle is drawn as a
+// fine polyline over the arc that lies in view.
+void drawEnlargedCircle(QPainter &painter, const PictureLayout &layout, const QRectF &area)
+{
+    constexpr int kSegments = 240;
+    const QPointF towardsArea = area.center() - layout.centre;
+    const double middle = std::atan2(towardsArea.y(), towardsArea.x());
+    double from = 0.0;
+    double to = 0.0;
+    for (const QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        const QPointF v = corner - layout.centre;
+        const double turn = std::remainder(std::atan2(v.y(), v.x()) - middle, 2 * std::numbers::pi);
+        from = std::min(from, turn);
+        to = std::max(to, turn);
+    }
+    QPolygonF arc;
+    for (int i = 0; i <= kSegments; ++i) {
+        const double angle = middle + from + (to - from) * i / kSegments;
+        arc.append(layout.centre + layout.radius * QPointF(std::cos(angle), std::sin(angle)));
+    }
+    painter.drawPolyline(arc);
+}
+
+void drawCircle(QPainter &painter, const PictureLayout &layout, const QRectF &area, double side)
 {
     painter.setPen(QPen(QColor(0, 0, 160), std::max(1.0, side / 120)));
-    painter.drawEllipse(layout.centre, layout.radius, layout.radius);
+    // Seen from a centre outside the box, the box spans less than half a turn.
+    if (layout.enlarged && !area.contains(layout.centre))
+        drawEnlargedCircle(painter, layout, area);
+    else
+        painter.drawEllipse(layout.centre, layout.radius, layout.radius);
     painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
-    for (const QLineF &bisector : layout.bisectors)
-        painter.drawLine(bisector);
+    for (const QLineF &bisector : layout.bisectors) {
+        if (!bisector.isNull())
+            painter.drawLine(bisector);
+    }
+}
+
+void drawEnlargedNote(QPainter &painter, const PictureLayout &layout)
+{
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, static_cast<int>(std::lround(0.75 * layout.letterSize))));
+    font.setItalic(false);
+    painter.setFont(font);
+    painter.setPen(QColor(96, 0, 0));
+    painter.drawText(layout.noteStrip.adjusted(2, 1, -2, 0),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        QString::fromUtf8(design::kEnlargedPictureNote.data(),
+            static_cast<qsizetype>(design::kEnlargedPictureNote.size())));
 }
 
 // Qt counts arc angles counter-clockwise as seen on the screen, in 1/16 degree.
@@ -78,13 +124,15 @@ void paintTriangle(QPainter &painter, const QRectF &area, const TriangleCorners 
     painter.fillRect(area, Qt::white);
     painter.setClipRect(area);
     if (layout.hasCircle)
-        drawCircle(painter, layout, side);
+        drawCircle(painter, layout, area, side);
     drawArcs(painter, layout, side);
     painter.setPen(QPen(Qt::black, std::max(1.0, side / 90)));
     const auto &corners = layout.corners;
     painter.drawPolygon(QPolygonF({corners[0], corners[1], corners[2]}));
     if (layout.letterSize > 0)
         drawLetters(painter, layout);
+    if (layout.enlarged)
+        drawEnlargedNote(painter, layout);
     painter.restore();
 }
 

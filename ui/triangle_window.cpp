@@ -17,12 +17,17 @@
 #include <QSignalBlocker>
 
 #include <compute.h>
+#include <number_formatting.h>
 #include <other_triangles.h>
 
+#include "accessible_roles.h"
+#include "announcer.h"
+#include "combination_list.h"
 #include "design_placement.h"
 #include "form_design.h"
 #include "outcome_note.h"
 #include "sample_triangles.h"
+#include "spoken_texts.h"
 #include "widget_form.h"
 #include "window_font.h"
 
@@ -64,16 +69,24 @@ QPlainTextEdit *createTextBox(QWidget *parent, const design::Control &control, T
     return box;
 }
 
+// The caption with the mnemonic's letter underlined: "&Изчисли".
+QString withMnemonic(std::string_view caption, std::string_view letter)
+{
+    QString text = utf8(caption);
+    text.insert(text.indexOf(utf8(letter)), u'&');
+    return text;
+}
+
 // The indicators only show which quantities are given, so they are always
-// disabled; their captions still name the fields beside them and must stay
-// readable.
+// disabled; their captions still name the fields beside them and their
+// marks still tell the given ones, and both must stay readable.
 QCheckBox *createIndicator(QWidget *parent, const design::Control &control, TabStops &tabStops)
 {
     auto *indicator = placed(new QCheckBox(utf8(control.caption), parent), control, tabStops);
     const auto &[red, green, blue] = design::kIndicatorCaptionColour;
     QPalette palette = indicator->palette();
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(red, green, blue));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(red, green, blue));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(red, green, blue));
     indicator->setPalette(palette);
     indicator->setEnabled(false);
     return indicator;
@@ -111,6 +124,8 @@ TriangleWindow::TriangleWindow(const QLocale &locale, RandomSource random, QWidg
     : QWidget(parent), m_locale(locale), m_numberFormat {locale.decimalPoint().toStdString()},
       m_random(std::move(random))
 {
+    // Before any control is asked how a screen reader should see it.
+    installAccessibleRoles();
     createControls();
     connectEvents();
     Form_Load();
@@ -122,20 +137,24 @@ void TriangleWindow::createControls()
     setWindowIcon(triangleIcon());
     setFont(windowFont());
     paintBackground(*this, design::kWindow.backColour);
-    resize(toPixels(design::kWindow.clientArea).size());
+    // Smaller, the form would crop its buttons; larger, it would only add
+    // empty space.
+    setFixedSize(toPixels(design::kWindow.clientArea).size());
 
     // Created in the design's order: where controls overlap, the later one
     // lies on top.
     TabStops tabStops;
     Label1[0] = createLabel(this, design::kLabel1[0], tabStops);
     Label1[1] = createLabel(this, design::kLabel1[1], tabStops);
-    List1[0] = placed(new QListWidget(this), design::kList1[0], tabStops);
+    List1[0] = placed(new CombinationList(this), design::kList1[0], tabStops);
     Label1[2] = createLabel(this, design::kLabel1[2], tabStops);
     Frame1 = placed(new QGroupBox(utf8(design::kFrame1.caption), this), design::kFrame1, tabStops);
     createFrameControls(tabStops);
     Picture1 = placed(new PictureBox(startUpTriangle(), this), design::kPicture1, tabStops);
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         Command1[k] = createButton(this, design::kCommand1[k], tabStops);
+        Command1[k]->setText(withMnemonic(design::kCommand1[k].caption, design::kCommand1Mnemonics.at(k)));
+    }
     List1[1] = placed(new QListWidget(this), design::kList1[1], tabStops);
     List1[1]->addItems(design::combinationStrings());
     for (int k = 0; k < 2; ++k)
@@ -144,6 +163,7 @@ void TriangleWindow::createControls()
     Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
     Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
     Command2->hide();
+    m_announcer = new Announcer(this);
     orderTabStops(tabStops);
 }
 
@@ -193,15 +213,20 @@ void TriangleWindow::Form_Load()
         Text2[i]->setTypingLimit(design::kTypingLimit);
 
     // Filling the list is not a selection: only the final choice of row 0
-    // prepares the fields.
+    // prepares the fields. A screen reader reads each row in words.
     const int n = List1[1]->count();
     {
         const QSignalBlocker quiet(List1[0]);
         List1[0]->clear();
-        for (int i = 0; i < n; ++i)
-            List1[0]->addItem(QString::fromStdString(triangle::combinationLabel(i)));
+        for (int i = 0; i < n; ++i) {
+            auto *row = new QListWidgetItem(QString::fromStdString(triangle::combinationLabel(i)), List1[0]);
+            row->setData(Qt::AccessibleTextRole, combinationWords(i));
+        }
     }
     List1[0]->setCurrentRow(0);
+    // Work starts with a choice: the first control Tab visits is the note
+    // box, eight stops before the list.
+    List1[0]->setFocus();
 }
 
 void TriangleWindow::List1_Click(int Index)
@@ -230,6 +255,7 @@ void TriangleWindow::Command2_Click()
     m_record = m_fitting[m_shown].record;
     WidgetForm form(*List1[0], Check1, Text2);
     triangle::writeOutput(m_record, form, m_numberFormat);
+    keepGivenValues();
     showNote(otherTrianglesNote(m_shown + 1, m_fitting.size()));
     showRecordPicture();
 }
@@ -290,6 +316,11 @@ void TriangleWindow::Compute()
     const triangle::Outcome outcome = triangle::Compute(m_record, form, m_numberFormat);
     m_fitting.clear();
     m_shown = 0;
+    if (outcome.status == triangle::Outcome::Status::Solved) {
+        m_givenCombination = outcome.combination;
+        m_givenValues = outcome.givenValues;
+        keepGivenValues();
+    }
     if (outcome.status == triangle::Outcome::Status::Solved && outcome.realTriangle) {
         offerOtherTriangles(outcome);
         showRecordPicture();
@@ -298,6 +329,36 @@ void TriangleWindow::Compute()
     }
     Command2->setVisible(!m_fitting.empty());
     showNote(m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size()));
+    announce(outcome);
+}
+
+// The output step writes four decimals; a given field shows again exactly
+// what was typed, or the next press would solve a rounded value.
+void TriangleWindow::keepGivenValues()
+{
+    for (int position = 0; position < kQuantityCount; ++position) {
+        if (triangle::isGiven(m_givenCombination, triangle::quantityAt(position))) {
+            Text2[position]->showText(QString::fromStdString(
+                triangle::formatFixed4Lossless(m_givenValues.at(position).toDouble(), m_numberFormat)));
+        }
+    }
+}
+
+// The fields change without the focus moving, so a screen reader would
+// say nothing of them.
+void TriangleWindow::announce(const triangle::Outcome &outcome)
+{
+    if (outcome.status != triangle::Outcome::Status::Solved || !outcome.realTriangle) {
+        m_announcer->announce(noteFor(outcome), Announcer::Kind::Alert);
+        return;
+    }
+    std::array<QString, kFieldCount> shown;
+    for (int position = 0; position < kFieldCount; ++position)
+        shown.at(position) = Text2[position]->text();
+    QString status = solvedStatus(outcome.combination, shown, m_locale.decimalPoint());
+    if (!m_fitting.empty())
+        status += QStringLiteral(". ") + otherTrianglesFit(m_fitting.size());
+    m_announcer->announce(status, Announcer::Kind::Status);
 }
 
 // The fields show the solved triangle, the first of those that fit.
@@ -321,14 +382,25 @@ void TriangleWindow::endOtherTriangles()
     showNote(problemStatement());
 }
 
-// The record's triangle to scale, from its three sides.
+// The record's triangle to scale, from its three sides, and in words.
 void TriangleWindow::showRecordPicture() const
 {
-    Picture1->showTriangle(
-        cornersFromSides(m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()));
+    const std::array<double, 3> sides = {m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()};
+    Picture1->showTriangle(cornersFromSides(sides[0], sides[1], sides[2]));
+    std::array<double, 3> angles {};
+    for (int vertex = 0; vertex < 3; ++vertex)
+        angles.at(vertex) = triangle::fieldValue(m_record, triangle::quantityAt(vertex)).toDouble();
+    QString description = triangleDescription(sides, angles, m_locale);
+    if (Picture1->isEnlarged())
+        description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
+    Picture1->setAccessibleDescription(description);
 }
 
-void TriangleWindow::showStartUpPicture() const { Picture1->showTriangle(startUpTriangle()); }
+void TriangleWindow::showStartUpPicture() const
+{
+    Picture1->showTriangle(startUpTriangle());
+    Picture1->setAccessibleDescription(utf8(design::kSpoken.startUpPicture));
+}
 
 // Rewriting the same text would scroll the note box back to its top.
 void TriangleWindow::showNote(const QString &note)

@@ -11,6 +11,7 @@
 #include <compute.h>
 #include <number_format.h>
 #include <other_triangles.h>
+#include <solve.h>
 #include <triangle.h>
 
 #include "clock_random.h"
@@ -25,6 +26,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace triangle::ui {
+
+class Announcer;
 
 // Controls with their tab index, gathered while the form is built.
 using TabStops = std::vector<std::pair<int, QWidget *>>;
@@ -70,6 +73,8 @@ private:
     void ShowExample();
     void Compute();
     void showNote(const QString &note);
+    void keepGivenValues();
+    void announce(const triangle::Outcome &outcome);
 
     void offerOtherTriangles(const triangle::Outcome &outcome);
     void endOtherTriangles();
@@ -82,6 +87,10 @@ private:
     // there is more than one; which of them is shown.
     std::vector<triangle::FittingTriangle> m_fitting;
     std::size_t m_shown = 0;
+    // What the last solved request was given, for its fields to keep.
+    int m_givenCombination = -1;
+    triangle::GivenValues m_givenValues {};
+    Announcer *m_announcer = nullptr;
     QLocale m_locale;
     triangle::NumberFormat m_numberFormat;
     RandomSource m_random;

@@ -1,16 +1,48 @@
 #include "value_field.h"
 
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 namespace triangle::ui {
+
+namespace {
+
+// Whether `edited` is `before` with one stretch of it cut out, or unchanged.
+bool isCutFrom(QStringView edited, QStringView before)
+{
+    if (edited.size() > before.size())
+        return false;
+    qsizetype head = 0;
+    while (head < edited.size() && edited[head] == before[head])
+        ++head;
+    return before.endsWith(edited.sliced(head));
+}
+
+// A tooltip is as wide as its longest line; a result of 160 digits would
+// run off the screen in one.
+QString wrapped(const QString &text)
+{
+    constexpr qsizetype kLine = 40;
+    QStringList lines;
+    for (qsizetype start = 0; start < text.size(); start += kLine)
+        lines.append(text.mid(start, kLine));
+    return lines.join(u'\n');
+}
+
+// QLineEdit keeps this many pixels free on either side of its text.
+constexpr int kLineEditMargin = 2;
+
+} // namespace
 
 // QLineEdit::setMaxLength would also cut what the program writes, so the
 // limit is a validator instead: the line edit undoes any edit the validator
 // calls invalid, while a programmatic setText() is never undone.
 //
-// An edit is refused only when it makes the text longer than the limit and
-// longer than it was, so a long result can still be shortened or replaced.
+// Beyond the limit only cutting is allowed: a long result can be shortened
+// or emptied, but nothing typed or pasted may stay in a text that long, not
+// even in place of a selection as long as itself.
 // The line edit stops refusing once its text has been judged invalid, so the
 // program's own writes must be judged acceptable: showText() says so.
 class ValueField::TypingLimit : public QValidator {
@@ -20,10 +52,10 @@ public:
     State validate(QString &input, int & /*cursor*/) const override
     {
         const bool allowed
-            = m_programWriting || input.size() <= m_characters || input.size() <= m_lastAcceptedLength;
+            = m_programWriting || input.size() <= m_characters || isCutFrom(input, m_lastAccepted);
         if (!allowed)
             return Invalid;
-        m_lastAcceptedLength = input.size();
+        m_lastAccepted = input;
         return Acceptable;
     }
 
@@ -34,26 +66,42 @@ public:
 private:
     int m_characters;
     bool m_programWriting = false;
-    // validate() is const, yet the length it last let through is what the
-    // next edit is measured against.
-    mutable qsizetype m_lastAcceptedLength = 0;
+    // validate() is const, yet the text it last let through is what the next
+    // edit is measured against.
+    mutable QString m_lastAccepted;
 };
 
 ValueField::ValueField(QWidget *parent) : QLineEdit(parent), m_limit(new TypingLimit(32767, this))
 {
     setValidator(m_limit);
+    connect(this, &QLineEdit::textChanged, this, &ValueField::updateToolTip);
 }
 
 void ValueField::setTypingLimit(int characters) { m_limit->setCharacters(characters); }
 
 int ValueField::typingLimit() const { return m_limit->characters(); }
 
+// A line edit scrolls to keep its cursor in view, and setText() puts the
+// cursor at the end: a long result would show only its last digits.
 void ValueField::showText(const QString &text)
 {
     m_limit->setProgramWriting(true);
     setText(text);
     m_limit->setProgramWriting(false);
+    if (!textFits())
+        setCursorPosition(0);
 }
+
+bool ValueField::textFits() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect inside
+        = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
+    return fontMetrics().horizontalAdvance(text()) <= inside.width() - 2 * kLineEditMargin;
+}
+
+void ValueField::updateToolTip() { setToolTip(textFits() ? QString() : wrapped(text())); }
 
 void ValueField::keyPressEvent(QKeyEvent *event)
 {

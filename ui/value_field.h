@@ -7,7 +7,9 @@ namespace triangle::ui {
 // A value field of the form: the user may type or paste at most
 // `typingLimit()` characters, but whatever the program writes with
 // showText() is shown whole, however long (a result such as 123456789.0000).
-// Enter is reported as enterPressed() whether or not the field is locked.
+// A text wider than the field shows its beginning, and the whole of it in
+// the tooltip. Enter is reported as enterPressed() whether or not the field
+// is locked.
 class ValueField : public QLineEdit {
     Q_OBJECT
 
@@ -19,6 +21,9 @@ public:
 
     void showText(const QString &text);
 
+    // Whether the whole text fits between the field's margins.
+    bool textFits() const;
+
 signals:
     void enterPressed();
 
@@ -26,6 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void updateToolTip();
+
     class TypingLimit;
     TypingLimit *m_limit; // owned by this field
 };

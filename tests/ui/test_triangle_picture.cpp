@@ -1,7 +1,8 @@
 // The picture's geometry: where the corners of a triangle with given sides
-// go, and how the drawing fits the picture box: the whole circle inside, A
-// and B level with C above, letters clear of the corners, arcs never too
-// small, whatever the shape of the triangle.
+// go, and how the drawing fits the picture box: the whole circle inside (or,
+// for a nearly flat triangle, the triangle enlarged to fill the box), A and B
+// level with C above, letters clear of the corners, arcs never too small,
+// whatever the shape of the triangle.
 
 #include <cmath>
 
@@ -35,21 +36,25 @@ QRectF letterBox(QPointF centre, double size)
 
 QString where(QPointF p) { return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y()); }
 
-// The triangles every layout check runs on: sides a, b, c.
+// The triangles every layout check runs on: sides a, b, c, and whether the
+// triangle is too flat to read inside its whole circle.
 void addTriangleRows()
 {
     QTest::addColumn<double>("a");
     QTest::addColumn<double>("b");
     QTest::addColumn<double>("c");
-    QTest::newRow("the start-up triangle") << 5.4 << 6.2 << 7.0;
-    QTest::newRow("a right triangle 3, 4, 5") << 3.0 << 4.0 << 5.0;
-    QTest::newRow("an equilateral triangle") << 2.0 << 2.0 << 2.0;
-    QTest::newRow("obtuse at A: 7, 3, 5") << 7.0 << 3.0 << 5.0;
-    QTest::newRow("obtuse at B: 5, 8, 3.9282") << 5.0 << 8.0 << 3.9282;
-    QTest::newRow("obtuse at C: 8, 8, 15.4548") << 8.0 << 8.0 << 15.4548;
-    QTest::newRow("a needle: 1, 100, 100") << 1.0 << 100.0 << 100.0;
-    QTest::newRow("flat, 176 degrees at C: 1, 1, 1.999") << 1.0 << 1.0 << 1.999;
-    QTest::newRow("flat, 179 degrees at A: 10, 5.0001, 5") << 10.0 << 5.0001 << 5.0;
+    QTest::addColumn<bool>("enlarged");
+    QTest::newRow("the start-up triangle") << 5.4 << 6.2 << 7.0 << false;
+    QTest::newRow("a right triangle 3, 4, 5") << 3.0 << 4.0 << 5.0 << false;
+    QTest::newRow("an equilateral triangle") << 2.0 << 2.0 << 2.0 << false;
+    QTest::newRow("obtuse at A: 7, 3, 5") << 7.0 << 3.0 << 5.0 << false;
+    QTest::newRow("obtuse at B: 5, 8, 3.9282") << 5.0 << 8.0 << 3.9282 << false;
+    QTest::newRow("obtuse at C: 8, 8, 15.4548") << 8.0 << 8.0 << 15.4548 << false;
+    QTest::newRow("a needle: 1, 100, 100") << 1.0 << 100.0 << 100.0 << false;
+    QTest::newRow("flat, 176 degrees at C: 1, 1, 1.999") << 1.0 << 1.0 << 1.999 << true;
+    QTest::newRow("flat, 179 degrees at A: 10, 5.0001, 5") << 10.0 << 5.0001 << 5.0 << true;
+    QTest::newRow("flat, 179.99 degrees at C: 1, 1, 1.99999998")
+        << 1.0 << 1.0 << 2 * std::sin(89.995 * std::acos(-1.0) / 180) << true;
 }
 
 } // namespace
@@ -60,8 +65,8 @@ class TrianglePictureTest : public QObject {
 private slots:
     void cornersFollowFromTheSides_data();
     void cornersFollowFromTheSides();
-    void theWholeCircleFitsTheBoxWithASmallMargin_data() { addTriangleRows(); }
-    void theWholeCircleFitsTheBoxWithASmallMargin();
+    void theWholeCircleOrAFlatTriangleFillsTheBox_data() { addTriangleRows(); }
+    void theWholeCircleOrAFlatTriangleFillsTheBox();
     void theDrawingKeepsTheTrianglesShapeWithABLevelAndCAbove_data() { addTriangleRows(); }
     void theDrawingKeepsTheTrianglesShapeWithABLevelAndCAbove();
     void lettersStayInsideClearOfCornersAndBeyondTheirSides_data() { addTriangleRows(); }
@@ -107,15 +112,36 @@ void TrianglePictureTest::cornersFollowFromTheSides()
     }
 }
 
-void TrianglePictureTest::theWholeCircleFitsTheBoxWithASmallMargin()
+void TrianglePictureTest::theWholeCircleOrAFlatTriangleFillsTheBox()
 {
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(double, c);
+    QFETCH(bool, enlarged);
 
     const PictureLayout layout = layoutPicture(kBox, cornersFromSides(a, b, c));
 
     QVERIFY(layout.hasCircle);
+    QCOMPARE(layout.enlarged, enlarged);
+    if (enlarged) {
+        // Wide as the box, within its margins and below the strip that says
+        // so; the corners still lie on the circle, and no letter in the strip.
+        const QRectF below = kBox.adjusted(0, layout.noteStrip.height(), 0, 0);
+        QVERIFY(layout.noteStrip.top() == kBox.top() && layout.noteStrip.height() >= 2 * layout.letterSize);
+        QVERIFY2(layout.corners[1].x() - std::min(layout.corners[0].x(), layout.corners[2].x())
+                >= 0.75 * kBox.width(),
+            qPrintable(where(layout.corners[0]) + where(layout.corners[1])));
+        for (const QPointF corner : layout.corners) {
+            QVERIFY2(below.contains(corner), qPrintable(where(corner)));
+            QVERIFY(near(distance(corner, layout.centre), layout.radius, 1e-6 * layout.radius));
+        }
+        for (const auto &letters : {layout.cornerLetters, layout.sideLetters}) {
+            for (const QPointF letter : letters)
+                QVERIFY2(!letterBox(letter, layout.letterSize).intersects(layout.noteStrip),
+                    qPrintable(where(letter)));
+        }
+        return;
+    }
     const QRectF circle(layout.centre.x() - layout.radius, layout.centre.y() - layout.radius,
         2 * layout.radius, 2 * layout.radius);
     QVERIFY2(kBox.contains(circle), qPrintable(where(circle.topLeft()) + where(circle.bottomRight())));

@@ -1,5 +1,6 @@
 // The window as the form draws it: where each control sits, its colours and
-// font, the order Tab visits it in, and what a screen reader calls it.
+// font, its size, where the focus starts and the order Tab visits the
+// controls in, and what a screen reader calls them.
 
 #include <QAccessible>
 #include <QFontDatabase>
@@ -7,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "window_test_support.h"
 
@@ -20,12 +23,16 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void clientAreaIs481By450Pixels() { QCOMPARE(m_window->size(), QSize(481, 450)); }
+    void theWindowKeepsItsSizeWhenAskedToShrinkOrGrow();
 
     void everyControlSitsWhereTheFormPutsIt_data();
     void everyControlSitsWhereTheFormPutsIt();
     void controlsShowTheirBackColours_data();
     void controlsShowTheirBackColours();
     void everyTextIsDrawnInASerifFontWithCyrillicLetters();
+    void givenQuantitiesCheckMarksStandOutFromTheirBoxes_data();
+    void givenQuantitiesCheckMarksStandOutFromTheirBoxes();
+    void theFocusStartsOnTheList();
     void tabVisitsTheControlsInTheFormsOrder();
     void screenReadersHearTheControlsByName_data();
     void screenReadersHearTheControlsByName();
@@ -158,6 +165,78 @@ void WindowLayoutTest::everyTextIsDrawnInASerifFontWithCyrillicLetters()
     }
 }
 
+void WindowLayoutTest::theWindowKeepsItsSizeWhenAskedToShrinkOrGrow()
+{
+    for (const QSize asked : {QSize(300, 200), QSize(800, 700)}) {
+        m_window->resize(asked);
+        QCOMPARE(m_window->size(), QSize(481, 450));
+    }
+}
+
+namespace {
+
+// WCAG's relative luminance of an sRGB colour.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &x, const QColor &y)
+{
+    const double first = luminance(x);
+    const double second = luminance(y);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+} // namespace
+
+void WindowLayoutTest::givenQuantitiesCheckMarksStandOutFromTheirBoxes_data()
+{
+    // Combination 0, selected at start-up, gives A, B and a.
+    QTest::addColumn<int>("position");
+    QTest::newRow("an angle's mark on lavender") << 0;
+    QTest::newRow("a side's mark on periwinkle") << 3;
+}
+
+// Inside the box, within its border: the colour most pixels have is the
+// box's, the darkest one the mark's.
+void WindowLayoutTest::givenQuantitiesCheckMarksStandOutFromTheirBoxes()
+{
+    QFETCH(int, position);
+    QCheckBox &indicator = *m_window->Check1[position];
+    QVERIFY(indicator.isChecked() && !indicator.isEnabled());
+    QStyleOptionButton option;
+    option.initFrom(&indicator);
+    const QRect box = indicator.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &indicator);
+    const QImage image = indicator.grab(box.adjusted(2, 2, -2, -2)).toImage();
+
+    QMap<QRgb, int> counts;
+    QColor darkest = Qt::white;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            ++counts[colour.rgb()];
+            if (luminance(colour) < luminance(darkest))
+                darkest = colour;
+        }
+    }
+    const QColor background(std::ranges::max(counts.keys(), {}, [&](QRgb rgb) { return counts[rgb]; }));
+    QVERIFY2(contrast(darkest, background) >= 4.5,
+        qPrintable(QStringLiteral("%1 on %2: %3")
+                       .arg(darkest.name(), background.name())
+                       .arg(contrast(darkest, background))));
+}
+
+void WindowLayoutTest::theFocusStartsOnTheList()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->List1[0]);
+}
+
 void WindowLayoutTest::tabVisitsTheControlsInTheFormsOrder()
 {
     m_window->activateWindow();
@@ -198,6 +277,12 @@ void WindowLayoutTest::screenReadersHearTheControlsByName_data()
                                       << "Стойности за:";
     QTest::newRow("combination strings") << "List1(1)"
                                          << "Низове на комбинациите";
+    QTest::newRow("note box") << "Text1(0)"
+                              << "Бележка";
+    QTest::newRow("motto box") << "Text1(1)"
+                               << "Мото";
+    QTest::newRow("picture") << "Picture1"
+                             << "Чертеж";
 }
 
 void WindowLayoutTest::screenReadersHearTheControlsByName()

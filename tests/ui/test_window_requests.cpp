@@ -1,6 +1,6 @@
 // The window at work: start-up, choosing a combination, computing, clearing,
-// showing a sample, the typing limit and the Enter key, all driven by clicks
-// and key presses.
+// showing a sample, the typing limit, the Enter key and the buttons' Alt
+// letters, all driven by clicks and key presses.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -80,6 +80,15 @@ private slots:
     void longValuesTheProgramWritesAreShownWhole();
     void enterInAValueFieldComputes_data();
     void enterInAValueFieldComputes();
+    void givenFieldsKeepTheTypedValueThroughRepeatedPresses_data();
+    void givenFieldsKeepTheTypedValueThroughRepeatedPresses();
+    void pastingOverALongResultKeepsTheLimit_data();
+    void pastingOverALongResultKeepsTheLimit();
+    void aResultWiderThanItsFieldShowsItsBeginningAndAllOfItInItsTooltip();
+    void altAndAButtonsUnderlinedLetterPressesIt_data();
+    void altAndAButtonsUnderlinedLetterPressesIt();
+    void typingARowsNumberInTheListSelectsThatRow_data();
+    void typingARowsNumberInTheListSelectsThatRow();
 };
 
 void WindowRequestTest::startUpSelectsTheFirstCombinationWithItsFieldsReady()
@@ -337,6 +346,162 @@ void WindowRequestTest::enterInAValueFieldComputes()
     QTest::keyClick(window->Text2[position], Qt::Key(key));
 
     QCOMPARE(test::fieldTexts(*window), kWorkedTriangle);
+}
+
+void WindowRequestTest::givenFieldsKeepTheTypedValueThroughRepeatedPresses_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("combination");
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QStringList>("shown"); // the given fields after a press, in field order
+    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
+    QTest::newRow("five decimals stay five") << QLocale::c() << 0 << QStringList {"2.34567", "60", "7"}
+                                             << QStringList {"2.34567", "60.0000", "7.0000"};
+    QTest::newRow("with a decimal comma") << bulgarian << 0 << QStringList {"2,34567", "60", "7"}
+                                          << QStringList {"2,34567", "60,0000", "7,0000"};
+    QTest::newRow("a point typed where the comma is the separator")
+        << bulgarian << 21 << QStringList {"60", "5.25", "8.12345"}
+        << QStringList {"60,0000", "5,2500", "8,12345"};
+    QTest::newRow("a tiny side is not rounded to zero")
+        << QLocale::c() << 21 << QStringList {"60", "1e-5", "2e-5"}
+        << QStringList {"60.0000", "0.00001", "0.00002"};
+}
+
+void WindowRequestTest::givenFieldsKeepTheTypedValueThroughRepeatedPresses()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(int, combination);
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, shown);
+    const auto window = test::openWindow(locale);
+
+    test::solve(*window, combination, given);
+    QCOMPARE(::note(*window), kStatement);
+    const QStringList first = test::fieldTexts(*window);
+    QStringList givenFields;
+    for (int position = 0; position < triangle::kQuantityCount; ++position) {
+        if (triangle::isGiven(combination, triangle::quantityAt(position)))
+            givenFields << first[position];
+    }
+    QCOMPARE(givenFields, shown);
+
+    for (int press = 0; press < 2; ++press) {
+        test::click(*window->Command1[0]);
+        QCOMPARE(test::fieldTexts(*window), first);
+    }
+}
+
+void WindowRequestTest::pastingOverALongResultKeepsTheLimit_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("eight characters over all eight are refused") << "98765432"
+                                                                 << "120.0000";
+    QTest::newRow("seven characters over all eight are taken") << "9876543"
+                                                               << "9876543";
+}
+
+// Side a of combination 0 holds the result 120.0000 when the paste replaces
+// the whole of it.
+void WindowRequestTest::pastingOverALongResultKeepsTheLimit()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    const auto window = test::openWindow();
+    test::solve(*window, 0, {"30", "60", "120"});
+    ValueField &sideA = *window->Text2[3];
+    QCOMPARE(sideA.text(), "120.0000");
+
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::mouseClick(&sideA, Qt::LeftButton);
+    QTest::keyClick(&sideA, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&sideA, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(sideA.text(), shown);
+}
+
+void WindowRequestTest::aResultWiderThanItsFieldShowsItsBeginningAndAllOfItInItsTooltip()
+{
+    const auto window = test::openWindow();
+    test::solve(*window, 21, {"60", "1e100", "1e100"});
+    QCOMPARE(::note(*window), kStatement);
+
+    int tooWide = 0;
+    for (ValueField *field : window->Text2) {
+        field->repaint(); // a line edit scrolls its text when it paints
+        if (field->textFits()) {
+            QVERIFY(field->toolTip().isEmpty());
+            continue;
+        }
+        ++tooWide;
+        // The cursor stands before the first character, and that is in view
+        // at the field's left edge, not scrolled away.
+        const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QCOMPARE(field->cursorPosition(), 0);
+        QVERIFY2(cursor.center().x() < 12, qPrintable(field->objectName() + " " + field->text()));
+        QCOMPARE(field->toolTip().remove(u'\n'), field->text());
+    }
+    // The sides, the area, the radius and the perimeter; not the angles.
+    QCOMPARE(tooWide, 6);
+    QVERIFY2(window->Text2[7]->text().startsWith("57735026918962"), qPrintable(window->Text2[7]->text()));
+}
+
+void WindowRequestTest::altAndAButtonsUnderlinedLetterPressesIt_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("Alt+И computes") << 0 << "&Изчисли" << kWorkedTriangle;
+    QTest::newRow("Alt+Т clears") << 1 << "Изчис&ти" << QStringList(9, QString());
+    QTest::newRow("Alt+П shows a sample")
+        << 2 << "&Провери" << QStringList {"30", "60", "90", "10", "17.3205", "20", "86.6025", "10", ""};
+}
+
+void WindowRequestTest::altAndAButtonsUnderlinedLetterPressesIt()
+{
+    QFETCH(int, button);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, fields);
+    const auto window = test::openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    test::selectCombination(*window, 21);
+    test::typeInto(*window->Text2[2], "60");
+    test::typeInto(*window->Text2[3], "5");
+    test::typeInto(*window->Text2[4], "8");
+
+    QCOMPARE(window->Command1[button]->text(), caption);
+    const QChar letter = caption.at(caption.indexOf(u'&') + 1).toUpper();
+    // A Cyrillic key carries its letter as text; QTest cannot make one up.
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(letter.unicode()),
+        QString(letter.toLower()), Qt::AltModifier);
+
+    // The shortcut shows the button pressed, and clicks it a moment later.
+    QTRY_COMPARE(test::fieldTexts(*window), fields);
+}
+
+void WindowRequestTest::typingARowsNumberInTheListSelectsThatRow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::newRow("21") << "21" << 21;
+    QTest::newRow("2") << "2" << 2;
+    QTest::newRow("50") << "50" << 50;
+    QTest::newRow("5 then 5 again starts over at 5") << "55" << 5;
+}
+
+void WindowRequestTest::typingARowsNumberInTheListSelectsThatRow()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    const auto window = test::openWindow();
+    QListWidget &list = *window->List1[0];
+    list.setFocus();
+
+    QTest::keyClicks(&list, typed);
+
+    QCOMPARE(list.currentRow(), row);
+    QVERIFY(list.currentItem()->text().startsWith(QStringLiteral(" %1: ").arg(row)));
+    QCOMPARE(checkedPositions(*window).size(), 3); // the row's fields are ready
 }
 
 TRIANGLE_WINDOW_TEST_MAIN(WindowRequestTest)

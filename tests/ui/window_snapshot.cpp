@@ -3,14 +3,19 @@
 // what the window shows as a PNG. Not a test: it makes the pictures of the
 // window for the documentation.
 //
-//     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--hold SECONDS]
+//     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]
+//                     [--tooltip FIELD] [--hold SECONDS]
 //
-// --other presses "Друг триъгълник" N times; --hold keeps the window open so
-// that the screen can be captured as a whole.
+// --other presses "Друг триъгълник" N times; --compute presses "Изчисли" N
+// more times; --tooltip shows the tooltip of value field FIELD (0 to 8) and
+// takes it into the picture, which needs a real screen (xvfb-run); --hold
+// keeps the window open so that the screen can be captured as a whole.
 #include <optional>
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include "window_font.h"
 #include "window_test_support.h"
@@ -22,6 +27,8 @@ struct Snapshot {
     int combination = 21;
     QStringList given = {"60", "5", "8"};
     int otherPresses = 0;
+    int computePresses = 0;
+    int tooltipField = -1;
     int holdSeconds = 0;
 };
 
@@ -42,12 +49,31 @@ std::optional<Snapshot> readArguments(QStringList arguments)
         const int value = arguments.takeFirst().toInt();
         if (option == "--other")
             snapshot.otherPresses = value;
+        else if (option == "--compute")
+            snapshot.computePresses = value;
+        else if (option == "--tooltip" && value >= 0 && value < triangle::kFieldCount)
+            snapshot.tooltipField = value;
         else if (option == "--hold")
             snapshot.holdSeconds = value;
         else
             return std::nullopt;
     }
     return arguments.isEmpty() ? std::optional(snapshot) : std::nullopt;
+}
+
+// The window, and the tooltip of one of its fields where it shows on the
+// screen, as the screen shows them.
+QPixmap withToolTip(const triangle::ui::TriangleWindow &window, int field)
+{
+    const triangle::ui::ValueField &shown = *window.Text2.at(field);
+    QToolTip::showText(shown.mapToGlobal(QPoint(0, shown.height())), shown.toolTip(), nullptr);
+    QTest::qWait(500);
+    QRect area = window.frameGeometry();
+    for (const QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->inherits("QTipLabel"))
+            area = area.united(widget->geometry());
+    }
+    return window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
 }
 
 } // namespace
@@ -58,7 +84,8 @@ int main(int argc, char **argv)
     QApplication::setFont(triangle::ui::windowFont());
     const std::optional<Snapshot> snapshot = readArguments(QApplication::arguments());
     if (!snapshot) {
-        qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--hold SECONDS]");
+        qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]"
+                 " [--tooltip FIELD] [--hold SECONDS]");
         return 2;
     }
 
@@ -67,8 +94,12 @@ int main(int argc, char **argv)
     triangle::ui::test::solve(*window, snapshot->combination, snapshot->given);
     for (int press = 0; press < snapshot->otherPresses; ++press)
         triangle::ui::test::click(*window->Command2);
+    for (int press = 0; press < snapshot->computePresses; ++press)
+        triangle::ui::test::click(*window->Command1[0]);
     QTest::qWait(200);
-    if (!window->grab().save(snapshot->output))
+    const QPixmap picture
+        = snapshot->tooltipField >= 0 ? withToolTip(*window, snapshot->tooltipField) : window->grab();
+    if (!picture.save(snapshot->output))
         return 1;
     if (snapshot->holdSeconds > 0) {
         QTimer::singleShot(snapshot->holdSeconds * 1000, &app, &QApplication::quit);

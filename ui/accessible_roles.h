@@ -1,0 +1,10 @@
+#pragma once
+
+namespace triangle::ui {
+
+// Makes screen readers take the picture box for a picture and the announcer
+// for an alert or a notification, as it announces. Once per program; later
+// calls do nothing.
+void installAccessibleRoles();
+
+} // namespace triangle::ui

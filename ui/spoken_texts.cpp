@@ -1,0 +1,74 @@
+#include "spoken_texts.h"
+
+#include <QStringList>
+
+#include "design_placement.h"
+#include "form_design.h"
+
+namespace triangle::ui {
+
+namespace {
+
+// The first of the positions the status may name: the angles come before it.
+constexpr int kFirstSide = 3;
+constexpr int kPerimeter = 8;
+
+QString plain(const QLocale &locale, double value, int decimals)
+{
+    QLocale ungrouped = locale;
+    ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
+    return spokenNumber(ungrouped.toString(value, 'f', decimals), locale.decimalPoint());
+}
+
+} // namespace
+
+QString combinationWords(int combination)
+{
+    QStringList words;
+    for (int position = 0; position < kQuantityCount; ++position) {
+        if (isGiven(combination, triangle::quantityAt(position)))
+            words.append(utf8(design::kSpoken.quantities.at(position)));
+    }
+    return words.join(QStringLiteral(", "));
+}
+
+QString spokenNumber(QString shown, const QString &decimalSeparator)
+{
+    const qsizetype separator = shown.indexOf(decimalSeparator);
+    if (separator < 0)
+        return shown;
+    while (shown.endsWith(u'0'))
+        shown.chop(1);
+    if (shown.size() == separator + decimalSeparator.size())
+        shown.truncate(separator);
+    return shown;
+}
+
+QString solvedStatus(
+    int combination, const std::array<QString, kFieldCount> &shown, const QString &decimalSeparator)
+{
+    QStringList results;
+    for (int position = kFirstSide; position < kFieldCount; ++position) {
+        if (position < kQuantityCount && isGiven(combination, triangle::quantityAt(position)))
+            continue;
+        const QString name = position == kPerimeter
+            ? QStringLiteral("P")
+            : utf8(kQuantityTags.at(static_cast<std::size_t>(position)));
+        results.append(
+            QStringLiteral("%1 = %2").arg(name, spokenNumber(shown.at(position), decimalSeparator)));
+    }
+    return utf8(design::kSpoken.solved) + results.join(QStringLiteral(", "));
+}
+
+QString triangleDescription(
+    const std::array<double, 3> &sides, const std::array<double, 3> &angles, const QLocale &locale)
+{
+    QString text = utf8(design::kSpoken.triangle);
+    for (const double side : sides)
+        text = text.arg(plain(locale, side, 4));
+    for (const double angle : angles)
+        text = text.arg(plain(locale, angle, 1));
+    return text;
+}
+
+} // namespace triangle::ui
