@@ -33,4 +33,7 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
 // on a line of its own, "also" with its nine values and "triangle".
 std::string answer(const Request &request, bool otherTriangles = false);
 
+// The same answer, appended to `out`.
+void appendAnswer(std::string &out, const Request &request, bool otherTriangles);
+
 } // namespace triangle::cli
