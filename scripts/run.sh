@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the window.
+# Installs what building and running the window needs, builds the two
+# programs, and starts the window. The tests and their tools come with
+# scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-dependencies.sh
-bash scripts/build.sh
+bash scripts/install-dependencies.sh --run
+bash scripts/build.sh --programs
 exec "${BUILD_DIR:-build}/ui/triangle-window" "$@"
