@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks against their goals on this machine:
 #  - one whole request per family of combinations (goal: median <= 1 us);
 #  - triangle-solve over one million generated requests (goal: <= 1 s and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from the install rules in
 # packaging/CMakeLists.txt:  cpack -G DEB  in the build directory.
 set(CPACK_GENERATOR DEB)

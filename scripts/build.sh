@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the project into build/ (or $BUILD_DIR). Arguments go
 # to CMake's configure step; with --programs first, only the two programs are
 # built (no tests, manual pages or package files).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build in build/ (or $BUILD_DIR)
 # and checks it without touching the system: its fields and contents with
 # dpkg-deb, the programs run from a scratch folder it is unpacked into with

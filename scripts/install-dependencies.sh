@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs, skipping those already
 # present. Runs apt-get as root, through sudo if needed.
 #

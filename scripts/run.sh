@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running the window needs, builds the two
 # programs, and starts the window. The tests and their tools come with
 # scripts/test.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "area_from_side_and_angle.h"
 
 #include "helper_formulas.h"

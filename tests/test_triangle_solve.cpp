@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line solver end to end: arguments, standard input, exit status,
 // answers while the input is still open, and what error lines show.
 #include <QProcess>

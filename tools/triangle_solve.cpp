@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // triangle-solve: the solver on the command line, one request per argument
 // set or per line of standard input. Lines are answered as they come, with
 // the same small buffers for one request as for millions.
