@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the window's start-up: a bare Qt window with one button,
 // measured the same way as the program (--quit-after-first-paint).
 #include <QApplication>

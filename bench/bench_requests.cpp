@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole request per family of combinations: reading three field texts,
 // solving, formatting the nine values and judging the triangle.
 #include <benchmark/benchmark.h>

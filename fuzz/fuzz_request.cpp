@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the command-line tool's path: arbitrary bytes become a combination
 // index and three field texts, which go through reading, solving, the output
 // step and the verdict. Beyond "no crash, no undefined behaviour" it checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the window as a user would drive it: bytes become key presses,
 // pastes, focus changes, list selections and button clicks on a fresh window
 // (offscreen). The program must never crash, and no edit by the user may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a manual page from its template: a line holding only the marker
 // below is replaced by the table of combinations, built from the solver's
 // catalogue. Any other line is copied as it is.

@@ -1,7 +1,8 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from the install rules in
 # packaging/CMakeLists.txt:  cpack -G DEB  in the build directory.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME triangle-solver)
+set(CPACK_PACKAGE_NAME ${TRIANGLE_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The TriangleSolver developers")
 set(CPACK_PACKAGE_CONTACT "TriangleSolver developers <triangle@example.org>")
@@ -24,6 +25,9 @@ endif()
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A packaging revision makes the package non-native, whose changelog Debian
+# names changelog.Debian.gz.
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${TRIANGLE_PACKAGE_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TRIANGLE_HOMEPAGE})

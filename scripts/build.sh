@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (or $BUILD_DIR).
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Configures and builds the project into build/ (or $BUILD_DIR). Arguments go
+# to CMake's configure step; with --programs first, only the two programs are
+# built (no tests, manual pages or package files).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
+targets=()
+if [[ ${1:-} == --programs ]]; then
+    targets=(--target triangle-window triangle-solve)
+    shift
+fi
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build_dir" --parallel "$(nproc)"
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"

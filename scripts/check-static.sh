@@ -1,9 +1,27 @@
 #!/usr/bin/env bash
-# Static checks: the code follows .clang-format and clang-tidy finds nothing.
-# Needs a configured build (scripts/build.sh) for compile_commands.json.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Static checks: every source file names its licence, the code follows
+# .clang-format and clang-tidy finds nothing. Needs a configured build
+# (scripts/build.sh) for compile_commands.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
+
+# The licence line near the top of every tracked source file, so that a file
+# added without one is caught. The software-centre description is CC0-1.0
+# instead, as its metadata_license says.
+mapfile -t licensed < <(git ls-files '*.cpp' '*.h' '*.sh' '*.cmake' '*CMakeLists.txt' '.ci/*' \
+    '*.in' '*.desktop' '*.svg' ':!:*.metainfo.xml.in')
+echo "licence line: ${#licensed[@]} files"
+unlicensed=()
+for file in "${licensed[@]}"; do
+    head -n 3 -- "$file" | grep -qF 'SPDX-License-Identifier: GPL-3.0-or-later' || unlicensed+=("$file")
+done
+if ((${#unlicensed[@]} > 0)); then
+    echo "no 'SPDX-License-Identifier: GPL-3.0-or-later' line in the first three lines of:" >&2
+    printf '  %s\n' "${unlicensed[@]}" >&2
+    exit 1
+fi
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 echo "clang-format: ${#sources[@]} files"

@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs to build, test and run,
-# skipping those already present. Runs apt-get as root, through sudo if needed.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages the project needs, skipping those already
+# present. Runs apt-get as root, through sudo if needed.
+#
+#   install-dependencies.sh          everything: build, run, test, check, measure
+#   install-dependencies.sh --run    only what building and running the programs needs
 set -euo pipefail
 
-packages=(
+# Building the two programs and running the window.
+run_packages=(
     build-essential cmake ninja-build
-    clang clang-tidy clang-format libclang-rt-14-dev
-    qt6-base-dev qt6-base-private-dev libxkbcommon-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libxkbcommon-dev
     fonts-liberation2
+)
+
+# The test command, the checks, the benchmarks and the window's pictures.
+test_packages=(
+    clang clang-tidy clang-format libclang-rt-14-dev
+    qt6-base-private-dev libbenchmark-dev
     xvfb xauth imagemagick x11-utils
-    desktop-file-utils appstream dpkg-dev file man-db
+    desktop-file-utils appstream dpkg-dev file man-db lintian
     time
 )
+
+case "${1:-}" in
+"") packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+--run) packages=("${run_packages[@]}") ;;
+*)
+    echo "usage: install-dependencies.sh [--run]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, builds everything, and runs every test and check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-dependencies.sh
@@ -15,7 +16,8 @@ chmod 0700 "$XDG_RUNTIME_DIR"
 
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"
 
-# Builds the Debian package, installs it, checks it and removes it again.
+# Builds the Debian package and checks it without touching the system; with
+# CI=true or TRIANGLE_INSTALL_PACKAGE=1 it also installs, checks and removes it.
 bash scripts/check-package.sh
 
 bash scripts/check-static.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One angle, a side meeting at its vertex, and the circumradius: the angle
 // opposite the side from its sine, the third as the rest of pi, the two other
 // sides by the law of sines, the area from the sides and R.

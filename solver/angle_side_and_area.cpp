@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One angle, one side and the area, in two schemes: the side opposite the
 // angle, or a side enclosing it.
 #include "completion_steps.h"

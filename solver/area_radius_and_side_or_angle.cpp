@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area and the circumradius with a side or an angle: complete the pair of
 // a side and its opposite angle, then the two other sides from the area.
 #include "completion_steps.h"

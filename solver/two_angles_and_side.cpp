@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two angles and one side: the law of sines alone.
 #include "completion_steps.h"
 #include "procedures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two sides and one angle, in two schemes: the angle between the sides, or the
 // angle opposite one of them.
 #include "completion_steps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two sides with the area or the circumradius.
 #include "completion_steps.h"
 #include "procedures.h"

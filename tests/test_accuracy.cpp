@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every shown digit right: each triangle that fits the typed values is
 // printed, and each of its nine values lies within half a unit of the fourth
 // decimal of the exact value (plus 1e-12 of its size), checked against a

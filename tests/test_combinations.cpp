@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked examples of every family of combinations, to four decimals.
 // Each row: combination, the three given texts, the expected nine values
 // (A B C a b c S R P; "-" where the example leaves a value open) and how the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute driver: validation, what a fault leaves behind, the output step.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The helper formulas, the catalogue of combinations and the triangle check.
 #include <QTest>
 

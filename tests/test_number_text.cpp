@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading field texts leniently and writing results with four decimals.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every triangle that fits the data: the second triangle of ambiguous cases.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Property: for many real triangles and every combination, feeding three of a
 // triangle's quantities gives back the others to four decimals whenever the
 // data fit that triangle alone; where they fit two, the program's choice (the

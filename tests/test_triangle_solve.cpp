@@ -1,4 +1,6 @@
-// The command-line solver end to end: arguments, standard input, exit status.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line solver end to end: arguments, standard input, exit status,
+// answers while the input is still open, and what error lines show.
 #include <QProcess>
 #include <QTest>
 
@@ -86,6 +88,66 @@ private slots:
         const Run version = runTool({"--version"});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, QString("triangle-solve %1\n").arg(QStringLiteral(TRIANGLE_VERSION)));
+    }
+
+    // A coprocess sends one line and waits for its answer before sending the
+    // next: each answer has to come while standard input is still open.
+    void answersEachLineBeforeTheInputEnds()
+    {
+        QProcess process;
+        process.start(QStringLiteral(TRIANGLE_SOLVE_PATH), QStringList {});
+        const QList<QByteArray> requests {"0 30 60 10\n", "21\t60\t5\t8\n"};
+        const QList<QByteArray> answerStarts {"solved\t30.0000\t60.0000", "solved\t38.2132\t81.7868"};
+        for (qsizetype i = 0; i < requests.size(); ++i) {
+            process.write(requests[i]);
+            while (!process.canReadLine())
+                QVERIFY2(process.waitForReadyRead(10000), "no answer while the input is open");
+            QVERIFY(process.readLine().startsWith(answerStarts[i]));
+        }
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+    }
+
+    void errorLinesShowTheirTextSafelyAndShort_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("shown");
+        const QByteArray indexError = "error\tcombination index must be a whole number from 0 to 50: ";
+        const auto request = [](const QByteArray &index) { return index + "\t1\t2\t3\n"; };
+        QTest::newRow("escape sequence, carriage return and NUL")
+            << request(QByteArray("\x1b[2J\r\0x", 7)) << indexError + "'\\x1B[2J\\x0D\\x00x'";
+        QTest::newRow("a backslash, so that every escape is one byte")
+            << request("7\\x41") << indexError + "'7\\x5Cx41'";
+        QTest::newRow("bytes that are not UTF-8, and a C1 control")
+            << request("\xff\xc0\xaf\xc2\x9b") << indexError + "'\\xFF\\xC0\\xAF\\xC2\\x9B'";
+        QTest::newRow("sixty characters shown whole")
+            << request(QByteArray(60, '9')) << indexError + "'" + QByteArray(60, '9') + "'";
+        QTest::newRow("sixty-one cut to fifty-nine and an ellipsis")
+            << request(QByteArray(61, '9')) << indexError + "'" + QByteArray(59, '9') + "…'";
+        QTest::newRow("an escape is not split at the cut")
+            << request(QByteArray(57, '9') + "\x01" + "99") << indexError + "'" + QByteArray(57, '9') + "…'";
+        QTest::newRow("a Cyrillic letter counts as one character and stays whole")
+            << request(QString(70, QChar(0x044F)).toUtf8())
+            << indexError + "'" + QString(59, QChar(0x044F)).toUtf8() + "…'";
+        QTest::newRow("a line too long to keep") << request(
+            QByteArray(200000, '1')) << "error\tline longer than 65536 bytes: '" + QByteArray(59, '1') + "…'";
+    }
+
+    void errorLinesShowTheirTextSafelyAndShort()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, shown);
+        QProcess process;
+        process.start(QStringLiteral(TRIANGLE_SOLVE_PATH), QStringList {});
+        process.write(line + "0 30 60 10\n");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        const QList<QByteArray> answers = process.readAllStandardOutput().split('\n');
+        QCOMPARE(answers.size(), 3);
+        QCOMPARE(answers[0], shown);
+        QVERIFY(answers[1].startsWith("solved\t30.0000"));
     }
 
     void malformedArgumentsExitNonZero()

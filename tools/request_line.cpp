@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "request_line.h"
 
 #include <charconv>
-#include <vector>
 
 #include "compute.h"
+#include "error_echo.h"
 #include "other_triangles.h"
 #include "request_form.h"
 
@@ -11,29 +12,43 @@ namespace triangle::cli {
 
 namespace {
 
-std::vector<std::string_view> splitOn(std::string_view line, char separator)
+// The first four fields of a line and how many there are in all, so that a
+// line with too many fields costs no more memory than a good one.
+struct Fields {
+    std::array<std::string_view, 4> words;
+    std::size_t count = 0;
+
+    void add(std::string_view word)
+    {
+        if (count < words.size())
+            words.at(count) = word;
+        ++count;
+    }
+};
+
+Fields splitOn(std::string_view line, char separator)
 {
-    std::vector<std::string_view> fields;
+    Fields fields;
     std::size_t start = 0;
     while (true) {
         const auto end = line.find(separator, start);
-        fields.push_back(line.substr(start, end - start));
+        fields.add(line.substr(start, end - start));
         if (end == std::string_view::npos)
             return fields;
         start = end + 1;
     }
 }
 
-std::vector<std::string_view> splitOnBlanks(std::string_view line)
+Fields splitOnBlanks(std::string_view line)
 {
-    std::vector<std::string_view> words;
+    Fields fields;
     std::size_t start = line.find_first_not_of(' ');
     while (start != std::string_view::npos) {
         const auto end = line.find(' ', start);
-        words.push_back(line.substr(start, end - start));
+        fields.add(line.substr(start, end - start));
         start = line.find_first_not_of(' ', end);
     }
-    return words;
+    return fields;
 }
 
 const char *faultName(FaultKind kind)
@@ -65,7 +80,7 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
     if (index.empty() || ec != std::errc {} || end != index.data() + index.size()
         || !isValidCombination(request.combination)) {
         return LineError {
-            "combination index must be a whole number from 0 to 50: '" + std::string(index) + "'"};
+            "combination index must be a whole number from 0 to 50: '" + errorEcho(index) + "'"};
     }
     for (std::size_t i = 0; i < request.texts.size(); ++i)
         request.texts[i] = words[i + 1];
@@ -77,32 +92,41 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
     if (line.ends_with('\r'))
         line.remove_suffix(1);
     const auto fields = line.find('\t') != std::string_view::npos ? splitOn(line, '\t') : splitOnBlanks(line);
-    if (fields.size() != 4) {
+    if (fields.count != fields.words.size()) {
         return LineError {
-            "expected 4 fields (index and three values), found " + std::to_string(fields.size())};
+            "expected 4 fields (index and three values), found " + std::to_string(fields.count)};
     }
-    return requestFromWords({fields[0], fields[1], fields[2], fields[3]});
+    return requestFromWords(fields.words);
 }
 
-std::string answer(const Request &request, bool otherTriangles)
+void appendAnswer(std::string &out, const Request &request, bool otherTriangles)
 {
     RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
     Triangle record;
     const Outcome outcome = Compute(record, form, NumberFormat {});
     switch (outcome.status) {
-    case Outcome::Status::Invalid: return "invalid";
-    case Outcome::Status::Fault: return std::string("fault\t") + faultName(outcome.fault);
+    case Outcome::Status::Invalid: out += "invalid"; return;
+    case Outcome::Status::Fault:
+        out += "fault\t";
+        out += faultName(outcome.fault);
+        return;
     case Outcome::Status::Solved: break;
     }
-    std::string lines = "solved";
-    appendFields(lines, form, outcome.realTriangle);
+    out += "solved";
+    appendFields(out, form, outcome.realTriangle);
     if (!otherTriangles)
-        return lines;
+        return;
     for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
         writeOutput(other.record, form, NumberFormat {});
-        lines += "\nalso";
-        appendFields(lines, form, true);
+        out += "\nalso";
+        appendFields(out, form, true);
     }
+}
+
+std::string answer(const Request &request, bool otherTriangles)
+{
+    std::string lines;
+    appendAnswer(lines, request, otherTriangles);
     return lines;
 }
 

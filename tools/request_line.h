@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -32,5 +33,8 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
 // `otherTriangles`, each further triangle that fits the given values follows
 // on a line of its own, "also" with its nine values and "triangle".
 std::string answer(const Request &request, bool otherTriangles = false);
+
+// The same answer, appended to `out`.
+void appendAnswer(std::string &out, const Request &request, bool otherTriangles);
 
 } // namespace triangle::cli

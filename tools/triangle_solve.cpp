@@ -1,19 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // triangle-solve: the solver on the command line, one request per argument
-// set or per line of standard input.
-#include <cstdio>
+// set or per line of standard input. Lines are answered as they come, with
+// the same small buffers for one request as for millions.
+#include <cstring>
 #include <iostream>
-#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include <unistd.h>
+
+#include "answer_output.h"
+#include "error_echo.h"
+#include "line_reader.h"
 #include "request_line.h"
 #include "version.h"
 
 namespace {
 
+using triangle::cli::AnswerOutput;
 using triangle::cli::LineError;
+using triangle::cli::LineReader;
 using triangle::cli::Request;
 
 constexpr std::string_view kUsage = "usage: triangle-solve [--all] [INDEX T1 T2 T3]\n"
@@ -38,47 +46,67 @@ Each request gets one line:
   invalid              a given value is empty, not a number, or not above 0
   fault<TAB>KIND       the arithmetic failed: division-by-zero, overflow or
                        invalid-argument
-  error<TAB>MESSAGE    the line is malformed
+  error<TAB>MESSAGE    the line is malformed, or longer than 65536 bytes;
+                       the message shows at most 60 characters of it, with
+                       control characters and the backslash as \xNN
 With --all, each further triangle that fits the same three values follows
 its solved line as also<TAB>A<TAB>...<TAB>P<TAB>triangle.
 
-Exit status: 0 when every request was well formed, 1 when one was not,
-2 for wrong arguments.
+Each line is answered as soon as it is read. The answers go out at once to a
+terminal, and otherwise whenever no more input is waiting, so a program that
+sends one line and waits for its answer gets it.
+
+Exit status: 0 when every request was well formed, 1 when one was not or
+when reading or writing failed, 2 for wrong arguments.
 
 Example:
   $ triangle-solve 21 60 5 8
   solved	38.2132	81.7868	60.0000	5.0000	8.0000	7.0000	17.3205	4.0415	20.0000	triangle
 )";
+static_assert(
+    LineReader::kMaxLineLength == 65536 && triangle::cli::kEchoLimit == 60, "--help states both limits");
 
 // Appends the answer to a request, or the error of a malformed one; returns
 // whether the request was well formed.
-bool respond(const std::variant<Request, LineError> &parsed, bool all, std::string &out)
+bool respond(const std::variant<Request, LineError> &parsed, bool all, AnswerOutput &output)
 {
-    if (const auto *error = std::get_if<LineError>(&parsed)) {
+    std::string &out = output.buffer();
+    const auto *error = std::get_if<LineError>(&parsed);
+    if (error != nullptr) {
         out += "error\t";
         out += error->message;
-        out += '\n';
-        return false;
+    } else {
+        triangle::cli::appendAnswer(out, std::get<Request>(parsed), all);
     }
-    out += triangle::cli::answer(std::get<Request>(parsed), all);
     out += '\n';
-    return true;
+    output.answered();
+    return error == nullptr;
 }
 
-bool solveStandardInput(bool all, std::string &out)
+std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
 {
-    const std::string input {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    bool allWellFormed = true;
-    std::size_t start = 0;
-    while (start < input.size()) {
-        auto end = input.find('\n', start);
-        if (end == std::string::npos)
-            end = input.size();
-        const std::string_view line(input.data() + start, end - start);
-        allWellFormed &= respond(triangle::cli::parseRequestLine(line), all, out);
-        start = end + 1;
+    if (line.overlong) {
+        return LineError {"line longer than " + std::to_string(LineReader::kMaxLineLength) + " bytes: '"
+            + triangle::cli::errorEcho(line.text) + "'"};
     }
-    return allWellFormed;
+    return triangle::cli::parseRequestLine(line.text);
+}
+
+// Answers each line as it arrives. Whoever sends a line and waits for its
+// answer before sending the next gets it: the answers are written out
+// whenever the input runs dry, not only when the buffer fills.
+bool solveStandardInput(bool all, AnswerOutput &output)
+{
+    LineReader reader(STDIN_FILENO, [&output] { output.flush(); });
+    bool allWellFormed = true;
+    while (const auto line = reader.next()) {
+        allWellFormed &= respond(parsedLine(*line), all, output);
+        if (output.error() != 0)
+            break;
+    }
+    if (reader.error() != 0)
+        std::cerr << "triangle-solve: cannot read standard input: " << std::strerror(reader.error()) << '\n';
+    return allWellFormed && reader.error() == 0;
 }
 
 } // namespace
@@ -102,10 +130,14 @@ int main(int argc, char **argv)
         std::cerr << kUsage;
         return 2;
     }
-    std::string out;
+    AnswerOutput output(STDOUT_FILENO);
     const bool wellFormed = args.empty()
-        ? solveStandardInput(all, out)
-        : respond(triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), all, out);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+        ? solveStandardInput(all, output)
+        : respond(triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), all, output);
+    output.flush();
+    if (output.error() != 0) {
+        std::cerr << "triangle-solve: cannot write the answers: " << std::strerror(output.error()) << '\n';
+        return 1;
+    }
     return wellFormed ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // triangle-window: the triangle solver's window.
 #include <QApplication>
 

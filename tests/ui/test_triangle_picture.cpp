@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture's geometry: where the corners of a triangle with given sides
 // go, and how the drawing fits the picture box: the whole circle inside (or,
 // for a nearly flat triangle, the triangle enlarged to fill the box), A and B

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile input in the window: huge pastes, control characters, bidi marks,
 // emoji and NUL in a value field, compute pressed a thousand times, and the
 // combination switched while fields hold text. Nothing crashes, the typing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the form draws it: where each control sits, its colours and
 // font, its size, where the focus starts and the order Tab visits the
 // controls in, and what a screen reader calls them.

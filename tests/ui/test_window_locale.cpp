@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window in the user's number format: results and sample decimals take
 // the locale's decimal separator, and the window reads back what it wrote.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data that fit more than one triangle: the window shows the first as ever,
 // says in the note box that there are others, and "Друг триъгълник" (or
 // Ctrl+T) switches the fields and the picture to each in turn and back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture box follows the requests: a solved triangle is drawn to scale
 // in place of the start-up drawing, which comes back whenever there is no
 // solved triangle to show.

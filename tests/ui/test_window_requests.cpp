@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at work: start-up, choosing a combination, computing, clearing,
 // showing a sample, the typing limit, the Enter key and the buttons' Alt
 // letters, all driven by clicks and key presses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a screen reader meets it: every request announced, as an
 // alert when it went wrong, the list's rows in words, and the picture
 // described. Announcements are caught as the accessibility layer raises

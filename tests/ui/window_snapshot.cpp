@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // window-snapshot: opens the window, solves one request the way a user
 // would (by default combination 21, C, a, b, with 60, 5 and 8), and saves
 // what the window shows as a PNG. Not a test: it makes the pictures of the

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "line_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <poll.h>
+#include <unistd.h>
+
+namespace triangle::cli {
+
+LineReader::LineReader(int fd, std::function<void()> beforeWaiting)
+    : m_fd(fd), m_beforeWaiting(std::move(beforeWaiting)), m_buffer(kMaxLineLength + 1)
+{
+}
+
+std::optional<LineReader::Line> LineReader::next()
+{
+    if (m_skipping && !skipRestOfLine())
+        return std::nullopt;
+    // How much of the unfinished line is known to hold no line feed.
+    std::size_t searched = 0;
+    while (true) {
+        const std::string_view pending(m_buffer.data() + m_begin, m_end - m_begin);
+        const auto newline = pending.find('\n', searched);
+        if (newline != std::string_view::npos) {
+            m_begin += newline + 1;
+            return Line {pending.substr(0, newline)};
+        }
+        if (pending.size() > kMaxLineLength) {
+            m_skipping = true;
+            m_begin = m_end;
+            return Line {pending.substr(0, kMaxLineLength), true};
+        }
+        if (m_atEnd) {
+            m_begin = m_end;
+            return pending.empty() ? std::nullopt : std::optional<Line>(Line {pending});
+        }
+        searched = pending.size();
+        fill();
+    }
+}
+
+// Drops the rest of an overlong line; false when the input ends first.
+bool LineReader::skipRestOfLine()
+{
+    while (true) {
+        const std::string_view pending(m_buffer.data() + m_begin, m_end - m_begin);
+        const auto newline = pending.find('\n');
+        if (newline != std::string_view::npos) {
+            m_begin += newline + 1;
+            m_skipping = false;
+            return true;
+        }
+        m_begin = m_end;
+        if (m_atEnd)
+            return false;
+        fill();
+    }
+}
+
+// Moves the unfinished line to the front of the buffer and reads more after
+// it. Before a read that would wait, the caller gets its chance to hand on
+// what it has: someone may be waiting for that before sending more.
+void LineReader::fill()
+{
+    std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+    m_end -= m_begin;
+    m_begin = 0;
+    pollfd input {m_fd, POLLIN, 0};
+    if (poll(&input, 1, 0) == 0)
+        m_beforeWaiting();
+    while (true) {
+        const ssize_t count = read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (count > 0) {
+            m_end += static_cast<std::size_t>(count);
+            return;
+        }
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0 && errno == EAGAIN) {
+            // Standard input may come non-blocking from whoever started us.
+            poll(&input, 1, -1);
+            continue;
+        }
+        m_error = count < 0 ? errno : 0;
+        m_atEnd = true;
+        return;
+    }
+}
+
+} // namespace triangle::cli

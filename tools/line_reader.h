@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace triangle::cli {
+
+// Reads lines from a file descriptor through one buffer of fixed size, so
+// that memory stays the same whatever the size of the input.
+class LineReader {
+public:
+    // Lines up to this many bytes (without the line feed) come back whole.
+    static constexpr std::size_t kMaxLineLength = 65536;
+
+    struct Line {
+        std::string_view text;
+        // The line was longer than kMaxLineLength: `text` holds its first
+        // kMaxLineLength bytes and the rest is skipped.
+        bool overlong = false;
+    };
+
+    // `beforeWaiting` runs whenever the reader is about to wait for input
+    // that has not arrived yet.
+    LineReader(int fd, std::function<void()> beforeWaiting);
+
+    // The next line without its line feed; the last line may lack one.
+    // Nothing at the end of the input or after a read error. The text stays
+    // valid until the next call.
+    std::optional<Line> next();
+
+    // The errno of a failed read, 0 when reading went well.
+    int error() const { return m_error; }
+
+private:
+    void fill();
+    bool skipRestOfLine();
+
+    int m_fd;
+    std::function<void()> m_beforeWaiting;
+    std::vector<char> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    bool m_skipping = false;
+    bool m_atEnd = false;
+    int m_error = 0;
+};
+
+} // namespace triangle::cli
