@@ -30,7 +30,7 @@ struct Printed {
 Printed solve(int combination, const std::array<std::string, 3> &texts)
 {
     Printed printed;
-    printed.text = triangle::cli::answer({combination, texts}, true);
+    printed.text = triangle::cli::answer({combination, texts}, {.otherTriangles = true});
     std::istringstream lines(printed.text);
     for (std::string line; std::getline(lines, line);) {
         if (!line.ends_with("\ttriangle"))

@@ -5,8 +5,11 @@
 
 #include "compute.h"
 #include "error_echo.h"
+#include "number_formatting.h"
 #include "other_triangles.h"
 #include "request_form.h"
+#include "solution.h"
+#include "solution_text.h"
 
 namespace triangle::cli {
 
@@ -70,6 +73,28 @@ void appendFields(std::string &line, const RequestForm &form, bool realTriangle)
     line += realTriangle ? "\ttriangle" : "\tno-triangle";
 }
 
+// One line per step of the triangle reached along `branches`.
+void appendSteps(std::string &out, const Request &request, const Outcome &outcome, unsigned branches)
+{
+    wording::GivenTexts given;
+    std::size_t next = 0;
+    for (int position = 0; position < kQuantityCount; ++position) {
+        if (isGiven(request.combination, quantityAt(position)))
+            given.at(static_cast<std::size_t>(position)) = request.texts.at(next++);
+    }
+    const Solution solution = solutionOf(outcome, branches);
+    for (const Step &step : solution.steps) {
+        out += "\nstep\t";
+        out += tagOf(step.quantity);
+        out += '\t';
+        out += ruleName(step.rule);
+        out += '\t';
+        out += formatResult(shownValue(step.quantity, step.value), NumberFormat {});
+        out += '\t';
+        out += wording::stepText(step, given, NumberFormat {});
+    }
+}
+
 } // namespace
 
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words)
@@ -99,7 +124,7 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
     return requestFromWords(fields.words);
 }
 
-void appendAnswer(std::string &out, const Request &request, bool otherTriangles)
+void appendAnswer(std::string &out, const Request &request, AnswerOptions options)
 {
     RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
     Triangle record;
@@ -114,19 +139,23 @@ void appendAnswer(std::string &out, const Request &request, bool otherTriangles)
     }
     out += "solved";
     appendFields(out, form, outcome.realTriangle);
-    if (!otherTriangles)
+    if (options.steps)
+        appendSteps(out, request, outcome, 0);
+    if (!options.otherTriangles)
         return;
     for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
         writeOutput(other.record, form, NumberFormat {});
         out += "\nalso";
         appendFields(out, form, true);
+        if (options.steps)
+            appendSteps(out, request, outcome, other.branches);
     }
 }
 
-std::string answer(const Request &request, bool otherTriangles)
+std::string answer(const Request &request, AnswerOptions options)
 {
     std::string lines;
-    appendAnswer(lines, request, otherTriangles);
+    appendAnswer(lines, request, options);
     return lines;
 }
 

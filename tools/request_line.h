@@ -27,14 +27,22 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line);
 // Four words: the index and the three texts, as given on the command line.
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words);
 
+// What an answer holds besides its first line.
+struct AnswerOptions {
+    bool otherTriangles = false; // --all
+    bool steps = false;          // --steps
+};
+
 // The answer without its last line feed: "invalid", "fault<TAB>KIND", or
 // "solved" with the nine values A B C a b c S R P and "triangle" or
 // "no-triangle", TAB-separated, four decimals with a point. With
 // `otherTriangles`, each further triangle that fits the given values follows
-// on a line of its own, "also" with its nine values and "triangle".
-std::string answer(const Request &request, bool otherTriangles = false);
+// on a line of its own, "also" with its nine values and "triangle". With
+// `steps`, each solved or also line is followed by the steps that found its
+// values, "step<TAB>QUANTITY<TAB>RULE<TAB>VALUE<TAB>TEXT".
+std::string answer(const Request &request, AnswerOptions options = {});
 
 // The same answer, appended to `out`.
-void appendAnswer(std::string &out, const Request &request, bool otherTriangles);
+void appendAnswer(std::string &out, const Request &request, AnswerOptions options);
 
 } // namespace triangle::cli

@@ -68,7 +68,8 @@ static_assert(
 
 // Appends the answer to a request, or the error of a malformed one; returns
 // whether the request was well formed.
-bool respond(const std::variant<Request, LineError> &parsed, bool all, AnswerOutput &output)
+bool respond(const std::variant<Request, LineError> &parsed, triangle::cli::AnswerOptions options,
+    AnswerOutput &output)
 {
     std::string &out = output.buffer();
     const auto *error = std::get_if<LineError>(&parsed);
@@ -76,7 +77,7 @@ bool respond(const std::variant<Request, LineError> &parsed, bool all, AnswerOut
         out += "error\t";
         out += error->message;
     } else {
-        triangle::cli::appendAnswer(out, std::get<Request>(parsed), all);
+        triangle::cli::appendAnswer(out, std::get<Request>(parsed), options);
     }
     out += '\n';
     output.answered();
@@ -95,12 +96,12 @@ std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
 // Answers each line as it arrives. Whoever sends a line and waits for its
 // answer before sending the next gets it: the answers are written out
 // whenever the input runs dry, not only when the buffer fills.
-bool solveStandardInput(bool all, AnswerOutput &output)
+bool solveStandardInput(triangle::cli::AnswerOptions options, AnswerOutput &output)
 {
     LineReader reader(STDIN_FILENO, [&output] { output.flush(); });
     bool allWellFormed = true;
     while (const auto line = reader.next()) {
-        allWellFormed &= respond(parsedLine(*line), all, output);
+        allWellFormed &= respond(parsedLine(*line), options, output);
         if (output.error() != 0)
             break;
     }
@@ -115,9 +116,12 @@ int main(int argc, char **argv)
 {
     std::ios::sync_with_stdio(false);
     std::span<char *> args(argv + 1, static_cast<std::size_t>(argc - 1));
-    const bool all = !args.empty() && std::string_view(args.front()) == "--all";
-    if (all)
+    triangle::cli::AnswerOptions options;
+    while (!args.empty()
+        && (std::string_view(args.front()) == "--all" || std::string_view(args.front()) == "--steps")) {
+        (std::string_view(args.front()) == "--all" ? options.otherTriangles : options.steps) = true;
         args = args.subspan(1);
+    }
     if (args.size() == 1 && std::string_view(args[0]) == "--help") {
         std::cout << kHelp;
         return 0;
@@ -132,8 +136,8 @@ int main(int argc, char **argv)
     }
     AnswerOutput output(STDOUT_FILENO);
     const bool wellFormed = args.empty()
-        ? solveStandardInput(all, output)
-        : respond(triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), all, output);
+        ? solveStandardInput(options, output)
+        : respond(triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), options, output);
     output.flush();
     if (output.error() != 0) {
         std::cerr << "triangle-solve: cannot write the answers: " << std::strerror(output.error()) << '\n';

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solution_text.h"
+
+#include <cmath>
+
+#include "number_formatting.h"
+#include "solve.h"
+
+namespace triangle::wording {
+
+namespace {
+
+// A result with four decimals, trailing zeros dropped as a teacher writes
+// it: 7 rather than 7,0000.
+std::string decimal(Real::Value value, const NumberFormat &format)
+{
+    std::string text = formatResult(value, format);
+    const auto separator = text.find(format.decimalSeparator);
+    if (separator == std::string::npos)
+        return text;
+    while (text.ends_with('0'))
+        text.pop_back();
+    if (text.size() == separator + format.decimalSeparator.size())
+        text.resize(separator);
+    return text;
+}
+
+// "=" where four decimals show the value whole, "≈" where they round it.
+std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
+{
+    const Real::Value scaled = value * 1e4L;
+    const bool whole
+        = std::fabs(scaled - std::nearbyint(scaled)) <= 1e-9L * std::fmax(1.0L, std::fabs(scaled));
+    return (whole ? " = " : " ≈ ") + decimal(value, format);
+}
+
+std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
+
+class Writer {
+public:
+    Writer(const Step &step, const GivenTexts &given, const NumberFormat &format)
+        : m_step(step), m_given(given), m_format(format)
+    {
+    }
+
+    std::string text() const;
+
+private:
+    // The operand's symbol, and its value as the step used it: as typed
+    // where it was given, else as a four-decimal result.
+    std::string sym(std::size_t i) const { return symbolOf(m_step.operands.at(i).quantity); }
+    std::string val(std::size_t i) const
+    {
+        const Operand &operand = m_step.operands.at(i);
+        const auto &typed
+            = m_given.at(static_cast<std::size_t>(fieldIndex(operand.quantity)) % kQuantityCount);
+        const bool given = operand.quantity != Quantity::P && !typed.empty();
+        const std::string number
+            = given ? typed : decimal(shownValue(operand.quantity, operand.value), m_format);
+        return number + unitOf(operand.quantity);
+    }
+    std::string found() const { return symbolOf(m_step.quantity); }
+    std::string result() const
+    {
+        return equalsOrAbout(shownValue(m_step.quantity, m_step.value), m_format) + unitOf(m_step.quantity);
+    }
+    std::string resultValue(Real::Value stored) const
+    {
+        return decimal(shownValue(m_step.quantity, stored), m_format) + unitOf(m_step.quantity);
+    }
+    std::string fromSine(const std::string &sineFormula) const;
+    std::string sidesFromArea() const;
+
+    const Step &m_step;
+    const GivenTexts &m_given;
+    const NumberFormat &m_format;
+};
+
+// "sin α = … ≈ 0,6186 ⇒ α ≈ 38,2132°", with the other angle of the same
+// sine where the data may fit a second triangle.
+std::string Writer::fromSine(const std::string &sineFormula) const
+{
+    const std::string sine
+        = m_step.intermediate >= 1.0L ? " ≥ 1" : equalsOrAbout(m_step.intermediate, m_format);
+    std::string text = "sin " + found() + " = " + sineFormula + sine + " ⇒ ";
+    if (m_step.choice == Choice::Second)
+        return text + found() + " ≈ " + resultValue(m_step.alternative) + " или " + found() + result()
+            + "; това решение продължава с " + found() + " ≈ " + resultValue(m_step.value);
+    text += found() + result();
+    switch (m_step.choice) {
+    case Choice::Only:
+        if (shownValue(m_step.quantity, m_step.value) > 90.0L)
+            text += " (тъп ъгъл, защото " + symbolOf(sideOpposite(vertexOf(m_step.quantity)))
+                + "² е по-голямо от сбора на квадратите на другите две страни)";
+        break;
+    case Choice::First:
+    case Choice::Second:
+        text += " или " + found() + " ≈ " + resultValue(m_step.alternative) + "; това решение продължава с "
+            + found() + " ≈ " + resultValue(m_step.value);
+        break;
+    }
+    return text;
+}
+
+std::string Writer::sidesFromArea() const
+{
+    std::string text = "От лицето и косинусовата теорема: " + sym(1) + " и ъгълът " + sym(2)
+        + " определят другите две страни: произведението им е 2S / sin " + sym(2) + " ≈ "
+        + decimal(m_step.intermediate, m_format) + ", следователно " + found() + result();
+    if (m_step.choice != Choice::Only)
+        text += " (или двете страни разменени: " + found() + " ≈ " + resultValue(m_step.alternative)
+            + "; това решение продължава с " + found() + " ≈ " + resultValue(m_step.value) + ")";
+    return text;
+}
+
+std::string Writer::text() const
+{
+    switch (m_step.rule) {
+    case Rule::AngleSum:
+        return "От сбора на ъглите: " + found() + " = 180° − " + sym(0) + " − " + sym(1) + " = 180° − "
+            + val(0) + " − " + val(1) + result();
+    case Rule::CircumradiusFromSideAndAngle:
+        return "По синусовата теорема: R = " + sym(0) + " / (2·sin " + sym(1) + ") = " + val(0) + " / (2·sin "
+            + val(1) + ")" + result();
+    case Rule::SideFromCircumradius:
+        return "По синусовата теорема: " + found() + " = 2R·sin " + sym(1) + " = 2·" + val(0) + "·sin "
+            + val(1) + result();
+    case Rule::AngleFromSideAndCircumradius:
+        return "По синусовата теорема: " + fromSine(sym(0) + " / (2R) = " + val(0) + " / (2·" + val(1) + ")");
+    case Rule::LawOfSines:
+        return "По синусовата теорема: "
+            + fromSine(sym(0) + "·sin " + sym(2) + " / " + sym(1) + " = " + val(0) + "·sin " + val(2) + " / "
+                + val(1));
+    case Rule::LawOfCosines:
+        return "По косинусовата теорема: " + found() + "² = " + sym(0) + "² + " + sym(1) + "² − 2" + sym(0)
+            + sym(1) + "·cos " + sym(2) + " = " + val(0) + "² + " + val(1) + "² − 2·" + val(0) + "·" + val(1)
+            + "·cos " + val(2) + equalsOrAbout(m_step.intermediate, m_format) + ", " + found() + result();
+    case Rule::AreaFromTwoSidesAndAngle:
+        return "Лице: S = ½·" + sym(0) + "·" + sym(1) + "·sin " + sym(2) + " = ½·" + val(0) + "·" + val(1)
+            + "·sin " + val(2) + result();
+    case Rule::AreaFromSidesAndCircumradius:
+        return "Лице: S = abc / (4R) = " + val(0) + "·" + val(1) + "·" + val(2) + " / (4·" + val(3) + ")"
+            + result();
+    case Rule::CircumradiusFromSidesAndArea:
+        return "R = abc / (4S) = " + val(0) + "·" + val(1) + "·" + val(2) + " / (4·" + val(3) + ")"
+            + result();
+    case Rule::AreaFromAnglesAndSide:
+        return "Лице: S = " + sym(0) + "²·sin " + sym(1) + "·sin " + sym(2) + " / (2·sin " + sym(3)
+            + ") = " + val(0) + "²·sin " + val(1) + "·sin " + val(2) + " / (2·sin " + val(3) + ")" + result();
+    case Rule::CircumradiusFromAnglesAndArea:
+        return "R = √(S / (2·sin α·sin β·sin γ)) = √(" + val(0) + " / (2·sin " + val(1) + "·sin " + val(2)
+            + "·sin " + val(3) + "))" + result();
+    case Rule::AreaFromAnglesAndCircumradius:
+        return "Лице: S = 2R²·sin α·sin β·sin γ = 2·" + val(0) + "²·sin " + val(1) + "·sin " + val(2)
+            + "·sin " + val(3) + result();
+    case Rule::AngleFromArea:
+        return "От лицето S = ½·" + sym(1) + "·" + sym(2) + "·sin " + found() + ": "
+            + fromSine("2S / (" + sym(1) + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·" + val(2) + ")");
+    case Rule::SideFromArea:
+        return "От лицето S = ½·" + found() + "·" + sym(1) + "·sin " + sym(2) + ": " + found() + " = 2S / ("
+            + sym(1) + "·sin " + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·sin " + val(2) + ")"
+            + result();
+    case Rule::SidesFromAreaAndAngle: return sidesFromArea();
+    case Rule::Perimeter:
+        return "Периметър: P = a + b + c = " + val(0) + " + " + val(1) + " + " + val(2) + result();
+    }
+    return {};
+}
+
+std::string verdictText(Verdict verdict)
+{
+    const std::string start = "Няма триъгълник с тези данни: ";
+    switch (verdict) {
+    case Verdict::RealTriangle: return {};
+    case Verdict::AngleNotPositive:
+        return start + "сборът на ъглите надхвърля 180° и за третия ъгъл не остава място.";
+    case Verdict::SizeNotPositive: return start + "страна, лицето или радиусът не излиза положително число.";
+    case Verdict::LawOfSinesFails:
+        return start
+            + "синусовата теорема не е изпълнена — страна излиза по-голяма от 2R или не отговаря на ъгъла "
+              "срещу нея.";
+    case Verdict::AreaDoesNotMatch:
+        return start + "лицето не отговаря на страните и радиуса (S ≠ abc / (4R)).";
+    }
+    return start;
+}
+
+std::string valueText(const Triangle &record, Quantity q, const GivenTexts &given, const NumberFormat &format)
+{
+    const auto &typed = given.at(static_cast<std::size_t>(fieldIndex(q)) % kQuantityCount);
+    if (q != Quantity::P && !typed.empty())
+        return symbolOf(q) + " = " + typed + unitOf(q);
+    return symbolOf(q) + equalsOrAbout(fieldValue(record, q).value(), format) + unitOf(q);
+}
+
+} // namespace
+
+std::string symbolOf(Quantity q)
+{
+    switch (q) {
+    case Quantity::A: return "α";
+    case Quantity::B: return "β";
+    case Quantity::C: return "γ";
+    default: return std::string(tagOf(q));
+    }
+}
+
+std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format)
+{
+    return Writer(step, given, format).text();
+}
+
+SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format)
+{
+    SolutionText text;
+    std::string givenList;
+    for (const Quantity q : kAllQuantities) {
+        if (q == Quantity::P || !isGiven(solution.combination, q))
+            continue;
+        givenList
+            += (givenList.empty() ? "" : ", ") + symbolOf(q) + " = " + given.at(fieldIndex(q)) + unitOf(q);
+    }
+    text.given = "Дадено: " + givenList + ".";
+    for (const Step &step : solution.steps)
+        text.steps.push_back(
+            std::to_string(text.steps.size() + 1) + ". " + stepText(step, given, format) + ".");
+    std::string answer;
+    for (const Quantity q : kAllQuantities)
+        answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, given, format);
+    text.answer = "Отговор: " + answer + ".";
+    text.verdict = verdictText(solution.verdict);
+    return text;
+}
+
+std::string plainText(const SolutionText &text)
+{
+    std::string plain = text.given + "\n";
+    for (const std::string &step : text.steps)
+        plain += step + "\n";
+    plain += text.answer + "\n";
+    if (!text.verdict.empty())
+        plain += text.verdict + "\n";
+    return plain;
+}
+
+} // namespace triangle::wording

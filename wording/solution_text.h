@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "journal.h"
+#include "number_format.h"
+#include "solution.h"
+
+// The worked solution in the words and notation of the Bulgarian school:
+// the one place where the solver's steps become text, for the window and
+// the command-line tool alike.
+namespace triangle::wording {
+
+// The texts of the given fields as the user typed them, in field order
+// (empty where not given).
+using GivenTexts = std::array<std::string, kQuantityCount>;
+
+struct SolutionText {
+    std::string given;              // "Дадено: a = 5, b = 8, γ = 60°."
+    std::vector<std::string> steps; // "1. По косинусовата теорема: c² = …", one per step
+    std::string answer;             // "Отговор: α ≈ 38,2132°, …"
+    std::string verdict;            // empty for a real triangle, else why there is none
+};
+
+// The whole solution: numbers with the format's decimal separator, results
+// with four decimals, given values as typed.
+SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format);
+
+// One step without its number, as it reads in the solution.
+std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format);
+
+// The solution as plain text, one line each, for the clipboard and print.
+std::string plainText(const SolutionText &text);
+
+// The name of a quantity in school notation: α, β, γ for the angles.
+std::string symbolOf(Quantity q);
+
+} // namespace triangle::wording
