@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes a manual page from its template: a line holding only the marker
-// below is replaced by the table of combinations, built from the solver's
-// catalogue. Any other line is copied as it is.
+// Writes a manual page from its template: a line holding only one of the
+// markers below is replaced by the table of combinations or of the rules of
+// the step lines, built from the solver's own tables. Any other line is
+// copied as it is.
 //
 //     triangle-manual-page TEMPLATE OUTPUT
 #include <fstream>
@@ -10,10 +11,12 @@
 #include <string_view>
 
 #include "catalogue.h"
+#include "rule.h"
 
 namespace {
 
 constexpr std::string_view kMarker = ".\\\" <combination table>";
+constexpr std::string_view kRuleMarker = ".\\\" <rule table>";
 constexpr int kColumns = 3;
 constexpr int kRows = (triangle::kCombinationCount + kColumns - 1) / kColumns;
 
@@ -50,6 +53,13 @@ void writeTable(std::ostream &out)
     out << ".fi\n";
 }
 
+// Each rule's name and formula, from the solver's own table.
+void writeRules(std::ostream &out)
+{
+    for (const triangle::RuleName &rule : triangle::kRuleNames)
+        out << ".TP\n.B " << rule.name << '\n' << rule.formula << '\n';
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -67,6 +77,8 @@ int main(int argc, char **argv)
     for (std::string line; std::getline(in, line);) {
         if (line == kMarker)
             writeTable(out);
+        else if (line == kRuleMarker)
+            writeRules(out);
         else
             out << line << '\n';
     }

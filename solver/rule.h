@@ -51,7 +51,7 @@ inline constexpr std::array<RuleName, 16> kRuleNames = {{
     {Rule::AngleFromArea, "angle-from-area", "sin C = 2S / (ab)"},
     {Rule::SideFromArea, "side-from-area", "b = 2S / (c sin A)"},
     {Rule::SidesFromAreaAndAngle, "sides-from-area-and-angle",
-        "bc = 2S / sin A, (b + c)^2 = a^2 + 2bc(1 + cos A), (b - c)^2 = a^2 - 2bc(1 - cos A)"},
+        "bc = 2S / sin A and a^2 = b^2 + c^2 - 2bc cos A"},
     {Rule::Perimeter, "perimeter", "P = a + b + c"},
 }};
 

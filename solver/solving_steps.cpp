@@ -155,13 +155,13 @@ void sidesFromArea(Solving &s, Vertex known)
     // The mirror image has the two values swapped.
     const bool mirrored = s.takeOther();
     const Real product = s.journalling() ? (2.0 * t.S) / sin(t.WorkAngle) : Real(0.0);
-    const std::initializer_list<Quantity> operands = {Q::S, sideOpposite(known), angleAt(known)};
-    s.found(sideOpposite(later), mirrored ? t.WorkLow : t.WorkHigh, Rule::SidesFromAreaAndAngle, operands,
-        product);
-    s.found(sideOpposite(earlier), mirrored ? t.WorkHigh : t.WorkLow, Rule::SidesFromAreaAndAngle, operands,
-        product);
+    s.found(sideOpposite(later), mirrored ? t.WorkLow : t.WorkHigh, Rule::SidesFromAreaAndAngle,
+        {Q::S, sideOpposite(known), angleAt(known)}, product);
     if (t.WorkHigh != t.WorkLow)
-        s.markBranch(mirrored, (mirrored ? t.WorkLow : t.WorkHigh).value());
+        s.markBranch(mirrored, (mirrored ? t.WorkHigh : t.WorkLow).value());
+    // The second side reads as the first one's partner in the area.
+    s.found(sideOpposite(earlier), mirrored ? t.WorkHigh : t.WorkLow, Rule::SideFromArea,
+        {Q::S, sideOpposite(later), angleAt(known)});
 }
 
 } // namespace triangle::steps

@@ -15,6 +15,7 @@
 #include "error_echo.h"
 #include "line_reader.h"
 #include "request_line.h"
+#include "rule.h"
 #include "version.h"
 
 namespace {
@@ -24,13 +25,13 @@ using triangle::cli::LineError;
 using triangle::cli::LineReader;
 using triangle::cli::Request;
 
-constexpr std::string_view kUsage = "usage: triangle-solve [--all] [INDEX T1 T2 T3]\n"
+constexpr std::string_view kUsage = "usage: triangle-solve [--all] [--steps] [INDEX T1 T2 T3]\n"
                                     "       triangle-solve --help | --version\n";
 
 constexpr std::string_view kHelp = R"(Solves triangles from three known quantities, as the window does.
 
-  triangle-solve [--all] INDEX T1 T2 T3   solve one request
-  triangle-solve [--all] < FILE           solve one request per line
+  triangle-solve [--all] [--steps] INDEX T1 T2 T3   solve one request
+  triangle-solve [--all] [--steps] < FILE           one request per line
 
 INDEX is the combination, 0 to 50: which three of A, B, C (angles in degrees),
 a, b, c (sides), S (area) and R (circumradius) are given; the window's list
@@ -51,10 +52,18 @@ Each request gets one line:
                        control characters and the backslash as \xNN
 With --all, each further triangle that fits the same three values follows
 its solved line as also<TAB>A<TAB>...<TAB>P<TAB>triangle.
+With --steps, each solved and also line is followed by the steps that found
+its values, in the order taken, one line each:
+  step<TAB>QUANTITY<TAB>RULE<TAB>VALUE<TAB>TEXT
+      QUANTITY one of A B C a b c S R P; RULE below; VALUE with four
+      decimals (the last step of a quantity shows the value of the solved
+      line); TEXT the worked line in Bulgarian as the window shows it
 
 Each line is answered as soon as it is read. The answers go out at once to a
 terminal, and otherwise whenever no more input is waiting, so a program that
 sends one line and waits for its answer gets it.
+
+RULES
 
 Exit status: 0 when every request was well formed, 1 when one was not or
 when reading or writing failed, 2 for wrong arguments.
@@ -123,7 +132,11 @@ int main(int argc, char **argv)
         args = args.subspan(1);
     }
     if (args.size() == 1 && std::string_view(args[0]) == "--help") {
-        std::cout << kHelp;
+        const auto rules = kHelp.find("RULES\n");
+        std::cout << kHelp.substr(0, rules) << "Rules of the step lines:\n";
+        for (const triangle::RuleName &rule : triangle::kRuleNames)
+            std::cout << "  " << rule.name << std::string(36 - rule.name.size(), ' ') << rule.formula << '\n';
+        std::cout << kHelp.substr(rules + 6);
         return 0;
     }
     if (args.size() == 1 && std::string_view(args[0]) == "--version") {

@@ -64,11 +64,21 @@ private:
     {
         return equalsOrAbout(shownValue(m_step.quantity, m_step.value), m_format) + unitOf(m_step.quantity);
     }
-    std::string resultValue(Real::Value stored) const
+    // "β ≈ 126,8699°": the found quantity with another value it may take.
+    std::string clause(Real::Value stored) const
     {
-        return decimal(shownValue(m_step.quantity, stored), m_format) + unitOf(m_step.quantity);
+        return found() + equalsOrAbout(shownValue(m_step.quantity, stored), m_format)
+            + unitOf(m_step.quantity);
+    }
+    std::string obtuseNote() const
+    {
+        const Vertex v = vertexOf(m_step.quantity);
+        const Vertex first = firstOtherThan(v);
+        return " (ъгълът е тъп, защото " + symbolOf(sideOpposite(v)) + "² > " + symbolOf(sideOpposite(first))
+            + "² + " + symbolOf(sideOpposite(otherVertex(v, first))) + "²)";
     }
     std::string fromSine(const std::string &sineFormula) const;
+    std::string branchTaken() const { return "; това решение продължава с " + clause(m_step.value); }
     std::string sidesFromArea() const;
 
     const Step &m_step;
@@ -83,34 +93,33 @@ std::string Writer::fromSine(const std::string &sineFormula) const
     const std::string sine
         = m_step.intermediate >= 1.0L ? " ≥ 1" : equalsOrAbout(m_step.intermediate, m_format);
     std::string text = "sin " + found() + " = " + sineFormula + sine + " ⇒ ";
-    if (m_step.choice == Choice::Second)
-        return text + found() + " ≈ " + resultValue(m_step.alternative) + " или " + found() + result()
-            + "; това решение продължава с " + found() + " ≈ " + resultValue(m_step.value);
-    text += found() + result();
     switch (m_step.choice) {
     case Choice::Only:
+        text += clause(m_step.value);
         if (shownValue(m_step.quantity, m_step.value) > 90.0L)
-            text += " (тъп ъгъл, защото " + symbolOf(sideOpposite(vertexOf(m_step.quantity)))
-                + "² е по-голямо от сбора на квадратите на другите две страни)";
-        break;
+            text += obtuseNote();
+        return text;
     case Choice::First:
+        return text + clause(m_step.value) + " или " + clause(m_step.alternative) + branchTaken();
     case Choice::Second:
-        text += " или " + found() + " ≈ " + resultValue(m_step.alternative) + "; това решение продължава с "
-            + found() + " ≈ " + resultValue(m_step.value);
-        break;
+        return text + clause(m_step.alternative) + " или " + clause(m_step.value) + branchTaken();
     }
     return text;
 }
 
 std::string Writer::sidesFromArea() const
 {
-    std::string text = "От лицето и косинусовата теорема: " + sym(1) + " и ъгълът " + sym(2)
-        + " определят другите две страни: произведението им е 2S / sin " + sym(2) + " ≈ "
-        + decimal(m_step.intermediate, m_format) + ", следователно " + found() + result();
-    if (m_step.choice != Choice::Only)
-        text += " (или двете страни разменени: " + found() + " ≈ " + resultValue(m_step.alternative)
-            + "; това решение продължава с " + found() + " ≈ " + resultValue(m_step.value) + ")";
-    return text;
+    const Vertex v = vertexOf(m_step.operands.at(1).quantity);
+    const Vertex first = firstOtherThan(v);
+    const std::string pair = symbolOf(sideOpposite(first)) + symbolOf(sideOpposite(otherVertex(v, first)));
+    std::string text = "От лицето и косинусовата теорема: " + pair + " = 2S / sin " + sym(2)
+        + equalsOrAbout(m_step.intermediate, m_format) + " и " + sym(1)
+        + "² = " + symbolOf(sideOpposite(first)) + "² + " + symbolOf(sideOpposite(otherVertex(v, first)))
+        + "² − 2" + pair + "·cos " + sym(2) + ", откъдето ";
+    if (m_step.choice == Choice::Only)
+        return text + clause(m_step.value);
+    return text + clause(m_step.value) + " или " + clause(m_step.alternative) + " (двете страни разменени)"
+        + branchTaken();
 }
 
 std::string Writer::text() const

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Worked solutions: every computed value has its steps, the last of which
+// carries the value shown; and one worked solution per family, word for word.
+#include <QTest>
+
+#include <map>
+#include <sstream>
+
+#include "compute.h"
+#include "random_triangles.h"
+#include "request_form.h"
+#include "request_line.h"
+#include "solution.h"
+#include "solution_text.h"
+
+using namespace triangle;
+
+namespace {
+
+std::vector<std::string> split(const std::string &line)
+{
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, '\t');)
+        fields.push_back(field);
+    return fields;
+}
+
+bool knownRule(const std::string &name)
+{
+    return std::ranges::any_of(kRuleNames, [&](const RuleName &rule) { return rule.name == name; });
+}
+
+// Empty when each solved or also line is followed by steps whose last value
+// for every computed quantity is the one shown, else what is wrong.
+QString checkSteps(int combination, const std::string &answer)
+{
+    std::istringstream lines(answer);
+    std::vector<std::string> shown;
+    std::map<std::string, std::string> lastStep;
+    QString problem;
+    const auto closeBlock = [&] {
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const Quantity q = kAllQuantities.at(i);
+            if (q != Quantity::P && isGiven(combination, q))
+                continue;
+            const auto step = lastStep.find(std::string(tagOf(q)));
+            if (step == lastStep.end() || step->second != shown[i])
+                problem
+                    += QString("%1: no step ends in %2\n").arg(QString::fromUtf8(tagOf(q)), shown[i].c_str());
+        }
+        lastStep.clear();
+    };
+    for (std::string line; std::getline(lines, line);) {
+        const auto fields = split(line);
+        if (fields[0] == "solved" || fields[0] == "also") {
+            closeBlock();
+            shown.assign(fields.begin() + 1, fields.begin() + 10);
+        } else if (fields[0] == "step" && fields.size() == 5 && knownRule(fields[2]) && !fields[4].empty()) {
+            lastStep[fields[1]] = fields[3];
+        } else {
+            problem += QString("malformed: %1\n").arg(QString::fromStdString(line));
+        }
+    }
+    closeBlock();
+    return problem;
+}
+
+} // namespace
+
+class WorkedSolutionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyComputedValueEndsAStepShowingIt()
+    {
+        RandomTriangles triangles(12);
+        int checked = 0;
+        for (int i = 0; i < 200; ++i) {
+            const Quantities q = triangles.next();
+            for (int combination = 0; combination < kCombinationCount; ++combination) {
+                const QStringList texts = givenTexts(combination, q);
+                const cli::Request request {
+                    combination, {texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString()}};
+                const std::string answer = cli::answer(request, {.otherTriangles = true, .steps = true});
+                const QString problem = checkSteps(combination, answer);
+                QVERIFY2(problem.isEmpty(), qPrintable(problem + QString::fromStdString(answer)));
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, 200 * kCombinationCount);
+    }
+
+    void workedSolutionReadsAsATeacherWritesIt_data()
+    {
+        QTest::addColumn<int>("combination");
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, int combination, const char *t1, const char *t2, const char *t3,
+                             const char *expected) {
+            QTest::newRow(name) << combination << QStringList {t1, t2, t3} << QString::fromUtf8(expected);
+        };
+        row("two angles and a side", 0, "30", "60", "10",
+            "Дадено: α = 30°, β = 60°, a = 10.\n"
+            "1. По синусовата теорема: R = a / (2·sin α) = 10 / (2·sin 30°) = 10.\n"
+            "2. По синусовата теорема: b = 2R·sin β = 2·10·sin 60° ≈ 17,3205.\n"
+            "3. От сбора на ъглите: γ = 180° − α − β = 180° − 30° − 60° = 90°.\n"
+            "4. По синусовата теорема: c = 2R·sin γ = 2·10·sin 90° = 20.\n"
+            "5. Лице: S = a²·sin β·sin γ / (2·sin α) = 10²·sin 60°·sin 90° / (2·sin 30°) ≈ 86,6025.\n"
+            "6. Периметър: P = a + b + c = 10 + 17,3205 + 20 ≈ 47,3205.\n"
+            "Отговор: α = 30°, β = 60°, γ = 90°, a = 10, b ≈ 17,3205, c = 20, S ≈ 86,6025, R = 10, P ≈ "
+            "47,3205.\n");
+        row("two angles and R", 12, "30", "60", "5",
+            "Дадено: α = 30°, β = 60°, R = 5.\n"
+            "1. От сбора на ъглите: γ = 180° − α − β = 180° − 30° − 60° = 90°.\n"
+            "2. По синусовата теорема: a = 2R·sin α = 2·5·sin 30° = 5.\n"
+            "3. По синусовата теорема: b = 2R·sin β = 2·5·sin 60° ≈ 8,6603.\n"
+            "4. По синусовата теорема: c = 2R·sin γ = 2·5·sin 90° = 10.\n"
+            "5. Лице: S = 2R²·sin α·sin β·sin γ = 2·5²·sin 30°·sin 60°·sin 90° ≈ 21,6506.\n"
+            "6. Периметър: P = a + b + c = 5 + 8,6603 + 10 ≈ 23,6603.\n"
+            "Отговор: α = 30°, β = 60°, γ = 90°, a = 5, b ≈ 8,6603, c = 10, S ≈ 21,6506, R = 5, P ≈ "
+            "23,6603.\n");
+        row("an angle, an adjacent side and R", 17, "40", "5", "4",
+            "Дадено: α = 40°, b = 5, R = 4.\n"
+            "1. По синусовата теорема: sin β = b / (2R) = 5 / (2·4) = 0,625 ⇒ β ≈ 38,6822° или β ≈ "
+            "141,3178°; това решение продължава с β ≈ 38,6822°.\n"
+            "2. От сбора на ъглите: γ = 180° − α − β = 180° − 40° − 38,6822° ≈ 101,3178°.\n"
+            "3. По синусовата теорема: a = 2R·sin α = 2·4·sin 40° ≈ 5,1423.\n"
+            "4. По синусовата теорема: c = 2R·sin γ = 2·4·sin 101,3178° ≈ 7,8444.\n"
+            "5. Лице: S = abc / (4R) = 5,1423·5·7,8444 / (4·4) ≈ 12,6058.\n"
+            "6. Периметър: P = a + b + c = 5,1423 + 5 + 7,8444 ≈ 17,9867.\n"
+            "Отговор: α = 40°, β ≈ 38,6822°, γ ≈ 101,3178°, a ≈ 5,1423, b = 5, c ≈ 7,8444, S ≈ 12,6058, R = "
+            "4, P ≈ 17,9867.\n");
+        row("two sides and the angle between", 21, "60", "5", "8",
+            "Дадено: γ = 60°, a = 5, b = 8.\n"
+            "1. Лице: S = ½·a·b·sin γ = ½·5·8·sin 60° ≈ 17,3205.\n"
+            "2. По косинусовата теорема: c² = a² + b² − 2ab·cos γ = 5² + 8² − 2·5·8·cos 60° = 49, c = 7.\n"
+            "3. R = abc / (4S) = 5·8·7 / (4·17,3205) ≈ 4,0415.\n"
+            "4. По синусовата теорема: sin α = a / (2R) = 5 / (2·4,0415) ≈ 0,6186 ⇒ α ≈ 38,2132°.\n"
+            "5. От сбора на ъглите: β = 180° − α − γ = 180° − 38,2132° − 60° ≈ 81,7868°.\n"
+            "6. Периметър: P = a + b + c = 5 + 8 + 7 = 20.\n"
+            "Отговор: α ≈ 38,2132°, β ≈ 81,7868°, γ = 60°, a = 5, b = 8, c = 7, S ≈ 17,3205, R ≈ 4,0415, P = "
+            "20.\n");
+        row("two sides and R, a right triangle", 33, "3", "4", "2.5",
+            "Дадено: a = 3, b = 4, R = 2.5.\n"
+            "1. По синусовата теорема: sin α = a / (2R) = 3 / (2·2.5) = 0,6 ⇒ α ≈ 36,8699° или α ≈ "
+            "143,1301°; това решение продължава с α ≈ 36,8699°.\n"
+            "2. По синусовата теорема: sin β = b / (2R) = 4 / (2·2.5) = 0,8 ⇒ β ≈ 53,1301° или β ≈ "
+            "126,8699°; това решение продължава с β ≈ 53,1301°.\n"
+            "3. От сбора на ъглите: γ = 180° − α − β = 180° − 36,8699° − 53,1301° = 90°.\n"
+            "4. По синусовата теорема: c = 2R·sin γ = 2·2.5·sin 90° = 5.\n"
+            "5. Лице: S = abc / (4R) = 3·4·5 / (4·2.5) = 6.\n"
+            "6. Периметър: P = a + b + c = 3 + 4 + 5 = 12.\n"
+            "Отговор: α ≈ 36,8699°, β ≈ 53,1301°, γ = 90°, a = 3, b = 4, c = 5, S = 6, R = 2.5, P = 12.\n");
+        row("an angle with S and R, two orders of the sides", 41, "90", "6", "2.5",
+            "Дадено: γ = 90°, S = 6, R = 2.5.\n"
+            "1. По синусовата теорема: c = 2R·sin γ = 2·2.5·sin 90° = 5.\n"
+            "2. От лицето и косинусовата теорема: ab = 2S / sin γ = 12 и c² = a² + b² − 2ab·cos γ, откъдето "
+            "b = 4 или b = 3 (двете страни разменени); това решение продължава с b = 4.\n"
+            "3. От лицето S = ½·a·b·sin γ: a = 2S / (b·sin γ) = 2·6 / (4·sin 90°) = 3.\n"
+            "4. По синусовата теорема: sin α = a / (2R) = 3 / (2·2.5) = 0,6 ⇒ α ≈ 36,8699°.\n"
+            "5. От сбора на ъглите: β = 180° − α − γ = 180° − 36,8699° − 90° ≈ 53,1301°.\n"
+            "6. Периметър: P = a + b + c = 3 + 4 + 5 = 12.\n"
+            "Отговор: α ≈ 36,8699°, β ≈ 53,1301°, γ = 90°, a = 3, b = 4, c = 5, S = 6, R = 2.5, P = 12.\n");
+        row("an angle, a side next to it and S", 47, "60", "5", "10",
+            "Дадено: β = 60°, a = 5, S = 10.\n"
+            "1. От лицето S = ½·c·a·sin β: c = 2S / (a·sin β) = 2·10 / (5·sin 60°) ≈ 4,6188.\n"
+            "2. По косинусовата теорема: b² = a² + c² − 2ac·cos β = 5² + 4,6188² − 2·5·4,6188·cos 60° ≈ "
+            "23,2393, b ≈ 4,8207.\n"
+            "3. R = abc / (4S) = 5·4,8207·4,6188 / (4·10) ≈ 2,7832.\n"
+            "4. По синусовата теорема: sin α = a / (2R) = 5 / (2·2,7832) ≈ 0,8982 ⇒ α ≈ 63,9267°.\n"
+            "5. От сбора на ъглите: γ = 180° − α − β = 180° − 63,9267° − 60° ≈ 56,0733°.\n"
+            "6. Периметър: P = a + b + c = 5 + 4,8207 + 4,6188 ≈ 14,4395.\n"
+            "Отговор: α ≈ 63,9267°, β = 60°, γ ≈ 56,0733°, a = 5, b ≈ 4,8207, c ≈ 4,6188, S = 10, R ≈ "
+            "2,7832, P ≈ 14,4395.\n");
+    }
+
+    // In the Bulgarian window's notation: a decimal comma, degrees, and the
+    // given values as typed.
+    void workedSolutionReadsAsATeacherWritesIt()
+    {
+        QFETCH(int, combination);
+        QFETCH(QStringList, given);
+        QFETCH(QString, expected);
+        const NumberFormat comma {","};
+        const std::array<std::string, 3> texts
+            = {given[0].toStdString(), given[1].toStdString(), given[2].toStdString()};
+        RequestForm form(combination, {texts[0], texts[1], texts[2]});
+        Triangle record;
+        const Outcome outcome = Compute(record, form, comma);
+        wording::GivenTexts typed;
+        std::size_t next = 0;
+        for (int position = 0; position < kQuantityCount; ++position) {
+            if (isGiven(combination, quantityAt(position)))
+                typed.at(static_cast<std::size_t>(position)) = texts.at(next++);
+        }
+        const std::string text
+            = wording::plainText(wording::workedSolution(solutionOf(outcome), typed, comma));
+        QCOMPARE(QString::fromStdString(text), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(WorkedSolutionsTest)
+#include "test_worked_solutions.moc"
