@@ -30,20 +30,27 @@ static_assert(rowCount(kTwoAnglesAndSide, kTwoAnglesWithAreaOrRadius, kAngleAdja
                   kTwoSidesAndAngle, kTwoSidesWithAreaOrRadius, kAreaRadiusAndSideOrAngle, kAngleSideAndArea)
     == kCombinationCount);
 
+// The rows in catalogue order, gathered once: the driver asks for them on
+// every request.
+const std::array<const Combination *, kCombinationCount> &rows()
+{
+    static const auto table = [] {
+        std::array<const Combination *, kCombinationCount> pointers {};
+        std::size_t next = 0;
+        for (const auto family : kFamilies) {
+            for (const Combination &row : family)
+                pointers.at(next++) = &row;
+        }
+        return pointers;
+    }();
+    return table;
+}
+
 } // namespace
 
 bool isValidCombination(int index) { return index >= 0 && index < kCombinationCount; }
 
-const Combination &combinationAt(int index)
-{
-    auto row = static_cast<std::size_t>(index);
-    for (const auto family : kFamilies) {
-        if (row < family.size())
-            return family[row];
-        row -= family.size();
-    }
-    return kFamilies.back().back();
-}
+const Combination &combinationAt(int index) { return *rows().at(static_cast<std::size_t>(index)); }
 
 bool isGiven(int combination, Quantity q)
 {

@@ -76,7 +76,7 @@ std::string formatResult(long double value, const NumberFormat &format)
     const long double lower = std::floor(scaled);
     const long double halfway = lower + 0.5L;
     if (std::fabs(scaled) < 0x1p62L && std::fabs(scaled - halfway) <= 1e-14L * std::fabs(scaled)) {
-        const bool lowerIsEven = std::fmod(lower, 2.0L) == 0.0L;
+        const bool lowerIsEven = static_cast<std::int64_t>(lower) % 2 == 0;
         return formatFixed4(static_cast<double>((lowerIsEven ? lower : lower + 1.0L) / 1e4L), format);
     }
     return formatFixed4(static_cast<double>(value), format);
