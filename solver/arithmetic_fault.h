@@ -15,4 +15,8 @@ struct ArithmeticFault {
     FaultKind kind;
 };
 
+// Thrown where given sides close no triangle (one is at least the sum of the
+// other two): there is nothing to compute, and the driver says so.
+struct SidesCloseNoTriangle {};
+
 } // namespace triangle

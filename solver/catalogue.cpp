@@ -10,7 +10,7 @@ namespace triangle {
 namespace {
 
 // The families in catalogue order.
-constexpr std::array<std::span<const Combination>, 7> kFamilies = {
+constexpr std::array<std::span<const Combination>, 8> kFamilies = {
     kTwoAnglesAndSide,
     kTwoAnglesWithAreaOrRadius,
     kAngleAdjacentSideAndRadius,
@@ -18,6 +18,7 @@ constexpr std::array<std::span<const Combination>, 7> kFamilies = {
     kTwoSidesWithAreaOrRadius,
     kAreaRadiusAndSideOrAngle,
     kAngleSideAndArea,
+    kThreeSides,
 };
 
 template <class... Family>
@@ -26,8 +27,9 @@ constexpr std::size_t rowCount(const Family &...)
     return (std::tuple_size_v<Family> + ...);
 }
 
-static_assert(rowCount(kTwoAnglesAndSide, kTwoAnglesWithAreaOrRadius, kAngleAdjacentSideAndRadius,
-                  kTwoSidesAndAngle, kTwoSidesWithAreaOrRadius, kAreaRadiusAndSideOrAngle, kAngleSideAndArea)
+static_assert(
+    rowCount(kTwoAnglesAndSide, kTwoAnglesWithAreaOrRadius, kAngleAdjacentSideAndRadius, kTwoSidesAndAngle,
+        kTwoSidesWithAreaOrRadius, kAreaRadiusAndSideOrAngle, kAngleSideAndArea, kThreeSides)
     == kCombinationCount);
 
 // The rows in catalogue order, gathered once: the driver asks for them on

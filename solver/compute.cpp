@@ -59,6 +59,8 @@ Outcome Compute(Triangle &record, Form &form, const NumberFormat &format)
         writeOutput(record, form, format);
         outcome.status = Outcome::Status::Solved;
         outcome.realTriangle = isRealTriangle(record);
+    } catch (const SidesCloseNoTriangle &) {
+        outcome.status = Outcome::Status::NoTriangle;
     } catch (const ArithmeticFault &fault) {
         outcome.status = Outcome::Status::Fault;
         outcome.fault = fault.kind;

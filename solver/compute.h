@@ -12,9 +12,10 @@ namespace triangle {
 // How a request ended. The window words it; the solver only reports it.
 struct Outcome {
     enum class Status {
-        Invalid, // a given field is empty, not a number at its start, or not above 0
-        Fault,   // an arithmetic fault ended the request; see `fault`
-        Solved,  // the nine fields show the record; see `realTriangle`
+        Invalid,    // a given field is empty, not a number at its start, or not above 0
+        Fault,      // an arithmetic fault ended the request; see `fault`
+        Solved,     // the nine fields show the record; see `realTriangle`
+        NoTriangle, // the given sides close no triangle; nothing was computed
     };
 
     Status status = Status::Invalid;

@@ -15,5 +15,6 @@ extern const std::array<Combination, 9> kTwoSidesAndAngle;           // 21..29
 extern const std::array<Combination, 6> kTwoSidesWithAreaOrRadius;   // 30..35
 extern const std::array<Combination, 6> kAreaRadiusAndSideOrAngle;   // 36..41
 extern const std::array<Combination, 9> kAngleSideAndArea;           // 42..50
+extern const std::array<Combination, 1> kThreeSides;                 // 51
 
 } // namespace triangle

@@ -25,6 +25,8 @@ enum class Rule {
     SideFromArea,                  // b = 2S / (c sin alpha)
     SidesFromAreaAndAngle,         // bc = 2S / sin alpha, b^2 + c^2 = a^2 + 2bc cos alpha
     Perimeter,                     // P = a + b + c
+    AngleFromThreeSides,           // cos alpha = (b^2 + c^2 - a^2) / (2bc)
+    Heron,                         // S = sqrt(p (p - a)(p - b)(p - c))
 };
 
 struct RuleName {
@@ -33,7 +35,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 16> kRuleNames = {{
+inline constexpr std::array<RuleName, 18> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -53,6 +55,8 @@ inline constexpr std::array<RuleName, 16> kRuleNames = {{
     {Rule::SidesFromAreaAndAngle, "sides-from-area-and-angle",
         "bc = 2S / sin A and a^2 = b^2 + c^2 - 2bc cos A"},
     {Rule::Perimeter, "perimeter", "P = a + b + c"},
+    {Rule::AngleFromThreeSides, "angle-from-three-sides", "cos A = (b^2 + c^2 - a^2) / (2bc)"},
+    {Rule::Heron, "heron", "S = sqrt(p(p - a)(p - b)(p - c)), p = (a + b + c) / 2"},
 }};
 
 constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }

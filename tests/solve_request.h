@@ -31,6 +31,7 @@ inline QString outcomeName(const triangle::Outcome &outcome)
     using Status = triangle::Outcome::Status;
     switch (outcome.status) {
     case Status::Invalid: return "invalid";
+    case Status::NoTriangle: return "sides-close-no-triangle";
     case Status::Solved: return outcome.realTriangle ? "triangle" : "no-triangle";
     case Status::Fault: break;
     }

@@ -43,7 +43,7 @@ private slots:
             "0 30 60\n"
             "8\t90\t90\t10\r\n"
             "0\t30\t\t10\n"
-            "51 1 2 3\n"
+            "52 1 2 3\n"
             "33  12   12 5\n");
         QCOMPARE(run.exitCode, 1);
         const QStringList lines = run.out.split('\n');
@@ -113,7 +113,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QByteArray>("shown");
-        const QByteArray indexError = "error\tcombination index must be a whole number from 0 to 50: ";
+        const QByteArray indexError = "error\tcombination index must be a whole number from 0 to 51: ";
         const auto request = [](const QByteArray &index) { return index + "\t1\t2\t3\n"; };
         QTest::newRow("escape sequence, carriage return and NUL")
             << request(QByteArray("\x1b[2J\r\0x", 7)) << indexError + "'\\x1B[2J\\x0D\\x00x'";

@@ -104,8 +104,8 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
     const auto [end, ec] = std::from_chars(index.data(), index.data() + index.size(), request.combination);
     if (index.empty() || ec != std::errc {} || end != index.data() + index.size()
         || !isValidCombination(request.combination)) {
-        return LineError {
-            "combination index must be a whole number from 0 to 50: '" + errorEcho(index) + "'"};
+        return LineError {"combination index must be a whole number from 0 to "
+            + std::to_string(kCombinationCount - 1) + ": '" + errorEcho(index) + "'"};
     }
     for (std::size_t i = 0; i < request.texts.size(); ++i)
         request.texts[i] = words[i + 1];
@@ -131,6 +131,7 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
     const Outcome outcome = Compute(record, form, NumberFormat {});
     switch (outcome.status) {
     case Outcome::Status::Invalid: out += "invalid"; return;
+    case Outcome::Status::NoTriangle: out += "no-triangle"; return;
     case Outcome::Status::Fault:
         out += "fault\t";
         out += faultName(outcome.fault);

@@ -33,7 +33,7 @@ constexpr std::string_view kHelp = R"(Solves triangles from three known quantiti
   triangle-solve [--all] [--steps] INDEX T1 T2 T3   solve one request
   triangle-solve [--all] [--steps] < FILE           one request per line
 
-INDEX is the combination, 0 to 50: which three of A, B, C (angles in degrees),
+INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
 a, b, c (sides), S (area) and R (circumradius) are given; the window's list
 shows them. T1, T2, T3 are the texts of the three given values in that order,
 read as the window reads them (a point as decimal separator). On standard
@@ -45,6 +45,8 @@ Each request gets one line:
       nine values with four decimals; VERDICT is triangle, or no-triangle
       when the values describe no real triangle
   invalid              a given value is empty, not a number, or not above 0
+  no-triangle          the three given sides close no triangle: one is at
+                       least the sum of the other two (combination 51)
   fault<TAB>KIND       the arithmetic failed: division-by-zero, overflow or
                        invalid-argument
   error<TAB>MESSAGE    the line is malformed, or longer than 65536 bytes;

@@ -87,6 +87,7 @@ struct Notes {
     std::string_view overflow;
     std::string_view invalidArgument;
     std::string_view noTriangle;
+    std::string_view sidesCloseNoTriangle;
     // Put before the problem statement when the data fit more than one
     // triangle: only its first lines escape the motto box lying over it.
     std::string_view oneOtherTriangle;

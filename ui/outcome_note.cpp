@@ -33,6 +33,7 @@ QString noteFor(const triangle::Outcome &outcome)
     using Status = triangle::Outcome::Status;
     switch (outcome.status) {
     case Status::Invalid: return text(design::kNotes.invalidInput);
+    case Status::NoTriangle: return text(design::kNotes.sidesCloseNoTriangle);
     case Status::Fault: return text(faultNote(outcome.fault));
     case Status::Solved: return outcome.realTriangle ? problemStatement() : text(design::kNotes.noTriangle);
     }

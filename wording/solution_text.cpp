@@ -172,6 +172,17 @@ std::string Writer::text() const
     case Rule::SidesFromAreaAndAngle: return sidesFromArea();
     case Rule::Perimeter:
         return "Периметър: P = a + b + c = " + val(0) + " + " + val(1) + " + " + val(2) + result();
+    case Rule::AngleFromThreeSides:
+        return "По косинусовата теорема: cos " + found() + " = (" + sym(1) + "² + " + sym(2) + "² − " + sym(0)
+            + "²) / (2" + sym(1) + sym(2) + ") = (" + val(1) + "² + " + val(2) + "² − " + val(0) + "²) / (2·"
+            + val(1) + "·" + val(2) + ")" + equalsOrAbout(m_step.intermediate, m_format) + " ⇒ "
+            + clause(m_step.value);
+    case Rule::Heron: {
+        const std::string p = decimal(m_step.intermediate, m_format);
+        return "По Хероновата формула: p = (a + b + c) / 2" + equalsOrAbout(m_step.intermediate, m_format)
+            + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·(" + p + " − " + val(0) + ")·(" + p + " − "
+            + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
+    }
     }
     return {};
 }

@@ -96,10 +96,10 @@ void WindowRequestTest::startUpSelectsTheFirstCombinationWithItsFieldsReady()
 {
     const auto window = test::openWindow();
 
-    QCOMPARE(window->List1[0]->count(), 51);
+    QCOMPARE(window->List1[0]->count(), triangle::kCombinationCount);
     QCOMPARE(window->List1[0]->item(0)->text(), " 0: A,B,a,");
     QCOMPARE(window->List1[0]->item(50)->text(), " 50: C,b,S,");
-    QCOMPARE(window->List1[1]->count(), 51);
+    QCOMPARE(window->List1[1]->count(), triangle::kCombinationCount);
     QCOMPARE(window->List1[1]->item(21)->text(), "00111000");
     QCOMPARE(window->List1[0]->currentRow(), 0);
 
