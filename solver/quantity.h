@@ -9,8 +9,9 @@ namespace triangle {
 // The nine values of a triangle in the order of the window's fields: the
 // angles at A, B and C, the sides opposite them, the area, the circumradius
 // and the perimeter. The first eight can be given; the perimeter is only
-// ever computed.
-enum class Quantity { A, B, C, a, b, c, S, R, P };
+// ever computed. After them come the rest of the triangle: the heights, the
+// medians and the angle bisectors to a, b and c, and the inradius.
+enum class Quantity { A, B, C, a, b, c, S, R, P, ha, hb, hc, ma, mb, mc, la, lb, lc, r };
 
 inline constexpr int kQuantityCount = 8;
 inline constexpr int kFieldCount = 9;
@@ -24,7 +25,13 @@ inline constexpr std::array<std::string_view, kFieldCount> kQuantityTags
 
 constexpr int fieldIndex(Quantity q) { return static_cast<int>(q); }
 constexpr Quantity quantityAt(int field) { return static_cast<Quantity>(field); }
-constexpr std::string_view tagOf(Quantity q) { return kQuantityTags.at(static_cast<std::size_t>(q)); }
+inline constexpr std::array<Quantity, 10> kMoreElements = {Quantity::ha, Quantity::hb, Quantity::hc,
+    Quantity::ma, Quantity::mb, Quantity::mc, Quantity::la, Quantity::lb, Quantity::lc, Quantity::r};
+
+inline constexpr std::array<std::string_view, kFieldCount + 10> kAllTags = {"A", "B", "C", "a", "b", "c", "S",
+    "R", "P", "h_a", "h_b", "h_c", "m_a", "m_b", "m_c", "l_a", "l_b", "l_c", "r"};
+
+constexpr std::string_view tagOf(Quantity q) { return kAllTags.at(static_cast<std::size_t>(q)); }
 constexpr bool isAngle(Quantity q) { return q == Quantity::A || q == Quantity::B || q == Quantity::C; }
 
 enum class Vertex { A, B, C };

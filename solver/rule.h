@@ -27,6 +27,10 @@ enum class Rule {
     Perimeter,                     // P = a + b + c
     AngleFromThreeSides,           // cos alpha = (b^2 + c^2 - a^2) / (2bc)
     Heron,                         // S = sqrt(p (p - a)(p - b)(p - c))
+    Height,                        // h_a = 2S / a
+    Median,                        // m_a = sqrt(2b^2 + 2c^2 - a^2) / 2
+    Bisector,                      // l_a = 2bc cos(alpha / 2) / (b + c)
+    Inradius,                      // r = S / p
 };
 
 struct RuleName {
@@ -35,7 +39,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 18> kRuleNames = {{
+inline constexpr std::array<RuleName, 22> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -57,6 +61,10 @@ inline constexpr std::array<RuleName, 18> kRuleNames = {{
     {Rule::Perimeter, "perimeter", "P = a + b + c"},
     {Rule::AngleFromThreeSides, "angle-from-three-sides", "cos A = (b^2 + c^2 - a^2) / (2bc)"},
     {Rule::Heron, "heron", "S = sqrt(p(p - a)(p - b)(p - c)), p = (a + b + c) / 2"},
+    {Rule::Height, "height", "h_a = 2S / a"},
+    {Rule::Median, "median", "m_a = sqrt(2b^2 + 2c^2 - a^2) / 2"},
+    {Rule::Bisector, "bisector", "l_a = 2bc cos(A / 2) / (b + c)"},
+    {Rule::Inradius, "inradius", "r = S / p, p = (a + b + c) / 2"},
 }};
 
 constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }

@@ -60,10 +60,10 @@ private:
         case Quantity::b: return self.b;
         case Quantity::c: return self.c;
         case Quantity::S: return self.S;
-        case Quantity::R: break;
-        case Quantity::P: throw std::logic_error("the perimeter is not stored");
+        case Quantity::R: return self.R;
+        default: break;
         }
-        return self.R;
+        throw std::logic_error("only the eight quantities are stored");
     }
 };
 

@@ -20,10 +20,26 @@ Quad asind(Quad sine) { return asinq(sine) * 180 / kPi; }
 
 // The triangles found so far, and how close to a right angle or to two equal
 // sides data count as such.
+// The rest of the triangle from its first nine values.
+ExactValues withTheRest(ExactValues v)
+{
+    const Quad area = v[6];
+    for (int i = 0; i < 3; ++i) {
+        const Quad a = v[3 + i];
+        const Quad b = v[3 + (i + 1) % 3];
+        const Quad c = v[3 + (i + 2) % 3];
+        v[9 + i] = 2 * area / a;
+        v[12 + i] = sqrtq(2 * b * b + 2 * c * c - a * a) / 2;
+        v[15 + i] = 2 * b * c * cosq(v[i] * acosq(-1) / 360) / (b + c);
+    }
+    v[18] = 2 * area / v[8];
+    return v;
+}
+
 struct Triangles {
     Quad slack;
     std::vector<ExactValues> list;
-    void push_back(const ExactValues &values) { list.push_back(values); }
+    void push_back(const ExactValues &values) { list.push_back(withTheRest(values)); }
 };
 
 void addFromSides(Triangles &found, Quad a, Quad b, Quad c)
@@ -207,7 +223,8 @@ ExactValues exactFromAngles(Quad alpha, Quad beta, Quad gamma, Quad r)
     const Quad a = 2 * r * sind(alpha);
     const Quad b = 2 * r * sind(beta);
     const Quad c = 2 * r * sind(gamma);
-    return {alpha, beta, gamma, a, b, c, 2 * r * r * sind(alpha) * sind(beta) * sind(gamma), r, a + b + c};
+    return withTheRest(
+        {alpha, beta, gamma, a, b, c, 2 * r * r * sind(alpha) * sind(beta) * sind(gamma), r, a + b + c});
 }
 
 std::vector<ExactValues> exactTriangles(int combination, const std::array<Quad, 3> &given, Quad slack)

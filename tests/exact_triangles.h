@@ -11,8 +11,9 @@
 
 using Quad = __float128;
 
-// The nine values in field order: A, B, C (degrees), a, b, c, S, R, P.
-using ExactValues = std::array<Quad, 9>;
+// The nine values in field order: A, B, C (degrees), a, b, c, S, R, P;
+// then the heights, medians and angle bisectors to a, b, c and the inradius.
+using ExactValues = std::array<Quad, 19>;
 
 // Every triangle with positive angles and sides that has the three given
 // values of the combination, in field order.

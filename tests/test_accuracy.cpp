@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <span>
 #include <sstream>
 
 #include "catalogue.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-using Shown = std::array<Quad, 9>;
+using Shown = std::array<Quad, 19>; // the nine values, then the rest of the triangle
 
 struct Printed {
     std::vector<Shown> triangles; // lines that claim a real triangle
@@ -30,18 +31,25 @@ struct Printed {
 Printed solve(int combination, const std::array<std::string, 3> &texts)
 {
     Printed printed;
-    printed.text = triangle::cli::answer({combination, texts}, {.otherTriangles = true});
+    printed.text = triangle::cli::answer({combination, texts}, {.otherTriangles = true, .more = true});
     std::istringstream lines(printed.text);
     for (std::string line; std::getline(lines, line);) {
-        if (!line.ends_with("\ttriangle"))
-            continue;
         std::istringstream words(line);
         std::string word;
         words >> word;
+        if (word == "more" && !printed.triangles.empty()) {
+            for (std::size_t i = 9; i < 19; ++i) {
+                words >> word;
+                printed.triangles.back()[i] = quadFromText(word);
+            }
+            continue;
+        }
+        if (!line.ends_with("\ttriangle"))
+            continue;
         Shown shown {};
-        for (Quad &value : shown) {
+        for (std::size_t i = 0; i < 9; ++i) {
             words >> word;
-            value = quadFromText(word);
+            shown[i] = quadFromText(word);
         }
         printed.triangles.push_back(shown);
     }
@@ -50,9 +58,9 @@ Printed solve(int combination, const std::array<std::string, 3> &texts)
 
 // Each shown value within half a unit of the fourth decimal of the exact
 // one, or within `relative` of its size where that is larger.
-bool within(const Shown &shown, const ExactValues &exact, Quad relative)
+bool within(const Shown &shown, const ExactValues &exact, Quad relative, std::size_t count)
 {
-    for (std::size_t i = 0; i < shown.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const Quad error = fabsq(shown[i] - exact[i]);
         if (error > Quad(1) / 20000 + relative * fabsq(exact[i]) + Quad(1e-20))
             return false;
@@ -62,9 +70,12 @@ bool within(const Shown &shown, const ExactValues &exact, Quad relative)
 
 bool withinGuarantee(const Shown &shown, const ExactValues &exact)
 {
-    return within(shown, exact, Quad(1e-12));
+    return within(shown, exact, Quad(1e-12), shown.size());
 }
-bool sameTriangle(const Shown &shown, const ExactValues &exact) { return within(shown, exact, Quad(1e-9)); }
+bool sameTriangle(const Shown &shown, const ExactValues &exact)
+{
+    return within(shown, exact, Quad(1e-9), 9);
+}
 
 // The guarantee covers triangles whose values a user could have typed: a
 // second triangle of the same data may be a needle with R far beyond 1e6,
@@ -75,10 +86,11 @@ bool inScope(const ExactValues &exact)
         && std::ranges::all_of(exact.begin() + 3, exact.begin() + 8, [](Quad x) { return x <= Quad(1e6); });
 }
 
+// The nine values as four decimals show them.
 std::string fourDecimals(const ExactValues &values)
 {
     std::string text;
-    for (const Quad value : values) {
+    for (const Quad value : std::span(values).first(9)) {
         std::array<char, 64> buffer {};
         quadmath_snprintf(buffer.data(), buffer.size(), "%.4Qf", value);
         text += buffer.data();

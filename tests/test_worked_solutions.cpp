@@ -31,31 +31,37 @@ bool knownRule(const std::string &name)
     return std::ranges::any_of(kRuleNames, [&](const RuleName &rule) { return rule.name == name; });
 }
 
-// Empty when each solved or also line is followed by steps whose last value
-// for every computed quantity is the one shown, else what is wrong.
+// Empty when each solved, also and more line is followed by steps whose last
+// value for every computed quantity is the one shown, else what is wrong.
 QString checkSteps(int combination, const std::string &answer)
 {
     std::istringstream lines(answer);
-    std::vector<std::string> shown;
+    std::map<std::string, std::string> shown;
     std::map<std::string, std::string> lastStep;
     QString problem;
     const auto closeBlock = [&] {
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            const Quantity q = kAllQuantities.at(i);
-            if (q != Quantity::P && isGiven(combination, q))
-                continue;
-            const auto step = lastStep.find(std::string(tagOf(q)));
-            if (step == lastStep.end() || step->second != shown[i])
-                problem
-                    += QString("%1: no step ends in %2\n").arg(QString::fromUtf8(tagOf(q)), shown[i].c_str());
+        for (const auto &[tag, value] : shown) {
+            const auto step = lastStep.find(tag);
+            if (step == lastStep.end() || step->second != value)
+                problem += QString("%1: no step ends in %2\n").arg(tag.c_str(), value.c_str());
         }
+        shown.clear();
         lastStep.clear();
+    };
+    const auto show = [&](const std::vector<std::string> &fields, auto quantities) {
+        for (std::size_t i = 0; i < quantities.size(); ++i) {
+            const Quantity q = quantities.at(i);
+            if (static_cast<int>(q) >= kQuantityCount || !isGiven(combination, q))
+                shown[std::string(tagOf(q))] = fields.at(i + 1);
+        }
     };
     for (std::string line; std::getline(lines, line);) {
         const auto fields = split(line);
         if (fields[0] == "solved" || fields[0] == "also") {
             closeBlock();
-            shown.assign(fields.begin() + 1, fields.begin() + 10);
+            show(fields, kAllQuantities);
+        } else if (fields[0] == "more" && fields.size() == 13) {
+            show(fields, kMoreElements);
         } else if (fields[0] == "step" && fields.size() == 5 && knownRule(fields[2]) && !fields[4].empty()) {
             lastStep[fields[1]] = fields[3];
         } else {
@@ -82,13 +88,47 @@ private slots:
                 const QStringList texts = givenTexts(combination, q);
                 const cli::Request request {
                     combination, {texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString()}};
-                const std::string answer = cli::answer(request, {.otherTriangles = true, .steps = true});
+                const std::string answer
+                    = cli::answer(request, {.otherTriangles = true, .steps = true, .more = true});
                 const QString problem = checkSteps(combination, answer);
                 QVERIFY2(problem.isEmpty(), qPrintable(problem + QString::fromStdString(answer)));
                 ++checked;
             }
         }
         QCOMPARE(checked, 200 * kCombinationCount);
+    }
+
+    // Heights, medians, bisectors and inradius worked out by hand.
+    void theRestOfKnownTriangles_data()
+    {
+        QTest::addColumn<QString>("sides");
+        QTest::addColumn<QString>("more");
+        QTest::newRow("right 3-4-5")
+            << "3 4 5"
+            << "4.0000 3.0000 2.4000 4.2720 3.6056 2.5000 4.2164 3.3541 2.4244 1.0000 right "
+               "scalene";
+        QTest::newRow("equilateral")
+            << "2 2 2"
+            << "1.7321 1.7321 1.7321 1.7321 1.7321 1.7321 1.7321 1.7321 1.7321 0.5774 acute "
+               "equilateral";
+        QTest::newRow("isosceles")
+            << "5 5 6"
+            << "4.8000 4.8000 4.0000 4.9244 4.9244 4.0000 4.8787 4.8787 4.0000 1.5000 acute "
+               "isosceles";
+        QTest::newRow("obtuse")
+            << "2 3 4"
+            << "2.9047 1.9365 1.4524 3.3912 2.7839 1.5811 3.3197 2.4495 1.4697 0.6455 obtuse "
+               "scalene";
+    }
+
+    void theRestOfKnownTriangles()
+    {
+        QFETCH(QString, sides);
+        QFETCH(QString, more);
+        const QStringList abc = sides.split(' ');
+        const cli::Request request {51, {abc[0].toStdString(), abc[1].toStdString(), abc[2].toStdString()}};
+        const QString answer = QString::fromStdString(cli::answer(request, {.more = true}));
+        QCOMPARE(answer.section('\n', 1).split('\t').join(' '), "more " + more);
     }
 
     void workedSolutionReadsAsATeacherWritesIt_data()

@@ -5,6 +5,7 @@
 
 #include "compute.h"
 #include "error_echo.h"
+#include "more_elements.h"
 #include "number_formatting.h"
 #include "other_triangles.h"
 #include "request_form.h"
@@ -73,6 +74,38 @@ void appendFields(std::string &line, const RequestForm &form, bool realTriangle)
     line += realTriangle ? "\ttriangle" : "\tno-triangle";
 }
 
+void appendStepLine(std::string &out, const Step &step, const wording::GivenTexts &given)
+{
+    out += "\nstep\t";
+    out += tagOf(step.quantity);
+    out += '\t';
+    out += ruleName(step.rule);
+    out += '\t';
+    out += formatResult(shownValue(step.quantity, step.value), NumberFormat {});
+    out += '\t';
+    out += wording::stepText(step, given, NumberFormat {});
+}
+
+// The rest of a real triangle, and with `steps` how each value was found.
+void appendMore(std::string &out, const Triangle &record, bool steps)
+{
+    constexpr std::array<std::string_view, 3> byAngles = {"acute", "right", "obtuse"};
+    constexpr std::array<std::string_view, 3> bySides = {"scalene", "isosceles", "equilateral"};
+    Journal journal;
+    const MoreElements more = moreElementsOf(record, steps ? &journal : nullptr);
+    out += "\nmore";
+    for (const Real::Value value : more.values) {
+        out += '\t';
+        out += formatResult(value, NumberFormat {});
+    }
+    out += '\t';
+    out += byAngles.at(static_cast<std::size_t>(more.angles));
+    out += '\t';
+    out += bySides.at(static_cast<std::size_t>(more.sides));
+    for (const Step &step : journal)
+        appendStepLine(out, step, {});
+}
+
 // One line per step of the triangle reached along `branches`.
 void appendSteps(std::string &out, const Request &request, const Outcome &outcome, unsigned branches)
 {
@@ -83,16 +116,8 @@ void appendSteps(std::string &out, const Request &request, const Outcome &outcom
             given.at(static_cast<std::size_t>(position)) = request.texts.at(next++);
     }
     const Solution solution = solutionOf(outcome, branches);
-    for (const Step &step : solution.steps) {
-        out += "\nstep\t";
-        out += tagOf(step.quantity);
-        out += '\t';
-        out += ruleName(step.rule);
-        out += '\t';
-        out += formatResult(shownValue(step.quantity, step.value), NumberFormat {});
-        out += '\t';
-        out += wording::stepText(step, given, NumberFormat {});
-    }
+    for (const Step &step : solution.steps)
+        appendStepLine(out, step, given);
 }
 
 } // namespace
@@ -142,6 +167,8 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
     appendFields(out, form, outcome.realTriangle);
     if (options.steps)
         appendSteps(out, request, outcome, 0);
+    if (options.more && outcome.realTriangle)
+        appendMore(out, record, options.steps);
     if (!options.otherTriangles)
         return;
     for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
@@ -150,6 +177,8 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
         appendFields(out, form, true);
         if (options.steps)
             appendSteps(out, request, outcome, other.branches);
+        if (options.more)
+            appendMore(out, other.record, options.steps);
     }
 }
 

@@ -31,6 +31,7 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
 struct AnswerOptions {
     bool otherTriangles = false; // --all
     bool steps = false;          // --steps
+    bool more = false;           // --more
 };
 
 // The answer without its last line feed: "invalid", "fault<TAB>KIND", or
@@ -39,7 +40,10 @@ struct AnswerOptions {
 // `otherTriangles`, each further triangle that fits the given values follows
 // on a line of its own, "also" with its nine values and "triangle". With
 // `steps`, each solved or also line is followed by the steps that found its
-// values, "step<TAB>QUANTITY<TAB>RULE<TAB>VALUE<TAB>TEXT".
+// values, "step<TAB>QUANTITY<TAB>RULE<TAB>VALUE<TAB>TEXT". With `more`,
+// each line of a real triangle is followed by the rest of it, "more" with
+// the heights, medians and bisectors to a, b, c, the inradius and the kinds
+// by angles and by sides (and, with `steps`, the steps that found them).
 std::string answer(const Request &request, AnswerOptions options = {});
 
 // The same answer, appended to `out`.

@@ -2,11 +2,14 @@
 // triangle-solve: the solver on the command line, one request per argument
 // set or per line of standard input. Lines are answered as they come, with
 // the same small buffers for one request as for millions.
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <iostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include <unistd.h>
@@ -25,13 +28,13 @@ using triangle::cli::LineError;
 using triangle::cli::LineReader;
 using triangle::cli::Request;
 
-constexpr std::string_view kUsage = "usage: triangle-solve [--all] [--steps] [INDEX T1 T2 T3]\n"
+constexpr std::string_view kUsage = "usage: triangle-solve [--all] [--steps] [--more] [INDEX T1 T2 T3]\n"
                                     "       triangle-solve --help | --version\n";
 
 constexpr std::string_view kHelp = R"(Solves triangles from three known quantities, as the window does.
 
-  triangle-solve [--all] [--steps] INDEX T1 T2 T3   solve one request
-  triangle-solve [--all] [--steps] < FILE           one request per line
+  triangle-solve [--all] [--steps] [--more] INDEX T1 T2 T3   one request
+  triangle-solve [--all] [--steps] [--more] < FILE           one a line
 
 INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
 a, b, c (sides), S (area) and R (circumradius) are given; the window's list
@@ -60,6 +63,13 @@ its values, in the order taken, one line each:
       QUANTITY one of A B C a b c S R P; RULE below; VALUE with four
       decimals (the last step of a quantity shows the value of the solved
       line); TEXT the worked line in Bulgarian as the window shows it
+With --more, each solved line of a real triangle and each also line is
+followed by the rest of that triangle:
+  more<TAB>h_a<TAB>h_b<TAB>h_c<TAB>m_a<TAB>m_b<TAB>m_c<TAB>l_a<TAB>l_b<TAB>l_c<TAB>r<TAB>ANGLES<TAB>SIDES
+      heights, medians and angle bisectors to a, b, c and the inradius with
+      four decimals; ANGLES acute, right (the largest angle shows 90.0000)
+      or obtuse; SIDES scalene, isosceles or equilateral (sides that show
+      equal count as equal); with --steps, their step lines follow it
 
 Each line is answered as soon as it is read. The answers go out at once to a
 terminal, and otherwise whenever no more input is waiting, so a program that
@@ -128,9 +138,16 @@ int main(int argc, char **argv)
     std::ios::sync_with_stdio(false);
     std::span<char *> args(argv + 1, static_cast<std::size_t>(argc - 1));
     triangle::cli::AnswerOptions options;
-    while (!args.empty()
-        && (std::string_view(args.front()) == "--all" || std::string_view(args.front()) == "--steps")) {
-        (std::string_view(args.front()) == "--all" ? options.otherTriangles : options.steps) = true;
+    const std::array<std::pair<std::string_view, bool triangle::cli::AnswerOptions::*>, 3> flags
+        = {{{"--all", &triangle::cli::AnswerOptions::otherTriangles},
+            {"--steps", &triangle::cli::AnswerOptions::steps},
+            {"--more", &triangle::cli::AnswerOptions::more}}};
+    while (!args.empty()) {
+        const auto flag
+            = std::ranges::find(flags, std::string_view(args.front()), [](const auto &f) { return f.first; });
+        if (flag == flags.end())
+            break;
+        options.*(flag->second) = true;
         args = args.subspan(1);
     }
     if (args.size() == 1 && std::string_view(args[0]) == "--help") {

@@ -177,6 +177,20 @@ std::string Writer::text() const
             + "²) / (2" + sym(1) + sym(2) + ") = (" + val(1) + "² + " + val(2) + "² − " + val(0) + "²) / (2·"
             + val(1) + "·" + val(2) + ")" + equalsOrAbout(m_step.intermediate, m_format) + " ⇒ "
             + clause(m_step.value);
+    case Rule::Height:
+        return "Височина към страната " + sym(1) + ": " + found() + " = 2S / " + sym(1) + " = 2·" + val(0)
+            + " / " + val(1) + result();
+    case Rule::Median:
+        return "Медиана към страната " + sym(2) + ": " + found() + " = ½·√(2" + sym(0) + "² + 2" + sym(1)
+            + "² − " + sym(2) + "²) = ½·√(2·" + val(0) + "² + 2·" + val(1) + "² − " + val(2) + "²)"
+            + result();
+    case Rule::Bisector:
+        return "Ъглополовяща на ъгъл " + sym(2) + ": " + found() + " = 2" + sym(0) + sym(1) + "·cos(" + sym(2)
+            + "/2) / (" + sym(0) + " + " + sym(1) + ") = 2·" + val(0) + "·" + val(1) + "·cos(" + val(2)
+            + "/2) / (" + val(0) + " + " + val(1) + ")" + result();
+    case Rule::Inradius:
+        return "Радиус на вписаната окръжност: r = S / p = " + val(0) + " / "
+            + decimal(m_step.intermediate, m_format) + result();
     case Rule::Heron: {
         const std::string p = decimal(m_step.intermediate, m_format);
         return "По Хероновата формула: p = (a + b + c) / 2" + equalsOrAbout(m_step.intermediate, m_format)
@@ -250,6 +264,30 @@ SolutionText workedSolution(const Solution &solution, const GivenTexts &given, c
     text.answer = "Отговор: " + answer + ".";
     text.verdict = verdictText(solution.verdict);
     return text;
+}
+
+MoreText moreElementsText(const Triangle &record, const NumberFormat &format)
+{
+    Journal steps;
+    const MoreElements more = moreElementsOf(record, &steps);
+    MoreText text;
+    const GivenTexts none;
+    for (const Step &step : steps)
+        text.steps.push_back(
+            std::to_string(text.steps.size() + 1) + ". " + stepText(step, none, format) + ".");
+    constexpr std::array<const char *, 3> byAngles = {"остроъгълен", "правоъгълен", "тъпоъгълен"};
+    constexpr std::array<const char *, 3> bySides = {"разностранен", "равнобедрен", "равностранен"};
+    text.kind = std::string("Вид: ") + byAngles.at(static_cast<std::size_t>(more.angles)) + ", "
+        + bySides.at(static_cast<std::size_t>(more.sides)) + " триъгълник.";
+    return text;
+}
+
+std::string plainText(const MoreText &text)
+{
+    std::string plain = "Още елементи:\n";
+    for (const std::string &step : text.steps)
+        plain += step + "\n";
+    return plain + text.kind + "\n";
 }
 
 std::string plainText(const SolutionText &text)

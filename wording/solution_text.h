@@ -7,6 +7,7 @@
 
 #include "catalogue.h"
 #include "journal.h"
+#include "more_elements.h"
 #include "number_format.h"
 #include "solution.h"
 
@@ -35,6 +36,18 @@ std::string stepText(const Step &step, const GivenTexts &given, const NumberForm
 
 // The solution as plain text, one line each, for the clipboard and print.
 std::string plainText(const SolutionText &text);
+
+// The rest of a real triangle: numbered steps for its heights, medians,
+// angle bisectors and inradius, and its kind by angles and by sides.
+struct MoreText {
+    std::vector<std::string> steps; // "1. Височина към страната a: h_a = 2S / a = …"
+    std::string kind; // "Вид: правоъгълен, разностранен триъгълник."
+};
+
+MoreText moreElementsText(const Triangle &record, const NumberFormat &format);
+
+// The section as plain text under its heading "Още елементи:".
+std::string plainText(const MoreText &text);
 
 // The name of a quantity in school notation: α, β, γ for the angles.
 std::string symbolOf(Quantity q);
