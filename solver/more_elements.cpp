@@ -99,8 +99,10 @@ SideKind sideKind(const Triangle &t)
     std::array<std::string, 3> shown;
     for (const Vertex v : kVertices)
         shown.at(indexOf(v)) = formatResult(t.side(v).value(), NumberFormat {});
-    const int equalPairs = (shown[0] == shown[1]) + (shown[1] == shown[2]) + (shown[0] == shown[2]);
-    return equalPairs == 3 ? SideKind::Equilateral : equalPairs > 0 ? SideKind::Isosceles : SideKind::Scalene;
+    if (shown[0] == shown[1] && shown[1] == shown[2])
+        return SideKind::Equilateral;
+    const bool twoEqual = shown[0] == shown[1] || shown[1] == shown[2] || shown[0] == shown[2];
+    return twoEqual ? SideKind::Isosceles : SideKind::Scalene;
 }
 
 } // namespace

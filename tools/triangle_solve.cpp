@@ -143,7 +143,7 @@ int main(int argc, char **argv)
             {"--steps", &triangle::cli::AnswerOptions::steps},
             {"--more", &triangle::cli::AnswerOptions::more}}};
     while (!args.empty()) {
-        const auto flag
+        const auto *const flag
             = std::ranges::find(flags, std::string_view(args.front()), [](const auto &f) { return f.first; });
         if (flag == flags.end())
             break;
