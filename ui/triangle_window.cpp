@@ -27,7 +27,6 @@
 #include "design_placement.h"
 #include "form_design.h"
 #include "outcome_note.h"
-#include "sample_triangles.h"
 #include "spoken_texts.h"
 #include "widget_form.h"
 #include "window_font.h"
@@ -297,18 +296,22 @@ void TriangleWindow::ClearAll()
 }
 
 // Writes one of the two worked triangles into the eight input fields, locked
-// or not; it computes nothing. Decimals follow the locale, without grouping,
-// in the shortest form that reads back as the same number.
+// or not, and shows its picture and its perimeter; it solves nothing.
+// Decimals follow the locale, without grouping, in the shortest form that
+// reads back as the same number.
 void TriangleWindow::ShowExample()
 {
     // The fields no longer show the solved triangle, so there is nothing to
-    // switch; the picture keeps showing the record.
+    // switch.
     endOtherTriangles();
     const SampleTriangle &sample = sampleFor(m_random());
     QLocale plain = m_locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     for (int i = 0; i < kQuantityCount; ++i)
         Text2[i]->showText(plain.toString(sample[i], 'f', QLocale::FloatingPointShortest));
+    const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
+    Text2[8]->showText(QString::fromStdString(triangle::formatResult(perimeter, m_numberFormat)));
+    showSamplePicture(sample);
 }
 
 void TriangleWindow::Compute()
@@ -386,15 +389,13 @@ void TriangleWindow::endOtherTriangles()
 // The record's triangle to scale, from its three sides, and in words.
 void TriangleWindow::showRecordPicture() const
 {
-    const std::array<double, 3> sides = {m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()};
-    Picture1->showTriangle(cornersFromSides(sides[0], sides[1], sides[2]));
-    std::array<double, 3> angles {};
-    for (int vertex = 0; vertex < 3; ++vertex)
-        angles.at(vertex) = triangle::fieldValue(m_record, triangle::quantityAt(vertex)).toDouble();
-    QString description = triangleDescription(sides, angles, m_locale);
-    if (Picture1->isEnlarged())
-        description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
-    Picture1->setAccessibleDescription(description);
+    Picture1->showMeasuredTriangle(measuresOf(m_record), m_locale);
+}
+
+void TriangleWindow::showSamplePicture(const SampleTriangle &sample) const
+{
+    Picture1->showMeasuredTriangle(
+        {{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}}, m_locale);
 }
 
 void TriangleWindow::showStartUpPicture() const

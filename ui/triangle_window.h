@@ -17,6 +17,7 @@
 
 #include "clock_random.h"
 #include "picture_box.h"
+#include "sample_triangles.h"
 #include "value_field.h"
 
 class QCheckBox;
@@ -80,9 +81,11 @@ private:
     void offerOtherTriangles(const triangle::Outcome &outcome);
     void endOtherTriangles();
     void showRecordPicture() const;
+    void showSamplePicture(const SampleTriangle &sample) const;
     void showStartUpPicture() const;
 
-    // The record holds the triangle the fields and the picture show.
+    // The record holds the solved triangle the fields and the picture show,
+    // until a sample takes their place.
     triangle::Triangle m_record {};
     // Every triangle the last request's data fit, the solved one first, while
     // there is more than one; which of them is shown.
