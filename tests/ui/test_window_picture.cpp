@@ -157,7 +157,7 @@ void WindowPictureTest::aSampleShowsItsOwnTriangleAndPerimeter_data()
 }
 
 // The sample replaces what the fields showed: the picture and the perimeter
-// follow it.
+// follow it, and no solution is offered until «Изчисли» solves it.
 void WindowPictureTest::aSampleShowsItsOwnTriangleAndPerimeter()
 {
     QFETCH(float, random);
@@ -167,12 +167,14 @@ void WindowPictureTest::aSampleShowsItsOwnTriangleAndPerimeter()
     QFETCH(QString, perimeter);
     const auto window = test::openWindow(QLocale::c(), random);
     test::solve(*window, 21, {"60", "5", "8"});
+    QVERIFY(window->Command3->isVisibleTo(window.get()));
 
     test::click(*window->Command1[2]);
 
     const QImage shown = picture(*window).copy(window->Picture1->contentsRect());
     QCOMPARE(differentPixels(shown, drawnInside(*window, a, b, c)), 0);
     QCOMPARE(window->Text2[8]->text(), perimeter);
+    QVERIFY(!window->Command3->isVisibleTo(window.get()));
 }
 
 TRIANGLE_WINDOW_TEST_MAIN(WindowPictureTest)

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture_object.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
+#include <QTextDocument>
+
+#include "triangle_picture.h"
+
+namespace triangle::ui {
+
+namespace {
+
+constexpr double kCentimetresPerInch = 2.54;
+constexpr double kScreenDpi = 96.0;
+
+} // namespace
+
+PictureObject::PictureObject(const TriangleCorners &corners, double centimetres)
+    : m_corners(corners), m_centimetres(centimetres)
+{
+}
+
+// The same size on paper whatever the device's resolution: the layout counts
+// in the pixels of the device it lays the document out for.
+QSizeF PictureObject::intrinsicSize(QTextDocument *document, int, const QTextFormat &)
+{
+    const QPaintDevice *device = document->documentLayout()->paintDevice();
+    const double dpi = device != nullptr ? device->logicalDpiY() : kScreenDpi;
+    const double side = m_centimetres / kCentimetresPerInch * dpi;
+    return {side, side};
+}
+
+void PictureObject::drawObject(
+    QPainter *painter, const QRectF &rect, QTextDocument *, int, const QTextFormat &)
+{
+    paintTriangle(*painter, rect, m_corners);
+}
+
+} // namespace triangle::ui
