@@ -89,8 +89,8 @@ const std::array<Control, 2> kText1 = {{
 }};
 
 const Control kCommand2
-    = {"Command2", -1, "Друг триъгълник", {4440, 3165, 1695, 300}, Rgb {255, 255, 160}, 30, ""};
-const Control kCommand3 = {"Command3", -1, "Решение", {6195, 3165, 915, 300}, Rgb {176, 224, 255}, 31, ""};
+    = {"Command2", -1, "Друг триъгълник", {4440, 3165, 1680, 300}, Rgb {255, 255, 160}, 30, ""};
+const Control kCommand3 = {"Command3", -1, "Решение", {6165, 3165, 945, 300}, Rgb {176, 224, 255}, 31, ""};
 
 const std::array<Control, 8> kCheck1 = {{
     {"Check1", 0, "BAC", {120, 350, 855, 400}, kLavender, 4, ""},

@@ -51,9 +51,10 @@ extern const std::array<Control, 3> kCommand1;
 extern const std::array<Control, 2> kText1;
 
 // Not on the form: a button that shows, one after another, every triangle
-// the data of the last request fit. Hidden while there is only one. It fills
-// the strip between the picture and the buttons below it, which the form
-// leaves empty, and comes last when Tab goes round.
+// the data of the last request fit. Hidden while there is only one. It
+// stands in the strip between the picture and the buttons below it, which
+// the form leaves empty, on its left, and comes last but one when Tab goes
+// round.
 extern const Control kCommand2;
 inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
 
@@ -63,6 +64,10 @@ inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
 // round, as it stands to its right.
 extern const Control kCommand3;
 inline constexpr std::string_view kCommand3Mnemonic = "Р";
+
+// The two captions side by side are wider than the picture in the window's
+// font; a point and a half smaller, both fit.
+inline constexpr double kUnderPicturePointSize = 10.5;
 
 // The letter of each Command1 caption that Alt takes as a shortcut; it is
 // shown underlined.

@@ -163,6 +163,10 @@ void TriangleWindow::createControls()
     // a window to read.
     Command3->setAutoDefault(true);
     Command3->hide();
+    QFont underPicture = font();
+    underPicture.setPointSizeF(design::kUnderPicturePointSize);
+    Command2->setFont(underPicture);
+    Command3->setFont(underPicture);
     m_announcer = new Announcer(this);
     orderTabStops(tabStops);
 }
