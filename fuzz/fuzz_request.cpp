@@ -67,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const triangle::cli::Request request = requestFrom(data, size);
     const std::string answer = triangle::cli::answer(request, {.otherTriangles = true});
-    require(answer == triangle::cli::answer(request, {.otherTriangles = true}), "same request, same answer", answer);
+    require(answer == triangle::cli::answer(request, {.otherTriangles = true}), "same request, same answer",
+        answer);
 
     const std::string first = answer.substr(0, answer.find('\n'));
     if (first == "invalid" || first == "fault\tdivision-by-zero" || first == "fault\toverflow"
