@@ -3,6 +3,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QTextDocument>
 
 #include "triangle_picture.h"
@@ -31,10 +32,14 @@ QSizeF PictureObject::intrinsicSize(QTextDocument *document, int, const QTextFor
     return {side, side};
 }
 
+// Lettered in the text's font, as the window letters its picture in its own.
 void PictureObject::drawObject(
-    QPainter *painter, const QRectF &rect, QTextDocument *, int, const QTextFormat &)
+    QPainter *painter, const QRectF &rect, QTextDocument *document, int, const QTextFormat &)
 {
+    painter->save();
+    painter->setFont(document->defaultFont());
     paintTriangle(*painter, rect, m_corners);
+    painter->restore();
 }
 
 } // namespace triangle::ui

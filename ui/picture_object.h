@@ -24,7 +24,7 @@ public:
 
     QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &) override;
     void drawObject(
-        QPainter *painter, const QRectF &rect, QTextDocument *, int, const QTextFormat &) override;
+        QPainter *painter, const QRectF &rect, QTextDocument *document, int, const QTextFormat &) override;
 
 private:
     TriangleCorners m_corners;
