@@ -18,7 +18,7 @@ run_packages=(
 test_packages=(
     clang clang-tidy clang-format libclang-rt-14-dev
     qt6-base-private-dev libbenchmark-dev
-    xvfb xauth imagemagick x11-utils
+    xvfb xauth imagemagick x11-utils poppler-utils
     desktop-file-utils appstream dpkg-dev file man-db lintian
     time
 )

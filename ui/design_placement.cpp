@@ -11,6 +11,13 @@ QString utf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString withMnemonic(std::string_view caption, std::string_view letter)
+{
+    QString text = utf8(caption);
+    text.insert(text.indexOf(utf8(letter)), u'&');
+    return text;
+}
+
 QString controlName(const design::Control &control)
 {
     const QString name = utf8(control.name);

@@ -12,6 +12,9 @@ namespace triangle::ui {
 
 QString utf8(std::string_view text);
 
+// The caption with the mnemonic's letter underlined: "&Изчисли".
+QString withMnemonic(std::string_view caption, std::string_view letter);
+
 // "Text2(3)" for an array member, "Frame1" for a control on its own.
 QString controlName(const design::Control &control);
 

@@ -51,11 +51,23 @@ extern const std::array<Control, 3> kCommand1;
 extern const std::array<Control, 2> kText1;
 
 // Not on the form: a button that shows, one after another, every triangle
-// the data of the last request fit. Hidden while there is only one. It fills
-// the strip between the picture and the buttons below it, which the form
-// leaves empty, and comes last when Tab goes round.
+// the data of the last request fit. Hidden while there is only one. It
+// stands in the strip between the picture and the buttons below it, which
+// the form leaves empty, on its left, and comes last but one when Tab goes
+// round.
 extern const Control kCommand2;
 inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
+
+// Not on the form either: a button beside Command2 that opens the worked
+// solution of the triangle the fields show. Shown after every solved
+// request, a real triangle or not; it comes after Command2 when Tab goes
+// round, as it stands to its right.
+extern const Control kCommand3;
+inline constexpr std::string_view kCommand3Mnemonic = "Р";
+
+// The two captions side by side are wider than the picture in the window's
+// font; a point and a half smaller, both fit.
+inline constexpr double kUnderPicturePointSize = 10.5;
 
 // The letter of each Command1 caption that Alt takes as a shortcut; it is
 // shown underlined.
@@ -110,6 +122,27 @@ struct Spoken {
 };
 
 extern const Spoken kSpoken;
+
+// The solution window: its title, the names of its text and picture, its
+// buttons with the letter Alt takes, and what saving as PDF asks and says.
+struct SolutionTexts {
+    std::string_view title;
+    std::string_view textName;
+    std::string_view pictureName;
+    struct Button {
+        std::string_view caption;
+        std::string_view mnemonic;
+    };
+    Button copy;
+    Button print;
+    Button savePdf;
+    Button close;
+    std::string_view pdfFileName; // offered in the save dialog, without folder
+    std::string_view pdfFilter;
+    std::string_view pdfNotSaved; // %1: the file's path
+};
+
+extern const SolutionTexts kSolution;
 
 // Written in a picture that shows its triangle enlarged, its circle cut off
 // by the picture's edges, and said after the picture's description.

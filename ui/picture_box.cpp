@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_box.h"
 
-#include "accessible_roles.h"
-
 #include <QPainter>
 
+#include <solve.h>
+
+#include "accessible_roles.h"
+#include "design_placement.h"
+#include "spoken_texts.h"
+
 namespace triangle::ui {
+
+TriangleMeasures measuresOf(const triangle::Triangle &record)
+{
+    TriangleMeasures measures;
+    for (int vertex = 0; vertex < 3; ++vertex) {
+        measures.angles.at(vertex) = triangle::fieldValue(record, triangle::quantityAt(vertex)).toDouble();
+        measures.sides.at(vertex) = triangle::fieldValue(record, triangle::quantityAt(vertex + 3)).toDouble();
+    }
+    return measures;
+}
 
 PictureBox::PictureBox(const TriangleCorners &corners, QWidget *parent) : QFrame(parent), m_corners(corners)
 {
@@ -19,6 +33,16 @@ void PictureBox::showTriangle(const TriangleCorners &corners)
 {
     m_corners = corners;
     update();
+}
+
+void PictureBox::showMeasuredTriangle(const TriangleMeasures &measures, const QLocale &locale)
+{
+    const auto &[a, b, c] = measures.sides;
+    showTriangle(cornersFromSides(a, b, c));
+    QString description = triangleDescription(measures.sides, measures.angles, locale);
+    if (isEnlarged())
+        description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
+    setAccessibleDescription(description);
 }
 
 bool PictureBox::isEnlarged() const { return layoutPicture(contentsRect(), m_corners).enlarged; }

@@ -1,11 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include <QFrame>
+
+#include <triangle.h>
 
 #include "triangle_picture.h"
 
+class QLocale;
+
 namespace triangle::ui {
+
+// A triangle as the picture shows and describes it: its sides a, b, c and
+// its angles at A, B, C in degrees.
+struct TriangleMeasures {
+    std::array<double, 3> sides {};
+    std::array<double, 3> angles {};
+};
+
+TriangleMeasures measuresOf(const triangle::Triangle &record);
 
 // The picture box: a sunken frame whose inside shows a triangle in its
 // circumscribed circle.
@@ -16,6 +31,10 @@ public:
     PictureBox(const TriangleCorners &corners, QWidget *parent);
 
     void showTriangle(const TriangleCorners &corners);
+
+    // Draws the triangle to scale from its sides, and gives it the
+    // description a screen reader says.
+    void showMeasuredTriangle(const TriangleMeasures &measures, const QLocale &locale);
 
     // Whether the triangle shown is drawn enlarged, its circle cut off.
     bool isEnlarged() const;

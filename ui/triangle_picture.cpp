@@ -47,7 +47,9 @@ void drawCircle(QPainter &painter, const PictureLayout &layout, const QRectF &ar
         drawEnlargedCircle(painter, layout, area);
     else
         painter.drawEllipse(layout.centre, layout.radius, layout.radius);
-    painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
+    // A dash pattern counts in pen widths: a hairline's dashes on a
+    // 1200-dpi page would be too fine to see.
+    painter.setPen(QPen(QColor(90, 90, 90), std::max(1.0, side / 180), Qt::DashLine));
     for (const QLineF &bisector : layout.bisectors) {
         if (!bisector.isNull())
             painter.drawLine(bisector);

@@ -20,6 +20,7 @@
 #include <compute.h>
 #include <number_formatting.h>
 #include <other_triangles.h>
+#include <solution.h>
 
 #include "accessible_roles.h"
 #include "announcer.h"
@@ -27,7 +28,7 @@
 #include "design_placement.h"
 #include "form_design.h"
 #include "outcome_note.h"
-#include "sample_triangles.h"
+#include "solution_window.h"
 #include "spoken_texts.h"
 #include "widget_form.h"
 #include "window_font.h"
@@ -68,14 +69,6 @@ QPlainTextEdit *createTextBox(QWidget *parent, const design::Control &control, T
     box->setTabChangesFocus(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
-}
-
-// The caption with the mnemonic's letter underlined: "&Изчисли".
-QString withMnemonic(std::string_view caption, std::string_view letter)
-{
-    QString text = utf8(caption);
-    text.insert(text.indexOf(utf8(letter)), u'&');
-    return text;
 }
 
 // The indicators only show which quantities are given, so they are always
@@ -164,6 +157,16 @@ void TriangleWindow::createControls()
     Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
     Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
     Command2->hide();
+    Command3 = createButton(this, design::kCommand3, tabStops);
+    Command3->setText(withMnemonic(design::kCommand3.caption, design::kCommand3Mnemonic));
+    // Enter opens the solution as Space does: the button's whole purpose is
+    // a window to read.
+    Command3->setAutoDefault(true);
+    Command3->hide();
+    QFont underPicture = font();
+    underPicture.setPointSizeF(design::kUnderPicturePointSize);
+    Command2->setFont(underPicture);
+    Command3->setFont(underPicture);
     m_announcer = new Announcer(this);
     orderTabStops(tabStops);
 }
@@ -199,6 +202,7 @@ void TriangleWindow::connectEvents()
     for (int k = 0; k < 3; ++k)
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     for (ValueField *field : Text2)
         connect(field, &ValueField::enterPressed, this, [this] { Command1_Click(0); });
 }
@@ -261,11 +265,25 @@ void TriangleWindow::Command2_Click()
     showRecordPicture();
 }
 
+// The solution of the triangle on screen: the first that fits the data, or
+// the one «Друг триъгълник» went on to. One solution window at a time.
+void TriangleWindow::Command3_Click()
+{
+    const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
+    if (m_solutionWindow)
+        m_solutionWindow->close();
+    m_solutionWindow
+        = new SolutionWindow(triangle::solutionOf(m_solved, branches), m_givenTexts, m_locale, this);
+    m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_solutionWindow->show();
+}
+
 // Marks the chosen combination's given quantities and unlocks their fields;
 // the perimeter field keeps the last result.
 void TriangleWindow::PrepareSelection()
 {
     endOtherTriangles();
+    Command3->hide();
     showStartUpPicture();
     for (int i = 0; i < kQuantityCount; ++i) {
         Check1[i]->setEnabled(false);
@@ -289,6 +307,7 @@ void TriangleWindow::PrepareSelection()
 void TriangleWindow::ClearAll()
 {
     endOtherTriangles();
+    Command3->hide();
     showStartUpPicture();
     for (ValueField *field : Text2)
         field->showText({});
@@ -297,31 +316,39 @@ void TriangleWindow::ClearAll()
 }
 
 // Writes one of the two worked triangles into the eight input fields, locked
-// or not; it computes nothing. Decimals follow the locale, without grouping,
-// in the shortest form that reads back as the same number.
+// or not, and shows its picture and its perimeter; it solves nothing.
+// Decimals follow the locale, without grouping, in the shortest form that
+// reads back as the same number.
 void TriangleWindow::ShowExample()
 {
-    // The fields no longer show the solved triangle, so there is nothing to
-    // switch; the picture keeps showing the record.
+    // The fields no longer show the solved triangle: there is nothing to
+    // switch, and no solution to show until «Изчисли» solves the sample.
     endOtherTriangles();
+    Command3->hide();
     const SampleTriangle &sample = sampleFor(m_random());
     QLocale plain = m_locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     for (int i = 0; i < kQuantityCount; ++i)
         Text2[i]->showText(plain.toString(sample[i], 'f', QLocale::FloatingPointShortest));
+    const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
+    Text2[8]->showText(QString::fromStdString(triangle::formatResult(perimeter, m_numberFormat)));
+    showSamplePicture(sample);
 }
 
 void TriangleWindow::Compute()
 {
+    const std::array<QString, kQuantityCount> typed = fieldTexts();
     WidgetForm form(*List1[0], Check1, Text2);
     const triangle::Outcome outcome = triangle::Compute(m_record, form, m_numberFormat);
     m_fitting.clear();
     m_shown = 0;
-    if (outcome.status == triangle::Outcome::Status::Solved) {
-        m_givenCombination = outcome.combination;
-        m_givenValues = outcome.givenValues;
+    const bool solved = outcome.status == triangle::Outcome::Status::Solved;
+    if (solved) {
+        m_givenTexts = typedGivenTexts(outcome.combination, typed);
+        m_solved = outcome;
         keepGivenValues();
     }
+    Command3->setVisible(solved);
     if (outcome.status == triangle::Outcome::Status::Solved && outcome.realTriangle) {
         offerOtherTriangles(outcome);
         showRecordPicture();
@@ -338,11 +365,40 @@ void TriangleWindow::Compute()
 void TriangleWindow::keepGivenValues()
 {
     for (int position = 0; position < kQuantityCount; ++position) {
-        if (triangle::isGiven(m_givenCombination, triangle::quantityAt(position))) {
-            Text2[position]->showText(QString::fromStdString(
-                triangle::formatFixed4Lossless(m_givenValues.at(position).toDouble(), m_numberFormat)));
+        if (triangle::isGiven(m_solved.combination, triangle::quantityAt(position))) {
+            Text2[position]->showText(QString::fromStdString(triangle::formatFixed4Lossless(
+                m_solved.givenValues.at(position).toDouble(), m_numberFormat)));
         }
     }
+}
+
+// The solution quotes given values as they were typed, "5" rather than the
+// "5.0000" the field shows after solving. A field that still shows what the
+// last solved request kept in it (pressed again, or after «Друг
+// триъгълник») keeps the text typed for it then.
+triangle::wording::GivenTexts TriangleWindow::typedGivenTexts(
+    int combination, const std::array<QString, kQuantityCount> &shown) const
+{
+    triangle::wording::GivenTexts texts;
+    for (int position = 0; position < kQuantityCount; ++position) {
+        const triangle::Quantity q = triangle::quantityAt(position);
+        if (!triangle::isGiven(combination, q))
+            continue;
+        const bool kept = triangle::isGiven(m_solved.combination, q)
+            && shown.at(position).toStdString()
+                == triangle::formatFixed4Lossless(
+                    m_solved.givenValues.at(position).toDouble(), m_numberFormat);
+        texts.at(position) = kept ? m_givenTexts.at(position) : shown.at(position).trimmed().toStdString();
+    }
+    return texts;
+}
+
+std::array<QString, kQuantityCount> TriangleWindow::fieldTexts() const
+{
+    std::array<QString, kQuantityCount> texts;
+    for (int position = 0; position < kQuantityCount; ++position)
+        texts.at(position) = Text2[position]->text();
+    return texts;
 }
 
 // The fields change without the focus moving, so a screen reader would
@@ -386,15 +442,13 @@ void TriangleWindow::endOtherTriangles()
 // The record's triangle to scale, from its three sides, and in words.
 void TriangleWindow::showRecordPicture() const
 {
-    const std::array<double, 3> sides = {m_record.a.toDouble(), m_record.b.toDouble(), m_record.c.toDouble()};
-    Picture1->showTriangle(cornersFromSides(sides[0], sides[1], sides[2]));
-    std::array<double, 3> angles {};
-    for (int vertex = 0; vertex < 3; ++vertex)
-        angles.at(vertex) = triangle::fieldValue(m_record, triangle::quantityAt(vertex)).toDouble();
-    QString description = triangleDescription(sides, angles, m_locale);
-    if (Picture1->isEnlarged())
-        description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
-    Picture1->setAccessibleDescription(description);
+    Picture1->showMeasuredTriangle(measuresOf(m_record), m_locale);
+}
+
+void TriangleWindow::showSamplePicture(const SampleTriangle &sample) const
+{
+    Picture1->showMeasuredTriangle(
+        {{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}}, m_locale);
 }
 
 void TriangleWindow::showStartUpPicture() const

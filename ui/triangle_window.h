@@ -6,17 +6,20 @@
 #include <vector>
 
 #include <QLocale>
+#include <QPointer>
 #include <QWidget>
 
 #include <catalogue.h>
 #include <compute.h>
 #include <number_format.h>
 #include <other_triangles.h>
+#include <solution_text.h>
 #include <solve.h>
 #include <triangle.h>
 
 #include "clock_random.h"
 #include "picture_box.h"
+#include "sample_triangles.h"
 #include "value_field.h"
 
 class QCheckBox;
@@ -29,6 +32,7 @@ class QPushButton;
 namespace triangle::ui {
 
 class Announcer;
+class SolutionWindow;
 
 // Controls with their tab index, gathered while the form is built.
 using TabStops = std::vector<std::pair<int, QWidget *>>;
@@ -57,6 +61,9 @@ public:
     std::array<ValueField *, kFieldCount> Text2 {};
     // Shows the next triangle that fits the data; hidden while only one does.
     QPushButton *Command2 = nullptr;
+    // Opens the worked solution of the triangle the fields show; shown after
+    // every solved request.
+    QPushButton *Command3 = nullptr;
 
 private:
     void createControls();
@@ -68,6 +75,7 @@ private:
     void List1_Click(int Index);
     void Command1_Click(int Index);
     void Command2_Click();
+    void Command3_Click();
 
     void PrepareSelection();
     void ClearAll();
@@ -75,22 +83,29 @@ private:
     void Compute();
     void showNote(const QString &note);
     void keepGivenValues();
+    triangle::wording::GivenTexts typedGivenTexts(
+        int combination, const std::array<QString, kQuantityCount> &shown) const;
+    std::array<QString, kQuantityCount> fieldTexts() const;
     void announce(const triangle::Outcome &outcome);
 
     void offerOtherTriangles(const triangle::Outcome &outcome);
     void endOtherTriangles();
     void showRecordPicture() const;
+    void showSamplePicture(const SampleTriangle &sample) const;
     void showStartUpPicture() const;
 
-    // The record holds the triangle the fields and the picture show.
+    // The record holds the solved triangle the fields and the picture show,
+    // until a sample takes their place.
     triangle::Triangle m_record {};
     // Every triangle the last request's data fit, the solved one first, while
     // there is more than one; which of them is shown.
     std::vector<triangle::FittingTriangle> m_fitting;
     std::size_t m_shown = 0;
-    // What the last solved request was given, for its fields to keep.
-    int m_givenCombination = -1;
-    triangle::GivenValues m_givenValues {};
+    // The last solved request: what it was given, for its fields to keep and
+    // for its solution; and the given fields' texts as the user typed them.
+    triangle::Outcome m_solved;
+    triangle::wording::GivenTexts m_givenTexts;
+    QPointer<SolutionWindow> m_solutionWindow;
     Announcer *m_announcer = nullptr;
     QLocale m_locale;
     triangle::NumberFormat m_numberFormat;

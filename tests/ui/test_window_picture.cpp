@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture box follows the requests: a solved triangle is drawn to scale
 // in place of the start-up drawing, which comes back whenever there is no
-// solved triangle to show.
+// solved triangle to show; a sample is drawn from its sides.
 
 #include <cmath>
 #include <functional>
@@ -65,6 +65,8 @@ private slots:
     void theSolvedTriangleIsDrawnToScale();
     void theStartUpDrawingReturnsWhenThereIsNoSolvedTriangle_data();
     void theStartUpDrawingReturnsWhenThereIsNoSolvedTriangle();
+    void aSampleShowsItsOwnTriangleAndPerimeter_data();
+    void aSampleShowsItsOwnTriangleAndPerimeter();
 };
 
 void WindowPictureTest::theSolvedTriangleIsDrawnToScale_data()
@@ -124,8 +126,6 @@ void WindowPictureTest::theStartUpDrawingReturnsWhenThereIsNoSolvedTriangle_data
     QTest::newRow("an arithmetic fault brings it back") << Step([](TriangleWindow &w) {
         test::solve(w, 8, {"90", "90", "10"});
     }) << true;
-    QTest::newRow("a sample leaves the solved triangle drawn")
-        << Step([](TriangleWindow &w) { test::click(*w.Command1[2]); }) << false;
     QTest::newRow("solving it again leaves it drawn")
         << Step([](TriangleWindow &w) { test::click(*w.Command1[0]); }) << false;
 }
@@ -143,6 +143,38 @@ void WindowPictureTest::theStartUpDrawingReturnsWhenThereIsNoSolvedTriangle()
     then(*window);
 
     QCOMPARE(picture(*window), startUpDrawing ? startUp : solved);
+}
+
+void WindowPictureTest::aSampleShowsItsOwnTriangleAndPerimeter_data()
+{
+    QTest::addColumn<float>("random");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("c");
+    QTest::addColumn<QString>("perimeter");
+    QTest::newRow("the right triangle") << 0.0f << 10.0 << 17.3205 << 20.0 << "47.3205";
+    QTest::newRow("the equilateral triangle") << 0.001f << 10.0 << 10.0 << 10.0 << "30.0000";
+}
+
+// The sample replaces what the fields showed: the picture and the perimeter
+// follow it, and no solution is offered until «Изчисли» solves it.
+void WindowPictureTest::aSampleShowsItsOwnTriangleAndPerimeter()
+{
+    QFETCH(float, random);
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(double, c);
+    QFETCH(QString, perimeter);
+    const auto window = test::openWindow(QLocale::c(), random);
+    test::solve(*window, 21, {"60", "5", "8"});
+    QVERIFY(window->Command3->isVisibleTo(window.get()));
+
+    test::click(*window->Command1[2]);
+
+    const QImage shown = picture(*window).copy(window->Picture1->contentsRect());
+    QCOMPARE(differentPixels(shown, drawnInside(*window, a, b, c)), 0);
+    QCOMPARE(window->Text2[8]->text(), perimeter);
+    QVERIFY(!window->Command3->isVisibleTo(window.get()));
 }
 
 TRIANGLE_WINDOW_TEST_MAIN(WindowPictureTest)

@@ -5,12 +5,14 @@
 // window for the documentation.
 //
 //     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]
-//                     [--tooltip FIELD] [--hold SECONDS]
+//                     [--tooltip FIELD] [--solution] [--hold SECONDS]
 //
 // --other presses "Друг триъгълник" N times; --compute presses "Изчисли" N
 // more times; --tooltip shows the tooltip of value field FIELD (0 to 8) and
-// takes it into the picture, which needs a real screen (xvfb-run); --hold
-// keeps the window open so that the screen can be captured as a whole.
+// takes it into the picture, which needs a real screen (xvfb-run);
+// --solution presses "Решение" and saves the solution window instead, or
+// with OUTPUT.pdf the solution as PDF; --hold keeps the window open so that
+// the screen can be captured as a whole.
 #include <optional>
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "solution_window.h"
 #include "window_font.h"
 #include "window_test_support.h"
 
@@ -30,6 +33,7 @@ struct Snapshot {
     int otherPresses = 0;
     int computePresses = 0;
     int tooltipField = -1;
+    bool solution = false;
     int holdSeconds = 0;
 };
 
@@ -45,8 +49,14 @@ std::optional<Snapshot> readArguments(QStringList arguments)
         snapshot.given = arguments.mid(0, 3);
         arguments.remove(0, 3);
     }
-    while (arguments.size() >= 2) {
+    while (!arguments.isEmpty()) {
         const QString option = arguments.takeFirst();
+        if (option == "--solution") {
+            snapshot.solution = true;
+            continue;
+        }
+        if (arguments.isEmpty())
+            return std::nullopt;
         const int value = arguments.takeFirst().toInt();
         if (option == "--other")
             snapshot.otherPresses = value;
@@ -59,7 +69,21 @@ std::optional<Snapshot> readArguments(QStringList arguments)
         else
             return std::nullopt;
     }
-    return arguments.isEmpty() ? std::optional(snapshot) : std::nullopt;
+    return snapshot;
+}
+
+// Presses "Решение" and saves the window it opens, as a picture or as PDF.
+bool saveSolution(const triangle::ui::TriangleWindow &window, const QString &output)
+{
+    triangle::ui::test::click(*window.Command3);
+    auto *solution = window.findChild<triangle::ui::SolutionWindow *>();
+    if (solution == nullptr || !QTest::qWaitForWindowExposed(solution))
+        return false;
+    solution->move(window.frameGeometry().topRight());
+    QTest::qWait(200);
+    if (output.endsWith(".pdf"))
+        return solution->savePdf(output);
+    return solution->grab().save(output);
 }
 
 // The window, and the tooltip of one of its fields where it shows on the
@@ -86,7 +110,7 @@ int main(int argc, char **argv)
     const std::optional<Snapshot> snapshot = readArguments(QApplication::arguments());
     if (!snapshot) {
         qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]"
-                 " [--tooltip FIELD] [--hold SECONDS]");
+                 " [--tooltip FIELD] [--solution] [--hold SECONDS]");
         return 2;
     }
 
@@ -98,6 +122,8 @@ int main(int argc, char **argv)
     for (int press = 0; press < snapshot->computePresses; ++press)
         triangle::ui::test::click(*window->Command1[0]);
     QTest::qWait(200);
+    if (snapshot->solution)
+        return saveSolution(*window, snapshot->output) ? 0 : 1;
     const QPixmap picture
         = snapshot->tooltipField >= 0 ? withToolTip(*window, snapshot->tooltipField) : window->grab();
     if (!picture.save(snapshot->output))

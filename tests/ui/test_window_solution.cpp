@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worked solution: «Решение», reached by Tab and pressed with Enter,
+// opens the solution of the triangle on screen; its text is the wording of
+// that triangle's steps, a screen reader reads it, the PDF it saves holds
+// it, and Esc closes it.
+
+#include <QAccessible>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <compute.h>
+#include <other_triangles.h>
+#include <request_form.h>
+#include <solution.h>
+#include <solution_text.h>
+
+#include "solution_window.h"
+#include "window_test_support.h"
+
+using namespace triangle::ui;
+
+namespace {
+
+// The wording of the solution the window should show: the request solved
+// apart from the window, followed along the branches of its `others`-th
+// other triangle.
+QString expectedSolution(int combination, const QStringList &typed, int others, const QLocale &locale)
+{
+    const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
+    std::array<std::string, 3> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts.at(i) = typed.at(static_cast<qsizetype>(i)).toStdString();
+    triangle::RequestForm form(combination, {texts[0], texts[1], texts[2]});
+    triangle::Triangle record;
+    const triangle::Outcome outcome = triangle::Compute(record, form, format);
+    const unsigned branches
+        = others == 0 ? 0U : triangle::otherTriangles(outcome, record).at(others - 1).branches;
+
+    triangle::wording::GivenTexts given;
+    std::size_t next = 0;
+    for (int position = 0; position < triangle::kQuantityCount; ++position) {
+        if (triangle::isGiven(combination, triangle::quantityAt(position)))
+            given.at(position) = texts.at(next++);
+    }
+    return QString::fromStdString(triangle::wording::plainText(
+        triangle::wording::workedSolution(triangle::solutionOf(outcome, branches), given, format)));
+}
+
+// The PDF's text with every run of blanks and line breaks made one space:
+// the page wraps long steps where the window does not.
+QString pdfText(const QString &path)
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        qFatal("pdftotext is missing; run scripts/install-dependencies.sh");
+    QProcess process;
+    process.start(pdftotext, {"-enc", "UTF-8", path, "-"});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        qFatal("pdftotext failed on %s", qPrintable(path));
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+void pressSolutionButtonByKeyboard(TriangleWindow &window)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qFatal("the window never became active");
+    window.Text2[8]->setFocus();
+    for (int tab = 0; tab < 3 && QApplication::focusWidget() != window.Command3; ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (QApplication::focusWidget() != window.Command3)
+        qFatal("Tab does not reach the solution button");
+    QTest::keyClick(window.Command3, Qt::Key_Return);
+}
+
+} // namespace
+
+class WindowSolutionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSolutionOfTheTriangleOnScreenIsReadSavedAndClosed_data();
+    void theSolutionOfTheTriangleOnScreenIsReadSavedAndClosed();
+};
+
+void WindowSolutionTest::theSolutionOfTheTriangleOnScreenIsReadSavedAndClosed_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("combination");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("computePresses"); // more presses of «Изчисли»
+    QTest::addColumn<int>("others");         // presses of «Друг триъгълник»
+    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
+    QTest::newRow("C, a, b with a decimal comma, as typed after a second press")
+        << bulgarian << 21 << QStringList {"60,5", "5,25", "8"} << 1 << 0;
+    QTest::newRow("the second triangle of A, a, b")
+        << QLocale::c() << 24 << QStringList {"30", "5", "8"} << 0 << 1;
+    QTest::newRow("values that make no real triangle end with the verdict")
+        << QLocale::c() << 0 << QStringList {"100", "100", "5"} << 0 << 0;
+}
+
+void WindowSolutionTest::theSolutionOfTheTriangleOnScreenIsReadSavedAndClosed()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(int, combination);
+    QFETCH(QStringList, typed);
+    QFETCH(int, computePresses);
+    QFETCH(int, others);
+    const auto window = test::openWindow(locale);
+    test::solve(*window, combination, typed);
+    for (int press = 0; press < computePresses; ++press)
+        test::click(*window->Command1[0]);
+    for (int press = 0; press < others; ++press)
+        test::click(*window->Command2);
+
+    pressSolutionButtonByKeyboard(*window);
+
+    QPointer<SolutionWindow> solution = window->findChild<SolutionWindow *>();
+    QVERIFY(solution);
+    QVERIFY(QTest::qWaitForWindowExposed(solution));
+    const QString expected = expectedSolution(combination, typed, others, locale);
+    QCOMPARE(solution->textBox()->toPlainText(), expected);
+
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(solution->textBox());
+    QVERIFY(reader && reader->textInterface());
+    QVERIFY(!reader->text(QAccessible::Name).isEmpty());
+    QCOMPARE(reader->textInterface()->text(0, reader->textInterface()->characterCount()), expected);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("решение.pdf"));
+    QVERIFY(solution->savePdf(path));
+    const QString printed = pdfText(path);
+    for (const QString &line : expected.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(printed.contains(line.simplified()), qPrintable(line + "\nnot in\n" + printed));
+
+    // The focus starts on the text, for a screen reader to read at once.
+    QVERIFY(QTest::qWaitForWindowActive(solution));
+    QTRY_COMPARE(QApplication::focusWidget(), solution->textBox());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(solution.isNull() || !solution->isVisible());
+}
+
+TRIANGLE_WINDOW_TEST_MAIN(WindowSolutionTest)
+#include "test_window_solution.moc"

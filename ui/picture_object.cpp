@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture_object.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextDocument>
+
+#include "triangle_picture.h"
+
+namespace triangle::ui {
+
+namespace {
+
+constexpr double kCentimetresPerInch = 2.54;
+constexpr double kScreenDpi = 96.0;
+
+} // namespace
+
+PictureObject::PictureObject(const TriangleCorners &corners, double centimetres)
+    : m_corners(corners), m_centimetres(centimetres)
+{
+}
+
+// The same size on paper whatever the device's resolution: the layout counts
+// in the pixels of the device it lays the document out for.
+QSizeF PictureObject::intrinsicSize(QTextDocument *document, int, const QTextFormat &)
+{
+    const QPaintDevice *device = document->documentLayout()->paintDevice();
+    const double dpi = device != nullptr ? device->logicalDpiY() : kScreenDpi;
+    const double side = m_centimetres / kCentimetresPerInch * dpi;
+    return {side, side};
+}
+
+// Lettered in the text's font, as the window letters its picture in its own.
+void PictureObject::drawObject(
+    QPainter *painter, const QRectF &rect, QTextDocument *document, int, const QTextFormat &)
+{
+    painter->save();
+    painter->setFont(document->defaultFont());
+    paintTriangle(*painter, rect, m_corners);
+    painter->restore();
+}
+
+} // namespace triangle::ui

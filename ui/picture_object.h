@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QTextObjectInterface>
+
+#include "picture_layout.h"
+
+namespace triangle::ui {
+
+// The picture of a triangle as a character of a text document: the
+// document makes room for it and carries it with the lines onto any page and
+// any printer, drawn by the window's own routine as lines and curves rather
+// than pixels.
+class PictureObject : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    // The object type a character format names to show this picture.
+    static constexpr int kType = QTextFormat::UserObject + 1;
+
+    PictureObject(const TriangleCorners &corners, double centimetres);
+
+    QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &) override;
+    void drawObject(
+        QPainter *painter, const QRectF &rect, QTextDocument *document, int, const QTextFormat &) override;
+
+private:
+    TriangleCorners m_corners;
+    double m_centimetres;
+};
+
+} // namespace triangle::ui

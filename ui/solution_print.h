@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+#include <QFont>
+#include <QString>
+
+#include "picture_layout.h"
+
+class QPagedPaintDevice;
+
+namespace triangle::ui {
+
+// What goes on paper: the title, the picture of the triangle (none when the
+// values make no real triangle) and the solution's lines.
+struct SolutionPage {
+    QString title;
+    std::optional<TriangleCorners> picture;
+    QString text; // one paragraph a line
+    QFont font;
+};
+
+// Lays the page out on a printer or a PDF writer: the title, the picture
+// centred below it, then the lines, wrapped to the page's width and carried
+// over to further pages when they do not fit.
+void printSolution(const SolutionPage &page, QPagedPaintDevice &device);
+
+} // namespace triangle::ui

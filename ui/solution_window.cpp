@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solution_window.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <verdict.h>
+
+#include "design_placement.h"
+#include "form_design.h"
+#include "picture_box.h"
+#include "window_font.h"
+
+namespace triangle::ui {
+
+namespace {
+
+// The main window's picture box is 178 pixels square; here there is room
+// for more. The text gets room for a dozen wrapped lines.
+constexpr int kPictureSide = 240;
+constexpr int kWindowWidth = 640;
+constexpr int kTextHeight = 300;
+
+QPushButton *createButton(const design::SolutionTexts::Button &design, QWidget *parent)
+{
+    auto *button = new QPushButton(withMnemonic(design.caption, design.mnemonic), parent);
+    button->setAccessibleName(utf8(design.caption));
+    return button;
+}
+
+} // namespace
+
+SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
+    const QLocale &locale, QWidget *parent)
+    : QDialog(parent)
+{
+    const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
+    m_page.title = utf8(design::kSolution.title);
+    m_page.text = QString::fromStdString(
+        triangle::wording::plainText(triangle::wording::workedSolution(solution, given, format)));
+    m_page.font = windowFont();
+    if (solution.verdict == triangle::Verdict::RealTriangle) {
+        const auto &[a, b, c] = measuresOf(solution.record).sides;
+        m_page.picture = cornersFromSides(a, b, c);
+    }
+    createControls(solution, locale);
+}
+
+void SolutionWindow::createControls(const triangle::Solution &solution, const QLocale &locale)
+{
+    setWindowTitle(m_page.title);
+    setFont(m_page.font);
+    auto *layout = new QVBoxLayout(this);
+
+    // Values that make no real triangle have nothing to draw.
+    if (m_page.picture) {
+        m_picture = new PictureBox(*m_page.picture, this);
+        m_picture->setFixedSize(kPictureSide, kPictureSide);
+        m_picture->setAccessibleName(utf8(design::kSolution.pictureName));
+        m_picture->showMeasuredTriangle(measuresOf(solution.record), locale);
+        layout->addWidget(m_picture, 0, Qt::AlignHCenter);
+    }
+
+    // Read-only, yet it takes the focus: a screen reader reads it, and the
+    // keyboard selects and copies from it.
+    m_text = new QPlainTextEdit(m_page.text, this);
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_text->setTabChangesFocus(true);
+    m_text->setAccessibleName(utf8(design::kSolution.textName));
+    layout->addWidget(m_text, 1);
+
+    auto *buttons = new QHBoxLayout;
+    QPushButton *copy = createButton(design::kSolution.copy, this);
+    QPushButton *print = createButton(design::kSolution.print, this);
+    QPushButton *save = createButton(design::kSolution.savePdf, this);
+    QPushButton *close = createButton(design::kSolution.close, this);
+    connect(copy, &QPushButton::clicked, this, &SolutionWindow::copyText);
+    connect(print, &QPushButton::clicked, this, &SolutionWindow::print);
+    connect(save, &QPushButton::clicked, this, &SolutionWindow::askAndSavePdf);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton *button : {copy, print, save})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    m_text->setMinimumHeight(kTextHeight);
+    resize(kWindowWidth, sizeHint().height());
+    m_text->setMinimumHeight(0);
+
+    m_text->setFocus();
+}
+
+bool SolutionWindow::savePdf(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(m_page.title);
+        writer.setCreator(QGuiApplication::applicationDisplayName());
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        printSolution(m_page, writer);
+    }
+    file.close();
+    return file.error() == QFileDevice::NoError;
+}
+
+void SolutionWindow::copyText() const { QGuiApplication::clipboard()->setText(m_page.text); }
+
+void SolutionWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_page.title);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printSolution(m_page, printer);
+}
+
+void SolutionWindow::askAndSavePdf()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, utf8(design::kSolution.savePdf.caption),
+        QDir(folder).filePath(utf8(design::kSolution.pdfFileName)), utf8(design::kSolution.pdfFilter));
+    if (path.isEmpty())
+        return;
+    if (!savePdf(path)) {
+        QMessageBox::warning(
+            this, m_page.title, utf8(design::kSolution.pdfNotSaved).arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+} // namespace triangle::ui

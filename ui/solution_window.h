@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QLocale>
+
+#include <solution.h>
+#include <solution_text.h>
+
+#include "solution_print.h"
+
+class QPlainTextEdit;
+
+namespace triangle::ui {
+
+class PictureBox;
+
+// The worked solution of one triangle in a window of its own beside the
+// main one: the picture at the top, then the given values, the numbered
+// steps, the answer and, where the values make no real triangle, the
+// verdict. The text can be copied, printed and saved as PDF. Esc closes it.
+class SolutionWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // `given` holds the given fields' texts as typed; `locale` decides the
+    // decimal separator, as in the main window.
+    SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
+        const QLocale &locale, QWidget *parent);
+
+    QPlainTextEdit *textBox() const { return m_text; }
+
+    // Writes the picture and the solution to a PDF file at `path`; false when
+    // the file cannot be written.
+    bool savePdf(const QString &path) const;
+
+private:
+    void createControls(const triangle::Solution &solution, const QLocale &locale);
+    void copyText() const;
+    void print();
+    void askAndSavePdf();
+
+    SolutionPage m_page;
+    PictureBox *m_picture = nullptr;
+    QPlainTextEdit *m_text = nullptr;
+};
+
+} // namespace triangle::ui
