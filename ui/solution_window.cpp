@@ -48,8 +48,7 @@ SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangl
 {
     const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
     m_page.title = utf8(design::kSolution.title);
-    m_page.text = QString::fromStdString(
-        triangle::wording::plainText(triangle::wording::workedSolution(solution, given, format)));
+    m_page.text = QString::fromStdString(triangle::wording::solutionDocument(solution, given, format));
     m_page.font = windowFont();
     if (solution.verdict == triangle::Verdict::RealTriangle) {
         const auto &[a, b, c] = measuresOf(solution.record).sides;

@@ -301,4 +301,12 @@ std::string plainText(const SolutionText &text)
     return plain;
 }
 
+std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format)
+{
+    std::string text = plainText(workedSolution(solution, given, format));
+    if (solution.verdict == Verdict::RealTriangle)
+        text += "\n" + plainText(moreElementsText(solution.record, format));
+    return text;
+}
+
 } // namespace triangle::wording

@@ -49,6 +49,10 @@ MoreText moreElementsText(const Triangle &record, const NumberFormat &format);
 // The section as plain text under its heading "Още елементи:".
 std::string plainText(const MoreText &text);
 
+// The whole text of a solution as the window shows, copies and prints it:
+// the worked solution and, for a real triangle, the rest of it.
+std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format);
+
 // The name of a quantity in school notation: α, β, γ for the angles.
 std::string symbolOf(Quantity q);
 

@@ -44,8 +44,8 @@ QString expectedSolution(int combination, const QStringList &typed, int others, 
         if (triangle::isGiven(combination, triangle::quantityAt(position)))
             given.at(position) = texts.at(next++);
     }
-    return QString::fromStdString(triangle::wording::plainText(
-        triangle::wording::workedSolution(triangle::solutionOf(outcome, branches), given, format)));
+    return QString::fromStdString(
+        triangle::wording::solutionDocument(triangle::solutionOf(outcome, branches), given, format));
 }
 
 // The PDF's text with every run of blanks and line breaks made one space:
