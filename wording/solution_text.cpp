@@ -22,6 +22,10 @@ std::string decimal(Real::Value value, const NumberFormat &format)
         text.pop_back();
     if (text.size() == separator + format.decimalSeparator.size())
         text.resize(separator);
+    // A negative value (only data that make no triangle have one) takes the
+    // minus sign.
+    if (text.starts_with('-'))
+        text.replace(0, 1, "−");
     return text;
 }
 
@@ -57,6 +61,9 @@ private:
         const bool given = operand.quantity != Quantity::P && !typed.empty();
         const std::string number
             = given ? typed : decimal(shownValue(operand.quantity, operand.value), m_format);
+        // Inside a formula a negative number stands in brackets.
+        if (number.starts_with("−") || number.starts_with('-'))
+            return "(" + number + unitOf(operand.quantity) + ")";
         return number + unitOf(operand.quantity);
     }
     std::string found() const { return symbolOf(m_step.quantity); }
