@@ -228,12 +228,7 @@ private slots:
         RequestForm form(combination, {texts[0], texts[1], texts[2]});
         Triangle record;
         const Outcome outcome = Compute(record, form, comma);
-        wording::GivenTexts typed;
-        std::size_t next = 0;
-        for (int position = 0; position < kQuantityCount; ++position) {
-            if (isGiven(combination, quantityAt(position)))
-                typed.at(static_cast<std::size_t>(position)) = texts.at(next++);
-        }
+        const wording::GivenTexts typed = wording::givenTextsOf(combination, texts);
         const std::string text
             = wording::plainText(wording::workedSolution(solutionOf(outcome), typed, comma));
         QCOMPARE(QString::fromStdString(text), expected);

@@ -109,12 +109,7 @@ void appendMore(std::string &out, const Triangle &record, bool steps)
 // One line per step of the triangle reached along `branches`.
 void appendSteps(std::string &out, const Request &request, const Outcome &outcome, unsigned branches)
 {
-    wording::GivenTexts given;
-    std::size_t next = 0;
-    for (int position = 0; position < kQuantityCount; ++position) {
-        if (isGiven(request.combination, quantityAt(position)))
-            given.at(static_cast<std::size_t>(position)) = request.texts.at(next++);
-    }
+    const wording::GivenTexts given = wording::givenTextsOf(request.combination, request.texts);
     const Solution solution = solutionOf(outcome, branches);
     for (const Step &step : solution.steps)
         appendStepLine(out, step, given);

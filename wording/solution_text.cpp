@@ -40,6 +40,14 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
 
 std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
 
+// The typed text of a given quantity; empty where it was not given or is
+// not one of the eight.
+std::string typedText(const GivenTexts &given, Quantity q)
+{
+    const int field = fieldIndex(q);
+    return field < kQuantityCount ? given.at(static_cast<std::size_t>(field)) : std::string();
+}
+
 class Writer {
 public:
     Writer(const Step &step, const GivenTexts &given, const NumberFormat &format)
@@ -56,9 +64,8 @@ private:
     std::string val(std::size_t i) const
     {
         const Operand &operand = m_step.operands.at(i);
-        const auto &typed
-            = m_given.at(static_cast<std::size_t>(fieldIndex(operand.quantity)) % kQuantityCount);
-        const bool given = operand.quantity != Quantity::P && !typed.empty();
+        const std::string typed = typedText(m_given, operand.quantity);
+        const bool given = !typed.empty();
         const std::string number
             = given ? typed : decimal(shownValue(operand.quantity, operand.value), m_format);
         // Inside a formula a negative number stands in brackets.
@@ -228,13 +235,24 @@ std::string verdictText(Verdict verdict)
 
 std::string valueText(const Triangle &record, Quantity q, const GivenTexts &given, const NumberFormat &format)
 {
-    const auto &typed = given.at(static_cast<std::size_t>(fieldIndex(q)) % kQuantityCount);
-    if (q != Quantity::P && !typed.empty())
+    const std::string typed = typedText(given, q);
+    if (!typed.empty())
         return symbolOf(q) + " = " + typed + unitOf(q);
     return symbolOf(q) + equalsOrAbout(fieldValue(record, q).value(), format) + unitOf(q);
 }
 
 } // namespace
+
+GivenTexts givenTextsOf(int combination, const std::array<std::string, 3> &texts)
+{
+    GivenTexts given;
+    std::size_t next = 0;
+    for (int position = 0; position < kQuantityCount && next < texts.size(); ++position) {
+        if (isGiven(combination, quantityAt(position)))
+            given.at(static_cast<std::size_t>(position)) = texts.at(next++);
+    }
+    return given;
+}
 
 std::string symbolOf(Quantity q)
 {

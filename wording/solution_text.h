@@ -20,6 +20,9 @@ namespace triangle::wording {
 // (empty where not given).
 using GivenTexts = std::array<std::string, kQuantityCount>;
 
+// The three texts of a request, in field order, placed at their quantities.
+GivenTexts givenTextsOf(int combination, const std::array<std::string, 3> &texts);
+
 struct SolutionText {
     std::string given;              // "Дадено: a = 5, b = 8, γ = 60°."
     std::vector<std::string> steps; // "1. По косинусовата теорема: c² = …", one per step
