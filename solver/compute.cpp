@@ -36,13 +36,14 @@ std::optional<GivenValues> readGivenValues(const Form &form, const NumberFormat 
 
 void writeOutput(const Triangle &record, Form &form, const NumberFormat &format)
 {
-    // All nine texts first: a fault in one of them (a perimeter that
-    // overflows) must not leave half an answer on screen.
-    std::array<std::string, kFieldCount> texts;
+    // All nine values first: a fault in one of them (a perimeter that
+    // overflows) must not leave half an answer on screen. Formatting them
+    // cannot fail.
+    std::array<Real::Value, kFieldCount> values {};
     for (const Quantity q : kAllQuantities)
-        texts.at(fieldIndex(q)) = formatResult(fieldValue(record, q).value(), format);
+        values.at(fieldIndex(q)) = fieldValue(record, q).value();
     for (const Quantity q : kAllQuantities)
-        form.setFieldText(q, texts.at(fieldIndex(q)));
+        form.setFieldText(q, formatResult(values.at(fieldIndex(q)), format));
 }
 
 Outcome Compute(Triangle &record, Form &form, const NumberFormat &format)

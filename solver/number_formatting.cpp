@@ -72,6 +72,11 @@ std::string formatFixed4(double value, const NumberFormat &format)
 
 std::string formatResult(long double value, const NumberFormat &format)
 {
+    // Most values lie far from a halfway point, which a double can tell.
+    const double roughlyScaled = static_cast<double>(value) * 1e4;
+    if (std::fabs(roughlyScaled - std::floor(roughlyScaled) - 0.5)
+        > 1e-9 * std::fmax(1.0, std::fabs(roughlyScaled)))
+        return formatFixed4(static_cast<double>(value), format);
     const long double scaled = value * 1e4L;
     const long double lower = std::floor(scaled);
     const long double halfway = lower + 0.5L;

@@ -49,13 +49,14 @@ public:
     // beyond DBL_MAX an overflow, below the least subnormal zero.
     static Real checked(Value result)
     {
+        const Value magnitude = std::fabs(result);
+        if (magnitude >= static_cast<Value>(DBL_TRUE_MIN) / 2 && magnitude <= DBL_MAX)
+            return Real(result);
         if (std::isnan(result))
             throw ArithmeticFault {FaultKind::InvalidArgument};
-        if (std::fabs(result) > DBL_MAX)
+        if (magnitude > DBL_MAX)
             throw ArithmeticFault {FaultKind::Overflow};
-        if (std::fabs(result) < static_cast<Value>(DBL_TRUE_MIN) / 2)
-            return Real(0.0L);
-        return Real(result);
+        return Real(0.0L);
     }
 
 private:
