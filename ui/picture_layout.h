@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QRectF>
 
+// The picture's geometry in Qt's types, for the window to paint; laid out by
+// the Qt-free geometry library, which the web page paints from as well.
 namespace triangle::ui {
 
 // A triangle's corners in any unit, y pointing up.
