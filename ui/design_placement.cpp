@@ -4,11 +4,27 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <catalogue.h>
+
 namespace triangle::ui {
 
 QString utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect toPixels(const Twips &place)
+{
+    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+        twipsToPixels(place.height)};
+}
+
+QStringList combinationStrings()
+{
+    QStringList strings;
+    for (int index = 0; index < kCombinationCount; ++index)
+        strings.append(utf8(combinationAt(index).given));
+    return strings;
 }
 
 QString controlName(const design::Control &control)

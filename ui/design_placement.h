@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "form_design.h"
 
@@ -11,6 +13,11 @@ class QWidget;
 namespace triangle::ui {
 
 QString utf8(std::string_view text);
+
+QRect toPixels(const Twips &place);
+
+// The items of the one-row list List1(1): the combination strings.
+QStringList combinationStrings();
 
 // "Text2(3)" for an array member, "Frame1" for a control on its own.
 QString controlName(const design::Control &control);
