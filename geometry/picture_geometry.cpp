@@ -410,4 +410,29 @@ PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model)
     return layout;
 }
 
+std::vector<Point> arcInView(Point centre, double radius, const Rect &area)
+{
+    // Seen from a centre outside the box, the box spans less than half a turn.
+    constexpr int kSegments = 240;
+    const Point towardsArea = area.centre() - centre;
+    const double middle = std::atan2(towardsArea.y, towardsArea.x);
+    double from = 0.0;
+    double to = 0.0;
+    const std::array<Point, 4> boxCorners = {Point {area.left, area.top}, Point {area.right(), area.top},
+        Point {area.left, area.bottom()}, Point {area.right(), area.bottom()}};
+    for (const Point corner : boxCorners) {
+        const Point v = corner - centre;
+        const double turn = std::remainder(std::atan2(v.y, v.x) - middle, 2 * std::numbers::pi);
+        from = std::min(from, turn);
+        to = std::max(to, turn);
+    }
+    std::vector<Point> arc;
+    arc.reserve(kSegments + 1);
+    for (int i = 0; i <= kSegments; ++i) {
+        const double angle = middle + from + (to - from) * i / kSegments;
+        arc.push_back(centre + radius * Point {std::cos(angle), std::sin(angle)});
+    }
+    return arc;
+}
+
 } // namespace triangle::geometry

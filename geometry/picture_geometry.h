@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "plane.h"
 
@@ -50,5 +51,10 @@ struct PictureLayout {
 // and of each other, and inside the box and off the note strip; arcs keep a
 // least radius however short the sides.
 PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model);
+
+// The part of a circle whose centre lies outside `area` that can show in it,
+// as a fine polyline: drawn as curves, a circle with a radius of thousands of
+// pixels misses the corners by several. For an enlarged picture's circle.
+std::vector<Point> arcInView(Point centre, double radius, const Rect &area);
 
 } // namespace triangle::geometry

@@ -11,6 +11,8 @@ QPointF toQt(geometry::Point p) { return {p.x, p.y}; }
 
 geometry::Point fromQt(QPointF p) { return {p.x(), p.y()}; }
 
+geometry::Rect fromQt(const QRectF &r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
 std::array<QPointF, 3> toQt(const std::array<geometry::Point, 3> &points)
 {
     return {toQt(points[0]), toQt(points[1]), toQt(points[2])};
@@ -31,8 +33,7 @@ TriangleCorners cornersFromSides(double a, double b, double c)
 PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model)
 {
     const geometry::PictureLayout laid
-        = geometry::layoutPicture({area.x(), area.y(), area.width(), area.height()},
-            {fromQt(model.A), fromQt(model.B), fromQt(model.C)});
+        = geometry::layoutPicture(fromQt(area), {fromQt(model.A), fromQt(model.B), fromQt(model.C)});
     PictureLayout layout;
     layout.corners = toQt(laid.corners);
     layout.hasCircle = laid.hasCircle;
@@ -50,6 +51,14 @@ PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model)
     layout.noteStrip
         = QRectF(laid.noteStrip.left, laid.noteStrip.top, laid.noteStrip.width, laid.noteStrip.height);
     return layout;
+}
+
+QPolygonF arcInView(QPointF centre, double radius, const QRectF &area)
+{
+    QPolygonF arc;
+    for (const geometry::Point p : geometry::arcInView(fromQt(centre), radius, fromQt(area)))
+        arc.append(toQt(p));
+    return arc;
 }
 
 } // namespace triangle::ui
