@@ -352,9 +352,17 @@
     }
   }
 
-  createTriangleModule().then((module) => {
-    const page = new Page(module);
-    page.build();
-    page.start();
-  });
+  createTriangleModule()
+    .then((module) => {
+      const page = new Page(module);
+      page.build();
+      page.start();
+    })
+    .catch((error) => {
+      // Without the module there is nothing to compute with: say so rather
+      // than leave the page empty.
+      const message = document.createElement('p');
+      message.textContent = `Изчислителят не се зареди: ${error}`;
+      document.body.append(message);
+    });
 })();
