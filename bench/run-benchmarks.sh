@@ -5,7 +5,9 @@
 #  - triangle-solve over one million generated requests (goal: <= 1 s and
 #    <= 16 MB peak memory, the same as for a single request);
 #  - the window, process start to first paint and peak memory over 10 runs
-#    offscreen (goal: <= 80 ms and <= 35 MB).
+#    offscreen (goal: <= 80 ms and <= 35 MB);
+#  - the web page in headless Chromium: its transfer size (goal: <= 500 kB)
+#    and one request in the page, per family (goal: <= 1 ms).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BENCH_BUILD_DIR:-build-bench}
@@ -66,3 +68,8 @@ if [[ -x "$build_dir/ui/triangle-window" ]]; then
     startup "$build_dir/ui/triangle-window" "the program"
     startup "$build_dir/bench/bench_bare_window" "bare Qt window with one button"
 fi
+
+echo "== web page in headless Chromium"
+bash scripts/build-web.sh >/dev/null
+npm ci --prefix web/tests --no-audit --no-fund --loglevel=error
+node bench/web_page.mjs "${WEB_BUILD_DIR:-build-web}/site"

@@ -11,7 +11,7 @@ build_dir=${BUILD_DIR:-build}
 # added without one is caught. The software-centre description is CC0-1.0
 # instead, as its metadata_license says.
 mapfile -t licensed < <(git ls-files '*.cpp' '*.h' '*.sh' '*.cmake' '*CMakeLists.txt' '.ci/*' \
-    '*.in' '*.desktop' '*.svg' ':!:*.metainfo.xml.in')
+    '*.in' '*.desktop' '*.svg' '*.html' '*.css' '*.js' '*.mjs' ':!:*.metainfo.xml.in')
 echo "licence line: ${#licensed[@]} files"
 unlicensed=()
 for file in "${licensed[@]}"; do
@@ -27,7 +27,7 @@ mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}"
 
-mapfile -t units < <(git ls-files 'solver/*.cpp' 'tools/*.cpp' 'ui/*.cpp')
+mapfile -t units < <(git ls-files 'solver/*.cpp' 'geometry/*.cpp' 'tools/*.cpp' 'ui/*.cpp' 'web/*.cpp' ':!:web/tests/*')
 echo "clang-tidy: ${#units[@]} translation units"
 # clang-tidy counts the warnings it suppressed in system headers on stderr;
 # only its findings matter.

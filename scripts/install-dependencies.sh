@@ -5,6 +5,7 @@
 #
 #   install-dependencies.sh          everything: build, run, test, check, measure
 #   install-dependencies.sh --run    only what building and running the programs needs
+#   install-dependencies.sh --web    only what building the web page needs
 set -euo pipefail
 
 # Building the two programs and running the window.
@@ -14,20 +15,31 @@ run_packages=(
     fonts-liberation2
 )
 
-# The test command, the checks, the benchmarks and the window's pictures.
+# Building the web page: emscripten, and acorn for its JavaScript optimiser.
+web_packages=(cmake ninja-build emscripten node-acorn)
+
+# The test command, the checks, the benchmarks and the pictures of the
+# window and the page (Chromium for the page's tests too).
 test_packages=(
+    "${web_packages[@]}" chromium
     clang clang-tidy clang-format libclang-rt-14-dev
     qt6-base-private-dev libbenchmark-dev
     xvfb xauth imagemagick x11-utils poppler-utils
     desktop-file-utils appstream dpkg-dev file man-db lintian
     time
 )
+# npm for the browser tests' one package; a Node.js not from Debian brings
+# its own.
+if ! command -v npm >/dev/null; then
+    test_packages+=(npm)
+fi
 
 case "${1:-}" in
 "") packages=("${run_packages[@]}" "${test_packages[@]}") ;;
 --run) packages=("${run_packages[@]}") ;;
+--web) packages=("${web_packages[@]}") ;;
 *)
-    echo "usage: install-dependencies.sh [--run]" >&2
+    echo "usage: install-dependencies.sh [--run | --web]" >&2
     exit 2
     ;;
 esac

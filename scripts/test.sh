@@ -16,6 +16,11 @@ chmod 0700 "$XDG_RUNTIME_DIR"
 
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"
 
+# The web page: built with emscripten, its number cases run in WebAssembly,
+# and the page driven in Chromium and compared with triangle-solve.
+bash scripts/build-web.sh -DTRIANGLE_WARNINGS_AS_ERRORS=ON
+bash scripts/check-web.sh
+
 # Builds the Debian package and checks it without touching the system; with
 # CI=true or TRIANGLE_INSTALL_PACKAGE=1 it also installs, checks and removes it.
 bash scripts/check-package.sh

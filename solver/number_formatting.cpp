@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "decimal_conversion.h"
+
 namespace triangle {
 
 namespace {
@@ -30,11 +32,8 @@ std::string assemble(
 // Exact decimal rounding of the binary value, for any double.
 std::string formatExactly(double value, const NumberFormat &format)
 {
-    // The largest double has 309 integer digits; room for sign and decimals.
-    std::array<char, 330> buffer {};
-    const auto result
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 4);
-    std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string text = fixedDecimals(value, 4);
+    std::string_view digits = text;
     const bool negative = digits.front() == '-';
     if (negative)
         digits.remove_prefix(1);
@@ -87,29 +86,13 @@ std::string formatResult(long double value, const NumberFormat &format)
     return formatFixed4(static_cast<double>(value), format);
 }
 
-namespace {
-
-// The smallest subnormal double takes 326 characters in fixed notation, the
-// largest double 309.
-constexpr std::size_t kShortestBuffer = 400;
-
-// The shortest fixed-point text that reads back as `value`, point-separated.
-std::string_view shortestFixed(double value, std::array<char, kShortestBuffer> &buffer)
-{
-    const auto result
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
-}
-
-} // namespace
-
 std::string formatFixed4Lossless(double value, const NumberFormat &format)
 {
     // When some text with four decimals reads back as the value, the
     // shortest one has at most four; the correctly rounded four-decimal text
     // is then at least as near, so it reads back too.
-    std::array<char, kShortestBuffer> buffer {};
-    std::string_view digits = shortestFixed(value, buffer);
+    const std::string shortest = shortestFixed(value);
+    std::string_view digits = shortest;
     const bool negative = digits.front() == '-';
     if (negative)
         digits.remove_prefix(1);

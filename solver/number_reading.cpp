@@ -2,12 +2,13 @@
 #include "number_reading.h"
 
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
+
+#include "decimal_conversion.h"
 
 namespace triangle {
 
@@ -162,27 +163,22 @@ Real readNumber(std::string_view text, const NumberFormat &format)
     if (const auto exact = readExactly(m, exponent))
         return Real::checked(*exact);
 
+    // All the digits as one integer and the power of ten that scales it:
+    // no decimal point, so no locale can read the text another way.
     std::string normal = m.negative ? "-" : "";
-    normal.append(m.digits, 0, m.integerDigits);
-    if (m.integerDigits == 0)
-        normal += '0';
-    if (m.integerDigits < m.digits.size()) {
-        normal += '.';
-        normal.append(m.digits, m.integerDigits);
-    }
+    normal += m.digits;
     normal += 'e';
-    normal += std::to_string(exponent);
+    normal += std::to_string(exponent - static_cast<std::int64_t>(m.digits.size() - m.integerDigits));
 
     // Read to long double, which keeps the typed digits a double would round
     // away; the range stays that of a double.
-    Real::Value value = 0.0L;
-    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
+    const std::optional<Real::Value> value = decimalToBinary(normal);
+    if (!value) {
         if (magnitude(m, exponent) > 0)
             throw ArithmeticFault {FaultKind::Overflow};
         return Real(0.0);
     }
-    return Real::checked(value);
+    return Real::checked(*value);
 }
 
 } // namespace triangle

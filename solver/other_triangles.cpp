@@ -50,7 +50,7 @@ std::vector<FittingTriangle> otherTriangles(const Outcome &solved, const Triangl
             if (!isRealTriangle(candidate))
                 continue;
             ShownValues values = shownValues(candidate);
-            if (std::ranges::find(seen, values) != seen.end())
+            if (std::find(seen.begin(), seen.end(), values) != seen.end())
                 continue;
             seen.push_back(std::move(values));
             others.push_back({candidate, mask});

@@ -29,7 +29,7 @@ struct HeronFactors {
 HeronFactors heronFactors(const Triangle &t)
 {
     std::array<Vertex, 3> order = {A, B, C};
-    std::ranges::sort(order, [&](Vertex x, Vertex y) { return t.side(x) > t.side(y); });
+    std::sort(order.begin(), order.end(), [&](Vertex x, Vertex y) { return t.side(x) > t.side(y); });
     const Value x = t.side(order[0]).value();
     const Value y = t.side(order[1]).value();
     const Value z = t.side(order[2]).value();

@@ -23,7 +23,7 @@ bool positive(Real x) { return x.value() > 0.0L; }
 bool lawOfSinesHolds(const Triangle &t)
 {
     const Value longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
-    return std::ranges::all_of(kVertices, [&](Vertex v) {
+    return std::all_of(kVertices.begin(), kVertices.end(), [&](Vertex v) {
         const Value expected = 2.0L * t.R.value() * sin(t.angle(v)).value();
         const Value error = std::fabs(t.side(v).value() - expected);
         return std::isfinite(error) && error <= kTolerance * longest;
@@ -41,10 +41,11 @@ bool areaMatchesSides(const Triangle &t)
 
 Verdict verdictOf(const Triangle &t)
 {
-    if (!std::ranges::all_of(
-            std::array {t.Alpha, t.Beta, t.Gamma}, [](Real x) { return x.value() >= kSmallestAngle; }))
+    const std::array angles = {t.Alpha, t.Beta, t.Gamma};
+    if (!std::all_of(angles.begin(), angles.end(), [](Real x) { return x.value() >= kSmallestAngle; }))
         return Verdict::AngleNotPositive;
-    if (!std::ranges::all_of(std::array {t.a, t.b, t.c, t.S, t.R}, positive))
+    const std::array sizes = {t.a, t.b, t.c, t.S, t.R};
+    if (!std::all_of(sizes.begin(), sizes.end(), positive))
         return Verdict::SizeNotPositive;
     if (!lawOfSinesHolds(t))
         return Verdict::LawOfSinesFails;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "request_line.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <utility>
 
 #include "compute.h"
 #include "error_echo.h"
@@ -175,6 +178,21 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
         if (options.more)
             appendMore(out, other.record, options.steps);
     }
+}
+
+bool applyOption(std::string_view word, AnswerOptions &options)
+{
+    constexpr std::array<std::pair<std::string_view, bool AnswerOptions::*>, 3> kOptions = {{
+        {"--all", &AnswerOptions::otherTriangles},
+        {"--steps", &AnswerOptions::steps},
+        {"--more", &AnswerOptions::more},
+    }};
+    const auto *const option = std::find_if(
+        kOptions.begin(), kOptions.end(), [&](const auto &candidate) { return candidate.first == word; });
+    if (option == kOptions.end())
+        return false;
+    options.*(option->second) = true;
+    return true;
 }
 
 std::string answer(const Request &request, AnswerOptions options)

@@ -34,6 +34,10 @@ struct AnswerOptions {
     bool more = false;           // --more
 };
 
+// Sets the option a command-line word names (--all, --steps, --more);
+// false for any other word.
+bool applyOption(std::string_view word, AnswerOptions &options);
+
 // The answer without its last line feed: "invalid", "fault<TAB>KIND", or
 // "solved" with the nine values A B C a b c S R P and "triangle" or
 // "no-triangle", TAB-separated, four decimals with a point. With

@@ -138,18 +138,8 @@ int main(int argc, char **argv)
     std::ios::sync_with_stdio(false);
     std::span<char *> args(argv + 1, static_cast<std::size_t>(argc - 1));
     triangle::cli::AnswerOptions options;
-    const std::array<std::pair<std::string_view, bool triangle::cli::AnswerOptions::*>, 3> flags
-        = {{{"--all", &triangle::cli::AnswerOptions::otherTriangles},
-            {"--steps", &triangle::cli::AnswerOptions::steps},
-            {"--more", &triangle::cli::AnswerOptions::more}}};
-    while (!args.empty()) {
-        const auto *const flag
-            = std::ranges::find(flags, std::string_view(args.front()), [](const auto &f) { return f.first; });
-        if (flag == flags.end())
-            break;
-        options.*(flag->second) = true;
+    while (!args.empty() && triangle::cli::applyOption(args.front(), options))
         args = args.subspan(1);
-    }
     if (args.size() == 1 && std::string_view(args[0]) == "--help") {
         const auto rules = kHelp.find("RULES\n");
         std::cout << kHelp.substr(0, rules) << "Rules of the step lines:\n";

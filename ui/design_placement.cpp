@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <catalogue.h>
+
 namespace triangle::ui {
 
 QString utf8(std::string_view text)
@@ -16,6 +18,20 @@ QString withMnemonic(std::string_view caption, std::string_view letter)
     QString text = utf8(caption);
     text.insert(text.indexOf(utf8(letter)), u'&');
     return text;
+}
+
+QRect toPixels(const Twips &place)
+{
+    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+        twipsToPixels(place.height)};
+}
+
+QStringList combinationStrings()
+{
+    QStringList strings;
+    for (int index = 0; index < kCombinationCount; ++index)
+        strings.append(utf8(combinationAt(index).given));
+    return strings;
 }
 
 QString controlName(const design::Control &control)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "form_design.h"
 
@@ -14,6 +16,11 @@ QString utf8(std::string_view text);
 
 // The caption with the mnemonic's letter underlined: "&Изчисли".
 QString withMnemonic(std::string_view caption, std::string_view letter);
+
+QRect toPixels(const Twips &place);
+
+// The items of the one-row list List1(1): the combination strings.
+QStringList combinationStrings();
 
 // "Text2(3)" for an array member, "Frame1" for a control on its own.
 QString controlName(const design::Control &control);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_design.h"
 
-#include <catalogue.h>
-
 namespace triangle::ui::design {
 
 namespace {
@@ -149,15 +147,5 @@ const SolutionTexts kSolution = {
 };
 
 const std::string_view kEnlargedPictureNote = "Увеличен, окръжността се вижда отчасти";
-
-QStringList combinationStrings()
-{
-    QStringList strings;
-    for (int index = 0; index < kCombinationCount; ++index) {
-        const std::string_view given = combinationAt(index).given;
-        strings.append(QString::fromUtf8(given.data(), static_cast<qsizetype>(given.size())));
-    }
-    return strings;
-}
 
 } // namespace triangle::ui::design

@@ -5,13 +5,12 @@
 #include <optional>
 #include <string_view>
 
-#include <QStringList>
-
 #include "twips.h"
 
 // The window's design: every caption, text, place, colour and tab stop of the
 // form, read like the form itself. The window code builds its controls from
-// these tables and adds only behaviour.
+// these tables and adds only behaviour; the web page takes its texts from
+// them. Plain C++, no Qt.
 namespace triangle::ui::design {
 
 struct Rgb {
@@ -84,9 +83,6 @@ inline constexpr Rgb kIndicatorCaptionColour = {48, 48, 48};
 
 // Every value field takes at most this many typed characters.
 inline constexpr int kTypingLimit = 7;
-
-// The items of the one-row list List1(1): the combination strings.
-QStringList combinationStrings();
 
 // The sides a, b, c of the acute triangle the picture shows at start-up.
 inline constexpr std::array<double, 3> kPictureSides = {5.4, 6.2, 7.0};

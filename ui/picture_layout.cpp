@@ -1,396 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_layout.h"
 
-#include <algorithm>
-#include <cmath>
-#include <numbers>
-#include <optional>
-#include <tuple>
-#include <utility>
-#include <vector>
-
-#include <QPolygonF>
+#include <picture_geometry.h>
 
 namespace triangle::ui {
 
 namespace {
 
-// Boxes smaller than this (an icon) get the drawing without letters.
-constexpr double kLetteredFrom = 64.0;
-// Shares of the box's shorter side. The margin leaves a corner's letter room
-// outside the circle.
-constexpr double kMarginShare = 0.11;
-constexpr double kIconMarginShare = 0.04;
-constexpr double kLetterShare = 0.078;
-constexpr double kArcShare = 0.1;
-constexpr double kLeastArcShare = 0.04;
-// An arc stays within this share of the shorter side beside its corner, but
-// no smaller than the least arc.
-constexpr double kArcSideShare = 0.35;
-// A triangle whose longest side would come out shorter than this share is
-// enlarged; the note strip takes this share of the box's height.
-constexpr double kReadableShare = 0.3;
-constexpr double kNoteStripShare = 0.17;
+QPointF toQt(geometry::Point p) { return {p.x, p.y}; }
 
-struct Circle {
-    QPointF centre;
-    double radius = 0.0;
-};
+geometry::Point fromQt(QPointF p) { return {p.x(), p.y()}; }
 
-double dot(QPointF u, QPointF v) { return u.x() * v.x() + u.y() * v.y(); }
+geometry::Rect fromQt(const QRectF &r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-double length(QPointF v) { return std::hypot(v.x(), v.y()); }
-
-QPointF unit(QPointF v)
+std::array<QPointF, 3> toQt(const std::array<geometry::Point, 3> &points)
 {
-    const double n = length(v);
-    return n > 0.0 ? v / n : QPointF(0.0, 0.0);
+    return {toQt(points[0]), toQt(points[1]), toQt(points[2])};
 }
 
-double distanceToSegment(QPointF point, QPointF p, QPointF q)
+TriangleCorners toQt(const geometry::TriangleCorners &corners)
 {
-    const QPointF along = q - p;
-    const double squared = dot(along, along);
-    const double t = squared > 0.0 ? std::clamp(dot(point - p, along) / squared, 0.0, 1.0) : 0.0;
-    return length(point - (p + t * along));
-}
-
-// None for three corners on one line.
-std::optional<Circle> circumcircle(QPointF a, QPointF b, QPointF c)
-{
-    const double d = 2.0 * (a.x() * (b.y() - c.y()) + b.x() * (c.y() - a.y()) + c.x() * (a.y() - b.y()));
-    const double size = std::max({length(b - a), length(c - b), length(a - c)});
-    if (size == 0.0 || std::abs(d) < 1e-9 * size * size)
-        return std::nullopt;
-    const double a2 = dot(a, a);
-    const double b2 = dot(b, b);
-    const double c2 = dot(c, c);
-    const QPointF centre((a2 * (b.y() - c.y()) + b2 * (c.y() - a.y()) + c2 * (a.y() - b.y())) / d,
-        (a2 * (c.x() - b.x()) + b2 * (a.x() - c.x()) + c2 * (b.x() - a.x())) / d);
-    return Circle {centre, length(a - centre)};
-}
-
-// The model's y axis points up, the screen's down; `bounds` fills `area`
-// less the margin, proportions kept.
-class Mapping {
-public:
-    Mapping(const QRectF &bounds, const QRectF &area, double margin)
-    {
-        const QRectF target = area.adjusted(margin, margin, -margin, -margin);
-        const double w = std::max(bounds.width(), 1e-12);
-        const double h = std::max(bounds.height(), 1e-12);
-        m_scale = std::min(target.width() / w, target.height() / h);
-        m_modelCentre = bounds.center();
-        m_screenCentre = target.center();
-    }
-
-    QPointF operator()(QPointF p) const
-    {
-        const QPointF d = (p - m_modelCentre) * m_scale;
-        return {m_screenCentre.x() + d.x(), m_screenCentre.y() - d.y()};
-    }
-    double scale() const { return m_scale; }
-
-private:
-    double m_scale = 1.0;
-    QPointF m_modelCentre;
-    QPointF m_screenCentre;
-};
-
-// The unit normal of the side opposite corner i, pointing away from it.
-QPointF outwardNormal(const std::array<QPointF, 3> &corners, std::size_t i)
-{
-    const QPointF p = corners[(i + 1) % 3];
-    const QPointF q = corners[(i + 2) % 3];
-    const QPointF normal = unit(QPointF(-(q - p).y(), (q - p).x()));
-    return dot(normal, (p + q) / 2 - corners[i]) < 0 ? -normal : normal;
-}
-
-// From the centre along the side's perpendicular bisector to the circle, on
-// the side away from the opposite corner; for an obtuse corner the centre
-// lies beyond the side, and the line is carried on to the side.
-QLineF bisectorOf(const PictureLayout &layout, std::size_t i)
-{
-    const QPointF middle = (layout.corners[(i + 1) % 3] + layout.corners[(i + 2) % 3]) / 2;
-    const QPointF normal = outwardNormal(layout.corners, i);
-    const double toMiddle = dot(middle - layout.centre, normal);
-    return {layout.centre + std::min(0.0, toMiddle) * normal, layout.centre + layout.radius * normal};
-}
-
-// The part of `line` inside `box`, or a null line when none is (Liang and
-// Barsky's clipping).
-QLineF clippedTo(const QLineF &line, const QRectF &box)
-{
-    const QPointF along = line.p2() - line.p1();
-    double enter = 0.0;
-    double leave = 1.0;
-    const std::array<std::pair<double, double>, 4> edges = {{
-        {-along.x(), line.p1().x() - box.left()},
-        {along.x(), box.right() - line.p1().x()},
-        {-along.y(), line.p1().y() - box.top()},
-        {along.y(), box.bottom() - line.p1().y()},
-    }};
-    for (const auto &[towards, room] : edges) {
-        if (towards == 0.0) {
-            if (room < 0.0)
-                return {};
-            continue;
-        }
-        const double t = room / towards;
-        if (towards < 0.0)
-            enter = std::max(enter, t);
-        else
-            leave = std::min(leave, t);
-    }
-    if (enter >= leave)
-        return {};
-    return {line.p1() + enter * along, line.p1() + leave * along};
-}
-
-bool insideTriangle(QPointF at, const std::array<QPointF, 3> &corners)
-{
-    const auto turn = [&](std::size_t i) {
-        const QPointF p = corners[i];
-        const QPointF q = corners[(i + 1) % 3];
-        return (q.x() - p.x()) * (at.y() - p.y()) - (q.y() - p.y()) * (at.x() - p.x());
-    };
-    const double first = turn(0);
-    const double second = turn(1);
-    const double third = turn(2);
-    return (first > 0 && second > 0 && third > 0) || (first < 0 && second < 0 && third < 0);
-}
-
-// Where a letter belongs: `distance` from `anchor` towards `direction`, and
-// at least half a letter beyond the line through `anchor` across `outward`
-// (a zero vector: anywhere), so that a side's letter stays outside its side.
-// Of two places equally far from the wanted one, the one nearer what the
-// letter names, the segment from `namedFrom` to `namedTo`, wins.
-struct WantedPlace {
-    QPointF anchor;
-    QPointF direction;
-    double distance = 0.0;
-    QPointF outward;
-    QPointF namedFrom;
-    QPointF namedTo;
-};
-
-// Puts letters, square boxes of one size, near where each belongs: the
-// wanted place first, then, when that one crowds a corner, a side, the
-// circle, a letter already placed or the box's edge, or lies inside the
-// triangle, a little further out or turned a little, the least change first.
-// Thin triangles need this, their corners lie close.
-class LetterPlacer {
-public:
-    LetterPlacer(const QRectF &area, const PictureLayout &layout)
-        : m_inside(area.adjusted(
-            layout.letterSize / 2, layout.letterSize / 2, -layout.letterSize / 2, -layout.letterSize / 2)),
-          m_layout(layout), m_size(layout.letterSize)
-    {
-    }
-
-    QPointF place(const WantedPlace &wanted)
-    {
-        QPointF chosen = clampedInside(wanted.anchor + unit(wanted.direction) * wanted.distance);
-        if (const std::optional<QPointF> found = firstFree(wanted))
-            chosen = *found;
-        m_placed.push_back(chosen);
-        return chosen;
-    }
-
-private:
-    struct Candidate {
-        int cost;
-        double farFromNamed;
-        QPointF at;
-    };
-
-    std::optional<QPointF> firstFree(const WantedPlace &wanted) const
-    {
-        constexpr int kFurtherSteps = 16;
-        constexpr int kTurnSteps = 12; // of 15 degrees each way, round to behind
-        const double heading = std::atan2(wanted.direction.y(), wanted.direction.x());
-        std::vector<Candidate> candidates;
-        for (int step = 0; step < kFurtherSteps; ++step) {
-            for (int turn = -kTurnSteps; turn <= kTurnSteps; ++turn) {
-                const double angle = heading + turn * std::numbers::pi / kTurnSteps;
-                const double reach = wanted.distance + step * m_size / 4;
-                const QPointF at = wanted.anchor + reach * QPointF(std::cos(angle), std::sin(angle));
-                // A quarter letter further costs as much as a turn of 15 degrees.
-                candidates.push_back(
-                    {step + std::abs(turn), distanceToSegment(at, wanted.namedFrom, wanted.namedTo), at});
-            }
-        }
-        std::ranges::sort(candidates, [](const Candidate &x, const Candidate &y) {
-            return std::tie(x.cost, x.farFromNamed) < std::tie(y.cost, y.farFromNamed);
-        });
-        for (const Candidate &candidate : candidates) {
-            if (isFree(candidate.at, wanted))
-                return candidate.at;
-        }
-        return std::nullopt;
-    }
-
-    bool isFree(QPointF at, const WantedPlace &wanted) const
-    {
-        const auto &corners = m_layout.corners;
-        if (!m_inside.contains(at) || insideTriangle(at, corners))
-            return false;
-        if (dot(at - wanted.anchor, wanted.outward) < 0.5 * m_size * length(wanted.outward))
-            return false;
-        for (std::size_t i = 0; i < corners.size(); ++i) {
-            if (distanceToSegment(at, corners[i], corners[(i + 1) % 3]) < 0.6 * m_size)
-                return false;
-        }
-        if (m_layout.hasCircle && std::abs(length(at - m_layout.centre) - m_layout.radius) < 0.6 * m_size)
-            return false;
-        if (nearAnArc(at))
-            return false;
-        const bool onBisector = std::ranges::any_of(m_layout.bisectors, [&](const QLineF &line) {
-            return !line.isNull() && distanceToSegment(at, line.p1(), line.p2()) < 0.4 * m_size;
-        });
-        if (onBisector)
-            return false;
-        return std::ranges::none_of(m_placed, [&](QPointF other) {
-            return std::max(std::abs(at.x() - other.x()), std::abs(at.y() - other.y())) < 0.9 * m_size;
-        });
-    }
-
-    // An arc keeps its least radius in a corner of nearly 180 degrees, and
-    // then bulges out of its flat triangle.
-    bool nearAnArc(QPointF at) const
-    {
-        const auto cross = [](QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); };
-        const auto &corners = m_layout.corners;
-        for (std::size_t i = 0; i < corners.size(); ++i) {
-            const QPointF v = at - corners[i];
-            if (std::abs(length(v) - m_layout.arcRadii[i]) >= 0.6 * m_size)
-                continue;
-            const QPointF u = corners[(i + 1) % 3] - corners[i];
-            const QPointF w = corners[(i + 2) % 3] - corners[i];
-            if (cross(u, v) * cross(u, w) >= 0 && cross(w, v) * cross(w, u) >= 0)
-                return true;
-        }
-        return false;
-    }
-
-    QPointF clampedInside(QPointF p) const
-    {
-        return {std::clamp(p.x(), m_inside.left(), m_inside.right()),
-            std::clamp(p.y(), m_inside.top(), m_inside.bottom())};
-    }
-
-    QRectF m_inside; // where a letter's centre may go
-    const PictureLayout &m_layout;
-    double m_size;
-    std::vector<QPointF> m_placed;
-};
-
-// Outside the corner, along the bisector of the angle beside it; a corner of
-// nearly 180 degrees has none and looks away from the middle instead.
-WantedPlace besideCorner(const PictureLayout &layout, std::size_t i)
-{
-    const auto &corners = layout.corners;
-    const QPointF p = corners[i];
-    QPointF outside = -(unit(corners[(i + 1) % 3] - p) + unit(corners[(i + 2) % 3] - p));
-    if (length(outside) < 1e-3)
-        outside = p - (corners[0] + corners[1] + corners[2]) / 3;
-    return {p, outside, 0.85 * layout.letterSize, {}, p, p};
-}
-
-// Outside the side opposite corner i, a little along it from its middle,
-// where the dashed bisector leaves: never further along than a quarter of
-// the side, so that the letter of a short side stays beside it.
-WantedPlace besideSide(const PictureLayout &layout, std::size_t i)
-{
-    const QPointF p = layout.corners[(i + 1) % 3];
-    const QPointF q = layout.corners[(i + 2) % 3];
-    const QPointF normal = outwardNormal(layout.corners, i);
-    const double shift = std::min(0.55 * layout.letterSize, length(q - p) / 4);
-    const QPointF anchor = (p + q) / 2 + unit(q - p) * shift;
-    return {anchor, normal, layout.letterSize, normal, p, q};
-}
-
-// The cosine of the angle at corner i.
-double cornerCosine(const std::array<QPointF, 3> &corners, std::size_t i)
-{
-    const QPointF p = corners[i];
-    return dot(unit(corners[(i + 1) % 3] - p), unit(corners[(i + 2) % 3] - p));
-}
-
-// The widest corner's letter goes first: in a flat triangle it has only the
-// one place straight out, while the letters of the two sharp corners can move
-// round theirs.
-void placeLetters(PictureLayout &layout, const QRectF &area)
-{
-    LetterPlacer placer(area, layout);
-    std::array<std::size_t, 3> order = {0, 1, 2};
-    std::ranges::stable_sort(order, {}, [&](std::size_t i) { return cornerCosine(layout.corners, i); });
-    for (const std::size_t i : order)
-        layout.cornerLetters[i] = placer.place(besideCorner(layout, i));
-    for (std::size_t i = 0; i < 3; ++i)
-        layout.sideLetters[i] = placer.place(besideSide(layout, i));
-}
-
-void sizeArcs(PictureLayout &layout, double side)
-{
-    for (std::size_t i = 0; i < 3; ++i) {
-        const QPointF p = layout.corners[i];
-        const double shorter
-            = std::min(length(layout.corners[(i + 1) % 3] - p), length(layout.corners[(i + 2) % 3] - p));
-        layout.arcRadii[i]
-            = std::max(kLeastArcShare * side, std::min(kArcShare * side, kArcSideShare * shorter));
-    }
+    return {toQt(corners.A), toQt(corners.B), toQt(corners.C)};
 }
 
 } // namespace
 
 TriangleCorners cornersFromSides(double a, double b, double c)
 {
-    // Law of cosines for the angle at A; clamped so impossible sides lie flat.
-    const double cosA = std::clamp((b * b + c * c - a * a) / (2 * b * c), -1.0, 1.0);
-    const double sinA = std::sqrt(1 - cosA * cosA);
-    return {QPointF(0, 0), QPointF(c, 0), QPointF(b * cosA, b * sinA)};
+    return toQt(geometry::cornersFromSides(a, b, c));
 }
 
 PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model)
 {
-    const double side = std::min(area.width(), area.height());
-    const bool lettered = side >= kLetteredFrom;
-    const double margin = side * (lettered ? kMarginShare : kIconMarginShare);
-    const std::optional<Circle> circle = circumcircle(model.A, model.B, model.C);
-    const QRectF triangleBounds = QPolygonF({model.A, model.B, model.C}).boundingRect();
-    const QRectF bounds = circle ? QRectF(circle->centre.x() - circle->radius,
-                              circle->centre.y() - circle->radius, 2 * circle->radius, 2 * circle->radius)
-                                 : triangleBounds;
-    Mapping map(bounds, area, margin);
-
+    const geometry::PictureLayout laid
+        = geometry::layoutPicture(fromQt(area), {fromQt(model.A), fromQt(model.B), fromQt(model.C)});
     PictureLayout layout;
-    QRectF letterArea = area;
-    const double longestSide
-        = std::max({length(model.B - model.A), length(model.C - model.B), length(model.A - model.C)});
-    if (lettered && circle && longestSide * map.scale() < kReadableShare * side) {
-        layout.enlarged = true;
-        layout.noteStrip = QRectF(area.topLeft(), QSizeF(area.width(), kNoteStripShare * side));
-        letterArea.setTop(layout.noteStrip.bottom());
-        map = Mapping(triangleBounds, letterArea, margin);
+    layout.corners = toQt(laid.corners);
+    layout.hasCircle = laid.hasCircle;
+    layout.centre = toQt(laid.centre);
+    layout.radius = laid.radius;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (const auto &bisector = laid.bisectors.at(i))
+            layout.bisectors.at(i) = QLineF(toQt(bisector->from), toQt(bisector->to));
     }
-    layout.corners = {map(model.A), map(model.B), map(model.C)};
-    if (circle) {
-        layout.hasCircle = true;
-        layout.centre = map(circle->centre);
-        layout.radius = circle->radius * map.scale();
-        // An enlarged circle's centre may lie thousands of pixels away: only
-        // the part in view is kept, which a dashed pen then draws quickly.
-        for (std::size_t i = 0; i < 3; ++i)
-            layout.bisectors[i]
-                = layout.enlarged ? clippedTo(bisectorOf(layout, i), area) : bisectorOf(layout, i);
-    }
-    sizeArcs(layout, side);
-    if (lettered) {
-        layout.letterSize = kLetterShare * side;
-        placeLetters(layout, letterArea);
-    }
+    layout.arcRadii = laid.arcRadii;
+    layout.letterSize = laid.letterSize;
+    layout.cornerLetters = toQt(laid.cornerLetters);
+    layout.sideLetters = toQt(laid.sideLetters);
+    layout.enlarged = laid.enlarged;
+    layout.noteStrip
+        = QRectF(laid.noteStrip.left, laid.noteStrip.top, laid.noteStrip.width, laid.noteStrip.height);
     return layout;
+}
+
+QPolygonF arcInView(QPointF centre, double radius, const QRectF &area)
+{
+    QPolygonF arc;
+    for (const geometry::Point p : geometry::arcInView(fromQt(centre), radius, fromQt(area)))
+        arc.append(toQt(p));
+    return arc;
 }
 
 } // namespace triangle::ui

@@ -5,8 +5,11 @@
 
 #include <QLineF>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 
+// The picture's geometry in Qt's types, for the window to paint; laid out by
+// the Qt-free geometry library, which the web page paints from as well.
 namespace triangle::ui {
 
 // A triangle's corners in any unit, y pointing up.
@@ -51,5 +54,10 @@ struct PictureLayout {
 // and of each other, and inside the box and off the note strip; arcs keep a
 // least radius however short the sides.
 PictureLayout layoutPicture(const QRectF &area, const TriangleCorners &model);
+
+// The part of a circle whose centre lies outside `area` that can show in it,
+// as a fine polyline: a painter draws a circle as four curves, which at a
+// radius of thousands of pixels miss the corners by several.
+QPolygonF arcInView(QPointF centre, double radius, const QRectF &area);
 
 } // namespace triangle::ui

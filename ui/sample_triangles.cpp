@@ -5,12 +5,10 @@
 
 namespace triangle::ui {
 
-namespace {
-
-constexpr SampleTriangle kEquilateral = {60, 60, 60, 10, 10, 10, 43.3013, 5.7735};
-constexpr SampleTriangle kRightTriangle = {30, 60, 90, 10, 17.3205, 20, 86.6025, 10};
-
-} // namespace
+const std::array<SampleTriangle, 2> kSampleTriangles = {{
+    {60, 60, 60, 10, 10, 10, 43.3013, 5.7735},
+    {30, 60, 90, 10, 17.3205, 20, 86.6025, 10},
+}};
 
 const SampleTriangle &sampleFor(float r)
 {
@@ -18,7 +16,7 @@ const SampleTriangle &sampleFor(float r)
     // nearbyint rounds ties to even in the default rounding mode.
     const float scaled = r * 1000.0f;
     const auto choice = static_cast<long>(std::nearbyint(scaled));
-    return choice % 2 != 0 ? kEquilateral : kRightTriangle;
+    return kSampleTriangles.at(choice % 2 != 0 ? 0 : 1);
 }
 
 } // namespace triangle::ui

@@ -11,6 +11,10 @@ namespace triangle::ui {
 // field order A, B, C (degrees), a, b, c, S, R.
 using SampleTriangle = std::array<double, kQuantityCount>;
 
+// The equilateral triangle with side 10 and the right triangle with angles
+// 30, 60 and 90 degrees.
+extern const std::array<SampleTriangle, 2> kSampleTriangles;
+
 // The sample for a random number r in [0, 1): r * 1000 rounded half to even;
 // an odd result picks the equilateral triangle with side 10, an even one the
 // right triangle with angles 30, 60 and 90 degrees.

@@ -15,36 +15,13 @@ namespace triangle::ui {
 
 namespace {
 
-// A painter draws a circle as four curves, which at a radius of thousands
-// of pixels miss the corners by several: an enlarged circle is drawn as a
-// fine polyline over the arc that lies in view.
-void drawEnlargedCircle(QPainter &painter, const PictureLayout &layout, const QRectF &area)
-{
-    constexpr int kSegments = 240;
-    const QPointF towardsArea = area.center() - layout.centre;
-    const double middle = std::atan2(towardsArea.y(), towardsArea.x());
-    double from = 0.0;
-    double to = 0.0;
-    for (const QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
-        const QPointF v = corner - layout.centre;
-        const double turn = std::remainder(std::atan2(v.y(), v.x()) - middle, 2 * std::numbers::pi);
-        from = std::min(from, turn);
-        to = std::max(to, turn);
-    }
-    QPolygonF arc;
-    for (int i = 0; i <= kSegments; ++i) {
-        const double angle = middle + from + (to - from) * i / kSegments;
-        arc.append(layout.centre + layout.radius * QPointF(std::cos(angle), std::sin(angle)));
-    }
-    painter.drawPolyline(arc);
-}
-
 void drawCircle(QPainter &painter, const PictureLayout &layout, const QRectF &area, double side)
 {
     painter.setPen(QPen(QColor(0, 0, 160), std::max(1.0, side / 120)));
-    // Seen from a centre outside the box, the box spans less than half a turn.
+    // An enlarged circle's centre may lie far outside: its arc in view is
+    // drawn instead.
     if (layout.enlarged && !area.contains(layout.centre))
-        drawEnlargedCircle(painter, layout, area);
+        painter.drawPolyline(arcInView(layout.centre, layout.radius, area));
     else
         painter.drawEllipse(layout.centre, layout.radius, layout.radius);
     // A dash pattern counts in pen widths: a hairline's dashes on a

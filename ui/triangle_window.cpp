@@ -150,7 +150,7 @@ void TriangleWindow::createControls()
         Command1[k]->setText(withMnemonic(design::kCommand1[k].caption, design::kCommand1Mnemonics.at(k)));
     }
     List1[1] = placed(new QListWidget(this), design::kList1[1], tabStops);
-    List1[1]->addItems(design::combinationStrings());
+    List1[1]->addItems(combinationStrings());
     for (int k = 0; k < 2; ++k)
         Text1[k] = createTextBox(this, design::kText1[k], tabStops);
     Command2 = createButton(this, design::kCommand2, tabStops);

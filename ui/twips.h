@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QRect>
-
 namespace triangle::ui {
 
 // A place on the form in twips (1/1440 inch), as the design table states it:
@@ -22,12 +20,6 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int twipsToPixels(int twips)
 {
     return (twips * 2 + (twips >= 0 ? kTwipsPerPixel : -kTwipsPerPixel)) / (2 * kTwipsPerPixel);
-}
-
-inline QRect toPixels(const Twips &place)
-{
-    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
-        twipsToPixels(place.height)};
 }
 
 } // namespace triangle::ui

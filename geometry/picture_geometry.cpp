@@ -1,0 +1,457 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace triangle::geometry {
+
+namespace {
+
+// Boxes smaller than this (an icon) get the drawing without letters.
+constexpr double kLetteredFrom = 64.0;
+// Shares of the box's shorter side. The margin leaves a corner's letter room
+// outside the circle.
+constexpr double kMarginShare = 0.11;
+constexpr double kIconMarginShare = 0.04;
+constexpr double kLetterShare = 0.078;
+constexpr double kArcShare = 0.1;
+constexpr double kLeastArcShare = 0.04;
+// An arc stays within this share of the shorter side beside its corner, but
+// no smaller than the least arc.
+constexpr double kArcSideShare = 0.35;
+// A triangle whose longest side would come out shorter than this share is
+// enlarged; the note strip takes this share of the box's height.
+constexpr double kReadableShare = 0.3;
+constexpr double kNoteStripShare = 0.17;
+
+struct Circle {
+    Point centre;
+    double radius = 0.0;
+};
+
+double dot(Point u, Point v) { return u.x * v.x + u.y * v.y; }
+
+double length(Point v) { return std::hypot(v.x, v.y); }
+
+Point unit(Point v)
+{
+    const double n = length(v);
+    return n > 0.0 ? v / n : Point {};
+}
+
+double distanceToSegment(Point point, Point p, Point q)
+{
+    const Point along = q - p;
+    const double squared = dot(along, along);
+    const double t = squared > 0.0 ? std::clamp(dot(point - p, along) / squared, 0.0, 1.0) : 0.0;
+    return length(point - (p + t * along));
+}
+
+// None for three corners on one line.
+std::optional<Circle> circumcircle(Point a, Point b, Point c)
+{
+    const double d = 2.0 * (a.x * (b.y - c.y) + b.x * (c.y - a.y) + c.x * (a.y - b.y));
+    const double size = std::max({length(b - a), length(c - b), length(a - c)});
+    if (size == 0.0 || std::abs(d) < 1e-9 * size * size)
+        return std::nullopt;
+    const double a2 = dot(a, a);
+    const double b2 = dot(b, b);
+    const double c2 = dot(c, c);
+    const Point centre {(a2 * (b.y - c.y) + b2 * (c.y - a.y) + c2 * (a.y - b.y)) / d,
+        (a2 * (c.x - b.x) + b2 * (a.x - c.x) + c2 * (b.x - a.x)) / d};
+    return Circle {centre, length(a - centre)};
+}
+
+// The smallest upright rectangle round the three corners.
+Rect boundsOf(const TriangleCorners &model)
+{
+    const double left = std::min({model.A.x, model.B.x, model.C.x});
+    const double top = std::min({model.A.y, model.B.y, model.C.y});
+    return {left, top, std::max({model.A.x, model.B.x, model.C.x}) - left,
+        std::max({model.A.y, model.B.y, model.C.y}) - top};
+}
+
+// The rectangle with its top edge moved to `top`, its bottom edge kept.
+Rect withTopAt(Rect rect, double top)
+{
+    const double drop = top - rect.top;
+    rect.top += drop;
+    rect.height -= drop;
+    return rect;
+}
+
+// The model's y axis points up, the screen's down; `bounds` fills `area`
+// less the margin, proportions kept.
+class Mapping {
+public:
+    Mapping(const Rect &bounds, const Rect &area, double margin)
+    {
+        const Rect target = area.adjusted(margin, margin, -margin, -margin);
+        const double w = std::max(bounds.width, 1e-12);
+        const double h = std::max(bounds.height, 1e-12);
+        m_scale = std::min(target.width / w, target.height / h);
+        m_modelCentre = bounds.centre();
+        m_screenCentre = target.centre();
+    }
+
+    Point operator()(Point p) const
+    {
+        const Point d = (p - m_modelCentre) * m_scale;
+        return {m_screenCentre.x + d.x, m_screenCentre.y - d.y};
+    }
+    double scale() const { return m_scale; }
+
+private:
+    double m_scale = 1.0;
+    Point m_modelCentre;
+    Point m_screenCentre;
+};
+
+// The unit normal of the side opposite corner i, pointing away from it.
+Point outwardNormal(const std::array<Point, 3> &corners, std::size_t i)
+{
+    const Point p = corners[(i + 1) % 3];
+    const Point q = corners[(i + 2) % 3];
+    const Point normal = unit(Point {-(q - p).y, (q - p).x});
+    return dot(normal, (p + q) / 2 - corners[i]) < 0 ? -normal : normal;
+}
+
+// From the centre along the side's perpendicular bisector to the circle, on
+// the side away from the opposite corner; for an obtuse corner the centre
+// lies beyond the side, and the line is carried on to the side.
+Segment bisectorOf(const PictureLayout &layout, std::size_t i)
+{
+    const Point middle = (layout.corners[(i + 1) % 3] + layout.corners[(i + 2) % 3]) / 2;
+    const Point normal = outwardNormal(layout.corners, i);
+    const double toMiddle = dot(middle - layout.centre, normal);
+    return {layout.centre + std::min(0.0, toMiddle) * normal, layout.centre + layout.radius * normal};
+}
+
+// The part of `line` inside `box`, or none when no part is (Liang and
+// Barsky's clipping).
+std::optional<Segment> clippedTo(const Segment &line, const Rect &box)
+{
+    const Point along = line.to - line.from;
+    double enter = 0.0;
+    double leave = 1.0;
+    const std::array<std::pair<double, double>, 4> edges = {{
+        {-along.x, line.from.x - box.left},
+        {along.x, box.right() - line.from.x},
+        {-along.y, line.from.y - box.top},
+        {along.y, box.bottom() - line.from.y},
+    }};
+    for (const auto &[towards, room] : edges) {
+        if (towards == 0.0) {
+            if (room < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = room / towards;
+        if (towards < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter >= leave)
+        return std::nullopt;
+    return Segment {line.from + enter * along, line.from + leave * along};
+}
+
+bool insideTriangle(Point at, const std::array<Point, 3> &corners)
+{
+    const auto turn = [&](std::size_t i) {
+        const Point p = corners[i];
+        const Point q = corners[(i + 1) % 3];
+        return (q.x - p.x) * (at.y - p.y) - (q.y - p.y) * (at.x - p.x);
+    };
+    const double first = turn(0);
+    const double second = turn(1);
+    const double third = turn(2);
+    return (first > 0 && second > 0 && third > 0) || (first < 0 && second < 0 && third < 0);
+}
+
+// Where a letter belongs: `distance` from `anchor` towards `direction`, and
+// at least half a letter beyond the line through `anchor` across `outward`
+// (a zero vector: anywhere), so that a side's letter stays outside its side.
+// Of two places equally far from the wanted one, the one nearer what the
+// letter names, the segment from `namedFrom` to `namedTo`, wins.
+struct WantedPlace {
+    Point anchor;
+    Point direction;
+    double distance = 0.0;
+    Point outward;
+    Point namedFrom;
+    Point namedTo;
+};
+
+// Puts letters, square boxes of one size, near where each belongs: the
+// wanted place first, then, when that one crowds a corner, a side, the
+// circle, a letter already placed or the box's edge, or lies inside the
+// triangle, a little further out or turned a little, the least change first.
+// Thin triangles need this, their corners lie close.
+class LetterPlacer {
+public:
+    LetterPlacer(const Rect &area, const PictureLayout &layout)
+        : m_inside(area.adjusted(
+            layout.letterSize / 2, layout.letterSize / 2, -layout.letterSize / 2, -layout.letterSize / 2)),
+          m_layout(layout), m_size(layout.letterSize)
+    {
+    }
+
+    Point place(const WantedPlace &wanted)
+    {
+        Point chosen = clampedInside(wanted.anchor + unit(wanted.direction) * wanted.distance);
+        if (const std::optional<Point> found = firstFree(wanted))
+            chosen = *found;
+        m_placed.push_back(chosen);
+        return chosen;
+    }
+
+private:
+    struct Candidate {
+        double farFromNamed;
+        Point at;
+    };
+
+    // Candidates round the wanted place: further out by quarter letters,
+    // turned by 15 degrees each way round to behind. A quarter letter
+    // further costs as much as a turn; the cheapest come first, of equal
+    // cost the nearest to what the letter names, then in the order made
+    // (outwards, then from one side round to the other): the same order
+    // in every standard library, so that the window and the page place
+    // alike. Most letters are placed at the first few costs.
+    std::optional<Point> firstFree(const WantedPlace &wanted) const
+    {
+        constexpr int kFurtherSteps = 16;
+        constexpr int kTurnSteps = 12;
+        const double heading = std::atan2(wanted.direction.y, wanted.direction.x);
+        std::array<Point, 2 * kTurnSteps + 1> directions {};
+        const auto towards = [&directions](int turn) -> Point & {
+            const int index = turn + kTurnSteps;
+            return directions.at(static_cast<std::size_t>(index));
+        };
+        for (int turn = -kTurnSteps; turn <= kTurnSteps; ++turn) {
+            const double angle = heading + turn * std::numbers::pi / kTurnSteps;
+            towards(turn) = {std::cos(angle), std::sin(angle)};
+        }
+        std::vector<Candidate> sameCost;
+        for (int cost = 0; cost < kFurtherSteps + kTurnSteps; ++cost) {
+            sameCost.clear();
+            for (int step = std::max(0, cost - kTurnSteps); step <= std::min(kFurtherSteps - 1, cost);
+                 ++step) {
+                const double reach = wanted.distance + step * m_size / 4;
+                for (const int turn : {step - cost, cost - step}) {
+                    const Point at = wanted.anchor + reach * towards(turn);
+                    sameCost.push_back({distanceToSegment(at, wanted.namedFrom, wanted.namedTo), at});
+                    if (turn == 0)
+                        break;
+                }
+            }
+            std::stable_sort(sameCost.begin(), sameCost.end(),
+                [](const Candidate &x, const Candidate &y) { return x.farFromNamed < y.farFromNamed; });
+            for (const Candidate &candidate : sameCost) {
+                if (isFree(candidate.at, wanted))
+                    return candidate.at;
+            }
+        }
+        return std::nullopt;
+    }
+
+    bool isFree(Point at, const WantedPlace &wanted) const
+    {
+        const auto &corners = m_layout.corners;
+        if (!m_inside.contains(at) || insideTriangle(at, corners))
+            return false;
+        if (dot(at - wanted.anchor, wanted.outward) < 0.5 * m_size * length(wanted.outward))
+            return false;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            if (distanceToSegment(at, corners[i], corners[(i + 1) % 3]) < 0.6 * m_size)
+                return false;
+        }
+        if (m_layout.hasCircle && std::abs(length(at - m_layout.centre) - m_layout.radius) < 0.6 * m_size)
+            return false;
+        if (nearAnArc(at))
+            return false;
+        const bool onBisector = std::any_of(
+            m_layout.bisectors.begin(), m_layout.bisectors.end(), [&](const std::optional<Segment> &line) {
+                return line && distanceToSegment(at, line->from, line->to) < 0.4 * m_size;
+            });
+        if (onBisector)
+            return false;
+        return std::none_of(m_placed.begin(), m_placed.end(), [&](Point other) {
+            return std::max(std::abs(at.x - other.x), std::abs(at.y - other.y)) < 0.9 * m_size;
+        });
+    }
+
+    // An arc keeps its least radius in a corner of nearly 180 degrees, and
+    // then bulges out of its flat triangle.
+    bool nearAnArc(Point at) const
+    {
+        const auto cross = [](Point u, Point v) { return u.x * v.y - u.y * v.x; };
+        const auto &corners = m_layout.corners;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const Point v = at - corners[i];
+            if (std::abs(length(v) - m_layout.arcRadii[i]) >= 0.6 * m_size)
+                continue;
+            const Point u = corners[(i + 1) % 3] - corners[i];
+            const Point w = corners[(i + 2) % 3] - corners[i];
+            if (cross(u, v) * cross(u, w) >= 0 && cross(w, v) * cross(w, u) >= 0)
+                return true;
+        }
+        return false;
+    }
+
+    Point clampedInside(Point p) const
+    {
+        return {std::clamp(p.x, m_inside.left, m_inside.right()),
+            std::clamp(p.y, m_inside.top, m_inside.bottom())};
+    }
+
+    Rect m_inside; // where a letter's centre may go
+    const PictureLayout &m_layout;
+    double m_size;
+    std::vector<Point> m_placed;
+};
+
+// Outside the corner, along the bisector of the angle beside it; a corner of
+// nearly 180 degrees has none and looks away from the middle instead.
+WantedPlace besideCorner(const PictureLayout &layout, std::size_t i)
+{
+    const auto &corners = layout.corners;
+    const Point p = corners[i];
+    Point outside = -(unit(corners[(i + 1) % 3] - p) + unit(corners[(i + 2) % 3] - p));
+    if (length(outside) < 1e-3)
+        outside = p - (corners[0] + corners[1] + corners[2]) / 3;
+    return {p, outside, 0.85 * layout.letterSize, {}, p, p};
+}
+
+// Outside the side opposite corner i, a little along it from its middle,
+// where the dashed bisector leaves: never further along than a quarter of
+// the side, so that the letter of a short side stays beside it.
+WantedPlace besideSide(const PictureLayout &layout, std::size_t i)
+{
+    const Point p = layout.corners[(i + 1) % 3];
+    const Point q = layout.corners[(i + 2) % 3];
+    const Point normal = outwardNormal(layout.corners, i);
+    const double shift = std::min(0.55 * layout.letterSize, length(q - p) / 4);
+    const Point anchor = (p + q) / 2 + unit(q - p) * shift;
+    return {anchor, normal, layout.letterSize, normal, p, q};
+}
+
+// The cosine of the angle at corner i.
+double cornerCosine(const std::array<Point, 3> &corners, std::size_t i)
+{
+    const Point p = corners[i];
+    return dot(unit(corners[(i + 1) % 3] - p), unit(corners[(i + 2) % 3] - p));
+}
+
+// The widest corner's letter goes first: in a flat triangle it has only the
+// one place straight out, while the letters of the two sharp corners can move
+// round theirs.
+void placeLetters(PictureLayout &layout, const Rect &area)
+{
+    LetterPlacer placer(area, layout);
+    std::array<std::size_t, 3> order = {0, 1, 2};
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) {
+        return cornerCosine(layout.corners, i) < cornerCosine(layout.corners, j);
+    });
+    for (const std::size_t i : order)
+        layout.cornerLetters[i] = placer.place(besideCorner(layout, i));
+    for (std::size_t i = 0; i < 3; ++i)
+        layout.sideLetters[i] = placer.place(besideSide(layout, i));
+}
+
+void sizeArcs(PictureLayout &layout, double side)
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Point p = layout.corners[i];
+        const double shorter
+            = std::min(length(layout.corners[(i + 1) % 3] - p), length(layout.corners[(i + 2) % 3] - p));
+        layout.arcRadii[i]
+            = std::max(kLeastArcShare * side, std::min(kArcShare * side, kArcSideShare * shorter));
+    }
+}
+
+} // namespace
+
+TriangleCorners cornersFromSides(double a, double b, double c)
+{
+    // Law of cosines for the angle at A; clamped so impossible sides lie flat.
+    const double cosA = std::clamp((b * b + c * c - a * a) / (2 * b * c), -1.0, 1.0);
+    const double sinA = std::sqrt(1 - cosA * cosA);
+    return {Point {0, 0}, Point {c, 0}, Point {b * cosA, b * sinA}};
+}
+
+PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model)
+{
+    const double side = std::min(area.width, area.height);
+    const bool lettered = side >= kLetteredFrom;
+    const double margin = side * (lettered ? kMarginShare : kIconMarginShare);
+    const std::optional<Circle> circle = circumcircle(model.A, model.B, model.C);
+    const Rect triangleBounds = boundsOf(model);
+    const Rect bounds = circle ? Rect {circle->centre.x - circle->radius, circle->centre.y - circle->radius,
+                            2 * circle->radius, 2 * circle->radius}
+                               : triangleBounds;
+    Mapping map(bounds, area, margin);
+
+    PictureLayout layout;
+    Rect letterArea = area;
+    const double longestSide
+        = std::max({length(model.B - model.A), length(model.C - model.B), length(model.A - model.C)});
+    if (lettered && circle && longestSide * map.scale() < kReadableShare * side) {
+        layout.enlarged = true;
+        layout.noteStrip = Rect {area.left, area.top, area.width, kNoteStripShare * side};
+        letterArea = withTopAt(letterArea, layout.noteStrip.bottom());
+        map = Mapping(triangleBounds, letterArea, margin);
+    }
+    layout.corners = {map(model.A), map(model.B), map(model.C)};
+    if (circle) {
+        layout.hasCircle = true;
+        layout.centre = map(circle->centre);
+        layout.radius = circle->radius * map.scale();
+        // An enlarged circle's centre may lie thousands of pixels away: only
+        // the part in view is kept, which a dashed pen then draws quickly.
+        for (std::size_t i = 0; i < 3; ++i)
+            layout.bisectors[i]
+                = layout.enlarged ? clippedTo(bisectorOf(layout, i), area) : bisectorOf(layout, i);
+    }
+    sizeArcs(layout, side);
+    if (lettered) {
+        layout.letterSize = kLetterShare * side;
+        placeLetters(layout, letterArea);
+    }
+    return layout;
+}
+
+std::vector<Point> arcInView(Point centre, double radius, const Rect &area)
+{
+    // Seen from a centre outside the box, the box spans less than half a turn.
+    constexpr int kSegments = 240;
+    const Point towardsArea = area.centre() - centre;
+    const double middle = std::atan2(towardsArea.y, towardsArea.x);
+    double from = 0.0;
+    double to = 0.0;
+    const std::array<Point, 4> boxCorners = {Point {area.left, area.top}, Point {area.right(), area.top},
+        Point {area.left, area.bottom()}, Point {area.right(), area.bottom()}};
+    for (const Point corner : boxCorners) {
+        const Point v = corner - centre;
+        const double turn = std::remainder(std::atan2(v.y, v.x) - middle, 2 * std::numbers::pi);
+        from = std::min(from, turn);
+        to = std::max(to, turn);
+    }
+    std::vector<Point> arc;
+    arc.reserve(kSegments + 1);
+    for (int i = 0; i <= kSegments; ++i) {
+        const double angle = middle + from + (to - from) * i / kSegments;
+        arc.push_back(centre + radius * Point {std::cos(angle), std::sin(angle)});
+    }
+    return arc;
+}
+
+} // namespace triangle::geometry

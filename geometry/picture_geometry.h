@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "plane.h"
+
+namespace triangle::geometry {
+
+// A triangle's corners in any unit, y pointing up.
+struct TriangleCorners {
+    Point A;
+    Point B;
+    Point C;
+};
+
+// The corners of the triangle with sides a, b, c: A at the origin, B at
+// (c, 0), C above the x axis where the law of cosines puts it. Sides that
+// close no triangle put C on the x axis.
+TriangleCorners cornersFromSides(double a, double b, double c);
+
+// Where each part of the drawing goes in a box, in the box's coordinates (y
+// pointing down). Index 0, 1, 2 stands for A, B, C: the corner, the arc in
+// it, its letter, and the side opposite it with its bisector and letter.
+struct PictureLayout {
+    std::array<Point, 3> corners {};
+    bool hasCircle = false; // three corners on one line have no circle
+    Point centre;
+    double radius = 0.0;
+    // The perpendicular bisector of the side opposite each corner, from the
+    // centre (or the side) to the circle; none without a circle. Enlarged,
+    // only their parts inside the box, none where no part is.
+    std::array<std::optional<Segment>, 3> bisectors {};
+    std::array<double, 3> arcRadii {};
+    double letterSize = 0.0; // a letter's pixel size; 0 in a box too small for letters
+    std::array<Point, 3> cornerLetters {};
+    std::array<Point, 3> sideLetters {};
+    // The triangle fills the box and its circle runs out of it; the strip
+    // along the top is kept for saying so.
+    bool enlarged = false;
+    Rect noteStrip;
+};
+
+// Scales the triangle so that its circumscribed circle, centred, fills `area`
+// less a margin, proportions kept; A and B stay level with C above them. A
+// triangle that would come out too small to read (one angle near 180
+// degrees) is enlarged instead to fill the box below the note strip, its
+// circle only partly shown. Letters keep clear of every corner, of the sides
+// and of each other, and inside the box and off the note strip; arcs keep a
+// least radius however short the sides.
+PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model);
+
+// The part of a circle whose centre lies outside `area` that can show in it,
+// as a fine polyline: drawn as curves, a circle with a radius of thousands of
+// pixels misses the corners by several. For an enlarged picture's circle.
+std::vector<Point> arcInView(Point centre, double radius, const Rect &area);
+
+} // namespace triangle::geometry

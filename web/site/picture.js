@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Paints the picture as SVG from the layout the solver module hands out,
+// the same layout the window paints: colours and line widths as there, the
+// corners lettered upright, the sides in italics. The drawing's parts are
+// made once and then only moved: a browser lays out moved parts, and above
+// all letters it has already shaped, much faster than new ones.
+'use strict';
+
+(() => {
+  const kSvg = 'http://www.w3.org/2000/svg';
+
+  function element(name, attributes, parent) {
+    const node = document.createElementNS(kSvg, name);
+    set(node, attributes);
+    parent.append(node);
+    return node;
+  }
+
+  // An attribute set again to the value it has would still make the
+  // browser look at the whole drawing afresh.
+  function set(node, attributes) {
+    for (const [key, value] of Object.entries(attributes)) {
+      if (node.getAttribute(key) !== String(value))
+        node.setAttribute(key, String(value));
+    }
+  }
+
+  const pointsOf = (points) => points.map(([x, y]) => `${x},${y}`).join(' ');
+
+  // The parts, in the order the window paints them.
+  function makeParts(svg) {
+    const parts = {};
+    parts.background = element('rect', { x: 0, y: 0, fill: 'white' }, svg);
+    const circlePen = { fill: 'none', stroke: 'rgb(0,0,160)' };
+    parts.circle = element('circle', circlePen, svg);
+    parts.arcInView = element('polyline', circlePen, svg);
+    const dashes = { stroke: 'rgb(90,90,90)', 'stroke-width': 1, 'stroke-dasharray': '4 2' };
+    parts.bisectors = [0, 1, 2].map(() => element('line', dashes, svg));
+    parts.arcs = [0, 1, 2].map(() => element('path', { fill: 'none', stroke: 'rgb(170,0,0)' }, svg));
+    parts.triangle = element('polygon', { fill: 'none', stroke: 'black' }, svg);
+    const letter = (text, italic) => {
+      const node = element('text', { class: italic ? 'letter side' : 'letter' }, svg);
+      node.textContent = text;
+      return node;
+    };
+    parts.cornerLetters = [...'ABC'].map((text) => letter(text, false));
+    parts.sideLetters = [...'abc'].map((text) => letter(text, true));
+    parts.noteBox = element('foreignObject', {}, svg);
+    parts.note = document.createElement('div');
+    parts.note.className = 'enlarged';
+    parts.noteBox.append(parts.note);
+    return parts;
+  }
+
+  const show = (node, shown) => {
+    if (node.hasAttribute('display') === Boolean(shown))
+      shown ? node.removeAttribute('display') : node.setAttribute('display', 'none');
+  };
+
+  function drawCircle(parts, circle, side) {
+    const width = Math.max(1, side / 120);
+    show(parts.circle, circle && !circle.arcInView);
+    show(parts.arcInView, circle && circle.arcInView);
+    if (circle && circle.arcInView)
+      set(parts.arcInView, { points: pointsOf(circle.arcInView), 'stroke-width': width });
+    else if (circle)
+      set(parts.circle, { cx: circle.centre[0], cy: circle.centre[1], r: circle.radius, 'stroke-width': width });
+    parts.bisectors.forEach((line, i) => {
+      const bisector = circle && circle.bisectors[i];
+      show(line, bisector);
+      if (bisector)
+        set(line, { x1: bisector[0][0], y1: bisector[0][1], x2: bisector[1][0], y2: bisector[1][1] });
+    });
+  }
+
+  // The arc in a corner, between its two sides, the short way round.
+  function drawArcs(parts, layout, side) {
+    layout.corners.forEach(([x, y], i) => {
+      const radius = layout.arcRadii[i];
+      const [[x1, y1], [x2, y2]] = [layout.corners[(i + 1) % 3], layout.corners[(i + 2) % 3]].map(([px, py]) => {
+        const length = Math.hypot(px - x, py - y) || 1;
+        return [x + (radius * (px - x)) / length, y + (radius * (py - y)) / length];
+      });
+      const sweep = (x1 - x) * (y2 - y) - (y1 - y) * (x2 - x) > 0 ? 1 : 0;
+      set(parts.arcs[i], {
+        d: `M ${x1} ${y1} A ${radius} ${radius} 0 0 ${sweep} ${x2} ${y2}`,
+        'stroke-width': Math.max(1, side / 150),
+      });
+    });
+  }
+
+  function drawLetters(parts, layout) {
+    const lettered = layout.letterSize > 0;
+    const size = Math.max(8, Math.round(layout.letterSize));
+    const place = (node, [x, y]) => {
+      show(node, lettered);
+      set(node, { x, y, 'font-size': size });
+    };
+    parts.cornerLetters.forEach((node, i) => place(node, layout.cornerLetters[i]));
+    parts.sideLetters.forEach((node, i) => place(node, layout.sideLetters[i]));
+  }
+
+  function drawEnlargedNote(parts, layout, note) {
+    show(parts.noteBox, layout.enlarged);
+    if (!layout.enlarged)
+      return;
+    const [left, top, width, height] = layout.noteStrip;
+    set(parts.noteBox, { x: left + 2, y: top + 1, width: width - 4, height: height - 1 });
+    parts.note.style.fontSize = `${Math.max(8, Math.round(0.75 * layout.letterSize))}px`;
+    if (parts.note.textContent !== note)
+      parts.note.textContent = note;
+  }
+
+  const parts = new WeakMap();
+
+  window.paintPicture = (svg, layout, side, enlargedNote) => {
+    if (!parts.has(svg))
+      parts.set(svg, makeParts(svg));
+    const drawing = parts.get(svg);
+    set(svg, { viewBox: `0 0 ${side} ${side}` });
+    set(drawing.background, { width: side, height: side });
+    drawCircle(drawing, layout.circle, side);
+    drawArcs(drawing, layout, side);
+    set(drawing.triangle, { points: pointsOf(layout.corners), 'stroke-width': Math.max(1, side / 90) });
+    drawLetters(drawing, layout);
+    drawEnlargedNote(drawing, layout, enlargedNote);
+  };
+})();

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// web-snapshot: opens the built page in headless Chromium, solves one request
+// the way a user would, and saves what the browser shows as a PNG. Not a
+// test: it makes the pictures of the page for the documentation.
+//
+//   node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--width PIXELS]
+//
+// --other presses "Друг триъгълник" N times; --width sets the browser's
+// width (default 1000; a phone is about 400). Needs the playwright-core of
+// web/tests (npm ci --prefix web/tests) and a site built by build-web.sh.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+import { serve } from './serve.mjs';
+
+const here = resolve(fileURLToPath(import.meta.url), '..');
+const { chromium } = createRequire(join(here, 'tests/package.json'))('playwright-core');
+
+const args = process.argv.slice(2);
+const output = args.shift();
+const options = { other: 0, width: 1000 };
+const request = [];
+while (args.length > 0) {
+  const word = args.shift();
+  if (word.startsWith('--'))
+    options[word.slice(2)] = Number(args.shift());
+  else
+    request.push(word);
+}
+if (!output || (request.length !== 0 && request.length !== 4)) {
+  console.error('usage: node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--width PIXELS]');
+  process.exit(2);
+}
+
+const server = await serve(process.env.SITE_DIR ?? join(here, '../build-web/site'));
+const profile = mkdtempSync(join(tmpdir(), 'triangle-chromium-'));
+const context = await chromium.launchPersistentContext(profile, {
+  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--no-first-run'],
+  viewport: { width: options.width, height: 600 },
+  locale: 'bg-BG',
+});
+try {
+  const page = context.pages()[0] ?? (await context.newPage());
+  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  if (request.length === 4) {
+    const [combination, ...values] = request;
+    await page.getByRole('listbox').selectOption({ index: Number(combination) });
+    const fields = page.locator('input[type=text]:not([readonly])');
+    for (const [i, value] of values.entries())
+      await fields.nth(i).fill(value);
+    await fields.nth(2).press('Enter');
+    for (let i = 0; i < options.other; ++i)
+      await page.getByRole('button', { name: 'Друг триъгълник' }).click();
+  } else {
+    await page.getByRole('listbox').waitFor();
+  }
+  await page.screenshot({ path: output, fullPage: true });
+} finally {
+  await context.close();
+  server.close();
+  rmSync(profile, { recursive: true, force: true });
+}

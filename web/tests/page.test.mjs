@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web page in Debian's Chromium, driven as a user drives it: a row of
+// the list chosen by its name, the values typed into the fields found by
+// their accessible names, Enter pressed; then the nine fields, the note and
+// what a screen reader hears compared with triangle-solve's answer to the
+// same request, every triangle the values fit in turn. And nothing the page
+// asks for leaves this machine's own server.
+//
+//   node --test web/tests/          (after scripts/build-web.sh and scripts/build.sh)
+//
+// SITE_DIR, TRIANGLE_SOLVE and CHROMIUM name the built site, the program and
+// the browser when they are not in the usual places.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { after, before, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { chromium } from 'playwright-core';
+
+import { serve } from '../serve.mjs';
+
+const root = resolve(fileURLToPath(import.meta.url), '../../..');
+const siteDir = process.env.SITE_DIR ?? join(root, 'build-web/site');
+const triangleSolve = process.env.TRIANGLE_SOLVE ?? join(root, 'build/tools/triangle-solve');
+const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
+
+const kFieldNames = [
+  'ъгъл BAC', 'ъгъл ABC', 'ъгъл ACB', 'страна a', 'страна b', 'страна c', 'лице S', 'радиус R', 'периметър P',
+];
+const kNotes = {
+  invalid: 'Грешно въведени входни данни!',
+  'no-triangle': 'Няма триъгълник с тези данни: стойностите са изчислени, но не описват реален триъгълник.',
+};
+
+// One request per family of combinations, and the ways a request can end.
+const kRequests = [
+  { name: 'two angles and a side', combination: 0, values: ['30', '60', '10'] },
+  { name: 'two angles and the area', combination: 9, values: ['50', '60', '20'] },
+  { name: 'an angle, a side and the radius', combination: 15, values: ['50', '7', '5'] },
+  { name: 'two sides and the angle between them, a decimal comma', combination: 21, values: ['60', '5,5', '8'] },
+  { name: 'two sides and an angle opposite one: two triangles', combination: 24, values: ['30', '5', '8'] },
+  { name: 'two sides and the area: two triangles', combination: 30, values: ['5', '8', '12'] },
+  { name: 'a side, the area and the radius', combination: 36, values: ['5', '8', '4'] },
+  { name: 'an angle, a side and the area', combination: 42, values: ['40', '7', '12'] },
+  { name: 'values that make no triangle', combination: 44, values: ['100', '2', '100'] },
+  { name: 'a value that is no number', combination: 0, values: ['30', 'abc', '10'] },
+];
+
+let server;
+let context;
+let page;
+let profile;
+const requested = [];
+// The browser's complaints: a script error, or a request the page's
+// security policy refused before it could leave.
+const complaints = [];
+
+before(async () => {
+  server = await serve(siteDir);
+  const origin = `http://127.0.0.1:${server.address().port}`;
+  profile = mkdtempSync(join(tmpdir(), 'triangle-chromium-'));
+  // A fresh profile for each run, as a first start would have.
+  context = await chromium.launchPersistentContext(profile, {
+    executablePath: chromiumPath,
+    args: [
+      '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+      '--disable-sync', '--no-first-run',
+    ],
+    viewport: { width: 1100, height: 900 },
+    locale: 'bg-BG',
+  });
+  context.on('request', (request) => requested.push(request.url()));
+  // Anything bound elsewhere is stopped before it leaves, and still counted.
+  await context.route((url) => url.origin !== origin, (route) => route.abort());
+  page = context.pages()[0] ?? (await context.newPage());
+  page.on('console', (message) => {
+    if (message.type() === 'error')
+      complaints.push(message.text());
+  });
+  page.on('pageerror', (error) => complaints.push(error.message));
+  await page.goto(`${origin}/`);
+  await page.getByRole('button', { name: 'Изчисли' }).waitFor();
+});
+
+after(async () => {
+  await context?.close();
+  server?.close();
+  if (profile)
+    rmSync(profile, { recursive: true, force: true });
+});
+
+// triangle-solve's answer lines, each split into its fields.
+function solve(combination, values) {
+  const texts = values.map((text) => text.replaceAll(',', '.'));
+  const output = execFileSync(triangleSolve, ['--all', String(combination), ...texts], { encoding: 'utf8' });
+  return output.trimEnd().split('\n').map((line) => line.split('\t'));
+}
+
+const shownFields = () => Promise.all(kFieldNames.map((name) => page.getByRole('textbox', { name }).inputValue()));
+
+// Chooses the row, types the values into the three fields that take them,
+// and presses Enter; returns the names of those fields.
+async function ask(combination, values) {
+  await page.getByRole('listbox', { name: 'Стойности за:' }).selectOption({ index: combination });
+  const editable = [];
+  for (const name of kFieldNames) {
+    if (await page.getByRole('textbox', { name }).isEditable())
+      editable.push(name);
+  }
+  assert.equal(editable.length, 3, `three fields to type into, found ${editable}`);
+  for (const [i, name] of editable.entries())
+    await page.getByRole('textbox', { name }).fill(values[i]);
+  await page.getByRole('textbox', { name: editable[2] }).press('Enter');
+  return editable;
+}
+
+// What the page should show for an answer line: the results with a decimal
+// comma, the given fields as typed.
+function expectedFields(line, editable, values) {
+  return kFieldNames.map((name, i) => {
+    const typed = editable.indexOf(name);
+    return typed >= 0 ? values[typed] : line[i + 1].replace('.', ',');
+  });
+}
+
+for (const { name, combination, values } of kRequests) {
+  test(name, async () => {
+    const lines = solve(combination, values);
+    const editable = await ask(combination, values);
+    const status = lines[0][0];
+    if (status !== 'solved') {
+      // Nothing is computed: the fields the row emptied stay empty.
+      assert.equal(status, 'invalid');
+      const typed = kFieldNames.map((name) => (editable.includes(name) ? values[editable.indexOf(name)] : ''));
+      assert.deepEqual((await shownFields()).slice(0, 8), typed.slice(0, 8));
+      assert.equal(await page.getByRole('region', { name: 'Бележка' }).textContent(), kNotes.invalid);
+      assert.equal(await page.getByRole('alert').textContent(), kNotes.invalid);
+      return;
+    }
+    for (const [shown, line] of lines.entries()) {
+      if (shown > 0)
+        await page.getByRole('button', { name: 'Друг триъгълник' }).click();
+      assert.deepEqual(await shownFields(), expectedFields(line, editable, values), `triangle ${shown + 1}`);
+    }
+    const note = await page.getByRole('region', { name: 'Бележка' }).textContent();
+    const verdict = lines[0][10];
+    if (verdict === 'no-triangle') {
+      assert.equal(note, kNotes['no-triangle']);
+      assert.equal(await page.getByRole('alert').textContent(), kNotes['no-triangle']);
+      return;
+    }
+    assert.equal(await page.getByRole('button', { name: 'Друг триъгълник' }).isVisible(), lines.length > 1);
+    if (lines.length > 1)
+      assert.match(note, new RegExp(`Показан е ${lines.length} от ${lines.length}\\.`));
+    assert.match(await page.getByRole('status').textContent(), /^Решено: .*P = /);
+  });
+}
+
+test('no request leaves the page\'s own server or is refused, and computing asks for nothing', () => {
+  const origin = new URL(page.url()).origin;
+  const files = requested.map((url) => new URL(url)).map((url) => (url.origin === origin ? url.pathname : url.href));
+  assert.deepEqual(
+    [...new Set(files)].sort(),
+    ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js', '/triangle.wasm']
+  );
+  assert.equal(requested.length, 6, requested.join(' '));
+  assert.deepEqual(complaints, []);
+});
