@@ -3,9 +3,10 @@
 // the way a user would, and saves what the browser shows as a PNG. Not a
 // test: it makes the pictures of the page for the documentation.
 //
-//   node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--width PIXELS]
+//   node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--solution 1] [--width PIXELS]
 //
-// --other presses "Друг триъгълник" N times; --width sets the browser's
+// --other presses "Друг триъгълник" N times; --solution 1 presses "Решение"
+// after that; --width sets the browser's
 // width (default 1000; a phone is about 400). Needs the playwright-core of
 // web/tests (npm ci --prefix web/tests) and a site built by build-web.sh.
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -21,7 +22,7 @@ const { chromium } = createRequire(join(here, 'tests/package.json'))('playwright
 
 const args = process.argv.slice(2);
 const output = args.shift();
-const options = { other: 0, width: 1000 };
+const options = { other: 0, solution: 0, width: 1000 };
 const request = [];
 while (args.length > 0) {
   const word = args.shift();
@@ -56,6 +57,8 @@ try {
     await fields.nth(2).press('Enter');
     for (let i = 0; i < options.other; ++i)
       await page.getByRole('button', { name: 'Друг триъгълник' }).click();
+    if (options.solution)
+      await page.getByRole('button', { name: 'Решение' }).click();
   } else {
     await page.getByRole('listbox').waitFor();
   }

@@ -34,6 +34,8 @@
       this.list = byId('combinations');
       this.picture = byId('picture');
       this.other = byId('other');
+      this.solutionButton = byId('solution-button');
+      this.solution = byId('solution');
       this.note = byId('note');
       this.fields = [];
       this.marks = [];
@@ -134,6 +136,7 @@
       byId('clear').addEventListener('click', () => this.clearAll());
       byId('sample').addEventListener('click', () => this.showSample());
       this.other.addEventListener('click', () => this.showNextTriangle());
+      this.solutionButton.addEventListener('click', () => this.showSolution());
       document.addEventListener('keydown', (event) => {
         if (event.altKey && !event.ctrlKey && event.code === 'KeyN' && !this.other.hidden) {
           event.preventDefault();
@@ -182,6 +185,7 @@
 
     prepareSelection() {
       this.endOtherTriangles();
+      this.endSolution();
       this.showPicture('', 0);
       this.marks.forEach((mark, i) => {
         mark.checked = false;
@@ -196,6 +200,7 @@
 
     clearAll() {
       this.endOtherTriangles();
+      this.endSolution();
       this.showPicture('', 0);
       this.fields.forEach((field) => {
         field.value = '';
@@ -207,6 +212,7 @@
     // computed, and the picture stays.
     showSample() {
       this.endOtherTriangles();
+      this.endSolution();
       const samples = this.texts.samples;
       const sample = samples[Math.floor(Math.random() * samples.length)];
       sample.forEach((value, i) => {
@@ -234,6 +240,9 @@
         this.showPicture('', 0);
       }
       this.other.hidden = this.fitting.length === 0;
+      this.endSolution();
+      this.request = request;
+      this.solutionButton.hidden = status !== 'solved';
       this.showNote(this.fitting.length > 0 ? this.otherTrianglesNote() : this.noteFor(status, rest));
       this.announce(status, rest, given);
     }
@@ -277,10 +286,39 @@
     showNextTriangle() {
       if (this.fitting.length === 0)
         return;
+      this.solution.hidden = true;
       this.shown = (this.shown + 1) % this.fitting.length;
       this.showValues(this.fitting[this.shown], this.givenPositions());
       this.showNote(this.otherTrianglesNote());
       this.showPicture(this.solved, this.shown);
+    }
+
+    // The worked solution of the triangle on screen: the steps that
+    // triangle-solve --steps --more writes for it, with a decimal comma.
+    showSolution() {
+      const lines = this.answer(['--all', '--steps', '--more', ...this.request].join('\n')).split('\n');
+      let block = -1;
+      const steps = [];
+      for (const line of lines) {
+        const fields = line.split('\t');
+        if (fields[0] === 'solved' || fields[0] === 'also')
+          block += 1;
+        else if (fields[0] === 'step' && block === this.shown)
+          steps.push(fields[4].replace(/(\d)\.(\d)/g, '$1,$2'));
+      }
+      const list = byId('solution-steps');
+      list.replaceChildren(...steps.map((text) => {
+        const item = document.createElement('li');
+        item.textContent = text;
+        return item;
+      }));
+      this.solution.hidden = false;
+      this.solution.focus();
+    }
+
+    endSolution() {
+      this.solution.hidden = true;
+      this.solutionButton.hidden = true;
     }
 
     endOtherTriangles() {
