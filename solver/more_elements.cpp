@@ -9,6 +9,7 @@
 #include "angle_functions.h"
 #include "number_formatting.h"
 #include "solve.h"
+#include "solving.h"
 
 namespace triangle {
 
@@ -38,12 +39,8 @@ public:
     {
         const auto index = static_cast<std::size_t>(q) - static_cast<std::size_t>(Q::ha);
         m_values.at(index) = value.value();
-        if (m_journal == nullptr)
-            return;
-        Step step {q, rule, value.value(), {}, 0, intermediate.value()};
-        for (const Quantity operand : operands)
-            step.operands.at(step.operandCount++) = {operand, t.field(operand).value()};
-        m_journal->push_back(step);
+        if (m_journal != nullptr)
+            noteStep(*m_journal, t, q, value, rule, operands, intermediate);
     }
 
     const std::array<Real::Value, 10> &values() const { return m_values; }

@@ -9,6 +9,18 @@
 
 namespace triangle {
 
+// Notes a step in `journal`, with the values of its operands as they stand
+// in the record now (the perimeter, never stored, as 0).
+inline void noteStep(Journal &journal, const Triangle &t, Quantity q, Real value, Rule rule,
+    std::initializer_list<Quantity> operands, Real intermediate)
+{
+    Step step {q, rule, value.value(), {}, 0, intermediate.value()};
+    for (const Quantity operand : operands)
+        step.operands.at(step.operandCount++)
+            = {operand, operand == Quantity::P ? 0.0L : t.field(operand).value()};
+    journal.push_back(step);
+}
+
 // A procedure's view of one solving run: the record it fills, the branch
 // choices it follows and, when asked for, the journal of its steps. Without
 // a journal a step only stores its value.
@@ -27,7 +39,7 @@ public:
     {
         t.field(q) = value;
         if (m_journal != nullptr)
-            note(q, value, rule, operands, intermediate);
+            noteStep(*m_journal, t, q, value, rule, operands, intermediate);
     }
 
     // The angle `q` found from its sine at a branch point: the acute value,
@@ -56,16 +68,6 @@ public:
     bool journalling() const { return m_journal != nullptr; }
 
 private:
-    void note(Quantity q, Real value, Rule rule, std::initializer_list<Quantity> operands, Real intermediate)
-    {
-        Step step {q, rule, value.value(), {}, 0, intermediate.value()};
-        for (const Quantity operand : operands)
-            step.operands.at(step.operandCount++) = {operand, operandValue(operand)};
-        m_journal->push_back(step);
-    }
-
-    Real::Value operandValue(Quantity q) const { return q == Quantity::P ? 0.0L : t.field(q).value(); }
-
     Branches &m_branches;
     Journal *m_journal;
 };
