@@ -29,15 +29,44 @@ inline Real::Value cosineNear0(Real::Value angle) { return std::cos(angle * kToT
 
 } // namespace angle_measure
 
+// The sine of a stored angle as the sine or the cosine of an angle in
+// [0, pi/4] of the stored measure, where the library is exact and quick.
+// An angle outside [0, pi) comes back unreduced, to be taken as it is.
+struct ReducedSine {
+    Real::Value angle;
+    bool asCosine; // of the complement
+    bool reduced;
+};
+
+inline ReducedSine reduceForSine(Real::Value angle)
+{
+    using namespace angle_measure;
+    if (angle < 0.0L || angle >= kStoredPi)
+        return {angle, false, false};
+    if (angle > kStoredPi / 2)
+        angle = kStoredPi - angle;
+    if (angle > kStoredPi / 4)
+        return {kStoredPi / 2 - angle, true, true};
+    return {angle, false, true};
+}
+
 inline Real sin(Real x)
 {
     using namespace angle_measure;
-    Real::Value angle = x.value();
-    if (angle < 0.0L || angle >= kStoredPi)
-        return Real(std::sin(angle * kToTrue));
-    if (angle > kStoredPi / 2)
-        angle = kStoredPi - angle;
-    return Real(angle > kStoredPi / 4 ? cosineNear0(kStoredPi / 2 - angle) : sineNear0(angle));
+    const ReducedSine r = reduceForSine(x.value());
+    if (!r.reduced)
+        return Real(std::sin(r.angle * kToTrue));
+    return Real(r.asCosine ? cosineNear0(r.angle) : sineNear0(r.angle));
+}
+
+// The same sine to a double's precision, about twice as fast: for checks
+// that allow far more than a double's rounding.
+inline double sineToCheck(Real x)
+{
+    using namespace angle_measure;
+    const ReducedSine r = reduceForSine(x.value());
+    const auto angle = static_cast<double>(r.angle * kToTrue);
+    return r.asCosine ? std::cos(angle) : std::sin(angle);
 }
 
 inline Real cos(Real x)

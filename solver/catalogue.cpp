@@ -56,9 +56,7 @@ const Combination &combinationAt(int index) { return *rows().at(static_cast<std:
 
 bool isGiven(int combination, Quantity q)
 {
-    const int position = fieldIndex(q);
-    return isValidCombination(combination) && position < kQuantityCount
-        && combinationAt(combination).given[static_cast<std::size_t>(position)] == '1';
+    return isValidCombination(combination) && combinationAt(combination).gives(q);
 }
 
 std::string combinationLabel(int combination)

@@ -20,6 +20,12 @@ using Procedure = void (*)(Solving &);
 struct Combination {
     std::string_view given;
     Procedure solve = nullptr;
+
+    bool gives(Quantity q) const
+    {
+        const auto position = static_cast<std::size_t>(fieldIndex(q));
+        return position < given.size() && given[position] == '1';
+    }
 };
 
 // The combinations; a combination's place in the list is the index the

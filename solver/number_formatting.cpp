@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_formatting.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -19,14 +20,48 @@ constexpr double kFastLimit = 1e15;
 std::string assemble(
     std::string_view integerDigits, std::string_view decimals, bool negative, const NumberFormat &format)
 {
-    std::string text;
-    text.reserve(integerDigits.size() + decimals.size() + format.decimalSeparator.size() + 1);
-    if (negative)
-        text += '-';
-    text.append(integerDigits);
-    text.append(format.decimalSeparator);
-    text.append(decimals);
+    // Sized once and filled in place: this runs nine times for every answer.
+    const std::string_view separator = format.decimalSeparator;
+    std::string text((negative ? 1 : 0) + integerDigits.size() + separator.size() + decimals.size(), '-');
+    auto *out = text.data() + (negative ? 1 : 0);
+    out = std::copy(integerDigits.begin(), integerDigits.end(), out);
+    out = std::copy(separator.begin(), separator.end(), out);
+    std::copy(decimals.begin(), decimals.end(), out);
     return text;
+}
+
+// "00" to "99", for writing two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs {};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs.at(2 * i) = static_cast<char>('0' + i / 10);
+        pairs.at(2 * i + 1) = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The text of units / 10^4 with four decimals, written into a buffer and
+// copied once: this runs nine times for every answer. Units below 10^15
+// (kFastLimit) have at most 11 integer digits.
+std::string formatTenThousandths(std::uint64_t units, bool negative, const NumberFormat &format)
+{
+    const std::string_view separator = format.decimalSeparator;
+    std::array<char, 48> buffer {};
+    if (separator.size() > 8)
+        return assemble(std::to_string(units / 10000), std::to_string(units % 10000 + 10000).substr(1),
+            negative, format);
+    char *out = buffer.data();
+    if (negative)
+        *out++ = '-';
+    out = std::to_chars(out, out + 24, units / 10000).ptr;
+    for (const char ch : separator)
+        *out++ = ch;
+    const std::uint64_t decimals = units % 10000;
+    for (const std::uint64_t pair : {decimals / 100, decimals % 100}) {
+        *out++ = kDigitPairs.at(2 * pair);
+        *out++ = kDigitPairs.at(2 * pair + 1);
+    }
+    return {buffer.data(), out};
 }
 
 // Exact decimal rounding of the binary value, for any double.
@@ -56,25 +91,21 @@ std::string formatFixed4(double value, const NumberFormat &format)
     const double margin = std::fabs(scaled) * 0x1p-52 + 0x1p-60;
     if (std::fabs(std::fabs(scaled - rounded) - 0.5) <= margin)
         return formatExactly(value, format);
-
-    const auto units = static_cast<std::uint64_t>(std::fabs(rounded));
-    std::array<char, 24> integer {};
-    auto *const integerEnd
-        = std::to_chars(integer.data(), integer.data() + integer.size(), units / 10000).ptr;
-    std::array<char, 4> decimals {};
-    auto rest = units % 10000;
-    for (auto digit = decimals.rbegin(); digit != decimals.rend(); ++digit, rest /= 10)
-        *digit = static_cast<char>('0' + rest % 10);
-    return assemble(std::string_view(integer.data(), static_cast<std::size_t>(integerEnd - integer.data())),
-        std::string_view(decimals.data(), decimals.size()), rounded < 0.0, format);
+    return formatTenThousandths(static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
 }
 
 std::string formatResult(long double value, const NumberFormat &format)
 {
-    // Most values lie far from a halfway point, which a double can tell.
+    // Most values lie far from a halfway point, which a double can tell, and
+    // then its rounding is the value's.
     const double roughlyScaled = static_cast<double>(value) * 1e4;
+    if (std::fabs(roughlyScaled) < kFastLimit) {
+        const double rounded = std::nearbyint(roughlyScaled);
+        if (0.5 - std::fabs(roughlyScaled - rounded) > 1e-9 * std::max(1.0, std::fabs(roughlyScaled)))
+            return formatTenThousandths(static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
+    }
     if (std::fabs(roughlyScaled - std::floor(roughlyScaled) - 0.5)
-        > 1e-9 * std::fmax(1.0, std::fabs(roughlyScaled)))
+        > 1e-9 * std::max(1.0, std::fabs(roughlyScaled)))
         return formatFixed4(static_cast<double>(value), format);
     const long double scaled = value * 1e4L;
     const long double lower = std::floor(scaled);

@@ -125,6 +125,17 @@ std::int64_t magnitude(const Mantissa &m, std::int64_t exponent)
     return static_cast<std::int64_t>(m.integerDigits) - static_cast<std::int64_t>(first) + exponent;
 }
 
+// integer * 10^power, correctly rounded: exact for an integer below 2^64 and
+// |power| <= 27, as both factors are exact in a long double.
+Real::Value scaledByPowerOfTen(std::uint64_t integer, std::int64_t power)
+{
+    Real::Value scale = 1.0L;
+    for (std::int64_t i = 0; i < std::abs(power); ++i)
+        scale *= 10.0L;
+    const auto value = static_cast<Real::Value>(integer);
+    return power < 0 ? value / scale : value * scale;
+}
+
 // Clinger's fast path: up to 19 significant digits are an exact integer in a
 // long double, and so is a power of ten up to 10^27, so one multiplication
 // or division rounds the value correctly. Empty where it does not apply.
@@ -143,18 +154,51 @@ std::optional<Real::Value> readExactly(const Mantissa &m, std::int64_t exponent)
         = exponent + static_cast<std::int64_t>(m.integerDigits) - static_cast<std::int64_t>(last + 1);
     if (power < -kMaxPower || power > kMaxPower)
         return std::nullopt;
-    Real::Value scale = 1.0L;
-    for (std::int64_t i = 0; i < std::abs(power); ++i)
-        scale *= 10.0L;
-    const auto value = static_cast<Real::Value>(integer);
-    const Real::Value magnitude = power < 0 ? value / scale : value * scale;
+    const Real::Value magnitude = scaledByPowerOfTen(integer, power);
     return m.negative ? -magnitude : magnitude;
+}
+
+// Most typed values are plain digits with at most one separator, such as
+// "12.5" or "12,5": read those without the scanner. Up to 19 digits make an
+// integer below 10^19, and the fast path above applies. Empty for any other
+// text.
+std::optional<Real::Value> readPlainDecimal(std::string_view text, std::string_view separator)
+{
+    constexpr std::size_t kMaxDigits = 19;
+    // The length of the separator at `i`, or 0.
+    const auto separatorAt = [&](std::size_t i) -> std::size_t {
+        if (text[i] == '.')
+            return 1;
+        return !separator.empty() && text.substr(i).starts_with(separator) ? separator.size() : 0;
+    };
+    std::uint64_t integer = 0;
+    std::size_t digits = 0;
+    std::optional<std::size_t> digitsBeforeSeparator;
+    for (std::size_t i = 0; i < text.size();) {
+        if (isDigit(text[i])) {
+            if (++digits > kMaxDigits)
+                return std::nullopt;
+            integer = integer * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            ++i;
+        } else if (const std::size_t length = separatorAt(i); length > 0 && !digitsBeforeSeparator) {
+            digitsBeforeSeparator = digits;
+            i += length;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const std::size_t decimals = digits - digitsBeforeSeparator.value_or(digits);
+    return scaledByPowerOfTen(integer, -static_cast<std::int64_t>(decimals));
 }
 
 } // namespace
 
 Real readNumber(std::string_view text, const NumberFormat &format)
 {
+    if (const auto plain = readPlainDecimal(text, format.decimalSeparator))
+        return Real::checked(*plain);
     Scanner in(text);
     const Mantissa m = readMantissa(in, format);
     if (m.digits.find_first_not_of('0') == std::string::npos)

@@ -19,7 +19,7 @@ public:
     RequestForm(int combination, const std::array<std::string_view, 3> &givenTexts);
 
     int selectedCombination() const override { return m_combination; }
-    bool isMarkedGiven(Quantity q) const override { return isGiven(m_combination, q); }
+    bool isMarkedGiven(Quantity q) const override { return m_given.at(index(q)); }
     std::string fieldText(Quantity q) const override { return text(q); }
     void setFieldText(Quantity q, std::string_view text) override { m_texts.at(index(q)) = text; }
 
@@ -29,6 +29,7 @@ private:
     static std::size_t index(Quantity q) { return static_cast<std::size_t>(fieldIndex(q)); }
 
     int m_combination;
+    std::array<bool, kFieldCount> m_given {};
     std::array<std::string, kFieldCount> m_texts;
 };
 

@@ -10,17 +10,18 @@ void solveCombination(
 {
     if (!isValidCombination(combination))
         return;
+    const Combination &row = combinationAt(combination);
     t.givenDegrees = {};
     for (int position = 0; position < kQuantityCount; ++position) {
         const Quantity q = quantityAt(position);
-        if (!isGiven(combination, q))
+        if (!row.gives(q))
             continue;
         t.field(q) = isAngle(q) ? values.at(position) * kPi / 180.0 : values.at(position);
         if (isAngle(q))
             t.givenDegrees.at(position) = values.at(position);
     }
     Solving solving(t, branches, journal);
-    combinationAt(combination).solve(solving);
+    row.solve(solving);
     if (journal != nullptr) {
         using enum Quantity;
         journal->push_back({P, Rule::Perimeter, fieldValue(t, P).value(),

@@ -24,7 +24,7 @@ bool lawOfSinesHolds(const Triangle &t)
 {
     const Value longest = std::max({std::fabs(t.a.value()), std::fabs(t.b.value()), std::fabs(t.c.value())});
     return std::all_of(kVertices.begin(), kVertices.end(), [&](Vertex v) {
-        const Value expected = 2.0L * t.R.value() * sin(t.angle(v)).value();
+        const Value expected = 2.0L * t.R.value() * sineToCheck(t.angle(v));
         const Value error = std::fabs(t.side(v).value() - expected);
         return std::isfinite(error) && error <= kTolerance * longest;
     });
