@@ -48,8 +48,8 @@ std::string formatTenThousandths(std::uint64_t units, bool negative, const Numbe
     const std::string_view separator = format.decimalSeparator;
     std::array<char, 48> buffer {};
     if (separator.size() > 8)
-        return assemble(std::to_string(units / 10000), std::to_string(units % 10000 + 10000).substr(1),
-            negative, format);
+        return assemble(
+            std::to_string(units / 10000), std::to_string(units % 10000 + 10000).substr(1), negative, format);
     char *out = buffer.data();
     if (negative)
         *out++ = '-';
@@ -102,7 +102,8 @@ std::string formatResult(long double value, const NumberFormat &format)
     if (std::fabs(roughlyScaled) < kFastLimit) {
         const double rounded = std::nearbyint(roughlyScaled);
         if (0.5 - std::fabs(roughlyScaled - rounded) > 1e-9 * std::max(1.0, std::fabs(roughlyScaled)))
-            return formatTenThousandths(static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
+            return formatTenThousandths(
+                static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
     }
     if (std::fabs(roughlyScaled - std::floor(roughlyScaled) - 0.5)
         > 1e-9 * std::max(1.0, std::fabs(roughlyScaled)))

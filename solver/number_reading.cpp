@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_reading.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -125,13 +126,22 @@ std::int64_t magnitude(const Mantissa &m, std::int64_t exponent)
     return static_cast<std::int64_t>(m.integerDigits) - static_cast<std::int64_t>(first) + exponent;
 }
 
+// 10^0 to 10^27, every one exact in a long double (5^27 < 2^64).
+constexpr auto kPowersOfTen = [] {
+    std::array<Real::Value, 28> powers {};
+    Real::Value power = 1.0L;
+    for (Real::Value &entry : powers) {
+        entry = power;
+        power *= 10.0L;
+    }
+    return powers;
+}();
+
 // integer * 10^power, correctly rounded: exact for an integer below 2^64 and
 // |power| <= 27, as both factors are exact in a long double.
 Real::Value scaledByPowerOfTen(std::uint64_t integer, std::int64_t power)
 {
-    Real::Value scale = 1.0L;
-    for (std::int64_t i = 0; i < std::abs(power); ++i)
-        scale *= 10.0L;
+    const Real::Value scale = kPowersOfTen.at(static_cast<std::size_t>(std::abs(power)));
     const auto value = static_cast<Real::Value>(integer);
     return power < 0 ? value / scale : value * scale;
 }
@@ -142,7 +152,7 @@ Real::Value scaledByPowerOfTen(std::uint64_t integer, std::int64_t power)
 std::optional<Real::Value> readExactly(const Mantissa &m, std::int64_t exponent)
 {
     constexpr std::size_t kMaxDigits = 19;
-    constexpr std::int64_t kMaxPower = 27;
+    constexpr auto kMaxPower = static_cast<std::int64_t>(kPowersOfTen.size()) - 1;
     const auto first = m.digits.find_first_not_of('0');
     const auto last = m.digits.find_last_not_of('0');
     if (last - first + 1 > kMaxDigits)
