@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "decimal_conversion.h"
 #include "number_reading.h"
 
 namespace triangle::test {
@@ -137,6 +138,38 @@ inline std::vector<double> losslessSamples()
         values.push_back(value);
     }
     return values;
+}
+
+// Plain decimals as users type them, read the quick way, against the exact
+// conversion of the same digits: 1 to 24 digits (the quick way takes up to
+// 19), leading zeros, a point, a comma or a two-byte separator anywhere or
+// none. The texts that read otherwise; none is right.
+inline std::vector<std::string> plainDecimalsReadOtherwise()
+{
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<std::size_t> length(1, 24);
+    std::uniform_int_distribution<int> digit(0, 9);
+    constexpr std::array<std::string_view, 3> kSeparators = {".", ",", "\u066b"};
+    std::vector<std::string> wrong;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string_view separator = kSeparators.at(static_cast<std::size_t>(i) % kSeparators.size());
+        std::string digits(length(random), '0');
+        for (char &ch : digits)
+            ch = static_cast<char>('0' + digit(random));
+        if (i % 7 == 0)
+            digits.front() = '0';
+        const std::size_t point = random() % (digits.size() + 2);
+        std::string text = digits;
+        std::size_t decimals = 0;
+        if (point <= digits.size()) {
+            text.insert(point, separator);
+            decimals = digits.size() - point;
+        }
+        const auto exact = decimalToBinary(digits + "e-" + std::to_string(decimals));
+        if (!exact || readNumber(text, NumberFormat {std::string(separator)}).value() != *exact)
+            wrong.push_back(text);
+    }
+    return wrong;
 }
 
 } // namespace triangle::test

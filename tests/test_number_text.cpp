@@ -62,6 +62,12 @@ private slots:
         QCOMPARE(readNumber(text.toStdString(), format).toDouble(), expected);
     }
 
+    void plainDecimalsReadExactly()
+    {
+        const std::vector<std::string> wrong = test::plainDecimalsReadOtherwise();
+        QVERIFY2(wrong.empty(), wrong.empty() ? "" : wrong.front().c_str());
+    }
+
     void valueBeyondDoubleRangeIsOverflow_data()
     {
         QTest::addColumn<QString>("text");

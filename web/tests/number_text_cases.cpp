@@ -57,6 +57,9 @@ void readingCases(Tally &tally)
     for (const test::OverflowCase &row : test::kOverflowCases)
         tally.check(overflows([&row] { readNumber(row.text, NumberFormat {}); }), row.name);
     tally.check(readNumber(test::longZeroText(), NumberFormat {}).toDouble() == 0.1, "long zero texts");
+    const std::vector<std::string> wrong = test::plainDecimalsReadOtherwise();
+    tally.check(
+        wrong.empty(), "plain decimals read exactly" + (wrong.empty() ? "" : ": not " + wrong.front()));
 }
 
 void formattingCases(Tally &tally)
