@@ -20,13 +20,13 @@ constexpr double kFastLimit = 1e15;
 std::string assemble(
     std::string_view integerDigits, std::string_view decimals, bool negative, const NumberFormat &format)
 {
-    // Sized once and filled in place: this runs nine times for every answer.
-    const std::string_view separator = format.decimalSeparator;
-    std::string text((negative ? 1 : 0) + integerDigits.size() + separator.size() + decimals.size(), '-');
-    auto *out = text.data() + (negative ? 1 : 0);
-    out = std::copy(integerDigits.begin(), integerDigits.end(), out);
-    out = std::copy(separator.begin(), separator.end(), out);
-    std::copy(decimals.begin(), decimals.end(), out);
+    std::string text;
+    text.reserve(integerDigits.size() + decimals.size() + format.decimalSeparator.size() + 1);
+    if (negative)
+        text += '-';
+    text.append(integerDigits);
+    text.append(format.decimalSeparator);
+    text.append(decimals);
     return text;
 }
 
@@ -42,7 +42,8 @@ constexpr auto kDigitPairs = [] {
 
 // The text of units / 10^4 with four decimals, written into a buffer and
 // copied once: this runs nine times for every answer. Units below 10^15
-// (kFastLimit) have at most 11 integer digits.
+// (kFastLimit) have at most 11 integer digits; a separator of more than a
+// few bytes (none that a locale uses) goes the slower way.
 std::string formatTenThousandths(std::uint64_t units, bool negative, const NumberFormat &format)
 {
     const std::string_view separator = format.decimalSeparator;

@@ -84,7 +84,7 @@ struct FormatCase {
     std::string_view expected;
 };
 
-inline const std::array<FormatCase, 8> kFormatCases = {{
+inline const std::array<FormatCase, 9> kFormatCases = {{
     {"whole number", 30.0, ".", "30.0000"},
     {"rounds to four decimals", 17.320508075688775, ".", "17.3205"},
     {"leading zero", 0.25, ".", "0.2500"},
@@ -93,6 +93,7 @@ inline const std::array<FormatCase, 8> kFormatCases = {{
     {"no digit grouping", 123456789.0, ".", "123456789.0000"},
     {"comma separator", 43.30127, ",", "43,3013"},
     {"huge value in full", 1e20, ".", "100000000000000000000.0000"},
+    {"separator of many bytes", -1203.04567, "<decimal>", "-1203<decimal>0457"},
 }};
 
 // Values written with four decimals and read back, with each of these
