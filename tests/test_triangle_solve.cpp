@@ -4,6 +4,11 @@
 #include <QProcess>
 #include <QTest>
 
+#include <random>
+#include <string>
+
+#include "request_line.h"
+
 namespace {
 
 struct Run {
@@ -148,6 +153,35 @@ private slots:
         QCOMPARE(answers.size(), 3);
         QCOMPARE(answers[0], shown);
         QVERIFY(answers[1].startsWith("solved\t30.0000"));
+    }
+
+    // Many lines at once are answered on all cores: the answers must come in
+    // the order of the lines, each as the same request alone gets it.
+    void manyLinesAtOnceKeepTheirOrder()
+    {
+        std::mt19937 random(20261209);
+        std::uniform_real_distribution<double> value(0.5, 90.0);
+        QByteArray input;
+        std::string expected;
+        bool allWellFormed = true;
+        for (int i = 0; i < 6000; ++i) {
+            const auto index = static_cast<int>(random() % 53); // 52 is no combination
+            std::string line = std::to_string(index);
+            for (int field = 0; field < 3; ++field)
+                line += '\t' + std::to_string(value(random));
+            input += QByteArray::fromStdString(line + '\n');
+            const auto parsed = triangle::cli::parseRequestLine(line);
+            if (const auto *request = std::get_if<triangle::cli::Request>(&parsed)) {
+                expected += triangle::cli::answer(*request, {.otherTriangles = true, .more = true}) + '\n';
+            } else {
+                expected += "error\t" + std::get<triangle::cli::LineError>(parsed).message + '\n';
+                allWellFormed = false;
+            }
+        }
+        const Run run = runTool({"--all", "--more"}, input);
+        QVERIFY(!allWellFormed);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out.toStdString(), expected);
     }
 
     void malformedArgumentsExitNonZero()

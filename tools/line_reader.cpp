@@ -42,6 +42,18 @@ std::optional<LineReader::Line> LineReader::next()
     }
 }
 
+std::optional<LineReader::Line> LineReader::nextBuffered()
+{
+    if (m_skipping)
+        return std::nullopt;
+    const std::string_view pending(m_buffer.data() + m_begin, m_end - m_begin);
+    const auto newline = pending.find('\n');
+    if (newline == std::string_view::npos)
+        return std::nullopt;
+    m_begin += newline + 1;
+    return Line {pending.substr(0, newline)};
+}
+
 // Drops the rest of an overlong line; false when the input ends first.
 bool LineReader::skipRestOfLine()
 {

@@ -32,6 +32,11 @@ public:
     // valid until the next call.
     std::optional<Line> next();
 
+    // The next line when it is already whole in the buffer, without reading
+    // or waiting; nothing otherwise. Lines taken this way after a next()
+    // stay valid together with its line until the next call of next().
+    std::optional<Line> nextBuffered();
+
     // The errno of a failed read, 0 when reading went well.
     int error() const { return m_error; }
 

@@ -11,11 +11,13 @@
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include <unistd.h>
 
 #include "answer_output.h"
 #include "error_echo.h"
+#include "line_answers.h"
 #include "line_reader.h"
 #include "request_line.h"
 #include "rule.h"
@@ -24,9 +26,7 @@
 namespace {
 
 using triangle::cli::AnswerOutput;
-using triangle::cli::LineError;
 using triangle::cli::LineReader;
-using triangle::cli::Request;
 
 constexpr std::string_view kUsage = "usage: triangle-solve [--all] [--steps] [--more] [INDEX T1 T2 T3]\n"
                                     "       triangle-solve --help | --version\n";
@@ -73,7 +73,8 @@ followed by the rest of that triangle:
 
 Each line is answered as soon as it is read. The answers go out at once to a
 terminal, and otherwise whenever no more input is waiting, so a program that
-sends one line and waits for its answer gets it.
+sends one line and waits for its answer gets it. Lines that have arrived
+together are answered on all cores, their answers in the order of the lines.
 
 RULES
 
@@ -87,42 +88,27 @@ Example:
 static_assert(
     LineReader::kMaxLineLength == 65536 && triangle::cli::kEchoLimit == 60, "--help states both limits");
 
-// Appends the answer to a request, or the error of a malformed one; returns
-// whether the request was well formed.
-bool respond(const std::variant<Request, LineError> &parsed, triangle::cli::AnswerOptions options,
-    AnswerOutput &output)
-{
-    std::string &out = output.buffer();
-    const auto *error = std::get_if<LineError>(&parsed);
-    if (error != nullptr) {
-        out += "error\t";
-        out += error->message;
-    } else {
-        triangle::cli::appendAnswer(out, std::get<Request>(parsed), options);
-    }
-    out += '\n';
-    output.answered();
-    return error == nullptr;
-}
-
-std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
-{
-    if (line.overlong) {
-        return LineError {"line longer than " + std::to_string(LineReader::kMaxLineLength) + " bytes: '"
-            + triangle::cli::errorEcho(line.text) + "'"};
-    }
-    return triangle::cli::parseRequestLine(line.text);
-}
-
 // Answers each line as it arrives. Whoever sends a line and waits for its
 // answer before sending the next gets it: the answers are written out
-// whenever the input runs dry, not only when the buffer fills.
+// whenever the input runs dry, not only when the buffer fills. Lines that
+// have arrived together are answered together, on all cores.
 bool solveStandardInput(triangle::cli::AnswerOptions options, AnswerOutput &output)
 {
+    constexpr std::size_t kMaxBatch = 4096;
     LineReader reader(STDIN_FILENO, [&output] { output.flush(); });
+    triangle::cli::LineAnswers answers(options);
+    std::vector<LineReader::Line> batch;
+    batch.reserve(kMaxBatch);
     bool allWellFormed = true;
-    while (const auto line = reader.next()) {
-        allWellFormed &= respond(parsedLine(*line), options, output);
+    while (const auto first = reader.next()) {
+        batch.assign(1, *first);
+        while (batch.size() < kMaxBatch) {
+            const auto line = reader.nextBuffered();
+            if (!line)
+                break;
+            batch.push_back(*line);
+        }
+        allWellFormed &= answers.answer(batch, output);
         if (output.error() != 0)
             break;
     }
@@ -159,7 +145,8 @@ int main(int argc, char **argv)
     AnswerOutput output(STDOUT_FILENO);
     const bool wellFormed = args.empty()
         ? solveStandardInput(options, output)
-        : respond(triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), options, output);
+        : triangle::cli::appendResponse(
+            output.buffer(), triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), options);
     output.flush();
     if (output.error() != 0) {
         std::cerr << "triangle-solve: cannot write the answers: " << std::strerror(output.error()) << '\n';
