@@ -100,15 +100,13 @@ std::string formatResult(long double value, const NumberFormat &format)
     // Most values lie far from a halfway point, which a double can tell, and
     // then its rounding is the value's.
     const double roughlyScaled = static_cast<double>(value) * 1e4;
-    if (std::fabs(roughlyScaled) < kFastLimit) {
-        const double rounded = std::nearbyint(roughlyScaled);
-        if (0.5 - std::fabs(roughlyScaled - rounded) > 1e-9 * std::max(1.0, std::fabs(roughlyScaled)))
+    const double rounded = std::nearbyint(roughlyScaled);
+    if (0.5 - std::fabs(roughlyScaled - rounded) > 1e-9 * std::max(1.0, std::fabs(roughlyScaled))) {
+        if (std::fabs(roughlyScaled) < kFastLimit)
             return formatTenThousandths(
                 static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
-    }
-    if (std::fabs(roughlyScaled - std::floor(roughlyScaled) - 0.5)
-        > 1e-9 * std::max(1.0, std::fabs(roughlyScaled)))
         return formatFixed4(static_cast<double>(value), format);
+    }
     const long double scaled = value * 1e4L;
     const long double lower = std::floor(scaled);
     const long double halfway = lower + 0.5L;

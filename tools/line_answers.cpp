@@ -40,7 +40,7 @@ bool appendResponse(std::string &out, const std::variant<Request, LineError> &pa
 }
 
 LineAnswers::LineAnswers(AnswerOptions options)
-    : m_options(options), m_slices(workerCount()), m_meeting(static_cast<std::ptrdiff_t>(workerCount() + 1))
+    : m_options(options), m_slices(workerCount()), m_meeting(static_cast<std::ptrdiff_t>(m_slices.size() + 1))
 {
     try {
         for (std::size_t slice = 0; slice < m_slices.size(); ++slice)
