@@ -33,9 +33,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TRIANGLE_HOMEPAGE})
 # The libraries the programs link, and so the package's dependencies, come
 # from dpkg-shlibdeps. The window is laid out for Times New Roman and drawn in
-# Liberation Serif, which has the same metrics, when that is installed.
+# Liberation Serif, which has the same metrics, when that is installed; the
+# arrow ⇒, which Liberation lacks, comes from DejaVu Serif, which it needs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TRIANGLE_WINDOW_PACKAGED)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 endif()
 

@@ -8,11 +8,12 @@
 #   install-dependencies.sh --web    only what building the web page needs
 set -euo pipefail
 
-# Building the two programs and running the window.
+# Building the two programs and running the window: Liberation Serif for
+# the form's look, DejaVu Serif for the arrow ⇒ it lacks.
 run_packages=(
     build-essential cmake ninja-build
     qt6-base-dev libxkbcommon-dev
-    fonts-liberation2
+    fonts-liberation2 fonts-dejavu-core
 )
 
 # Building the web page: emscripten, and acorn for its JavaScript optimiser.
@@ -59,7 +60,10 @@ if ((EUID != 0)); then
     as_root=(sudo)
 fi
 
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+# apt tells what it fetches and sets up, a line each; on a fresh machine
+# the whole test set takes some minutes.
+echo "Installing ${#missing[@]} packages and what they need: ${missing[*]}"
+echo "Reading the package lists (up to a minute)..."
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt-get install -y -q -o Dpkg::Use-Pty=0 --no-install-recommends "${missing[@]}"

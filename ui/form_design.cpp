@@ -52,7 +52,7 @@ const Window kWindow = {
     "triangle.example.org Математика - триъгълник, страни, ъгли, лице",
     kLavender,
     {0, 0, 7215, 6750},
-    {"Times New Roman", "Liberation Serif"},
+    {"Times New Roman", "Liberation Serif", "DejaVu Serif"},
     12,
 };
 

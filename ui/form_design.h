@@ -35,7 +35,8 @@ struct Window {
     std::string_view caption;
     Rgb backColour;
     Twips clientArea;
-    std::array<std::string_view, 2> fontFamilies; // the first one present wins
+    // The first one present wins; the others draw the signs it lacks.
+    std::array<std::string_view, 3> fontFamilies;
     int fontPointSize;
 };
 

@@ -3,15 +3,27 @@
 // font, its size, where the focus starts and the order Tab visits the
 // controls in, and what a screen reader calls them.
 
+#include <algorithm>
+#include <set>
+
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <compute.h>
+#include <other_triangles.h>
+#include <request_form.h>
+#include <solution.h>
+#include <solution_text.h>
+
+#include "form_design.h"
+#include "window_font.h"
 #include "window_test_support.h"
 
 using namespace triangle::ui;
@@ -31,6 +43,7 @@ private slots:
     void controlsShowTheirBackColours_data();
     void controlsShowTheirBackColours();
     void everyTextIsDrawnInASerifFontWithCyrillicLetters();
+    void everySignTheProgramWritesIsInTheFontsItAsksFor();
     void givenQuantitiesCheckMarksStandOutFromTheirBoxes_data();
     void givenQuantitiesCheckMarksStandOutFromTheirBoxes();
     void theFocusStartsOnTheList();
@@ -164,6 +177,115 @@ void WindowLayoutTest::everyTextIsDrawnInASerifFontWithCyrillicLetters()
                 metrics.inFont(letter), qPrintable(QStringLiteral("%1 in \"%2\"").arg(letter).arg(text)));
         }
     }
+}
+
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The worked solutions of every combination, given the values of the
+// triangle C = 60°, a = 5, b = 8 with a decimal comma, of both triangles of
+// A = 30°, a = 5, b = 8, and of data that fit no triangle for each reason.
+QStringList solutionTexts()
+{
+    const triangle::NumberFormat comma {","};
+    const auto solve = [&](int combination, const std::array<std::string, 3> &texts) {
+        triangle::RequestForm form(combination, {texts[0], texts[1], texts[2]});
+        triangle::Triangle record;
+        return std::pair {triangle::Compute(record, form, comma), record};
+    };
+    const auto document
+        = [&](const triangle::Outcome &outcome, const std::array<std::string, 3> &texts, unsigned branches) {
+              return QString::fromStdString(
+                  triangle::wording::solutionDocument(triangle::solutionOf(outcome, branches),
+                      triangle::wording::givenTextsOf(outcome.combination, texts), comma));
+          };
+
+    triangle::RequestForm reference(21, {"60", "5", "8"});
+    triangle::Triangle referenceRecord;
+    triangle::Compute(referenceRecord, reference, comma);
+    using Request = std::pair<int, std::array<std::string, 3>>;
+    std::vector<Request> requests;
+    for (int combination = 0; combination < triangle::kCombinationCount; ++combination) {
+        Request &request = requests.emplace_back(combination, std::array<std::string, 3> {});
+        std::size_t next = 0;
+        for (int field = 0; field < triangle::kQuantityCount; ++field) {
+            if (triangle::isGiven(combination, triangle::quantityAt(field)))
+                request.second.at(next++) = reference.text(triangle::quantityAt(field));
+        }
+    }
+    requests.push_back({24, {"30", "5", "8"}});   // two triangles
+    requests.push_back({0, {"100", "100", "5"}}); // the angles exceed 180°
+    requests.push_back({24, {"30", "3", "8"}});   // a sine above 1
+    requests.push_back({30, {"5", "8", "100"}});  // S and R disagree
+
+    QStringList texts;
+    for (const auto &[combination, given] : requests) {
+        const auto [outcome, record] = solve(combination, given);
+        if (outcome.status != triangle::Outcome::Status::Solved)
+            continue;
+        texts << document(outcome, given, 0);
+        for (const triangle::FittingTriangle &other : triangle::otherTriangles(outcome, record))
+            texts << document(outcome, given, other.branches);
+    }
+    return texts;
+}
+
+// The window's own words: its design tables and the Bulgarian alphabet,
+// since any word may come to stand in a note.
+QStringList designTexts()
+{
+    using namespace triangle::ui::design;
+    QStringList texts = {fromView(kWindow.caption), fromView(kEnlargedPictureNote),
+        QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯабвгдежзийклмнопрстуфхцчшщъьюя")};
+    for (const std::string_view text :
+        {kNotes.invalidInput, kNotes.divisionByZero, kNotes.overflow, kNotes.invalidArgument,
+            kNotes.noTriangle, kNotes.sidesCloseNoTriangle, kNotes.oneOtherTriangle,
+            kNotes.moreOtherTriangles, kNotes.shownTriangle, kNotes.howToSwitch, kSpoken.solved,
+            kSpoken.triangle, kSpoken.startUpPicture, kSolution.title, kSolution.textName,
+            kSolution.pictureName, kSolution.copy.caption, kSolution.print.caption, kSolution.savePdf.caption,
+            kSolution.close.caption, kSolution.pdfFileName, kSolution.pdfNotSaved})
+        texts << fromView(text);
+    for (const std::string_view word : kSpoken.quantities)
+        texts << fromView(word);
+    return texts;
+}
+
+} // namespace
+
+// Every character the window, the solution, its PDF and the picture can
+// write has a glyph in one of the installed families the window asks for,
+// so that none draws as a box or a blank whatever else a machine has.
+void WindowLayoutTest::everySignTheProgramWritesIsInTheFontsItAsksFor()
+{
+    std::vector<QRawFont> fonts;
+    for (const QString &family : windowFont().families()) {
+        if (QFontDatabase::hasFamily(family))
+            fonts.push_back(QRawFont::fromFont(QFont(family, 12)));
+    }
+    QVERIFY(!fonts.empty());
+
+    QStringList texts = designTexts() + solutionTexts();
+    for (QWidget *widget : m_window->findChildren<QWidget *>())
+        texts << widget->accessibleName() << widget->toolTip() << widget->property("text").toString()
+              << widget->property("plainText").toString() << widget->property("title").toString();
+    std::set<char32_t> missing;
+    for (const QString &text : texts) {
+        for (const char32_t sign : text.toUcs4()) {
+            if (sign < 0x20)
+                continue;
+            const bool drawn = std::ranges::any_of(
+                fonts, [&](const QRawFont &font) { return font.supportsCharacter(sign); });
+            if (!drawn)
+                missing.insert(sign);
+        }
+    }
+    QString names;
+    for (const char32_t sign : missing)
+        names += QStringLiteral(" U+%1 %2")
+                     .arg(uint(sign), 4, 16, QChar(u'0'))
+                     .arg(QString::fromUcs4(&sign, 1));
+    QVERIFY2(missing.empty(), qPrintable("no glyph in " + windowFont().families().join(", ") + ":" + names));
 }
 
 void WindowLayoutTest::theWindowKeepsItsSizeWhenAskedToShrinkOrGrow()
