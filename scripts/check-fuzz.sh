@@ -30,6 +30,9 @@ fuzz fuzz_request request -max_len=512
 
 # The window fuzzer opens a fresh window per input on the offscreen platform;
 # Qt's own caches outlive an input, so leaks are not judged per input.
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+fi
 chmod 0700 "$XDG_RUNTIME_DIR"
 ASAN_OPTIONS=detect_leaks=0 fuzz fuzz_window window -max_len=128

@@ -87,7 +87,8 @@ dpkg-deb -f "$deb" Package Version Section Maintainer Depends Recommends
     fail "package version $(dpkg-deb -f "$deb" Version), expected $package_version"
 depends=$(dpkg-deb -f "$deb" Depends)
 needed=(libc6 libstdc++6)
-((window)) && needed+=(libqt6widgets6)
+# The window draws ⇒ in DejaVu Serif.
+((window)) && needed+=(libqt6widgets6 fonts-dejavu-core)
 for library in "${needed[@]}"; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
         fail "Depends lacks $library: $depends"
