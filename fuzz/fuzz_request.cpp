@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the command-line tool's path: arbitrary bytes become a combination
-// index and three field texts, which go through reading, solving, the output
-// step and the verdict. Beyond "no crash, no undefined behaviour" it checks
+// index, the options --steps and --more, and three field texts, which go
+// through reading, solving, the output step, the verdict, the worked steps
+// and the rest of the triangle. Beyond "no crash, no undefined behaviour" it checks
 // that every answer has one of the three forms, that the same request answers
 // the same twice, and that solved values read back as themselves.
 #include <cstddef>
@@ -24,6 +25,13 @@ void require(bool condition, const char *what, const std::string &answer)
         std::fprintf(stderr, "fuzz check failed: %s\nanswer: %s\n", what, answer.c_str());
         std::abort();
     }
+}
+
+// The first byte picks the combination and, above that, the options.
+triangle::cli::AnswerOptions optionsFrom(const std::uint8_t *data)
+{
+    const unsigned flags = data[0] / triangle::kCombinationCount;
+    return {.otherTriangles = true, .steps = (flags & 1U) != 0, .more = (flags & 2U) != 0};
 }
 
 // Splits on the first two tabs; a missing text is empty.
@@ -66,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
 
     const triangle::cli::Request request = requestFrom(data, size);
-    const std::string answer = triangle::cli::answer(request, {.otherTriangles = true});
-    require(answer == triangle::cli::answer(request, {.otherTriangles = true}), "same request, same answer",
-        answer);
+    const triangle::cli::AnswerOptions options = optionsFrom(data);
+    const std::string answer = triangle::cli::answer(request, options);
+    require(answer == triangle::cli::answer(request, options), "same request, same answer", answer);
 
     const std::string first = answer.substr(0, answer.find('\n'));
     if (first == "invalid" || first == "no-triangle" || first == "fault\tdivision-by-zero"

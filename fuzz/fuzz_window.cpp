@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the window as a user would drive it: bytes become key presses,
 // pastes, focus changes, list selections and button clicks on a fresh window
-// (offscreen). The program must never crash, and no edit by the user may
+// (offscreen), «Решение» among them. The program must never crash, and no edit by the user may
 // take a value field past the typing limit: a field holds more than seven
 // characters only when the program itself wrote a long result into it, and
 // the user may then only cut from that.
@@ -75,9 +75,14 @@ void act(TriangleWindow &window, Actions &actions, ValueField *&focused)
         focused = window.Text2.at(actions.next() % window.Text2.size());
         QTest::mouseClick(focused, Qt::LeftButton);
         return;
-    case 1: // click a button
-        QTest::mouseClick(window.Command1.at(actions.next() % window.Command1.size()), Qt::LeftButton);
+    case 1: { // click a button: one of the three under the list, or «Решение» where it shows
+        const std::size_t button = actions.next() % (window.Command1.size() + 1);
+        if (button < window.Command1.size())
+            QTest::mouseClick(window.Command1.at(button), Qt::LeftButton);
+        else if (window.Command3->isVisible())
+            QTest::mouseClick(window.Command3, Qt::LeftButton);
         return;
+    }
     case 2: // choose a combination
         window.List1[0]->setCurrentRow(actions.next() % window.List1[0]->count());
         return;

@@ -382,6 +382,16 @@ void sizeArcs(PictureLayout &layout, double side)
 
 TriangleCorners cornersFromSides(double a, double b, double c)
 {
+    // Only the shape is drawn: sides whose squares would leave a double's
+    // range are brought near 1 first, by a power of two, which keeps every
+    // digit.
+    const double longest = std::max({a, b, c});
+    if (std::isfinite(longest) && longest > 0 && (longest > 0x1p500 || longest < 0x1p-500)) {
+        const int exponent = std::ilogb(longest);
+        a = std::ldexp(a, -exponent);
+        b = std::ldexp(b, -exponent);
+        c = std::ldexp(c, -exponent);
+    }
     // Law of cosines for the angle at A; clamped so impossible sides lie flat.
     const double cosA = std::clamp((b * b + c * c - a * a) / (2 * b * c), -1.0, 1.0);
     const double sinA = std::sqrt(1 - cosA * cosA);

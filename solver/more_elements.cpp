@@ -2,9 +2,9 @@
 #include "more_elements.h"
 
 #include <algorithm>
-#include <string>
-
+#include <cmath>
 #include <initializer_list>
+#include <string>
 
 #include "angle_functions.h"
 #include "number_formatting.h"
@@ -34,51 +34,81 @@ public:
 
     const Triangle &t; // NOLINT: read by every step
 
-    void record(Quantity q, Real value, Rule rule, std::initializer_list<Quantity> operands,
+    // Stores the element `q` that `compute` finds, or the fault that keeps
+    // it from being found.
+    template <class Compute>
+    void record(Quantity q, Compute compute, Rule rule, std::initializer_list<Quantity> operands,
         Real intermediate = Real(0.0L))
     {
-        const auto index = static_cast<std::size_t>(q) - static_cast<std::size_t>(Q::ha);
-        m_values.at(index) = value.value();
-        if (m_journal != nullptr)
-            noteStep(*m_journal, t, q, value, rule, operands, intermediate);
+        auto &slot = m_values.at(static_cast<std::size_t>(q) - static_cast<std::size_t>(Q::ha));
+        try {
+            const Real value = compute();
+            slot = value.value();
+            if (m_journal != nullptr)
+                noteStep(*m_journal, t, q, value, rule, operands, intermediate);
+        } catch (const ArithmeticFault &fault) {
+            slot = fault.kind;
+        }
     }
 
-    const std::array<Real::Value, 10> &values() const { return m_values; }
+    const auto &values() const { return m_values; }
 
 private:
     Journal *m_journal;
-    std::array<Real::Value, 10> m_values {};
+    std::array<std::variant<Real::Value, FaultKind>, 10> m_values {};
 };
 
+// 2S / a as (S / a)·2, so that an area near a double's limit keeps its
+// heights.
 void heights(Elements &s)
 {
-    for (const Vertex v : kVertices)
-        s.record(element(Q::ha, v), 2.0 * s.t.S / s.t.side(v), Rule::Height, {Q::S, sideOpposite(v)});
-}
-
-// m_a^2 (4 times) as (b - c)^2 + (b + c - a)(b + c + a): the same as
-// 2b^2 + 2c^2 - a^2 without its cancellation.
-void medians(Elements &s)
-{
     for (const Vertex v : kVertices) {
-        const auto [side, x, y] = sidesAround(v);
-        const Real a = s.t.side(side);
-        const Real b = s.t.side(x);
-        const Real c = s.t.side(y);
-        const Real fourSquares = (b - c) * (b - c) + (b + c - a) * (b + c + a);
-        s.record(element(Q::ma, v), sqrt(abs(fourSquares)) / 2.0, Rule::Median,
-            {sideOpposite(x), sideOpposite(y), sideOpposite(side)});
+        s.record(element(Q::ha, v), [&] { return s.t.S / s.t.side(v) * 2.0; }, Rule::Height,
+            {Q::S, sideOpposite(v)});
     }
 }
 
+// m_a^2 (4 times) as (b - c)^2 + (b + c - a)(b + c + a): the same as
+// 2b^2 + 2c^2 - a^2 without its cancellation; on sides scaled by a power of
+// two near the longest, so that the squares of long sides stay in range.
+void medians(Elements &s)
+{
+    const Real::Value longest = std::max({s.t.a.value(), s.t.b.value(), s.t.c.value()});
+    const Real scale = std::ldexp(1.0L, std::ilogb(longest));
+    for (const Vertex v : kVertices) {
+        // Plain names, not a structured binding, for the lambda to capture.
+        const Sides around = sidesAround(v);
+        const Vertex side = around.v;
+        const Vertex x = around.first;
+        const Vertex y = around.second;
+        s.record(element(Q::ma, v),
+            [&] {
+                const Real a = s.t.side(side) / scale;
+                const Real b = s.t.side(x) / scale;
+                const Real c = s.t.side(y) / scale;
+                const Real fourSquares = (b - c) * (b - c) + (b + c - a) * (b + c + a);
+                return sqrt(abs(fourSquares)) / 2.0 * scale;
+            },
+            Rule::Median, {sideOpposite(x), sideOpposite(y), sideOpposite(side)});
+    }
+}
+
+// 2bc·cos(α/2) / (b + c) as 2·cos(α/2)·b·(c / (b + c)): the product bc may
+// pass a double's range where the bisector does not.
 void bisectors(Elements &s)
 {
     for (const Vertex v : kVertices) {
-        const auto [side, x, y] = sidesAround(v);
-        const Real b = s.t.side(x);
-        const Real c = s.t.side(y);
-        s.record(element(Q::la, v), 2.0 * b * c * cos(s.t.angle(side) / 2.0) / (b + c), Rule::Bisector,
-            {sideOpposite(x), sideOpposite(y), angleAt(side)});
+        const Sides around = sidesAround(v);
+        const Vertex side = around.v;
+        const Vertex x = around.first;
+        const Vertex y = around.second;
+        s.record(element(Q::la, v),
+            [&] {
+                const Real b = s.t.side(x);
+                const Real c = s.t.side(y);
+                return 2.0 * cos(s.t.angle(side) / 2.0) * b * (c / (b + c));
+            },
+            Rule::Bisector, {sideOpposite(x), sideOpposite(y), angleAt(side)});
     }
 }
 
@@ -111,7 +141,8 @@ MoreElements moreElementsOf(const Triangle &t, Journal *journal)
     medians(s);
     bisectors(s);
     const Real halfPerimeter = fieldValue(t, Q::P) / 2.0;
-    s.record(Q::r, t.S / halfPerimeter, Rule::Inradius, {Q::S, Q::a, Q::b, Q::c}, halfPerimeter);
+    s.record(
+        Q::r, [&] { return t.S / halfPerimeter; }, Rule::Inradius, {Q::S, Q::a, Q::b, Q::c}, halfPerimeter);
     MoreElements more;
     more.values = s.values();
     more.angles = angleKind(t);

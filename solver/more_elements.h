@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <variant>
 
+#include "arithmetic_fault.h"
 #include "journal.h"
 #include "triangle.h"
 
@@ -16,13 +18,16 @@ enum class SideKind { Scalene, Isosceles, Equilateral };
 // the largest shows as 90.0000) and by its sides (equal when they show
 // equal at four decimals).
 struct MoreElements {
-    std::array<Real::Value, 10> values {}; // in the order of kMoreElements
+    // In the order of kMoreElements: each element's value, or the fault that
+    // kept it from being computed (sizes near the ends of a double's range).
+    std::array<std::variant<Real::Value, FaultKind>, 10> values {};
     AngleKind angles = AngleKind::Acute;
     SideKind sides = SideKind::Scalene;
 };
 
-// Computes them from the record, noting a step for each in `journal` when
-// there is one. Throws ArithmeticFault.
+// Computes them from the record, noting a step for each computed element in
+// `journal` when there is one. An element that faults is marked as such; the
+// others are still computed.
 MoreElements moreElementsOf(const Triangle &t, Journal *journal = nullptr);
 
 } // namespace triangle

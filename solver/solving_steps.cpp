@@ -75,7 +75,8 @@ void angleByLawOfSines(Solving &s, Vertex v, Vertex known)
 
 void angleAmongSides(Solving &s, Vertex v)
 {
-    const Real sine = s.journalling() ? s.t.side(v) / (2.0 * s.t.R) : Real(0.0);
+    // Shown only, in long double: 2R may pass a double's range where R does not.
+    const Real sine = s.journalling() ? Real(s.t.side(v).value() / (2.0L * s.t.R.value())) : Real(0.0);
     s.found(angleAt(v), angleFromSideAmongSides(s.t, v), Rule::AngleFromSideAndCircumradius,
         {sideOpposite(v), Q::R}, sine);
 }
@@ -154,7 +155,8 @@ void sidesFromArea(Solving &s, Vertex known)
     const auto [earlier, later] = othersOf(known);
     // The mirror image has the two values swapped.
     const bool mirrored = s.takeOther();
-    const Real product = s.journalling() ? (2.0 * t.S) / sin(t.WorkAngle) : Real(0.0);
+    // Shown only, in long double: 2S may pass a double's range where S does not.
+    const Real product = s.journalling() ? Real(2.0L * t.S.value() / sin(t.WorkAngle).value()) : Real(0.0);
     s.found(sideOpposite(later), mirrored ? t.WorkLow : t.WorkHigh, Rule::SidesFromAreaAndAngle,
         {Q::S, sideOpposite(known), angleAt(known)}, product);
     if (t.WorkHigh != t.WorkLow)

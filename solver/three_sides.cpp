@@ -58,10 +58,12 @@ void threeSides(Solving &s)
 {
     const HeronFactors f = heronFactors(s.t);
     for (const Vertex v : kVertices) {
-        const Real b = s.t.side(firstOtherThan(v));
-        const Real c = s.t.side(otherVertex(v, firstOtherThan(v)));
-        const Real cosine
-            = s.journalling() ? (b * b + c * c - s.t.side(v) * s.t.side(v)) / (2.0 * b * c) : Real(0.0);
+        // Shown only, in long double, whose range holds the squares of any
+        // sides a double can.
+        const Value a = s.t.side(v).value();
+        const Value b = s.t.side(firstOtherThan(v)).value();
+        const Value c = s.t.side(otherVertex(v, firstOtherThan(v))).value();
+        const Real cosine = s.journalling() ? Real((b * b + c * c - a * a) / (2.0L * b * c)) : Real(0.0);
         s.found(angleAt(v), angleOpposite(f, v), Rule::AngleFromThreeSides,
             {sideOpposite(v), sideOpposite(firstOtherThan(v)),
                 sideOpposite(otherVertex(v, firstOtherThan(v)))},

@@ -2,6 +2,7 @@
 // The command-line solver end to end: arguments, standard input, exit status,
 // answers while the input is still open, and what error lines show.
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <random>
@@ -182,6 +183,60 @@ private slots:
         QVERIFY(!allWellFormed);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out.toStdString(), expected);
+    }
+
+    // Sizes whose squares or doubles pass a double's range once made the
+    // steps or the rest of the triangle abort the program. With every
+    // option each is answered: solved with a "more" line whose elements are
+    // numbers or the fault that kept one from being computed, or a fault.
+    void extremeSizesAreAnsweredWithEveryOption_data()
+    {
+        QTest::addColumn<int>("combination");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("A, B, a with a side of 1e154") << 0 << QStringList {"60", "60", "1e154"};
+        QTest::newRow("three sides 1e154, 1e-160, 1e154") << 51 << QStringList {"1e154", "1e-160", "1e154"};
+        QTest::newRow("B, C, S with S = 9e307") << 11 << QStringList {"90", "45", "9e307"};
+        QTest::newRow("three sides near the largest double") << 51 << QStringList {"1e308", "1e308", "1e308"};
+        QTest::newRow("A, a, b with tiny and huge sides") << 24 << QStringList {"30", "1e-300", "1e300"};
+    }
+
+    void extremeSizesAreAnsweredWithEveryOption()
+    {
+        QFETCH(int, combination);
+        QFETCH(QStringList, texts);
+        const triangle::cli::Request request {
+            combination, {texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString()}};
+        static const QRegularExpression kLine(
+            "(solved|also)(\\t[0-9]+\\.[0-9]{4}){9}\\t(no-)?triangle|fault\\t[a-z-]+|step\\t.*"
+            "|more(\\t([0-9]+\\.[0-9]{4}|overflow|division-by-zero|invalid-argument)){10}\\t[a-z]+\\t[a-z]+");
+        for (unsigned flags = 0; flags < 8; ++flags) {
+            const triangle::cli::AnswerOptions options {
+                (flags & 1U) != 0, (flags & 2U) != 0, (flags & 4U) != 0};
+            const QStringList lines
+                = QString::fromStdString(triangle::cli::answer(request, options)).split('\n');
+            for (const QString &line : lines)
+                QVERIFY2(
+                    kLine.match(line).hasMatch(), qPrintable(QString::number(flags) + ": " + line.left(200)));
+            const bool solvedTriangle = lines[0].startsWith("solved") && lines[0].endsWith("\ttriangle");
+            QCOMPARE(options.more && solvedTriangle, lines.filter(QRegularExpression("^more\\t")).size() > 0);
+        }
+    }
+
+    // A typed text is shown in the steps as the error lines show it: no byte
+    // of it may act on a terminal, and a long one is cut.
+    void stepLinesShowTypedTextsSafelyAndShort()
+    {
+        const std::string hostile = "5\x1b]0;pwned\x07\r\x7f\xc2\x9b\xff" + std::string(65000, '0');
+        const std::string answer = triangle::cli::answer({21, {"60", hostile, "8"}}, {.steps = true});
+        QVERIFY(answer.starts_with("solved\t38.2132"));
+        QVERIFY2(answer.size() < 4000, qPrintable(QString::number(answer.size())));
+        QVERIFY(QString::fromStdString(answer).toStdString() == answer); // well-formed UTF-8
+        for (const char byte : answer) {
+            const auto code = static_cast<unsigned char>(byte);
+            QVERIFY2(code >= 0x20 ? code != 0x7f : byte == '\t' || byte == '\n',
+                qPrintable(QString::number(code)));
+        }
+        QVERIFY(answer.find("5\\x1B]0;pwned\\x07\\x0D\\x7F\\xC2\\x9B\\xFF000") != std::string::npos);
     }
 
     void malformedArgumentsExitNonZero()

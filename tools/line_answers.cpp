@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "error_echo.h"
+#include "text_echo.h"
 
 namespace triangle::cli {
 
@@ -19,7 +19,7 @@ std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
 {
     if (line.overlong) {
         return LineError {"line longer than " + std::to_string(LineReader::kMaxLineLength) + " bytes: '"
-            + errorEcho(line.text) + "'"};
+            + wording::echo(line.text) + "'"};
     }
     return parseRequestLine(line.text);
 }

@@ -7,13 +7,13 @@
 #include <utility>
 
 #include "compute.h"
-#include "error_echo.h"
 #include "more_elements.h"
 #include "number_formatting.h"
 #include "other_triangles.h"
 #include "request_form.h"
 #include "solution.h"
 #include "solution_text.h"
+#include "text_echo.h"
 
 namespace triangle::cli {
 
@@ -97,9 +97,11 @@ void appendMore(std::string &out, const Triangle &record, bool steps)
     Journal journal;
     const MoreElements more = moreElementsOf(record, steps ? &journal : nullptr);
     out += "\nmore";
-    for (const Real::Value value : more.values) {
+    for (const auto &element : more.values) {
         out += '\t';
-        out += formatResult(value, NumberFormat {});
+        const auto *value = std::get_if<Real::Value>(&element);
+        out += value != nullptr ? formatResult(*value, NumberFormat {})
+                                : faultName(std::get<FaultKind>(element));
     }
     out += '\t';
     out += byAngles.at(static_cast<std::size_t>(more.angles));
@@ -118,6 +120,30 @@ void appendSteps(std::string &out, const Request &request, const Outcome &outcom
         appendStepLine(out, step, given);
 }
 
+// The answer of a request that Compute solved; throws ArithmeticFault where
+// a step of another triangle or of the journal faults.
+void appendSolved(std::string &out, const Request &request, AnswerOptions options, const Outcome &outcome,
+    RequestForm &form, const Triangle &record)
+{
+    out += "solved";
+    appendFields(out, form, outcome.realTriangle);
+    if (options.steps)
+        appendSteps(out, request, outcome, 0);
+    if (options.more && outcome.realTriangle)
+        appendMore(out, record, options.steps);
+    if (!options.otherTriangles)
+        return;
+    for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
+        writeOutput(other.record, form, NumberFormat {});
+        out += "\nalso";
+        appendFields(out, form, true);
+        if (options.steps)
+            appendSteps(out, request, outcome, other.branches);
+        if (options.more)
+            appendMore(out, other.record, options.steps);
+    }
+}
+
 } // namespace
 
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words)
@@ -128,7 +154,7 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
     if (index.empty() || ec != std::errc {} || end != index.data() + index.size()
         || !isValidCombination(request.combination)) {
         return LineError {"combination index must be a whole number from 0 to "
-            + std::to_string(kCombinationCount - 1) + ": '" + errorEcho(index) + "'"};
+            + std::to_string(kCombinationCount - 1) + ": '" + wording::echo(index) + "'"};
     }
     for (std::size_t i = 0; i < request.texts.size(); ++i)
         request.texts[i] = words[i + 1];
@@ -152,31 +178,24 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
     RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
     Triangle record;
     const Outcome outcome = Compute(record, form, NumberFormat {});
+    const auto appendFault = [&out](FaultKind kind) {
+        out += "fault\t";
+        out += faultName(kind);
+    };
     switch (outcome.status) {
     case Outcome::Status::Invalid: out += "invalid"; return;
     case Outcome::Status::NoTriangle: out += "no-triangle"; return;
-    case Outcome::Status::Fault:
-        out += "fault\t";
-        out += faultName(outcome.fault);
-        return;
+    case Outcome::Status::Fault: appendFault(outcome.fault); return;
     case Outcome::Status::Solved: break;
     }
-    out += "solved";
-    appendFields(out, form, outcome.realTriangle);
-    if (options.steps)
-        appendSteps(out, request, outcome, 0);
-    if (options.more && outcome.realTriangle)
-        appendMore(out, record, options.steps);
-    if (!options.otherTriangles)
-        return;
-    for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
-        writeOutput(other.record, form, NumberFormat {});
-        out += "\nalso";
-        appendFields(out, form, true);
-        if (options.steps)
-            appendSteps(out, request, outcome, other.branches);
-        if (options.more)
-            appendMore(out, other.record, options.steps);
+    // Whatever faults later, in the steps or another triangle, makes the
+    // whole answer a fault rather than half of one.
+    const std::size_t start = out.size();
+    try {
+        appendSolved(out, request, options, outcome, form, record);
+    } catch (const ArithmeticFault &fault) {
+        out.resize(start);
+        appendFault(fault.kind);
     }
 }
 

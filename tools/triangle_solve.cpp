@@ -16,11 +16,11 @@
 #include <unistd.h>
 
 #include "answer_output.h"
-#include "error_echo.h"
 #include "line_answers.h"
 #include "line_reader.h"
 #include "request_line.h"
 #include "rule.h"
+#include "text_echo.h"
 #include "version.h"
 
 namespace {
@@ -86,7 +86,7 @@ Example:
   solved	38.2132	81.7868	60.0000	5.0000	8.0000	7.0000	17.3205	4.0415	20.0000	triangle
 )";
 static_assert(
-    LineReader::kMaxLineLength == 65536 && triangle::cli::kEchoLimit == 60, "--help states both limits");
+    LineReader::kMaxLineLength == 65536 && triangle::wording::kEchoLimit == 60, "--help states both limits");
 
 // Answers each line as it arrives. Whoever sends a line and waits for its
 // answer before sending the next gets it: the answers are written out

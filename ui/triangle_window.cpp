@@ -272,8 +272,19 @@ void TriangleWindow::Command3_Click()
     const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
     if (m_solutionWindow)
         m_solutionWindow->close();
-    m_solutionWindow
-        = new SolutionWindow(triangle::solutionOf(m_solved, branches), m_givenTexts, m_locale, this);
+    try {
+        m_solutionWindow
+            = new SolutionWindow(triangle::solutionOf(m_solved, branches), m_givenTexts, m_locale, this);
+    } catch (const triangle::ArithmeticFault &fault) {
+        // A step of the solution left the numbers' range where the request
+        // did not: the note says so, and the window stays as it is.
+        triangle::Outcome faulted = m_solved;
+        faulted.status = triangle::Outcome::Status::Fault;
+        faulted.fault = fault.kind;
+        showNote(noteFor(faulted));
+        announce(faulted);
+        return;
+    }
     m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_solutionWindow->show();
 }

@@ -5,6 +5,7 @@
 
 #include "number_formatting.h"
 #include "solve.h"
+#include "text_echo.h"
 
 namespace triangle::wording {
 
@@ -40,12 +41,13 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
 
 std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
 
-// The typed text of a given quantity; empty where it was not given or is
-// not one of the eight.
+// The typed text of a given quantity, echoed so that no byte of it can act
+// on a terminal and a long one is cut (the value used is in the answer);
+// empty where it was not given or is not one of the eight.
 std::string typedText(const GivenTexts &given, Quantity q)
 {
     const int field = fieldIndex(q);
-    return field < kQuantityCount ? given.at(static_cast<std::size_t>(field)) : std::string();
+    return field < kQuantityCount ? echo(given.at(static_cast<std::size_t>(field))) : std::string();
 }
 
 class Writer {
@@ -276,8 +278,7 @@ SolutionText workedSolution(const Solution &solution, const GivenTexts &given, c
     for (const Quantity q : kAllQuantities) {
         if (q == Quantity::P || !isGiven(solution.combination, q))
             continue;
-        givenList
-            += (givenList.empty() ? "" : ", ") + symbolOf(q) + " = " + given.at(fieldIndex(q)) + unitOf(q);
+        givenList += (givenList.empty() ? "" : ", ") + symbolOf(q) + " = " + typedText(given, q) + unitOf(q);
     }
     text.given = "Дадено: " + givenList + ".";
     for (const Step &step : solution.steps)
@@ -300,6 +301,13 @@ MoreText moreElementsText(const Triangle &record, const NumberFormat &format)
     for (const Step &step : steps)
         text.steps.push_back(
             std::to_string(text.steps.size() + 1) + ". " + stepText(step, none, format) + ".");
+    std::string uncomputed;
+    for (std::size_t i = 0; i < more.values.size(); ++i) {
+        if (std::holds_alternative<FaultKind>(more.values.at(i)))
+            uncomputed += (uncomputed.empty() ? "" : ", ") + symbolOf(kMoreElements.at(i));
+    }
+    if (!uncomputed.empty())
+        text.outOfRange = "Не могат да се пресметнат при числа с такъв размер: " + uncomputed + ".";
     constexpr std::array<const char *, 3> byAngles = {"остроъгълен", "правоъгълен", "тъпоъгълен"};
     constexpr std::array<const char *, 3> bySides = {"разностранен", "равнобедрен", "равностранен"};
     text.kind = std::string("Вид: ") + byAngles.at(static_cast<std::size_t>(more.angles)) + ", "
@@ -312,6 +320,8 @@ std::string plainText(const MoreText &text)
     std::string plain = "Още елементи:\n";
     for (const std::string &step : text.steps)
         plain += step + "\n";
+    if (!text.outOfRange.empty())
+        plain += text.outOfRange + "\n";
     return plain + text.kind + "\n";
 }
 

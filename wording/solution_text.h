@@ -44,6 +44,9 @@ std::string plainText(const SolutionText &text);
 // angle bisectors and inradius, and its kind by angles and by sides.
 struct MoreText {
     std::vector<std::string> steps; // "1. Височина към страната a: h_a = 2S / a = …"
+    // Empty, or which elements could not be computed with numbers this large
+    // or small: "Не могат да се пресметнат при числа с такъв размер: m_a, l_a."
+    std::string outOfRange;
     std::string kind; // "Вид: правоъгълен, разностранен триъгълник."
 };
 

@@ -57,7 +57,8 @@ QString withoutSpaces(QString text)
 }
 
 // The PDF's text in the order it was written, not as read off the page's
-// layout, where a sign from a fallback font may be placed out of its line.
+// layout, where a sign from a fallback font may be placed out of its line;
+// without the number at the foot of each page, which may fall inside a step.
 QString pdfText(const QString &path)
 {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
@@ -67,7 +68,15 @@ QString pdfText(const QString &path)
     process.start(pdftotext, {"-raw", "-enc", "UTF-8", path, "-"});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         qFatal("pdftotext failed on %s", qPrintable(path));
-    return withoutSpaces(QString::fromUtf8(process.readAllStandardOutput()));
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        QString &text = pages[page];
+        const QString number = QString::number(page + 1);
+        text = text.trimmed();
+        if (text.endsWith(u'\n' + number))
+            text.chop(number.size());
+    }
+    return withoutSpaces(pages.join(QString()));
 }
 
 void pressSolutionButtonByKeyboard(TriangleWindow &window)
@@ -107,6 +116,8 @@ void WindowSolutionTest::theSolutionOfTheTriangleOnScreenIsReadSavedAndClosed_da
         << QLocale::c() << 24 << QStringList {"30", "5", "8"} << 0 << 1;
     QTest::newRow("values that make no real triangle end with the verdict")
         << QLocale::c() << 0 << QStringList {"100", "100", "5"} << 0 << 0;
+    QTest::newRow("sides whose squares pass a double's range")
+        << QLocale::c() << 0 << QStringList {"60", "60", "1e154"} << 0 << 0;
 }
 
 void WindowSolutionTest::theSolutionOfTheTriangleOnScreenIsReadSavedAndClosed()

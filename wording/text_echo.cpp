@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "error_echo.h"
+#include "text_echo.h"
 
-namespace triangle::cli {
+namespace triangle::wording {
 
 namespace {
 
@@ -87,23 +87,23 @@ Piece pieceAt(std::string_view rest)
 
 } // namespace
 
-std::string errorEcho(std::string_view text)
+std::string echo(std::string_view text)
 {
-    std::string echo;
+    std::string shownText;
     std::size_t shown = 0;
     // Where the echo ends when it has to be cut: room is left for the "…".
     std::size_t cut = std::string::npos;
     while (!text.empty()) {
         const Piece piece = pieceAt(text);
         if (cut == std::string::npos && shown + piece.width > kEchoLimit - 1)
-            cut = echo.size();
+            cut = shownText.size();
         if (shown + piece.width > kEchoLimit)
-            return echo.substr(0, cut).append(kEllipsis);
-        echo += piece.text;
+            return shownText.substr(0, cut).append(kEllipsis);
+        shownText += piece.text;
         shown += piece.width;
         text.remove_prefix(piece.bytes);
     }
-    return echo;
+    return shownText;
 }
 
-} // namespace triangle::cli
+} // namespace triangle::wording
