@@ -2,8 +2,14 @@
 #include "line_answers.h"
 
 #include <algorithm>
-#include <system_error>
+#include <csignal>
+#include <exception>
+#include <new>
 
+#include <pthread.h>
+#include <sys/resource.h>
+
+#include "stop_signal.h"
 #include "text_echo.h"
 
 namespace triangle::cli {
@@ -13,7 +19,44 @@ namespace {
 // Below this many lines a slice is not worth a core of its own.
 constexpr std::size_t kLinesPerSlice = 256;
 
-std::size_t workerCount() { return std::max(1U, std::thread::hardware_concurrency()) - 1; }
+// A thread of its own takes address space for its stack (RLIMIT_STACK, 8 MiB
+// by default) and for its malloc arena, 64 MiB cut from a 128 MiB mapping.
+// Where a limit leaves no room for those, the thread gets no arena and each
+// of its allocations maps memory of its own, many times slower than
+// answering on fewer threads.
+constexpr rlim_t kAddressSpacePerThread = rlim_t {256} << 20;
+
+std::size_t workerCount()
+{
+    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+    rlimit addressSpace {};
+    if (getrlimit(RLIMIT_AS, &addressSpace) != 0 || addressSpace.rlim_cur == RLIM_INFINITY)
+        return cores - 1;
+    // The calling thread and the program itself take the first share.
+    const rlim_t threads = std::max<rlim_t>(addressSpace.rlim_cur / kAddressSpacePerThread, 1);
+    return std::min<std::size_t>(cores, threads) - 1;
+}
+
+// Threads started while one lives take no signals: those sent to the
+// process reach the calling thread, the one that reads, which can then stop
+// at a line boundary.
+class SignalsBlocked {
+public:
+    SignalsBlocked()
+    {
+        sigset_t all;
+        sigfillset(&all);
+        pthread_sigmask(SIG_BLOCK, &all, &m_previous);
+    }
+    SignalsBlocked(const SignalsBlocked &) = delete;
+    SignalsBlocked(SignalsBlocked &&) = delete;
+    SignalsBlocked &operator=(const SignalsBlocked &) = delete;
+    SignalsBlocked &operator=(SignalsBlocked &&) = delete;
+    ~SignalsBlocked() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+
+private:
+    sigset_t m_previous {};
+};
 
 std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
 {
@@ -28,26 +71,34 @@ std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
 
 bool appendResponse(std::string &out, const std::variant<Request, LineError> &parsed, AnswerOptions options)
 {
-    const auto *error = std::get_if<LineError>(&parsed);
-    if (error != nullptr) {
-        out += "error\t";
-        out += error->message;
-    } else {
-        appendAnswer(out, std::get<Request>(parsed), options);
+    const std::size_t before = out.size();
+    try {
+        const auto *error = std::get_if<LineError>(&parsed);
+        if (error != nullptr) {
+            out += "error\t";
+            out += error->message;
+        } else {
+            appendAnswer(out, std::get<Request>(parsed), options);
+        }
+        out += '\n';
+        return error == nullptr;
+    } catch (...) {
+        out.resize(before);
+        throw;
     }
-    out += '\n';
-    return error == nullptr;
 }
 
 LineAnswers::LineAnswers(AnswerOptions options)
     : m_options(options), m_slices(workerCount()), m_meeting(static_cast<std::ptrdiff_t>(m_slices.size() + 1))
 {
+    const SignalsBlocked forTheWorkers;
     try {
+        m_workers.reserve(m_slices.size());
         for (std::size_t slice = 0; slice < m_slices.size(); ++slice)
             m_workers.emplace_back([this, &mine = m_slices.at(slice)] { work(mine); });
-    } catch (const std::system_error &) {
-        // No more threads to be had: go on with those that started, and
-        // stop waiting for the others at the meetings.
+    } catch (const std::exception &) {
+        // No more threads, or no memory for them: go on with those that
+        // started, and stop waiting for the others at the meetings.
         for (std::size_t missing = m_workers.size(); missing < m_slices.size(); ++missing)
             m_meeting.arrive_and_drop();
         m_slices.resize(m_workers.size());
@@ -66,8 +117,13 @@ void LineAnswers::work(Slice &mine)
         m_meeting.arrive_and_wait();
         if (m_stopping)
             return;
-        for (const LineReader::Line &line : mine.lines)
-            mine.wellFormed &= appendResponse(mine.answers, parsedLine(line), m_options);
+        try {
+            for (const LineReader::Line &line : mine.lines)
+                mine.wellFormed &= appendResponse(mine.answers, parsedLine(line), m_options);
+        } catch (const std::bad_alloc &) {
+            // Handed on to the calling thread, with the answers made before.
+            mine.outOfMemory = true;
+        }
         m_meeting.arrive_and_wait();
     }
 }
@@ -87,22 +143,40 @@ bool LineAnswers::answer(std::span<const LineReader::Line> lines, AnswerOutput &
                 = slice + 1 < parts ? part(slice + 1) : std::span<const LineReader::Line> {};
             m_slices.at(slice).answers.clear();
             m_slices.at(slice).wellFormed = true;
+            m_slices.at(slice).outOfMemory = false;
         }
         m_meeting.arrive_and_wait();
     }
     bool allWellFormed = true;
-    for (const LineReader::Line &line : part(0)) {
-        allWellFormed &= appendResponse(output.buffer(), parsedLine(line), m_options);
-        output.answered();
+    // Whether the answers so far cover their lines without a gap, so that
+    // the next slice's may follow them.
+    bool whole = true;
+    bool outOfMemory = false;
+    try {
+        for (const LineReader::Line &line : part(0)) {
+            if (stopSignal() != 0) {
+                whole = false;
+                break;
+            }
+            allWellFormed &= appendResponse(output.buffer(), parsedLine(line), m_options);
+            output.answered();
+        }
+    } catch (const std::bad_alloc &) {
+        // The workers are met all the same, or they would wait for ever.
+        whole = false;
+        outOfMemory = true;
     }
     if (shared) {
         m_meeting.arrive_and_wait();
-        for (const Slice &slice : m_slices) {
-            output.buffer() += slice.answers;
-            output.answered();
-            allWellFormed &= slice.wellFormed;
+        for (std::size_t slice = 0; whole && slice < m_slices.size(); ++slice) {
+            output.append(m_slices.at(slice).answers);
+            allWellFormed &= m_slices.at(slice).wellFormed;
+            outOfMemory = m_slices.at(slice).outOfMemory;
+            whole = !outOfMemory;
         }
     }
+    if (outOfMemory)
+        throw std::bad_alloc();
     return allWellFormed;
 }
 

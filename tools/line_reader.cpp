@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "line_reader.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -10,14 +11,14 @@
 
 namespace triangle::cli {
 
-LineReader::LineReader(int fd, std::function<void()> beforeWaiting)
-    : m_fd(fd), m_beforeWaiting(std::move(beforeWaiting)), m_buffer(kMaxLineLength + 1)
+LineReader::LineReader(int fd, std::function<void()> beforeWaiting, int stopFd)
+    : m_fd(fd), m_beforeWaiting(std::move(beforeWaiting)), m_stopFd(stopFd), m_buffer(kMaxLineLength + 1)
 {
 }
 
 std::optional<LineReader::Line> LineReader::next()
 {
-    if (m_skipping && !skipRestOfLine())
+    if (m_stopped || (m_skipping && !skipRestOfLine()))
         return std::nullopt;
     // How much of the unfinished line is known to hold no line feed.
     std::size_t searched = 0;
@@ -35,7 +36,7 @@ std::optional<LineReader::Line> LineReader::next()
         }
         if (m_atEnd) {
             m_begin = m_end;
-            return pending.empty() ? std::nullopt : std::optional<Line>(Line {pending});
+            return pending.empty() || m_stopped ? std::nullopt : std::optional<Line>(Line {pending});
         }
         searched = pending.size();
         fill();
@@ -44,7 +45,7 @@ std::optional<LineReader::Line> LineReader::next()
 
 std::optional<LineReader::Line> LineReader::nextBuffered()
 {
-    if (m_skipping)
+    if (m_skipping || m_stopped)
         return std::nullopt;
     const std::string_view pending(m_buffer.data() + m_begin, m_end - m_begin);
     const auto newline = pending.find('\n');
@@ -74,26 +75,44 @@ bool LineReader::skipRestOfLine()
 
 // Moves the unfinished line to the front of the buffer and reads more after
 // it. Before a read that would wait, the caller gets its chance to hand on
-// what it has: someone may be waiting for that before sending more.
+// what it has: someone may be waiting for that before sending more. The
+// reader waits in poll() rather than in read(), so that a stop ends the wait
+// whenever it comes.
 void LineReader::fill()
 {
     std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
     m_end -= m_begin;
     m_begin = 0;
-    pollfd input {m_fd, POLLIN, 0};
-    if (poll(&input, 1, 0) == 0)
+    std::array<pollfd, 2> watched {pollfd {m_fd, POLLIN, 0}, pollfd {m_stopFd, POLLIN, 0}};
+    // Whether input or the stop is there; false too when a signal cut the
+    // look short, and then the caller looks again.
+    const auto look = [&watched](int timeout) {
+        for (pollfd &one : watched)
+            one.revents = 0;
+        return poll(watched.data(), watched.size(), timeout) > 0;
+    };
+    bool ready = look(0);
+    if (!ready)
         m_beforeWaiting();
     while (true) {
+        if (watched[1].revents != 0) {
+            m_stopped = true;
+            m_atEnd = true;
+            return;
+        }
+        if (!ready) {
+            ready = look(-1);
+            continue;
+        }
         const ssize_t count = read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
         if (count > 0) {
             m_end += static_cast<std::size_t>(count);
             return;
         }
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0 && errno == EAGAIN) {
-            // Standard input may come non-blocking from whoever started us.
-            poll(&input, 1, -1);
+        // A signal came, or standard input is non-blocking from whoever
+        // started us: wait again, for input or the stop.
+        if (count < 0 && (errno == EINTR || errno == EAGAIN)) {
+            ready = false;
             continue;
         }
         m_error = count < 0 ? errno : 0;

@@ -24,12 +24,14 @@ public:
     };
 
     // `beforeWaiting` runs whenever the reader is about to wait for input
-    // that has not arrived yet.
-    LineReader(int fd, std::function<void()> beforeWaiting);
+    // that has not arrived yet. Once `stopFd` turns readable the reader
+    // reads no more and gives no more lines, not even one that has only
+    // partly arrived; -1 for none.
+    LineReader(int fd, std::function<void()> beforeWaiting, int stopFd = -1);
 
     // The next line without its line feed; the last line may lack one.
-    // Nothing at the end of the input or after a read error. The text stays
-    // valid until the next call.
+    // Nothing at the end of the input, after a read error or once stopped.
+    // The text stays valid until the next call.
     std::optional<Line> next();
 
     // The next line when it is already whole in the buffer, without reading
@@ -46,11 +48,13 @@ private:
 
     int m_fd;
     std::function<void()> m_beforeWaiting;
+    int m_stopFd;
     std::vector<char> m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_skipping = false;
     bool m_atEnd = false;
+    bool m_stopped = false;
     int m_error = 0;
 };
 
