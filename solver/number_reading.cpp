@@ -83,10 +83,10 @@ Mantissa readMantissa(Scanner &in, const NumberFormat &format)
         if (isDigit(in.peek())) {
             m.digits += in.peek();
             in.advance(1);
-        } else if (!separatorSeen && (in.peek() == '.' || in.startsWith(format.decimalSeparator))) {
+        } else if (!separatorSeen && (in.peek() == '.' || in.startsWith(format.readSeparator()))) {
             separatorSeen = true;
             m.integerDigits = m.digits.size();
-            in.advance(in.peek() == '.' ? 1 : format.decimalSeparator.size());
+            in.advance(in.peek() == '.' ? 1 : format.readSeparator().size());
         } else {
             break;
         }
@@ -207,7 +207,7 @@ std::optional<Real::Value> readPlainDecimal(std::string_view text, std::string_v
 
 Real readNumber(std::string_view text, const NumberFormat &format)
 {
-    if (const auto plain = readPlainDecimal(text, format.decimalSeparator))
+    if (const auto plain = readPlainDecimal(text, format.readSeparator()))
         return Real::checked(*plain);
     Scanner in(text);
     const Mantissa m = readMantissa(in, format);

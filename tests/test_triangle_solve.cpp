@@ -40,6 +40,8 @@ private slots:
         QCOMPARE(run.out,
             QString("solved\t30.0000\t60.0000\t90.0000\t10.0000\t17.3205\t20.0000"
                     "\t86.6025\t10.0000\t47.3205\ttriangle\n"));
+        // A decimal comma reads as in a Bulgarian window.
+        QCOMPARE(runTool({"7", "2,5", "12.694", "100"}).out, runTool({"7", "2.5", "12.694", "100"}).out);
     }
 
     void answersEveryLineOfStandardInput()

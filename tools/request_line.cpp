@@ -177,7 +177,9 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
 {
     RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
     Triangle record;
-    const Outcome outcome = Compute(record, form, NumberFormat {});
+    // A decimal comma is read as a Bulgarian window reads it; the answers
+    // are written with points.
+    const Outcome outcome = Compute(record, form, NumberFormat {".", ","});
     const auto appendFault = [&out](FaultKind kind) {
         out += "fault\t";
         out += faultName(kind);

@@ -42,9 +42,9 @@ constexpr std::string_view kHelp = R"(Solves triangles from three known quantiti
 INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
 a, b, c (sides), S (area) and R (circumradius) are given; the window's list
 shows them. T1, T2, T3 are the texts of the three given values in that order,
-read as the window reads them (a point as decimal separator). On standard
-input each line is INDEX<TAB>T1<TAB>T2<TAB>T3; a line without a tab is split
-on blanks.
+read as a Bulgarian window reads them (a point or a comma as decimal
+separator; the answers use points). On standard input each line is
+INDEX<TAB>T1<TAB>T2<TAB>T3; a line without a tab is split on blanks.
 
 Each request gets one line:
   solved<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P<TAB>VERDICT
