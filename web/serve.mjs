@@ -21,7 +21,14 @@ const kTypes = {
 export function serve(folder, port = 0) {
   const root = normalize(folder) + sep;
   const server = createServer((request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+    let path;
+    try {
+      path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+    } catch {
+      // A malformed escape such as /%E0: the request is bad, the server goes on.
+      response.writeHead(400).end();
+      return;
+    }
     const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
     let size = -1;
     try {
