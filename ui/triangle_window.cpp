@@ -19,6 +19,7 @@
 
 #include <compute.h>
 #include <number_formatting.h>
+#include <number_reading.h>
 #include <other_triangles.h>
 #include <solution.h>
 
@@ -372,14 +373,17 @@ void TriangleWindow::Compute()
 }
 
 // The output step writes four decimals; a given field shows again exactly
-// what was typed, or the next press would solve a rounded value.
+// the value solved, or the next press would solve a rounded one: in as
+// many decimals as it takes, or as typed where no double holds it (1e23).
 void TriangleWindow::keepGivenValues()
 {
     for (int position = 0; position < kQuantityCount; ++position) {
-        if (triangle::isGiven(m_solved.combination, triangle::quantityAt(position))) {
-            Text2[position]->showText(QString::fromStdString(triangle::formatFixed4Lossless(
-                m_solved.givenValues.at(position).toDouble(), m_numberFormat)));
-        }
+        if (!triangle::isGiven(m_solved.combination, triangle::quantityAt(position)))
+            continue;
+        const triangle::Real value = m_solved.givenValues.at(position);
+        const std::string lossless = triangle::formatFixed4Lossless(value.toDouble(), m_numberFormat);
+        const bool readsBack = triangle::readNumber(lossless, m_numberFormat) == value;
+        Text2[position]->showText(QString::fromStdString(readsBack ? lossless : m_givenTexts.at(position)));
     }
 }
 
