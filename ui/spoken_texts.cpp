@@ -14,6 +14,30 @@ namespace {
 constexpr int kFirstSide = 3;
 constexpr int kPerimeter = 8;
 
+// Beyond this many whole digits a number is said in powers of ten.
+constexpr qsizetype kLongestSaidWhole = 12;
+
+QString superscript(const QString &digits)
+{
+    static const QString kSuperscripts = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString raised;
+    for (const QChar digit : digits)
+        raised += digit.isDigit() ? kSuperscripts.at(digit.digitValue()) : digit;
+    return raised;
+}
+
+// 9e307's 308 digits as "9·10³⁰⁷", 1144712345678901.5 as "1,1447·10¹⁵":
+// four decimals of its leading digit, as the fields show four decimals.
+QString inPowersOfTen(const QString &shown, const QString &decimalSeparator)
+{
+    QString point = shown;
+    point.replace(decimalSeparator, QStringLiteral("."));
+    const QStringList parts = QString::number(point.toDouble(), 'e', 4).split(u'e');
+    QString mantissa = spokenNumber(QString(parts.at(0)).replace(u'.', decimalSeparator), decimalSeparator);
+    const QString exponent = QString::number(parts.at(1).toInt());
+    return mantissa + QStringLiteral("·10") + superscript(exponent);
+}
+
 QString plain(const QLocale &locale, double value, int decimals)
 {
     QLocale ungrouped = locale;
@@ -35,6 +59,10 @@ QString combinationWords(int combination)
 
 QString spokenNumber(QString shown, const QString &decimalSeparator)
 {
+    const qsizetype whole
+        = shown.indexOf(decimalSeparator) < 0 ? shown.size() : shown.indexOf(decimalSeparator);
+    if (whole > kLongestSaidWhole)
+        return inPowersOfTen(shown, decimalSeparator);
     const qsizetype separator = shown.indexOf(decimalSeparator);
     if (separator < 0)
         return shown;

@@ -17,7 +17,8 @@ namespace triangle::ui {
 QString combinationWords(int combination);
 
 // A shown number as it is said: without the trailing zeros of its decimals,
-// "7,0000" as "7" and "4,0400" as "4,04".
+// "7,0000" as "7" and "4,0400" as "4,04"; one of more than twelve whole
+// digits in powers of ten, to four decimals: "1,1447·10³⁰⁷".
 QString spokenNumber(QString shown, const QString &decimalSeparator);
 
 // The status after a solved request: the sides, S and R it computed and the

@@ -79,6 +79,9 @@ void WindowScreenReaderTest::everyRequestIsAnnounced_data()
     QTest::newRow("solved, and another triangle fits")
         << 24 << QStringList {"30", "5", "8"} << false
         << "Решено: c = 9,9282, S = 19,8564, R = 5, P = 22,9282. Данните допускат и друг триъгълник.";
+    QTest::newRow("solved with sides of 1e154: in powers of ten")
+        << 0 << QStringList {"60", "60", "1e154"} << false
+        << "Решено: b = 1·10¹⁵⁴, c = 1·10¹⁵⁴, S = 4,3301·10³⁰⁷, R = 5,7735·10¹⁵³, P = 3·10¹⁵⁴";
     QTest::newRow("invalid input") << 0 << QStringList {"30", "60", ""} << true
                                    << "Грешно въведени входни данни!";
     QTest::newRow("an arithmetic fault")
