@@ -38,7 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TRIANGLE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TRIANGLE_WINDOW_PACKAGED)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+    # Qt's translations put its save and print dialogs in Bulgarian.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 endif()
 
 include(CPack)

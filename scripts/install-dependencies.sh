@@ -9,11 +9,12 @@
 set -euo pipefail
 
 # Building the two programs and running the window: Liberation Serif for
-# the form's look, DejaVu Serif for the arrow ⇒ it lacks.
+# the form's look, DejaVu Serif for the arrow ⇒ it lacks, and Qt's own
+# translations for its save and print dialogs.
 run_packages=(
     build-essential cmake ninja-build
     qt6-base-dev libxkbcommon-dev
-    fonts-liberation2 fonts-dejavu-core
+    fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
 )
 
 # Building the web page: emscripten, and acorn for its JavaScript optimiser.

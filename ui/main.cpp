@@ -2,6 +2,7 @@
 // triangle-window: the triangle solver's window.
 #include <QApplication>
 
+#include "qt_translations.h"
 #include "quit_after_first_paint.h"
 #include "triangle_window.h"
 #include "version.h"
@@ -14,6 +15,8 @@ int main(int argc, char **argv)
     // Ties the running window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TriangleSolver"));
     QApplication::setFont(triangle::ui::windowFont());
+    // The window speaks Bulgarian, and so do the dialogs Qt brings.
+    triangle::ui::installQtTranslations(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
 
     triangle::ui::TriangleWindow window;
     triangle::ui::QuitAfterFirstPaint quitter;
