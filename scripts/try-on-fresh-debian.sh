@@ -13,6 +13,8 @@
 # $FRESH_DEBIAN_CACHE (default /var/cache/triangle-fresh-debian) to save the
 # next run the downloads; nothing installed in the chroot is kept. CI and
 # TRIANGLE_* variables are passed in; npm inside trusts what the host trusts.
+# With AS_USER=1 the command runs as a user who has sudo without a password,
+# in a clone in that user's home, as the README's commands are meant for too.
 # Prints the command's output and how long it took; the scratch folder is
 # removed afterwards unless KEEP_ROOT=1.
 set -euo pipefail
@@ -70,9 +72,16 @@ mount --bind "$cache/archives" "$root/var/cache/apt/archives"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # The host's certificate authorities, for a network whose TLS they vouch for.
 cp /etc/ssl/certs/ca-certificates.crt "$root/etc/ssl/certs/host-ca-certificates.crt"
-git clone -q . "$root/root/project"
+home=/root
+if [[ ${AS_USER:-0} == 1 ]]; then
+    home=/home/newcomer
+    chroot "$root" useradd --create-home --shell /bin/bash newcomer
+    echo 'newcomer ALL=(ALL) NOPASSWD:ALL' >"$root/etc/sudoers.d/newcomer"
+fi
+git clone -q . "$root$home/project"
+[[ $home == /root ]] || chroot "$root" chown -R newcomer: "$home/project"
 
-environment=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8
+environment=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=$home LANG=C.UTF-8
     NODE_EXTRA_CA_CERTS=/etc/ssl/certs/host-ca-certificates.crt
     npm_config_cafile=/etc/ssl/certs/host-ca-certificates.crt)
 while IFS='=' read -r name value; do
@@ -82,7 +91,9 @@ done < <(env)
 echo "== $* (in a clone of $(git rev-parse --short HEAD); load $(cut -d' ' -f1-3 /proc/loadavg))"
 start=$(date +%s)
 status=0
-chroot "$root" /usr/bin/env -i "${environment[@]}" \
-    bash -c 'cd /root/project && "$@"' bash "$@" || status=$?
+as_user=()
+[[ $home == /root ]] || as_user=(runuser -u newcomer --)
+chroot "$root" "${as_user[@]}" /usr/bin/env -i "${environment[@]}" \
+    bash -c 'cd ~/project && "$@"' bash "$@" || status=$?
 echo "== exit status $status after $(($(date +%s) - start)) s (load $(cut -d' ' -f1-3 /proc/loadavg))"
 exit "$status"
