@@ -64,6 +64,8 @@ else
     tar -C "$root" -xf "$base"
 fi
 
+# The new system's / , which mktemp made for root alone.
+chmod 0755 "$root"
 mount --rbind /proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"
