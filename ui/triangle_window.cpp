@@ -17,22 +17,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <compute.h>
-#include <number_formatting.h>
-#include <number_reading.h>
-#include <other_triangles.h>
-#include <solution.h>
-
 #include "accessible_roles.h"
 #include "announcer.h"
 #include "combination_list.h"
 #include "design_placement.h"
 #include "form_design.h"
-#include "outcome_note.h"
 #include "solution_window.h"
-#include "spoken_texts.h"
-#include "widget_form.h"
 #include "window_font.h"
+#include <spoken.h>
 
 namespace triangle::ui {
 
@@ -116,8 +108,8 @@ QIcon triangleIcon()
 } // namespace
 
 TriangleWindow::TriangleWindow(const QLocale &locale, RandomSource random, QWidget *parent)
-    : QWidget(parent), m_locale(locale), m_numberFormat {locale.decimalPoint().toStdString()},
-      m_random(std::move(random))
+    : QWidget(parent), m_session(triangle::NumberFormat {locale.decimalPoint().toStdString()}),
+      m_locale(locale), m_random(std::move(random))
 {
     // Before any control is asked how a screen reader should see it.
     installAccessibleRoles();
@@ -212,7 +204,7 @@ void TriangleWindow::Form_Load()
 {
     if (!m_random)
         m_random = clockSeededRandom();
-    ClearAll();
+    render(m_session.clear());
     // Start-up limits the angle and side fields itself, whatever the design
     // says of them.
     for (int i = 0; i < 6; ++i)
@@ -226,7 +218,8 @@ void TriangleWindow::Form_Load()
         List1[0]->clear();
         for (int i = 0; i < n; ++i) {
             auto *row = new QListWidgetItem(QString::fromStdString(triangle::combinationLabel(i)), List1[0]);
-            row->setData(Qt::AccessibleTextRole, combinationWords(i));
+            row->setData(
+                Qt::AccessibleTextRole, QString::fromStdString(triangle::session::combinationWords(i)));
         }
     }
     List1[0]->setCurrentRow(0);
@@ -237,237 +230,80 @@ void TriangleWindow::Form_Load()
 
 void TriangleWindow::List1_Click(int Index)
 {
-    if (Index == 0)
-        PrepareSelection();
+    if (Index == 0 && List1[0]->currentRow() >= 0)
+        render(m_session.choose(List1[0]->currentRow()));
 }
 
 void TriangleWindow::Command1_Click(int Index)
 {
     switch (Index) {
-    case 0: Compute(); break;
-    case 1: ClearAll(); break;
-    case 2: ShowExample(); break;
+    case 0: render(m_session.compute(fieldTexts())); break;
+    case 1: render(m_session.clear()); break;
+    case 2: render(m_session.showSample(m_random())); break;
     default: break;
     }
 }
 
-// Shows the next triangle that fits the data, after the last one the first
-// again: its nine values, its picture and its number in the note.
-void TriangleWindow::Command2_Click()
-{
-    if (m_fitting.empty())
-        return;
-    m_shown = (m_shown + 1) % m_fitting.size();
-    m_record = m_fitting[m_shown].record;
-    WidgetForm form(*List1[0], Check1, Text2);
-    triangle::writeOutput(m_record, form, m_numberFormat);
-    keepGivenValues();
-    showNote(otherTrianglesNote(m_shown + 1, m_fitting.size()));
-    showRecordPicture();
-}
+void TriangleWindow::Command2_Click() { render(m_session.showNextTriangle()); }
 
 // The solution of the triangle on screen: the first that fits the data, or
 // the one «Друг триъгълник» went on to. One solution window at a time.
 void TriangleWindow::Command3_Click()
 {
-    const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
     if (m_solutionWindow)
         m_solutionWindow->close();
-    try {
-        m_solutionWindow
-            = new SolutionWindow(triangle::solutionOf(m_solved, branches), m_givenTexts, m_locale, this);
-    } catch (const triangle::ArithmeticFault &fault) {
-        // A step of the solution left the numbers' range where the request
-        // did not: the note says so, and the window stays as it is.
-        triangle::Outcome faulted = m_solved;
-        faulted.status = triangle::Outcome::Status::Fault;
-        faulted.fault = fault.kind;
-        showNote(noteFor(faulted));
-        announce(faulted);
+    const std::optional<triangle::session::SolutionPage> page = m_session.openSolution();
+    if (!page) {
+        render(m_session.view());
         return;
     }
+    m_solutionWindow = new SolutionWindow(page->solution, page->given, m_locale, this);
     m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_solutionWindow->show();
 }
 
-// Marks the chosen combination's given quantities and unlocks their fields;
-// the perimeter field keeps the last result.
-void TriangleWindow::PrepareSelection()
+std::array<std::string, kQuantityCount> TriangleWindow::fieldTexts() const
 {
-    endOtherTriangles();
-    Command3->hide();
-    showStartUpPicture();
-    for (int i = 0; i < kQuantityCount; ++i) {
-        Check1[i]->setEnabled(false);
-        Check1[i]->setChecked(false);
-        Text2[i]->showText({});
-        Text2[i]->setReadOnly(true);
-    }
-    const QListWidgetItem *item = List1[1]->item(List1[0]->currentRow());
-    const QString combination = item ? item->text() : QString();
-    const auto positions = std::min<qsizetype>(kQuantityCount, combination.size());
-    for (int p = 0; p < positions; ++p) {
-        if (combination[p] == u'1') {
-            Check1[p]->setChecked(true);
-            Text2[p]->setReadOnly(false);
-        }
-    }
-}
-
-// Empties the nine fields and zeroes the record; the selection, the marks and
-// the unlocked fields stay, ready for new values.
-void TriangleWindow::ClearAll()
-{
-    endOtherTriangles();
-    Command3->hide();
-    showStartUpPicture();
-    for (ValueField *field : Text2)
-        field->showText({});
-    m_record.clearQuantities();
-    showNote(problemStatement());
-}
-
-// Writes one of the two worked triangles into the eight input fields, locked
-// or not, and shows its picture and its perimeter; it solves nothing.
-// Decimals follow the locale, without grouping, in the shortest form that
-// reads back as the same number.
-void TriangleWindow::ShowExample()
-{
-    // The fields no longer show the solved triangle: there is nothing to
-    // switch, and no solution to show until «Изчисли» solves the sample.
-    endOtherTriangles();
-    Command3->hide();
-    const SampleTriangle &sample = sampleFor(m_random());
-    QLocale plain = m_locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    for (int i = 0; i < kQuantityCount; ++i)
-        Text2[i]->showText(plain.toString(sample[i], 'f', QLocale::FloatingPointShortest));
-    const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
-    Text2[8]->showText(QString::fromStdString(triangle::formatResult(perimeter, m_numberFormat)));
-    showSamplePicture(sample);
-}
-
-void TriangleWindow::Compute()
-{
-    const std::array<QString, kQuantityCount> typed = fieldTexts();
-    WidgetForm form(*List1[0], Check1, Text2);
-    const triangle::Outcome outcome = triangle::Compute(m_record, form, m_numberFormat);
-    m_fitting.clear();
-    m_shown = 0;
-    const bool solved = outcome.status == triangle::Outcome::Status::Solved;
-    if (solved) {
-        m_givenTexts = typedGivenTexts(outcome.combination, typed);
-        m_solved = outcome;
-        keepGivenValues();
-    }
-    Command3->setVisible(solved);
-    if (outcome.status == triangle::Outcome::Status::Solved && outcome.realTriangle) {
-        offerOtherTriangles(outcome);
-        showRecordPicture();
-    } else {
-        showStartUpPicture();
-    }
-    Command2->setVisible(!m_fitting.empty());
-    showNote(m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size()));
-    announce(outcome);
-}
-
-// The output step writes four decimals; a given field shows again exactly
-// the value solved, or the next press would solve a rounded one: in as
-// many decimals as it takes, or as typed where no double holds it (1e23).
-void TriangleWindow::keepGivenValues()
-{
-    for (int position = 0; position < kQuantityCount; ++position) {
-        if (!triangle::isGiven(m_solved.combination, triangle::quantityAt(position)))
-            continue;
-        const triangle::Real value = m_solved.givenValues.at(position);
-        const std::string lossless = triangle::formatFixed4Lossless(value.toDouble(), m_numberFormat);
-        const bool readsBack = triangle::readNumber(lossless, m_numberFormat) == value;
-        Text2[position]->showText(QString::fromStdString(readsBack ? lossless : m_givenTexts.at(position)));
-    }
-}
-
-// The solution quotes given values as they were typed, "5" rather than the
-// "5.0000" the field shows after solving. A field that still shows what the
-// last solved request kept in it (pressed again, or after «Друг
-// триъгълник») keeps the text typed for it then.
-triangle::wording::GivenTexts TriangleWindow::typedGivenTexts(
-    int combination, const std::array<QString, kQuantityCount> &shown) const
-{
-    triangle::wording::GivenTexts texts;
-    for (int position = 0; position < kQuantityCount; ++position) {
-        const triangle::Quantity q = triangle::quantityAt(position);
-        if (!triangle::isGiven(combination, q))
-            continue;
-        const bool kept = triangle::isGiven(m_solved.combination, q)
-            && shown.at(position).toStdString()
-                == triangle::formatFixed4Lossless(
-                    m_solved.givenValues.at(position).toDouble(), m_numberFormat);
-        texts.at(position) = kept ? m_givenTexts.at(position) : shown.at(position).trimmed().toStdString();
-    }
-    return texts;
-}
-
-std::array<QString, kQuantityCount> TriangleWindow::fieldTexts() const
-{
-    std::array<QString, kQuantityCount> texts;
+    std::array<std::string, kQuantityCount> texts;
     for (int position = 0; position < kQuantityCount; ++position)
-        texts.at(position) = Text2[position]->text();
+        texts.at(position) = Text2[position]->text().toStdString();
     return texts;
 }
 
-// The fields change without the focus moving, so a screen reader would
-// say nothing of them.
-void TriangleWindow::announce(const triangle::Outcome &outcome)
+void TriangleWindow::render(const triangle::session::View &view)
 {
-    if (outcome.status != triangle::Outcome::Status::Solved || !outcome.realTriangle) {
-        m_announcer->announce(noteFor(outcome), Announcer::Kind::Alert);
+    for (int position = 0; position < kFieldCount; ++position) {
+        const QString text = QString::fromStdString(view.fields.at(position));
+        if (Text2[position]->text() != text)
+            Text2[position]->showText(text);
+    }
+    for (int position = 0; position < kQuantityCount; ++position) {
+        const bool given = triangle::isGiven(view.combination, triangle::quantityAt(position));
+        Check1[position]->setChecked(given);
+        Text2[position]->setReadOnly(!given);
+    }
+    Command2->setVisible(view.otherTriangleOffered);
+    Command3->setVisible(view.solutionOffered);
+    showNote(QString::fromStdString(view.note));
+    renderPicture(view.picture);
+    if (view.announcement) {
+        using Kind = triangle::session::Announcement::Kind;
+        m_announcer->announce(QString::fromStdString(view.announcement->text),
+            view.announcement->kind == Kind::Alert ? Announcer::Kind::Alert : Announcer::Kind::Status);
+    }
+}
+
+// A triangle to scale, from its three sides, and in words; or the start-up
+// drawing.
+void TriangleWindow::renderPicture(const std::optional<triangle::session::PictureView> &picture)
+{
+    if (m_drawn.has_value() && *m_drawn == picture)
+        return;
+    m_drawn = picture;
+    if (picture) {
+        Picture1->showMeasuredTriangle({picture->sides, picture->angles}, m_locale);
         return;
     }
-    std::array<QString, kFieldCount> shown;
-    for (int position = 0; position < kFieldCount; ++position)
-        shown.at(position) = Text2[position]->text();
-    QString status = solvedStatus(outcome.combination, shown, m_locale.decimalPoint());
-    if (!m_fitting.empty())
-        status += QStringLiteral(". ") + otherTrianglesFit(m_fitting.size());
-    m_announcer->announce(status, Announcer::Kind::Status);
-}
-
-// The fields show the solved triangle, the first of those that fit.
-void TriangleWindow::offerOtherTriangles(const triangle::Outcome &outcome)
-{
-    const std::vector<triangle::FittingTriangle> others = triangle::otherTriangles(outcome, m_record);
-    if (others.empty())
-        return;
-    m_fitting.push_back({m_record, 0});
-    m_fitting.insert(m_fitting.end(), others.begin(), others.end());
-}
-
-// A note that offered the other triangles goes back to the problem statement.
-void TriangleWindow::endOtherTriangles()
-{
-    if (m_fitting.empty())
-        return;
-    m_fitting.clear();
-    m_shown = 0;
-    Command2->hide();
-    showNote(problemStatement());
-}
-
-// The record's triangle to scale, from its three sides, and in words.
-void TriangleWindow::showRecordPicture() const
-{
-    Picture1->showMeasuredTriangle(measuresOf(m_record), m_locale);
-}
-
-void TriangleWindow::showSamplePicture(const SampleTriangle &sample) const
-{
-    Picture1->showMeasuredTriangle(
-        {{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}}, m_locale);
-}
-
-void TriangleWindow::showStartUpPicture() const
-{
     Picture1->showTriangle(startUpTriangle());
     Picture1->setAccessibleDescription(utf8(design::kSpoken.startUpPicture));
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -10,12 +12,7 @@
 #include <QWidget>
 
 #include <catalogue.h>
-#include <compute.h>
-#include <number_format.h>
-#include <other_triangles.h>
-#include <solution_text.h>
-#include <solve.h>
-#include <triangle.h>
+#include <session.h>
 
 #include "clock_random.h"
 #include "picture_box.h"
@@ -77,38 +74,20 @@ private:
     void Command2_Click();
     void Command3_Click();
 
-    void PrepareSelection();
-    void ClearAll();
-    void ShowExample();
-    void Compute();
+    std::array<std::string, kQuantityCount> fieldTexts() const;
+    // Shows what the session's last action left: the fields, the marks,
+    // the note, the picture, the buttons under it and the announcement.
+    void render(const triangle::session::View &view);
+    void renderPicture(const std::optional<triangle::session::PictureView> &picture);
     void showNote(const QString &note);
-    void keepGivenValues();
-    triangle::wording::GivenTexts typedGivenTexts(
-        int combination, const std::array<QString, kQuantityCount> &shown) const;
-    std::array<QString, kQuantityCount> fieldTexts() const;
-    void announce(const triangle::Outcome &outcome);
 
-    void offerOtherTriangles(const triangle::Outcome &outcome);
-    void endOtherTriangles();
-    void showRecordPicture() const;
-    void showSamplePicture(const SampleTriangle &sample) const;
-    void showStartUpPicture() const;
-
-    // The record holds the solved triangle the fields and the picture show,
-    // until a sample takes their place.
-    triangle::Triangle m_record {};
-    // Every triangle the last request's data fit, the solved one first, while
-    // there is more than one; which of them is shown.
-    std::vector<triangle::FittingTriangle> m_fitting;
-    std::size_t m_shown = 0;
-    // The last solved request: what it was given, for its fields to keep and
-    // for its solution; and the given fields' texts as the user typed them.
-    triangle::Outcome m_solved;
-    triangle::wording::GivenTexts m_givenTexts;
+    triangle::session::Session m_session;
+    // The picture on view, so that a view that leaves it does not redraw it
+    // or tell a screen reader of it again.
+    std::optional<std::optional<triangle::session::PictureView>> m_drawn;
     QPointer<SolutionWindow> m_solutionWindow;
     Announcer *m_announcer = nullptr;
     QLocale m_locale;
-    triangle::NumberFormat m_numberFormat;
     RandomSource m_random;
 };
 

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session.h"
+
+#include <charconv>
+#include <utility>
+
+#include "catalogue.h"
+#include "notes.h"
+#include "number_formatting.h"
+#include "number_reading.h"
+#include "sample_triangles.h"
+#include "solve.h"
+#include "spoken.h"
+
+namespace triangle::session {
+
+namespace {
+
+// A sample value in the shortest decimals that read back as it, without
+// grouping, with the format's separator.
+std::string shortest(double value, const NumberFormat &format)
+{
+    std::array<char, 64> buffer {};
+    auto *const end = std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::fixed).ptr;
+    std::string text(buffer.begin(), end);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, format.decimalSeparator);
+    return text;
+}
+
+// The typed text without the blanks around it.
+std::string trimmed(std::string_view text)
+{
+    constexpr std::string_view kBlanks = " \t\n\v\f\r";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+}
+
+} // namespace
+
+// The solver's view of the session: the chosen combination marks its given
+// quantities, and the fields are the view's.
+class Session::Fields final : public Form {
+public:
+    explicit Fields(View &view) : m_view(view) {}
+
+    int selectedCombination() const override { return m_view.combination; }
+    bool isMarkedGiven(Quantity q) const override { return isGiven(m_view.combination, q); }
+    std::string fieldText(Quantity q) const override { return m_view.fields.at(index(q)); }
+    void setFieldText(Quantity q, std::string_view text) override { m_view.fields.at(index(q)) = text; }
+
+private:
+    static std::size_t index(Quantity q) { return static_cast<std::size_t>(fieldIndex(q)); }
+
+    View &m_view;
+};
+
+Session::Session(NumberFormat format) : m_format(std::move(format)) { m_view.note = problemStatement(); }
+
+const View &Session::choose(int combination)
+{
+    m_view.announcement.reset();
+    endOtherTriangles();
+    m_view.solutionOffered = false;
+    m_view.picture.reset();
+    m_view.combination = combination;
+    for (int position = 0; position < kQuantityCount; ++position)
+        m_view.fields.at(static_cast<std::size_t>(position)).clear();
+    return m_view;
+}
+
+const View &Session::compute(const std::array<std::string, kQuantityCount> &typed)
+{
+    m_view.announcement.reset();
+    std::copy(typed.begin(), typed.end(), m_view.fields.begin());
+    Fields form(m_view);
+    const Outcome outcome = Compute(m_record, form, m_format);
+    m_fitting.clear();
+    m_shown = 0;
+    const bool solved = outcome.status == Outcome::Status::Solved;
+    if (solved) {
+        m_givenTexts = typedGivenTexts(outcome.combination, typed);
+        m_solved = outcome;
+        keepGivenValues();
+    }
+    m_view.solutionOffered = solved;
+    m_view.picture.reset();
+    if (solved && outcome.realTriangle) {
+        const std::vector<FittingTriangle> others = otherTriangles(outcome, m_record);
+        if (!others.empty()) {
+            m_fitting.push_back({m_record, 0});
+            m_fitting.insert(m_fitting.end(), others.begin(), others.end());
+        }
+        showRecord();
+    }
+    m_view.otherTriangleOffered = !m_fitting.empty();
+    m_view.note = m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size());
+    m_view.announcement = announcementFor(outcome);
+    return m_view;
+}
+
+const View &Session::showNextTriangle()
+{
+    m_view.announcement.reset();
+    if (m_fitting.empty())
+        return m_view;
+    m_shown = (m_shown + 1) % m_fitting.size();
+    m_record = m_fitting[m_shown].record;
+    Fields form(m_view);
+    writeOutput(m_record, form, m_format);
+    keepGivenValues();
+    m_view.note = otherTrianglesNote(m_shown + 1, m_fitting.size());
+    showRecord();
+    return m_view;
+}
+
+const View &Session::showSample(float draw)
+{
+    // The fields no longer show the solved triangle: there is nothing to
+    // switch, and no solution to show until «Изчисли» solves the sample.
+    m_view.announcement.reset();
+    endOtherTriangles();
+    m_view.solutionOffered = false;
+    const ui::SampleTriangle &sample = ui::sampleFor(draw);
+    for (int position = 0; position < kQuantityCount; ++position)
+        m_view.fields.at(static_cast<std::size_t>(position)) = shortest(sample.at(position), m_format);
+    const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
+    m_view.fields.at(kFieldCount - 1) = formatResult(perimeter, m_format);
+    m_view.picture = PictureView {{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}};
+    return m_view;
+}
+
+const View &Session::clear()
+{
+    m_view.announcement.reset();
+    endOtherTriangles();
+    m_view.solutionOffered = false;
+    m_view.picture.reset();
+    for (std::string &field : m_view.fields)
+        field.clear();
+    m_record.clearQuantities();
+    m_view.note = problemStatement();
+    return m_view;
+}
+
+std::optional<SolutionPage> Session::openSolution()
+{
+    m_view.announcement.reset();
+    const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
+    try {
+        return SolutionPage {solutionOf(m_solved, branches), m_givenTexts};
+    } catch (const ArithmeticFault &fault) {
+        // A step of the solution left the numbers' range where the request
+        // did not: the note says so, and the rest stays as it is.
+        Outcome faulted = m_solved;
+        faulted.status = Outcome::Status::Fault;
+        faulted.fault = fault.kind;
+        m_view.note = noteFor(faulted);
+        m_view.announcement = announcementFor(faulted);
+        return std::nullopt;
+    }
+}
+
+// A note that offered the other triangles goes back to the problem statement.
+void Session::endOtherTriangles()
+{
+    if (m_fitting.empty())
+        return;
+    m_fitting.clear();
+    m_shown = 0;
+    m_view.otherTriangleOffered = false;
+    m_view.note = problemStatement();
+}
+
+// The output step writes four decimals; a given field shows again exactly
+// the value solved, or the next press would solve a rounded one: in as
+// many decimals as it takes, or as typed where no double holds it (1e23).
+void Session::keepGivenValues()
+{
+    for (int position = 0; position < kQuantityCount; ++position) {
+        if (!isGiven(m_solved.combination, quantityAt(position)))
+            continue;
+        const Real value = m_solved.givenValues.at(position);
+        const std::string lossless = formatFixed4Lossless(value.toDouble(), m_format);
+        const bool readsBack = readNumber(lossless, m_format) == value;
+        m_view.fields.at(static_cast<std::size_t>(position))
+            = readsBack ? lossless : m_givenTexts.at(static_cast<std::size_t>(position));
+    }
+}
+
+// The solution quotes given values as they were typed, "5" rather than the
+// "5.0000" the field shows after solving. A field that still shows what the
+// last solved request kept in it (pressed again, or after «Друг
+// триъгълник») keeps the text typed for it then.
+wording::GivenTexts Session::typedGivenTexts(
+    int combination, const std::array<std::string, kQuantityCount> &typed) const
+{
+    wording::GivenTexts texts;
+    for (int position = 0; position < kQuantityCount; ++position) {
+        const Quantity q = quantityAt(position);
+        if (!isGiven(combination, q))
+            continue;
+        const auto at = static_cast<std::size_t>(position);
+        const bool kept = isGiven(m_solved.combination, q)
+            && typed.at(at) == formatFixed4Lossless(m_solved.givenValues.at(position).toDouble(), m_format);
+        texts.at(at) = kept ? m_givenTexts.at(at) : trimmed(typed.at(at));
+    }
+    return texts;
+}
+
+// The record's triangle, from its three sides, to scale.
+void Session::showRecord()
+{
+    PictureView picture;
+    for (std::size_t vertex = 0; vertex < 3; ++vertex) {
+        picture.angles.at(vertex) = fieldValue(m_record, quantityAt(static_cast<int>(vertex))).toDouble();
+        picture.sides.at(vertex) = fieldValue(m_record, quantityAt(static_cast<int>(vertex) + 3)).toDouble();
+    }
+    m_view.picture = picture;
+}
+
+// The fields change without the focus moving, so a screen reader would say
+// nothing of them.
+Announcement Session::announcementFor(const Outcome &outcome) const
+{
+    if (outcome.status != Outcome::Status::Solved || !outcome.realTriangle)
+        return {Announcement::Kind::Alert, noteFor(outcome)};
+    std::string status = solvedStatus(outcome.combination, m_view.fields, m_format.decimalSeparator);
+    if (!m_fitting.empty())
+        status += ". " + otherTrianglesFit(m_fitting.size());
+    return {Announcement::Kind::Status, status};
+}
+
+} // namespace triangle::session

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compute.h"
+#include "number_format.h"
+#include "other_triangles.h"
+#include "solution.h"
+#include "solution_text.h"
+#include "triangle.h"
+#include "view.h"
+
+namespace triangle::session {
+
+// A solution to show: the steps of the triangle on view and the given
+// values as they were typed.
+struct SolutionPage {
+    Solution solution;
+    wording::GivenTexts given;
+};
+
+// One window's or page's work: the chosen combination, the fields, the
+// solved triangles and which one is shown. The user's actions are its
+// functions; each returns what the face is to show after it.
+class Session {
+public:
+    explicit Session(NumberFormat format);
+
+    const View &view() const { return m_view; }
+
+    // A row of the list: marks and empties the combination's given fields;
+    // the perimeter keeps the last result.
+    const View &choose(int combination);
+    // «Изчисли» with the eight value fields as typed.
+    const View &compute(const std::array<std::string, kQuantityCount> &typed);
+    // «Друг триъгълник»: the next triangle that fits the data, after the
+    // last one the first again.
+    const View &showNextTriangle();
+    // «Провери»: one of the two worked triangles, drawn by `draw` in [0, 1),
+    // in the eight fields with its picture and perimeter; nothing is solved.
+    const View &showSample(float draw);
+    // «Изчисти»: empties the nine fields; the choice stays.
+    const View &clear();
+    // «Решение»: the worked solution of the triangle on view; none, with the
+    // note and an alert saying why, where one of its steps faults.
+    std::optional<SolutionPage> openSolution();
+
+private:
+    class Fields;
+
+    void endOtherTriangles();
+    void keepGivenValues();
+    wording::GivenTexts typedGivenTexts(
+        int combination, const std::array<std::string, kQuantityCount> &typed) const;
+    void showRecord();
+    Announcement announcementFor(const Outcome &outcome) const;
+
+    NumberFormat m_format;
+    View m_view;
+    // The solved triangle the fields show, until a sample takes its place.
+    Triangle m_record {};
+    // Every triangle the last request's data fit, the solved one first,
+    // while there is more than one; which of them is shown.
+    std::vector<FittingTriangle> m_fitting;
+    std::size_t m_shown = 0;
+    // The last solved request, and its given fields' texts as typed.
+    Outcome m_solved;
+    wording::GivenTexts m_givenTexts;
+};
+
+} // namespace triangle::session

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "quantity.h"
+
+// What a screen reader says where the screen shows letters, digits and a
+// drawing.
+namespace triangle::session {
+
+// A combination's given quantities in words: "ъгъл C, страна a, страна b".
+std::string combinationWords(int combination);
+
+// A shown number as it is said: without the trailing zeros of its decimals,
+// "7,0000" as "7" and "4,0400" as "4,04"; one of more than twelve whole
+// digits in powers of ten, to four decimals: "1,1447·10³⁰⁷".
+std::string spokenNumber(std::string shown, std::string_view decimalSeparator);
+
+// The status after a solved request: the sides, S and R it computed and the
+// perimeter, as the fields show them ("Решено: c = 7, S = 17,3205, ...").
+// The angles are left to the picture's description: said aloud, the angle
+// A and the side a sound alike.
+std::string solvedStatus(
+    int combination, const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator);
+
+} // namespace triangle::session

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "quantity.h"
+
+namespace triangle::session {
+
+// What a screen reader is told of an action whose effect the focus does not
+// show: a status to say when convenient, or an alert to say at once.
+struct Announcement {
+    enum class Kind { Status, Alert };
+    Kind kind = Kind::Status;
+    std::string text;
+};
+
+// The triangle the picture draws: its sides a, b, c and its angles at A, B
+// and C in degrees.
+struct PictureView {
+    std::array<double, 3> sides {};
+    std::array<double, 3> angles {};
+
+    friend bool operator==(const PictureView &, const PictureView &) = default;
+};
+
+// Everything a face shows after an action. A face renders it as it is and
+// decides nothing of its own.
+struct View {
+    int combination = 0; // its given quantities' fields are marked and open for typing
+    std::array<std::string, kFieldCount> fields; // in field order, the perimeter last
+    std::string note;
+    // Said for the action just taken only.
+    std::optional<Announcement> announcement;
+    // None: the start-up drawing.
+    std::optional<PictureView> picture;
+    bool otherTriangleOffered = false; // «Друг триъгълник» shows
+    bool solutionOffered = false;      // «Решение» shows
+};
+
+} // namespace triangle::session
