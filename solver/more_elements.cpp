@@ -76,20 +76,16 @@ void medians(Elements &s)
     const Real::Value longest = std::max({s.t.a.value(), s.t.b.value(), s.t.c.value()});
     const Real scale = std::ldexp(1.0L, std::ilogb(longest));
     for (const Vertex v : kVertices) {
-        // Plain names, not a structured binding, for the lambda to capture.
         const Sides around = sidesAround(v);
-        const Vertex side = around.v;
-        const Vertex x = around.first;
-        const Vertex y = around.second;
         s.record(element(Q::ma, v),
             [&] {
-                const Real a = s.t.side(side) / scale;
-                const Real b = s.t.side(x) / scale;
-                const Real c = s.t.side(y) / scale;
+                const Real a = s.t.side(around.v) / scale;
+                const Real b = s.t.side(around.first) / scale;
+                const Real c = s.t.side(around.second) / scale;
                 const Real fourSquares = (b - c) * (b - c) + (b + c - a) * (b + c + a);
                 return sqrt(abs(fourSquares)) / 2.0 * scale;
             },
-            Rule::Median, {sideOpposite(x), sideOpposite(y), sideOpposite(side)});
+            Rule::Median, {sideOpposite(around.first), sideOpposite(around.second), sideOpposite(around.v)});
     }
 }
 
@@ -99,16 +95,13 @@ void bisectors(Elements &s)
 {
     for (const Vertex v : kVertices) {
         const Sides around = sidesAround(v);
-        const Vertex side = around.v;
-        const Vertex x = around.first;
-        const Vertex y = around.second;
         s.record(element(Q::la, v),
             [&] {
-                const Real b = s.t.side(x);
-                const Real c = s.t.side(y);
-                return 2.0 * cos(s.t.angle(side) / 2.0) * b * (c / (b + c));
+                const Real b = s.t.side(around.first);
+                const Real c = s.t.side(around.second);
+                return 2.0 * cos(s.t.angle(around.v) / 2.0) * b * (c / (b + c));
             },
-            Rule::Bisector, {sideOpposite(x), sideOpposite(y), angleAt(side)});
+            Rule::Bisector, {sideOpposite(around.first), sideOpposite(around.second), angleAt(around.v)});
     }
 }
 
