@@ -113,6 +113,10 @@ const View &Session::showNextTriangle()
     keepGivenValues();
     m_view.note = otherTrianglesNote(m_shown + 1, m_fitting.size());
     showRecord();
+    // The fields change where the focus is not, as after a request.
+    m_view.announcement = Announcement {Announcement::Kind::Status,
+        switchedStatus(
+            m_solved.combination, m_view.fields, m_format.decimalSeparator, m_shown + 1, m_fitting.size())};
     return m_view;
 }
 

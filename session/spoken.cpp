@@ -77,7 +77,10 @@ std::string spokenNumber(std::string shown, std::string_view decimalSeparator)
     return shown;
 }
 
-std::string solvedStatus(
+namespace {
+
+// "c = 7, S = 17,3205, R = 4,0415, P = 20": what a request computed.
+std::string computedValues(
     int combination, const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator)
 {
     std::string results;
@@ -89,7 +92,26 @@ std::string solvedStatus(
         results += (results.empty() ? "" : ", ") + std::string(name) + " = "
             + spokenNumber(shown.at(static_cast<std::size_t>(position)), decimalSeparator);
     }
-    return std::string(design::kSpoken.solved) + results;
+    return results;
+}
+
+} // namespace
+
+std::string solvedStatus(
+    int combination, const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator)
+{
+    return std::string(design::kSpoken.solved) + computedValues(combination, shown, decimalSeparator);
+}
+
+std::string switchedStatus(int combination, const std::array<std::string, kFieldCount> &shown,
+    std::string_view decimalSeparator, std::size_t shownTriangle, std::size_t count)
+{
+    std::string which(design::kNotes.shownTriangle);
+    which.replace(which.find("%1"), 2, std::to_string(shownTriangle));
+    which.replace(which.find("%2"), 2, std::to_string(count));
+    if (which.ends_with('.'))
+        which.pop_back();
+    return which + ": " + computedValues(combination, shown, decimalSeparator);
 }
 
 } // namespace triangle::session

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,11 @@ std::string spokenNumber(std::string shown, std::string_view decimalSeparator);
 // A and the side a sound alike.
 std::string solvedStatus(
     int combination, const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator);
+
+// The status after «Друг триъгълник»: which triangle is shown and its
+// values as the status after a request says them ("Показан е 2 от 2: c =
+// 3,9282, ...").
+std::string switchedStatus(int combination, const std::array<std::string, kFieldCount> &shown,
+    std::string_view decimalSeparator, std::size_t shownTriangle, std::size_t count);
 
 } // namespace triangle::session

@@ -89,13 +89,13 @@ void SessionTest::actionsLeaveTheViewTheUserSees_data()
         << QStringList {"30,0000", "126,8699", "23,1301", "5,0000", "8,0000", "3,9282", "7,8564", "5,0000",
                "16,9282"}
         << "Данните допускат и друг триъгълник. Показан е 2 от 2."
-        << "" << true << true << true;
+        << "Показан е 2 от 2: c = 3,9282, S = 7,8564, R = 5, P = 16,9282" << true << true << true;
     QTest::newRow("and after the last one the first again")
         << "choose 24\ncompute 30 5 8\nnext\nnext"
         << QStringList {"30,0000", "53,1301", "96,8699", "5,0000", "8,0000", "9,9282", "19,8564", "5,0000",
                "22,9282"}
         << "Данните допускат и друг триъгълник. Показан е 1 от 2."
-        << "" << true << true << true;
+        << "Показан е 1 от 2: c = 9,9282" << true << true << true;
     QTest::newRow("invalid input keeps what was typed and what was solved")
         << "choose 21\ncompute 60 5 8\ncompute 60 0 8"
         << QStringList {"38,2132", "81,7868", "60", "0", "8", "7,0000", "17,3205", "4,0415", "20,0000"}
