@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "quit_after_first_paint.h"
+#include "ui/quit_after_first_paint.h"
 
 int main(int argc, char **argv)
 {

@@ -6,8 +6,8 @@
 #include <array>
 #include <string_view>
 
-#include "compute.h"
-#include "request_form.h"
+#include "solver/compute.h"
+#include "solver/request_form.h"
 
 namespace {
 

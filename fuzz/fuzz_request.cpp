@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue.h"
-#include "number_formatting.h"
-#include "number_reading.h"
-#include "request_line.h"
+#include "solver/catalogue.h"
+#include "solver/number_formatting.h"
+#include "solver/number_reading.h"
+#include "tools/request_line.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "triangle_window.h"
-#include "window_font.h"
+#include "ui/triangle_window.h"
+#include "ui/window_font.h"
 
 namespace {
 

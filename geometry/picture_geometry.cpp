@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_geometry.h"
+#include "geometry/picture_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "plane.h"
+#include "geometry/plane.h"
 
 namespace triangle::geometry {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue.h"
-#include "rule.h"
+#include "solver/catalogue.h"
+#include "solver/rule.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "notes.h"
+#include "session/notes.h"
 
 #include <initializer_list>
 #include <string_view>
 
-#include "form_design.h"
+#include "ui/form_design.h"
 
 namespace triangle::session {
 

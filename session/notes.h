@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "compute.h"
+#include "solver/compute.h"
 
 // What the note box says: the design's texts, filled in.
 namespace triangle::session {

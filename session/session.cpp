@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "session.h"
+#include "session/session.h"
 
 #include <charconv>
 #include <utility>
 
-#include "catalogue.h"
-#include "notes.h"
-#include "number_formatting.h"
-#include "number_reading.h"
-#include "sample_triangles.h"
-#include "solve.h"
-#include "spoken.h"
+#include "session/notes.h"
+#include "session/spoken.h"
+#include "solver/catalogue.h"
+#include "solver/number_formatting.h"
+#include "solver/number_reading.h"
+#include "solver/solve.h"
+#include "ui/sample_triangles.h"
 
 namespace triangle::session {
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "compute.h"
-#include "number_format.h"
-#include "other_triangles.h"
-#include "solution.h"
-#include "solution_text.h"
-#include "triangle.h"
-#include "view.h"
+#include "session/view.h"
+#include "solver/compute.h"
+#include "solver/number_format.h"
+#include "solver/other_triangles.h"
+#include "solver/solution.h"
+#include "solver/triangle.h"
+#include "wording/solution_text.h"
 
 namespace triangle::session {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spoken.h"
+#include "session/spoken.h"
 
 #include <charconv>
 #include <cstdlib>
 
-#include "catalogue.h"
-#include "form_design.h"
+#include "solver/catalogue.h"
+#include "ui/form_design.h"
 
 namespace triangle::session {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "quantity.h"
+#include "solver/quantity.h"
 
 // What a screen reader says where the screen shows letters, digits and a
 // drawing.

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "quantity.h"
+#include "solver/quantity.h"
 
 namespace triangle::session {
 

@@ -2,9 +2,9 @@
 // One angle, a side meeting at its vertex, and the circumradius: the angle
 // opposite the side from its sine, the third as the rest of pi, the two other
 // sides by the law of sines, the area from the sides and R.
-#include "completion_steps.h"
-#include "procedures.h"
-#include "solving_steps.h"
+#include "solver/completion_steps.h"
+#include "solver/procedures.h"
+#include "solver/solving_steps.h"
 
 namespace triangle {
 

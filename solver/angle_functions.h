@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "triangle.h"
+#include "solver/triangle.h"
 
 // Angles in the record are measured against the program's pi (kPi): a typed
 // angle d is stored as d * kPi / 180 and shown as x * 180 / kPi. These

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One angle, one side and the area, in two schemes: the side opposite the
 // angle, or a side enclosing it.
-#include "completion_steps.h"
-#include "procedures.h"
-#include "solving_steps.h"
+#include "solver/completion_steps.h"
+#include "solver/procedures.h"
+#include "solver/solving_steps.h"
 
 namespace triangle {
 

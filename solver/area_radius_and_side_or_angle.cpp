@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The area and the circumradius with a side or an angle: complete the pair of
 // a side and its opposite angle, then the two other sides from the area.
-#include "completion_steps.h"
-#include "procedures.h"
-#include "solving_steps.h"
+#include "solver/completion_steps.h"
+#include "solver/procedures.h"
+#include "solver/solving_steps.h"
 
 namespace triangle {
 

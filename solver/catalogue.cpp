@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue.h"
+#include "solver/catalogue.h"
 
 #include <array>
 
-#include "procedures.h"
+#include "solver/procedures.h"
 
 namespace triangle {
 

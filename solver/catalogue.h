@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "quantity.h"
+#include "solver/quantity.h"
 
 namespace triangle {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "completion_steps.h"
+#include "solver/completion_steps.h"
 
-#include "solving_steps.h"
+#include "solver/solving_steps.h"
 
 namespace triangle {
 

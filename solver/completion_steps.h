@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solving.h"
+#include "solver/solving.h"
 
 // Closing sequences shared by several families of procedures. Each is entered
 // with the fields it needs already in the record and stores its results in

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "compute.h"
+#include "solver/compute.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-#include "number_formatting.h"
-#include "number_reading.h"
-#include "verdict.h"
+#include "solver/number_formatting.h"
+#include "solver/number_reading.h"
+#include "solver/verdict.h"
 
 namespace triangle {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "arithmetic_fault.h"
-#include "form.h"
-#include "number_format.h"
-#include "solve.h"
-#include "triangle.h"
+#include "solver/arithmetic_fault.h"
+#include "solver/form.h"
+#include "solver/number_format.h"
+#include "solver/solve.h"
+#include "solver/triangle.h"
 
 namespace triangle {
 

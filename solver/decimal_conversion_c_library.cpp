@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "decimal_conversion.h"
+#include "solver/decimal_conversion.h"
 
 namespace triangle {
 

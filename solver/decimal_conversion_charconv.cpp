@@ -2,7 +2,7 @@
 #include <array>
 #include <charconv>
 
-#include "decimal_conversion.h"
+#include "solver/decimal_conversion.h"
 
 namespace triangle {
 

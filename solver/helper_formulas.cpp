@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helper_formulas.h"
+#include "solver/helper_formulas.h"
 
 namespace triangle {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "angle_functions.h"
-#include "triangle.h"
+#include "solver/angle_functions.h"
+#include "solver/triangle.h"
 
 namespace triangle {
 

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "quantity.h"
-#include "real.h"
-#include "rule.h"
+#include "solver/quantity.h"
+#include "solver/real.h"
+#include "solver/rule.h"
 
 namespace triangle {
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "more_elements.h"
+#include "solver/more_elements.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
 
-#include "angle_functions.h"
-#include "number_formatting.h"
-#include "solve.h"
-#include "solving.h"
+#include "solver/angle_functions.h"
+#include "solver/number_formatting.h"
+#include "solver/solve.h"
+#include "solver/solving.h"
 
 namespace triangle {
 

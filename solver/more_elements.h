@@ -4,9 +4,9 @@
 #include <array>
 #include <variant>
 
-#include "arithmetic_fault.h"
-#include "journal.h"
-#include "triangle.h"
+#include "solver/arithmetic_fault.h"
+#include "solver/journal.h"
+#include "solver/triangle.h"
 
 namespace triangle {
 

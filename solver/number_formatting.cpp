@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_formatting.h"
+#include "solver/number_formatting.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "decimal_conversion.h"
+#include "solver/decimal_conversion.h"
 
 namespace triangle {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "number_format.h"
+#include "solver/number_format.h"
 
 namespace triangle {
 

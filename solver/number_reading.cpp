@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_reading.h"
+#include "solver/number_reading.h"
 
 #include <array>
 #include <cfloat>
@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "decimal_conversion.h"
+#include "solver/decimal_conversion.h"
 
 namespace triangle {
 

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "number_format.h"
-#include "real.h"
+#include "solver/number_format.h"
+#include "solver/real.h"
 
 namespace triangle {
 

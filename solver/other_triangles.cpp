@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "other_triangles.h"
+#include "solver/other_triangles.h"
 
 #include <algorithm>
 #include <string>
 
-#include "number_formatting.h"
-#include "verdict.h"
+#include "solver/number_formatting.h"
+#include "solver/verdict.h"
 
 namespace triangle {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "compute.h"
-#include "triangle.h"
+#include "solver/compute.h"
+#include "solver/triangle.h"
 
 namespace triangle {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <compare>
 
-#include "arithmetic_fault.h"
+#include "solver/arithmetic_fault.h"
 
 namespace triangle {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "request_form.h"
+#include "solver/request_form.h"
 
 namespace triangle {
 

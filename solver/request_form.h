@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue.h"
-#include "form.h"
+#include "solver/catalogue.h"
+#include "solver/form.h"
 
 namespace triangle {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solution.h"
+#include "solver/solution.h"
 
 namespace triangle {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "compute.h"
-#include "journal.h"
-#include "verdict.h"
+#include "solver/compute.h"
+#include "solver/journal.h"
+#include "solver/verdict.h"
 
 namespace triangle {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solve.h"
+#include "solver/solve.h"
 
-#include "solving.h"
+#include "solver/solving.h"
 
 namespace triangle {
 

@@ -3,10 +3,10 @@
 
 #include <array>
 
-#include "branches.h"
-#include "catalogue.h"
-#include "journal.h"
-#include "triangle.h"
+#include "solver/branches.h"
+#include "solver/catalogue.h"
+#include "solver/journal.h"
+#include "solver/triangle.h"
 
 namespace triangle {
 

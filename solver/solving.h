@@ -3,9 +3,9 @@
 
 #include <initializer_list>
 
-#include "branches.h"
-#include "journal.h"
-#include "triangle.h"
+#include "solver/branches.h"
+#include "solver/journal.h"
+#include "solver/triangle.h"
 
 namespace triangle {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solving_steps.h"
+#include "solver/solving_steps.h"
 
-#include "helper_formulas.h"
+#include "solver/helper_formulas.h"
 
 namespace triangle::steps {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solving.h"
+#include "solver/solving.h"
 
 // The single steps of the procedures: each finds one quantity (two for the
 // sides from the area) by one rule, stores it and notes it in the journal.

@@ -4,10 +4,10 @@
 // triangles, then R from the sides and the area.
 #include <algorithm>
 
-#include "angle_functions.h"
-#include "completion_steps.h"
-#include "procedures.h"
-#include "solving_steps.h"
+#include "solver/angle_functions.h"
+#include "solver/completion_steps.h"
+#include "solver/procedures.h"
+#include "solver/solving_steps.h"
 
 namespace triangle {
 

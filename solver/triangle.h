@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <type_traits>
 
-#include "quantity.h"
-#include "real.h"
+#include "solver/quantity.h"
+#include "solver/real.h"
 
 namespace triangle {
 

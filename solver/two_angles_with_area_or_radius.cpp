@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two angles with the area or the circumradius: the third angle as the rest of
 // pi, then one of two closings that depend only on which of S and R is known.
-#include "completion_steps.h"
-#include "procedures.h"
-#include "solving_steps.h"
+#include "solver/completion_steps.h"
+#include "solver/procedures.h"
+#include "solver/solving_steps.h"
 
 namespace triangle {
 

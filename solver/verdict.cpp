@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "verdict.h"
+#include "solver/verdict.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "angle_functions.h"
+#include "solver/angle_functions.h"
 
 namespace triangle {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "catalogue.h"
+#include "solver/catalogue.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "decimal_conversion.h"
-#include "number_reading.h"
+#include "solver/decimal_conversion.h"
+#include "solver/number_reading.h"
 
 namespace triangle::test {
 

@@ -11,8 +11,8 @@
 #include <cmath>
 #include <random>
 
-#include "catalogue.h"
-#include "triangle.h"
+#include "solver/catalogue.h"
+#include "solver/triangle.h"
 
 // The eight quantities in field order, angles in degrees.
 using Quantities = std::array<double, triangle::kQuantityCount>;

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "compute.h"
-#include "request_form.h"
+#include "solver/compute.h"
+#include "solver/request_form.h"
 
 struct SolvedRequest {
     triangle::Outcome outcome;

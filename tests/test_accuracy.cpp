@@ -14,10 +14,10 @@
 #include <span>
 #include <sstream>
 
-#include "catalogue.h"
 #include "exact_triangles.h"
-#include "number_formatting.h"
-#include "request_line.h"
+#include "solver/catalogue.h"
+#include "solver/number_formatting.h"
+#include "tools/request_line.h"
 
 namespace {
 

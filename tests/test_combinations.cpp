@@ -5,8 +5,8 @@
 // request ends.
 #include <QTest>
 
-#include "number_formatting.h"
 #include "solve_request.h"
+#include "solver/number_formatting.h"
 
 class CombinationsTest : public QObject {
     Q_OBJECT

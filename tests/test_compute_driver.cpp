@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "catalogue.h"
-#include "compute.h"
 #include "solve_request.h"
+#include "solver/catalogue.h"
+#include "solver/compute.h"
 
 using namespace triangle;
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <set>
 
-#include "catalogue.h"
-#include "helper_formulas.h"
-#include "verdict.h"
+#include "solver/catalogue.h"
+#include "solver/helper_formulas.h"
+#include "solver/verdict.h"
 
 using namespace triangle;
 

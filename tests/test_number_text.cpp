@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "number_formatting.h"
-#include "number_reading.h"
 #include "number_text_cases.h"
+#include "solver/number_formatting.h"
+#include "solver/number_reading.h"
 
 using namespace triangle;
 

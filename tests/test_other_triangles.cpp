@@ -5,10 +5,10 @@
 #include <charconv>
 #include <random>
 
-#include "number_formatting.h"
-#include "other_triangles.h"
 #include "random_triangles.h"
 #include "solve_request.h"
+#include "solver/number_formatting.h"
+#include "solver/other_triangles.h"
 
 using namespace triangle;
 

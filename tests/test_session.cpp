@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "session.h"
+#include "session/session.h"
 
 using triangle::session::Announcement;
 using triangle::session::Session;

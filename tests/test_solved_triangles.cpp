@@ -12,9 +12,9 @@
 #include <random>
 #include <vector>
 
-#include "catalogue.h"
 #include "random_triangles.h"
 #include "solve_request.h"
+#include "solver/catalogue.h"
 
 using namespace triangle;
 

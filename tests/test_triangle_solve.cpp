@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "request_line.h"
+#include "tools/request_line.h"
 
 namespace {
 

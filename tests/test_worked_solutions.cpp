@@ -6,12 +6,12 @@
 #include <map>
 #include <sstream>
 
-#include "compute.h"
 #include "random_triangles.h"
-#include "request_form.h"
-#include "request_line.h"
-#include "solution.h"
-#include "solution_text.h"
+#include "solver/compute.h"
+#include "solver/request_form.h"
+#include "solver/solution.h"
+#include "tools/request_line.h"
+#include "wording/solution_text.h"
 
 using namespace triangle;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "answer_output.h"
+#include "tools/answer_output.h"
 
 #include <cerrno>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "line_answers.h"
+#include "tools/line_answers.h"
 
 #include <algorithm>
 #include <csignal>
@@ -9,8 +9,8 @@
 #include <pthread.h>
 #include <sys/resource.h>
 
-#include "stop_signal.h"
-#include "text_echo.h"
+#include "tools/stop_signal.h"
+#include "wording/text_echo.h"
 
 namespace triangle::cli {
 

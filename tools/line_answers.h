@@ -9,9 +9,9 @@
 #include <variant>
 #include <vector>
 
-#include "answer_output.h"
-#include "line_reader.h"
-#include "request_line.h"
+#include "tools/answer_output.h"
+#include "tools/line_reader.h"
+#include "tools/request_line.h"
 
 namespace triangle::cli {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "line_reader.h"
+#include "tools/line_reader.h"
 
 #include <array>
 #include <cerrno>

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "request_line.h"
+#include "tools/request_line.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
 
-#include "compute.h"
-#include "more_elements.h"
-#include "number_formatting.h"
-#include "other_triangles.h"
-#include "request_form.h"
-#include "solution.h"
-#include "solution_text.h"
-#include "text_echo.h"
+#include "solver/compute.h"
+#include "solver/more_elements.h"
+#include "solver/number_formatting.h"
+#include "solver/other_triangles.h"
+#include "solver/request_form.h"
+#include "solver/solution.h"
+#include "wording/solution_text.h"
+#include "wording/text_echo.h"
 
 namespace triangle::cli {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "stop_signal.h"
+#include "tools/stop_signal.h"
 
 #include <array>
 #include <cerrno>

@@ -17,14 +17,14 @@
 
 #include <unistd.h>
 
-#include "answer_output.h"
-#include "line_answers.h"
-#include "line_reader.h"
-#include "request_line.h"
-#include "rule.h"
-#include "stop_signal.h"
-#include "text_echo.h"
-#include "version.h"
+#include "solver/rule.h"
+#include "solver/version.h"
+#include "tools/answer_output.h"
+#include "tools/line_answers.h"
+#include "tools/line_reader.h"
+#include "tools/request_line.h"
+#include "tools/stop_signal.h"
+#include "wording/text_echo.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "accessible_roles.h"
+#include "ui/accessible_roles.h"
 
 #include <QAccessibleWidget>
 
-#include "announcer.h"
-#include "picture_box.h"
+#include "ui/announcer.h"
+#include "ui/picture_box.h"
 
 namespace triangle::ui {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "announcer.h"
+#include "ui/announcer.h"
 
 #include <QAccessible>
 
-#include "accessible_roles.h"
+#include "ui/accessible_roles.h"
 
 namespace triangle::ui {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clock_random.h"
+#include "ui/clock_random.h"
 
 #include <chrono>
 #include <random>

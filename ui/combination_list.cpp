@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "combination_list.h"
+#include "ui/combination_list.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design_placement.h"
+#include "ui/design_placement.h"
 
 #include <QPalette>
 #include <QPushButton>
 
-#include <catalogue.h>
+#include "solver/catalogue.h"
 
 namespace triangle::ui {
 

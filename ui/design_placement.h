@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "form_design.h"
+#include "ui/form_design.h"
 
 class QPushButton;
 class QWidget;

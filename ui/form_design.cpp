@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form_design.h"
+#include "ui/form_design.h"
 
 namespace triangle::ui::design {
 

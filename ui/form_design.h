@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "twips.h"
+#include "ui/twips.h"
 
 // The window's design: every caption, text, place, colour and tab stop of the
 // form, read like the form itself. The window code builds its controls from

@@ -2,11 +2,11 @@
 // triangle-window: the triangle solver's window.
 #include <QApplication>
 
-#include "qt_translations.h"
-#include "quit_after_first_paint.h"
-#include "triangle_window.h"
-#include "version.h"
-#include "window_font.h"
+#include "solver/version.h"
+#include "ui/qt_translations.h"
+#include "ui/quit_after_first_paint.h"
+#include "ui/triangle_window.h"
+#include "ui/window_font.h"
 
 int main(int argc, char **argv)
 {

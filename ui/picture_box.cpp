@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_box.h"
+#include "ui/picture_box.h"
 
 #include <QPainter>
 
-#include <solve.h>
+#include "solver/solve.h"
 
-#include "accessible_roles.h"
-#include "design_placement.h"
-#include "spoken_texts.h"
+#include "ui/accessible_roles.h"
+#include "ui/design_placement.h"
+#include "ui/spoken_texts.h"
 
 namespace triangle::ui {
 

@@ -5,9 +5,9 @@
 
 #include <QFrame>
 
-#include <triangle.h>
+#include "solver/triangle.h"
 
-#include "triangle_picture.h"
+#include "ui/triangle_picture.h"
 
 class QLocale;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_layout.h"
+#include "ui/picture_layout.h"
 
-#include <picture_geometry.h>
+#include "geometry/picture_geometry.h"
 
 namespace triangle::ui {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_object.h"
+#include "ui/picture_object.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
 
-#include "triangle_picture.h"
+#include "ui/triangle_picture.h"
 
 namespace triangle::ui {
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QTextObjectInterface>
 
-#include "picture_layout.h"
+#include "ui/picture_layout.h"
 
 namespace triangle::ui {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sample_triangles.h"
+#include "ui/sample_triangles.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include <catalogue.h>
+#include "solver/catalogue.h"
 
 namespace triangle::ui {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solution_print.h"
+#include "ui/solution_print.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
@@ -8,7 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "picture_object.h"
+#include "ui/picture_object.h"
 
 namespace triangle::ui {
 

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QString>
 
-#include "picture_layout.h"
+#include "ui/picture_layout.h"
 
 class QPagedPaintDevice;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solution_window.h"
+#include "ui/solution_window.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -16,12 +16,12 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include <verdict.h>
+#include "solver/verdict.h"
 
-#include "design_placement.h"
-#include "form_design.h"
-#include "picture_box.h"
-#include "window_font.h"
+#include "ui/design_placement.h"
+#include "ui/form_design.h"
+#include "ui/picture_box.h"
+#include "ui/window_font.h"
 
 namespace triangle::ui {
 

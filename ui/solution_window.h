@@ -4,10 +4,10 @@
 #include <QDialog>
 #include <QLocale>
 
-#include <solution.h>
-#include <solution_text.h>
+#include "solver/solution.h"
+#include "wording/solution_text.h"
 
-#include "solution_print.h"
+#include "ui/solution_print.h"
 
 class QPlainTextEdit;
 

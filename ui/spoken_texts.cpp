@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spoken_texts.h"
+#include "ui/spoken_texts.h"
 
-#include <spoken.h>
+#include "session/spoken.h"
 
-#include "design_placement.h"
-#include "form_design.h"
+#include "ui/design_placement.h"
+#include "ui/form_design.h"
 
 namespace triangle::ui {
 

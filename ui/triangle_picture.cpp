@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "triangle_picture.h"
+#include "ui/triangle_picture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "form_design.h"
+#include "ui/form_design.h"
 
 namespace triangle::ui {
 

@@ -3,7 +3,7 @@
 
 #include <QRectF>
 
-#include "picture_layout.h"
+#include "ui/picture_layout.h"
 
 class QPainter;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "triangle_window.h"
+#include "ui/triangle_window.h"
 
 #include <algorithm>
 #include <utility>
@@ -17,14 +17,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "accessible_roles.h"
-#include "announcer.h"
-#include "combination_list.h"
-#include "design_placement.h"
-#include "form_design.h"
-#include "solution_window.h"
-#include "window_font.h"
-#include <spoken.h>
+#include "session/spoken.h"
+#include "ui/accessible_roles.h"
+#include "ui/announcer.h"
+#include "ui/combination_list.h"
+#include "ui/design_placement.h"
+#include "ui/form_design.h"
+#include "ui/solution_window.h"
+#include "ui/window_font.h"
 
 namespace triangle::ui {
 

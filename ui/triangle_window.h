@@ -11,13 +11,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <catalogue.h>
-#include <session.h>
+#include "session/session.h"
+#include "solver/catalogue.h"
 
-#include "clock_random.h"
-#include "picture_box.h"
-#include "sample_triangles.h"
-#include "value_field.h"
+#include "ui/clock_random.h"
+#include "ui/picture_box.h"
+#include "ui/sample_triangles.h"
+#include "ui/value_field.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "value_field.h"
+#include "ui/value_field.h"
 
 #include <QKeyEvent>
 #include <QStyle>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_font.h"
+#include "ui/window_font.h"
 
 #include <algorithm>
 
 #include <QFontDatabase>
 #include <QStringList>
 
-#include "form_design.h"
+#include "ui/form_design.h"
 
 namespace triangle::ui {
 

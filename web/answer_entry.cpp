@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
-#include <request_line.h>
+#include "tools/request_line.h"
 
-#include "argument_lines.h"
+#include "web/argument_lines.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "json_text.h"
+#include "web/json_text.h"
 
 #include <array>
 #include <cmath>

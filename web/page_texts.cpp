@@ -3,11 +3,11 @@
 // catalogue, so that the page and the window say the same.
 #include <string>
 
-#include <catalogue.h>
-#include <form_design.h>
-#include <sample_triangles.h>
+#include "solver/catalogue.h"
+#include "ui/form_design.h"
+#include "ui/sample_triangles.h"
 
-#include "json_text.h"
+#include "web/json_text.h"
 
 namespace {
 

@@ -7,16 +7,16 @@
 #include <string>
 #include <variant>
 
-#include <compute.h>
-#include <form_design.h>
-#include <other_triangles.h>
-#include <picture_geometry.h>
-#include <request_form.h>
-#include <request_line.h>
-#include <solve.h>
+#include "geometry/picture_geometry.h"
+#include "solver/compute.h"
+#include "solver/other_triangles.h"
+#include "solver/request_form.h"
+#include "solver/solve.h"
+#include "tools/request_line.h"
+#include "ui/form_design.h"
 
-#include "argument_lines.h"
-#include "json_text.h"
+#include "web/argument_lines.h"
+#include "web/json_text.h"
 
 namespace {
 

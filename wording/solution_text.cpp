@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solution_text.h"
+#include "wording/solution_text.h"
 
 #include <cmath>
 
-#include "number_formatting.h"
-#include "solve.h"
-#include "text_echo.h"
+#include "solver/number_formatting.h"
+#include "solver/solve.h"
+#include "wording/text_echo.h"
 
 namespace triangle::wording {
 

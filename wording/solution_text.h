@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
-#include "journal.h"
-#include "more_elements.h"
-#include "number_format.h"
-#include "solution.h"
+#include "solver/catalogue.h"
+#include "solver/journal.h"
+#include "solver/more_elements.h"
+#include "solver/number_format.h"
+#include "solver/solution.h"
 
 // The worked solution in the words and notation of the Bulgarian school:
 // the one place where the solver's steps become text, for the window and

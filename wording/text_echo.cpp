@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text_echo.h"
+#include "wording/text_echo.h"
 
 namespace triangle::wording {
 

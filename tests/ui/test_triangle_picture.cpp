@@ -10,7 +10,7 @@
 #include <QRectF>
 #include <QTest>
 
-#include "picture_layout.h"
+#include "ui/picture_layout.h"
 
 using namespace triangle::ui;
 

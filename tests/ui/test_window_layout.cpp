@@ -16,14 +16,14 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include <compute.h>
-#include <other_triangles.h>
-#include <request_form.h>
-#include <solution.h>
-#include <solution_text.h>
+#include "solver/compute.h"
+#include "solver/other_triangles.h"
+#include "solver/request_form.h"
+#include "solver/solution.h"
+#include "wording/solution_text.h"
 
-#include "form_design.h"
-#include "window_font.h"
+#include "ui/form_design.h"
+#include "ui/window_font.h"
 #include "window_test_support.h"
 
 using namespace triangle::ui;

@@ -9,7 +9,7 @@
 
 #include <QPainter>
 
-#include "triangle_picture.h"
+#include "ui/triangle_picture.h"
 #include "window_test_support.h"
 
 using namespace triangle::ui;

@@ -10,13 +10,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <compute.h>
-#include <other_triangles.h>
-#include <request_form.h>
-#include <solution.h>
-#include <solution_text.h>
+#include "solver/compute.h"
+#include "solver/other_triangles.h"
+#include "solver/request_form.h"
+#include "solver/solution.h"
+#include "wording/solution_text.h"
 
-#include "solution_window.h"
+#include "ui/solution_window.h"
 #include "window_test_support.h"
 
 using namespace triangle::ui;

@@ -20,8 +20,8 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "solution_window.h"
-#include "window_font.h"
+#include "ui/solution_window.h"
+#include "ui/window_font.h"
 #include "window_test_support.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "triangle_window.h"
+#include "ui/triangle_window.h"
 
 namespace triangle::ui::test {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include <number_formatting.h>
-#include <number_reading.h>
+#include "solver/number_formatting.h"
+#include "solver/number_reading.h"
 #include <number_text_cases.h>
 
 using namespace triangle;
