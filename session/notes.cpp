@@ -58,10 +58,14 @@ std::string otherTrianglesFit(std::size_t count)
                       : filled(design::kNotes.moreOtherTriangles, {std::to_string(count - 1)});
 }
 
+std::string whichTriangle(std::size_t shown, std::size_t count)
+{
+    return filled(design::kNotes.shownTriangle, {std::to_string(shown), std::to_string(count)});
+}
+
 std::string otherTrianglesNote(std::size_t shown, std::size_t count)
 {
-    const std::string which
-        = filled(design::kNotes.shownTriangle, {std::to_string(shown), std::to_string(count)});
+    const std::string which = whichTriangle(shown, count);
     const std::string how
         = filled(design::kNotes.howToSwitch, {design::kCommand2.caption, design::kCommand2Shortcut});
     return otherTrianglesFit(count) + ' ' + which + '\n' + how + "\n\n" + problemStatement();

@@ -19,6 +19,9 @@ std::string noteFor(const Outcome &outcome);
 // That the data fit `count` triangles, in one sentence.
 std::string otherTrianglesFit(std::size_t count);
 
+// Which of `count` triangles the fields show: "Показан е 2 от 2."
+std::string whichTriangle(std::size_t shown, std::size_t count);
+
 // The note when the data fit `count` triangles and the fields show the
 // `shown`-th (counted from 1): that there are others, which one is shown and
 // how to switch, then the problem statement.

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "session/notes.h"
 #include "solver/catalogue.h"
 #include "ui/form_design.h"
 
@@ -106,9 +107,7 @@ std::string solvedStatus(
 std::string switchedStatus(int combination, const std::array<std::string, kFieldCount> &shown,
     std::string_view decimalSeparator, std::size_t shownTriangle, std::size_t count)
 {
-    std::string which(design::kNotes.shownTriangle);
-    which.replace(which.find("%1"), 2, std::to_string(shownTriangle));
-    which.replace(which.find("%2"), 2, std::to_string(count));
+    std::string which = whichTriangle(shownTriangle, count);
     if (which.ends_with('.'))
         which.pop_back();
     return which + ": " + computedValues(combination, shown, decimalSeparator);

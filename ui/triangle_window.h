@@ -16,7 +16,6 @@
 
 #include "ui/clock_random.h"
 #include "ui/picture_box.h"
-#include "ui/sample_triangles.h"
 #include "ui/value_field.h"
 
 class QCheckBox;
