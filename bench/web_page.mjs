@@ -81,14 +81,26 @@ try {
           fields[2].dispatchEvent(new KeyboardEvent('keydown', enter));
           void document.body.offsetHeight; // the layout, as a user would see it
         });
-        // A module of its own, called as the page calls it.
+        // A module of its own, called as the page calls it: the session's
+        // request, its view and the picture's layout.
         const module = await createTriangleModule();
-        const answer = module.cwrap('triangle_answer', 'string', ['string']);
-        const layout = module.cwrap('triangle_picture', 'string', ['string', 'number', 'number', 'number']);
-        const requests = third.map((value) => [combination, values[0], values[1], value].join('\n'));
+        const choose = module.cwrap('triangle_choose', 'string', ['number']);
+        const compute = module.cwrap('triangle_compute', 'string', ['string']);
+        const layout = module.cwrap('triangle_picture', 'string', ['number', 'number']);
+        // The eight fields as typed, the given ones where the row opens them.
+        const open = JSON.parse(choose(combination)).open;
+        const requests = third.map((value) => {
+          const texts = Array(8).fill('');
+          let next = 0;
+          open.forEach((isOpen, i) => {
+            if (isOpen)
+              texts[i] = [values[0], values[1], value][next++];
+          });
+          return texts.join('\n');
+        });
         const inModule = median((turn) => {
-          answer(`--all\n${requests[turn]}`);
-          JSON.parse(layout(requests[turn], 0, 370, 370));
+          JSON.parse(compute(requests[turn]));
+          JSON.parse(layout(370, 370));
         });
         return [inPage, inModule];
       },

@@ -4,7 +4,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "solver/catalogue.h"
 #include "ui/form_design.h"
+#include "wording/text_echo.h"
 
 namespace triangle::session {
 
@@ -63,12 +65,17 @@ std::string whichTriangle(std::size_t shown, std::size_t count)
     return filled(design::kNotes.shownTriangle, {std::to_string(shown), std::to_string(count)});
 }
 
-std::string otherTrianglesNote(std::size_t shown, std::size_t count)
+std::string otherTrianglesNote(std::size_t shown, std::size_t count, std::string_view shortcut)
 {
     const std::string which = whichTriangle(shown, count);
-    const std::string how
-        = filled(design::kNotes.howToSwitch, {design::kCommand2.caption, design::kCommand2Shortcut});
+    const std::string how = filled(design::kNotes.howToSwitch, {design::kCommand2.caption, shortcut});
     return otherTrianglesFit(count) + ' ' + which + '\n' + how + "\n\n" + problemStatement();
+}
+
+std::string readAsNote(Quantity q, std::string_view number, std::string_view typed)
+{
+    return filled(design::kNotes.readAs,
+        {kQuantityTags.at(static_cast<std::size_t>(fieldIndex(q))), number, wording::echo(typed)});
 }
 
 } // namespace triangle::session

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "solver/compute.h"
 
@@ -24,7 +25,12 @@ std::string whichTriangle(std::size_t shown, std::size_t count);
 
 // The note when the data fit `count` triangles and the fields show the
 // `shown`-th (counted from 1): that there are others, which one is shown and
-// how to switch, then the problem statement.
-std::string otherTrianglesNote(std::size_t shown, std::size_t count);
+// how to switch (the button or `shortcut`), then the problem statement.
+std::string otherTrianglesNote(std::size_t shown, std::size_t count, std::string_view shortcut);
+
+// That a given field was solved with the number at the start of its text
+// only: the quantity, the number as the field now shows it, and what was
+// typed (shortened where long).
+std::string readAsNote(Quantity q, std::string_view number, std::string_view typed);
 
 } // namespace triangle::session

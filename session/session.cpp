@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/session.h"
 
-#include <charconv>
 #include <utility>
 
 #include "session/notes.h"
 #include "session/spoken.h"
 #include "solver/catalogue.h"
+#include "solver/decimal_conversion.h"
 #include "solver/number_formatting.h"
 #include "solver/number_reading.h"
 #include "solver/solve.h"
@@ -16,13 +16,12 @@ namespace triangle::session {
 
 namespace {
 
-// A sample value in the shortest decimals that read back as it, without
-// grouping, with the format's separator.
+// A value in the shortest decimals that read back as it, without grouping,
+// with the format's separator: a sample's values, or a number typed that
+// four decimals cannot hold.
 std::string shortest(double value, const NumberFormat &format)
 {
-    std::array<char, 64> buffer {};
-    auto *const end = std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::fixed).ptr;
-    std::string text(buffer.begin(), end);
+    std::string text = shortestFixed(value);
     if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, format.decimalSeparator);
     return text;
@@ -57,14 +56,18 @@ private:
     View &m_view;
 };
 
-Session::Session(NumberFormat format) : m_format(std::move(format)) { m_view.note = problemStatement(); }
+Session::Session(NumberFormat format, Face face) : m_format(std::move(format)), m_face(face)
+{
+    m_view.note = problemStatement();
+    m_view.pictureDescription = startUpPictureDescription();
+}
 
 const View &Session::choose(int combination)
 {
     m_view.announcement.reset();
     endOtherTriangles();
     m_view.solutionOffered = false;
-    m_view.picture.reset();
+    showStartUpPicture();
     m_view.combination = combination;
     for (int position = 0; position < kQuantityCount; ++position)
         m_view.fields.at(static_cast<std::size_t>(position)).clear();
@@ -80,13 +83,14 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
     m_fitting.clear();
     m_shown = 0;
     const bool solved = outcome.status == Outcome::Status::Solved;
+    std::string readAs;
     if (solved) {
         m_givenTexts = typedGivenTexts(outcome.combination, typed);
         m_solved = outcome;
-        keepGivenValues();
+        readAs = keepGivenValues();
     }
     m_view.solutionOffered = solved;
-    m_view.picture.reset();
+    showStartUpPicture();
     if (solved && outcome.realTriangle) {
         const std::vector<FittingTriangle> others = otherTriangles(outcome, m_record);
         if (!others.empty()) {
@@ -96,8 +100,13 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
         showRecord();
     }
     m_view.otherTriangleOffered = !m_fitting.empty();
-    m_view.note = m_fitting.empty() ? noteFor(outcome) : otherTrianglesNote(1, m_fitting.size());
+    m_view.note = m_fitting.empty() ? noteFor(outcome)
+                                    : otherTrianglesNote(1, m_fitting.size(), m_face.otherTriangleShortcut);
     m_view.announcement = announcementFor(outcome);
+    if (!readAs.empty()) {
+        m_view.note.insert(0, readAs + "\n\n");
+        m_view.announcement->text.insert(0, readAs + ' ');
+    }
     return m_view;
 }
 
@@ -111,7 +120,7 @@ const View &Session::showNextTriangle()
     Fields form(m_view);
     writeOutput(m_record, form, m_format);
     keepGivenValues();
-    m_view.note = otherTrianglesNote(m_shown + 1, m_fitting.size());
+    m_view.note = otherTrianglesNote(m_shown + 1, m_fitting.size(), m_face.otherTriangleShortcut);
     showRecord();
     // The fields change where the focus is not, as after a request.
     m_view.announcement = Announcement {Announcement::Kind::Status,
@@ -132,7 +141,7 @@ const View &Session::showSample(float draw)
         m_view.fields.at(static_cast<std::size_t>(position)) = shortest(sample.at(position), m_format);
     const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
     m_view.fields.at(kFieldCount - 1) = formatResult(perimeter, m_format);
-    m_view.picture = PictureView {{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}};
+    showPicture({{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}});
     return m_view;
 }
 
@@ -141,7 +150,7 @@ const View &Session::clear()
     m_view.announcement.reset();
     endOtherTriangles();
     m_view.solutionOffered = false;
-    m_view.picture.reset();
+    showStartUpPicture();
     for (std::string &field : m_view.fields)
         field.clear();
     m_record.clearQuantities();
@@ -181,17 +190,29 @@ void Session::endOtherTriangles()
 // The output step writes four decimals; a given field shows again exactly
 // the value solved, or the next press would solve a rounded one: in as
 // many decimals as it takes, or as typed where no double holds it (1e23).
-void Session::keepGivenValues()
+// The page keeps a text that reads wholly as the value. A text of which
+// only the start was read ("2*3") is replaced by the number solved, in the
+// field and in the solution, and the returned note says so.
+std::string Session::keepGivenValues()
 {
+    std::string readAs;
     for (int position = 0; position < kQuantityCount; ++position) {
-        if (!isGiven(m_solved.combination, quantityAt(position)))
+        const Quantity q = quantityAt(position);
+        if (!isGiven(m_solved.combination, q))
             continue;
+        const auto at = static_cast<std::size_t>(position);
+        std::string &typed = m_givenTexts.at(at);
         const Real value = m_solved.givenValues.at(position);
         const std::string lossless = formatFixed4Lossless(value.toDouble(), m_format);
         const bool readsBack = readNumber(lossless, m_format) == value;
-        m_view.fields.at(static_cast<std::size_t>(position))
-            = readsBack ? lossless : m_givenTexts.at(static_cast<std::size_t>(position));
+        if (!readsWhole(typed, m_format)) {
+            const std::string number = readsBack ? lossless : shortest(value.toDouble(), m_format);
+            readAs += (readAs.empty() ? "" : " ") + readAsNote(q, number, typed);
+            typed = number;
+        }
+        m_view.fields.at(at) = (!readsBack || m_face.keepsWholeNumbersAsTyped) ? typed : lossless;
     }
+    return readAs;
 }
 
 // The solution quotes given values as they were typed, "5" rather than the
@@ -222,7 +243,19 @@ void Session::showRecord()
         picture.angles.at(vertex) = fieldValue(m_record, quantityAt(static_cast<int>(vertex))).toDouble();
         picture.sides.at(vertex) = fieldValue(m_record, quantityAt(static_cast<int>(vertex) + 3)).toDouble();
     }
+    showPicture(picture);
+}
+
+void Session::showPicture(const PictureView &picture)
+{
     m_view.picture = picture;
+    m_view.pictureDescription = pictureDescription(picture, m_format.decimalSeparator);
+}
+
+void Session::showStartUpPicture()
+{
+    m_view.picture.reset();
+    m_view.pictureDescription = startUpPictureDescription();
 }
 
 // The fields change without the focus moving, so a screen reader would say

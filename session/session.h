@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "session/face.h"
 #include "session/view.h"
 #include "solver/compute.h"
 #include "solver/number_format.h"
@@ -29,7 +30,7 @@ struct SolutionPage {
 // functions; each returns what the face is to show after it.
 class Session {
 public:
-    explicit Session(NumberFormat format);
+    explicit Session(NumberFormat format, Face face = kWindowFace);
 
     const View &view() const { return m_view; }
 
@@ -54,13 +55,17 @@ private:
     class Fields;
 
     void endOtherTriangles();
-    void keepGivenValues();
+    // Returns the note on the fields of which only a start was read.
+    std::string keepGivenValues();
     wording::GivenTexts typedGivenTexts(
         int combination, const std::array<std::string, kQuantityCount> &typed) const;
     void showRecord();
+    void showPicture(const PictureView &picture);
+    void showStartUpPicture();
     Announcement announcementFor(const Outcome &outcome) const;
 
     NumberFormat m_format;
+    Face m_face;
     View m_view;
     // The solved triangle the fields show, until a sample takes its place.
     Triangle m_record {};

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/spoken.h"
 
-#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 #include "session/notes.h"
 #include "solver/catalogue.h"
+#include "solver/decimal_conversion.h"
+#include "solver/number_formatting.h"
 #include "ui/form_design.h"
 
 namespace triangle::session {
@@ -36,20 +38,16 @@ std::string inPowersOfTen(std::string shown, std::string_view decimalSeparator)
 {
     if (const auto at = shown.find(decimalSeparator); at != std::string::npos)
         shown.replace(at, decimalSeparator.size(), ".");
-    std::array<char, 32> buffer {};
     const double value = std::strtod(shown.c_str(), nullptr);
-    auto *const end
-        = std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::scientific, 4).ptr;
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.begin()));
-    const auto e = text.find('e');
-    std::string mantissa(text.substr(0, e));
+    auto exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    std::string mantissa = fixedDecimals(value / std::pow(10.0, exponent), 4);
+    if (mantissa.starts_with("10.") || mantissa.starts_with("-10.")) {
+        ++exponent;
+        mantissa = fixedDecimals(value / std::pow(10.0, exponent), 4);
+    }
     mantissa.replace(mantissa.find('.'), 1, decimalSeparator);
-    std::string_view exponent = text.substr(e + 1);
-    if (exponent.starts_with('+'))
-        exponent.remove_prefix(1);
-    while (exponent.size() > 1 && exponent.starts_with('0'))
-        exponent.remove_prefix(1);
-    return spokenNumber(mantissa, decimalSeparator) + "·10" + superscript(exponent);
+    const std::string power = std::to_string(exponent);
+    return spokenNumber(mantissa, decimalSeparator) + "·10" + superscript(power);
 }
 
 } // namespace
@@ -112,5 +110,39 @@ std::string switchedStatus(int combination, const std::array<std::string, kField
         which.pop_back();
     return which + ": " + computedValues(combination, shown, decimalSeparator);
 }
+
+namespace {
+
+// A measure of the picture to `decimals` places, as it is said.
+std::string said(double value, int decimals, std::string_view decimalSeparator)
+{
+    constexpr int kFieldDecimals = 4;
+    if (decimals == kFieldDecimals)
+        return spokenNumber(
+            formatFixed4(value, NumberFormat {std::string(decimalSeparator)}), decimalSeparator);
+    std::string text = fixedDecimals(value, decimals);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
+    return spokenNumber(text, decimalSeparator);
+}
+
+} // namespace
+
+std::string pictureDescription(const PictureView &picture, std::string_view decimalSeparator)
+{
+    std::string text(design::kSpoken.triangle);
+    const auto put = [&text](char marker, const std::string &value) {
+        const std::string pattern {'%', marker};
+        if (const auto at = text.find(pattern); at != std::string::npos)
+            text.replace(at, pattern.size(), value);
+    };
+    for (std::size_t k = 0; k < 3; ++k) {
+        put(static_cast<char>('1' + k), said(picture.sides.at(k), 4, decimalSeparator));
+        put(static_cast<char>('4' + k), said(picture.angles.at(k), 1, decimalSeparator));
+    }
+    return text;
+}
+
+std::string startUpPictureDescription() { return std::string(design::kSpoken.startUpPicture); }
 
 } // namespace triangle::session

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "session/view.h"
 #include "solver/quantity.h"
 
 // What a screen reader says where the screen shows letters, digits and a
@@ -32,5 +33,12 @@ std::string solvedStatus(
 // 3,9282, ...").
 std::string switchedStatus(int combination, const std::array<std::string, kFieldCount> &shown,
     std::string_view decimalSeparator, std::size_t shownTriangle, std::size_t count);
+
+// The picture's description of a triangle: its sides a, b, c to four
+// decimals and its angles at A, B, C in degrees to one.
+std::string pictureDescription(const PictureView &picture, std::string_view decimalSeparator);
+
+// The picture's description before anything is solved.
+std::string startUpPictureDescription();
 
 } // namespace triangle::session

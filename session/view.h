@@ -36,6 +36,8 @@ struct View {
     std::optional<Announcement> announcement;
     // None: the start-up drawing.
     std::optional<PictureView> picture;
+    // What a screen reader says of the picture.
+    std::string pictureDescription;
     bool otherTriangleOffered = false; // «Друг триъгълник» shows
     bool solutionOffered = false;      // «Решение» shows
 };

@@ -119,6 +119,11 @@ std::string formatResult(long double value, const NumberFormat &format)
 
 std::string formatFixed4Lossless(double value, const NumberFormat &format)
 {
+    // Fast path: the value in whole ten-thousandths, divided back, is the
+    // double nearest to the four-decimal text, which therefore reads back.
+    const double scaled = value * 1e4;
+    if (std::fabs(scaled) < kFastLimit && std::nearbyint(scaled) / 1e4 == value)
+        return formatFixed4(value, format);
     // When some text with four decimals reads back as the value, the
     // shortest one has at most four; the correctly rounded four-decimal text
     // is then at least as near, so it reads back too.

@@ -96,11 +96,13 @@ Mantissa readMantissa(Scanner &in, const NumberFormat &format)
     return m;
 }
 
-// The exponent counts only with at least one digit; it saturates far beyond
-// any double so that absurd exponents still read as overflow or underflow.
-std::int64_t readExponent(Scanner in)
+// The exponent counts only with at least one digit, and only then is it
+// passed over; it saturates far beyond any double so that absurd exponents
+// still read as overflow or underflow.
+std::int64_t readExponent(Scanner &text)
 {
     constexpr std::int64_t kSaturation = 1'000'000'000;
+    Scanner in = text;
     const char letter = in.peek();
     if (letter != 'e' && letter != 'E' && letter != 'd' && letter != 'D')
         return 0;
@@ -110,11 +112,14 @@ std::int64_t readExponent(Scanner in)
         negative = in.peek() == '-';
         in.advance(1);
     }
+    if (!isDigit(in.peek()))
+        return 0;
     std::int64_t exponent = 0;
     while (isDigit(in.peek())) {
         exponent = std::min(kSaturation, exponent * 10 + (in.peek() - '0'));
         in.advance(1);
     }
+    text = in;
     return negative ? -exponent : exponent;
 }
 
@@ -233,6 +238,17 @@ Real readNumber(std::string_view text, const NumberFormat &format)
         return Real(0.0);
     }
     return Real::checked(*value);
+}
+
+bool readsWhole(std::string_view text, const NumberFormat &format)
+{
+    if (readPlainDecimal(text, format.readSeparator()))
+        return true;
+    Scanner in(text);
+    if (readMantissa(in, format).digits.empty())
+        return false;
+    readExponent(in);
+    return in.atEnd();
 }
 
 } // namespace triangle

@@ -18,4 +18,8 @@ namespace triangle {
 // of a double throws ArithmeticFault{Overflow}.
 Real readNumber(std::string_view text, const NumberFormat &format);
 
+// Whether readNumber() reads all of the text: a number with nothing after it
+// but blanks. "2*3" reads as 2 and "1.54o" as 1.54, not wholly.
+bool readsWhole(std::string_view text, const NumberFormat &format);
+
 } // namespace triangle

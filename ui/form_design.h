@@ -103,6 +103,9 @@ struct Notes {
     std::string_view moreOtherTriangles; // %1: how many others
     std::string_view shownTriangle;      // %1 of %2
     std::string_view howToSwitch;        // %1: the button's caption, %2: its shortcut
+    // Put first when only the start of a given text was read ("2*3" as 2):
+    // %1 the quantity, %2 the number solved, %3 the text typed.
+    std::string_view readAs;
 };
 
 extern const Notes kNotes;

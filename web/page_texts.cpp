@@ -3,9 +3,10 @@
 // catalogue, so that the page and the window say the same.
 #include <string>
 
+#include "session/face.h"
+#include "session/spoken.h"
 #include "solver/catalogue.h"
 #include "ui/form_design.h"
-#include "ui/sample_triangles.h"
 
 #include "web/json_text.h"
 
@@ -30,71 +31,46 @@ void captions(JsonText &json, const auto &controls)
     json.endArray();
 }
 
-// Each row of the list: its label, and which quantities it gives, one
-// character '1' or '0' each, in field order.
+// The text before the first non-blank and after the last.
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view {}
+                                           : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Each row of the list: its label, and the name a screen reader says, the
+// label first (the row's number, which the user types to choose it) and
+// then its quantities in words: said aloud, "A" and "a" sound alike.
 void combinations(JsonText &json)
 {
     json.key("combinations").beginArray();
     for (int index = 0; index < triangle::kCombinationCount; ++index) {
+        const std::string label = triangle::combinationLabel(index);
         json.beginObject()
             .key("label")
-            .string(triangle::combinationLabel(index))
-            .key("given")
-            .string(triangle::combinationAt(index).given)
+            .string(label)
+            .key("name")
+            .string(std::string(trimmed(label)) + ' ' + triangle::session::combinationWords(index))
             .endObject();
     }
     json.endArray();
 }
 
-void notes(JsonText &json)
+void solution(JsonText &json)
 {
-    const design::Notes &notes = design::kNotes;
-    json.key("notes")
+    const design::SolutionTexts &texts = design::kSolution;
+    json.key("solution")
         .beginObject()
-        .key("invalid")
-        .string(notes.invalidInput)
-        .key("division-by-zero")
-        .string(notes.divisionByZero)
-        .key("overflow")
-        .string(notes.overflow)
-        .key("invalid-argument")
-        .string(notes.invalidArgument)
-        .key("no-triangle")
-        .string(notes.noTriangle)
-        .key("oneOtherTriangle")
-        .string(notes.oneOtherTriangle)
-        .key("moreOtherTriangles")
-        .string(notes.moreOtherTriangles)
-        .key("shownTriangle")
-        .string(notes.shownTriangle)
-        .key("howToSwitch")
-        .string(notes.howToSwitch)
+        .key("title")
+        .string(texts.title)
+        .key("textName")
+        .string(texts.textName)
+        .key("pictureName")
+        .string(texts.pictureName)
+        .key("close")
+        .string(texts.close.caption)
         .endObject();
-}
-
-void spoken(JsonText &json)
-{
-    json.key("spoken").beginObject().key("quantities");
-    strings(json, design::kSpoken.quantities);
-    json.key("solved")
-        .string(design::kSpoken.solved)
-        .key("triangle")
-        .string(design::kSpoken.triangle)
-        .key("startUpPicture")
-        .string(design::kSpoken.startUpPicture)
-        .endObject();
-}
-
-void samples(JsonText &json)
-{
-    json.key("samples").beginArray();
-    for (const triangle::ui::SampleTriangle &sample : triangle::ui::kSampleTriangles) {
-        json.beginArray();
-        for (const double value : sample)
-            json.number(value);
-        json.endArray();
-    }
-    json.endArray();
 }
 
 std::string pageTexts()
@@ -111,23 +87,20 @@ std::string pageTexts()
     json.key("mnemonics");
     strings(json, design::kCommand1Mnemonics);
     json.key("otherTriangle").string(design::kCommand2.caption);
+    json.key("otherTriangleShortcut").string(triangle::session::kPageFace.otherTriangleShortcut);
     json.key("marks");
     captions(json, design::kCheck1);
     json.key("fieldNames").beginArray();
     for (const design::Control &field : design::kText2)
         json.string(field.accessibleName);
     json.endArray();
-    json.key("tags");
-    strings(json, triangle::kQuantityTags);
     json.key("typingLimit").number(design::kTypingLimit);
     json.key("noteName").string(design::kText1[0].accessibleName);
-    json.key("problemStatement").string(design::kText1[0].caption);
     json.key("mottoName").string(design::kText1[1].accessibleName);
     json.key("motto").string(design::kText1[1].caption);
     json.key("enlargedPicture").string(design::kEnlargedPictureNote);
-    notes(json);
-    spoken(json);
-    samples(json);
+    json.key("solutionButton").string(design::kCommand3.caption);
+    solution(json);
     combinations(json);
     return json.endObject().text();
 }

@@ -58,7 +58,11 @@ bool anyIndicatorEnabled(const TriangleWindow &window)
 QString note(const TriangleWindow &window)
 {
     const QString text = window.Text1[0]->toPlainText();
-    return text.startsWith(kStatementStart) ? kStatement : text;
+    if (text.startsWith(kStatementStart))
+        return kStatement;
+    // A note put before the statement, with the statement's start.
+    const auto statement = text.indexOf(kStatementStart);
+    return statement < 0 ? text : text.left(statement + kStatementStart.size());
 }
 
 } // namespace
@@ -156,8 +160,10 @@ void WindowRequestTest::computeShowsTheResultsOrSaysWhyNot_data()
 
     QTest::newRow("two sides and the angle between them solve the worked triangle")
         << 21 << QStringList {"60", "5", "8"} << kWorkedTriangle << kStatement;
-    QTest::newRow("in the C locale a comma ends the number")
-        << 21 << QStringList {"60", "5,5", "8"} << kWorkedTriangle << kStatement;
+    QTest::newRow("in the C locale a comma ends the number, and the note says so")
+        << 21 << QStringList {"60", "5,5", "8"} << kWorkedTriangle
+        << QString("Решено с a = 5.0000: от въведеното „5,5“ е прочетено само числото в началото.\n\n")
+            + kStatementStart;
     QTest::newRow("angles beyond 180 degrees are computed but make no triangle")
         << 0 << QStringList {"100", "100", "5"}
         << QStringList {"100.0000", "100.0000", "-20.0000", "5.0000", "5.0000", "-1.7365", "-4.2753",

@@ -12,7 +12,7 @@
 // the browser when they are not in the usual places.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
@@ -34,6 +34,9 @@ const kNotes = {
   invalid: 'Грешно въведени входни данни!',
   'no-triangle': 'Няма триъгълник с тези данни: стойностите са изчислени, но не описват реален триъгълник.',
 };
+
+// The session's scenarios, which the window's tests play as well.
+const kScenarios = JSON.parse(readFileSync(join(root, 'tests/session_scenarios.json'), 'utf8'));
 
 // One request per family of combinations, and the ways a request can end.
 const kRequests = [
@@ -74,7 +77,8 @@ before(async () => {
   });
   context.on('request', (request) => requested.push(request.url()));
   // Anything bound elsewhere is stopped before it leaves, and still counted.
-  await context.route((url) => url.origin !== origin, (route) => route.abort());
+  // (The page opened as a file loads its files from the disk.)
+  await context.route((url) => url.origin !== origin && url.protocol !== 'file:', (route) => route.abort());
   page = context.pages()[0] ?? (await context.newPage());
   page.on('console', (message) => {
     if (message.type() === 'error')
@@ -84,6 +88,12 @@ before(async () => {
   await page.goto(`${origin}/`);
   await page.getByRole('button', { name: 'Изчисли' }).waitFor();
 });
+
+// The page as a first visit shows it.
+async function reload() {
+  await page.reload();
+  await page.getByRole('button', { name: 'Изчисли' }).waitFor();
+}
 
 after(async () => {
   await context?.close();
@@ -155,17 +165,100 @@ for (const { name, combination, values } of kRequests) {
     assert.equal(await page.getByRole('button', { name: 'Друг триъгълник' }).isVisible(), lines.length > 1);
     if (lines.length > 1)
       assert.match(note, new RegExp(`Показан е ${lines.length} от ${lines.length}\\.`));
-    assert.match(await page.getByRole('status').textContent(), /^Решено: .*P = /);
+    // After the switches the status names the triangle shown.
+    const said = lines.length > 1 ? new RegExp(`^Показан е ${lines.length} от ${lines.length}: .*P = `) : /^Решено: .*P = /;
+    assert.match(await page.getByRole('status').textContent(), said);
   });
 }
+
+// "choose 21", "compute 60 5 8", "next", "sample 0", "clear", "solution":
+// as a user does them.
+async function play(action) {
+  const [verb, ...words] = action.split(' ');
+  const button = (name) => page.getByRole('button', { name, exact: true });
+  if (verb === 'choose') {
+    await page.getByRole('listbox', { name: 'Стойности за:' }).selectOption({ index: Number(words[0]) });
+  } else if (verb === 'compute') {
+    const editable = [];
+    for (const name of kFieldNames) {
+      if (await page.getByRole('textbox', { name }).isEditable())
+        editable.push(page.getByRole('textbox', { name }));
+    }
+    for (const [i, field] of editable.entries())
+      await field.fill(words[i]);
+    await button('Изчисли').click();
+  } else {
+    const names = { next: 'Друг триъгълник', sample: 'Провери', clear: 'Изчисти', solution: 'Решение' };
+    await button(names[verb]).click();
+  }
+}
+
+for (const scenario of kScenarios) {
+  test(`scenario: ${scenario.name}`, async () => {
+    await reload();
+    const startUpPicture = await page.locator('#picture-description').textContent();
+    // The sample the table expects, as the window's tests draw it.
+    await page.evaluate(() => {
+      Math.random = () => 0;
+    });
+    for (const [k, action] of scenario.actions.entries()) {
+      if (k + 1 === scenario.actions.length) {
+        // Only what the last action says.
+        await page.evaluate(() => {
+          document.getElementById('status').textContent = '';
+          document.getElementById('alert').textContent = '';
+        });
+      }
+      await play(action);
+    }
+    assert.deepEqual(await shownFields(), scenario.pageFields ?? scenario.fields);
+    const note = await page.getByRole('region', { name: 'Бележка' }).textContent();
+    assert.ok(note.startsWith(scenario.note), note);
+    const announced = scenario.announced;
+    const alert = announced.startsWith('!');
+    const said = { status: await page.getByRole('status').textContent(), alert: await page.getByRole('alert').textContent() };
+    assert.equal(said.status + said.alert === '', announced === '', JSON.stringify(said));
+    if (announced !== '')
+      assert.ok(said[alert ? 'alert' : 'status'].startsWith(announced.slice(alert ? 1 : 0)), JSON.stringify(said));
+    const pictured = (await page.locator('#picture-description').textContent()) !== startUpPicture;
+    assert.equal(pictured, scenario.picture);
+    assert.equal(await page.getByRole('button', { name: 'Друг триъгълник' }).isVisible(), scenario.other);
+    assert.equal(await page.getByRole('button', { name: 'Решение', exact: true }).isVisible(), scenario.solution);
+  });
+}
+
+test('the solution: the whole of it, closed by Esc with the focus back on its button', async () => {
+  await reload();
+  await play('choose 24');
+  await play('compute 30 8 5');
+  await page.getByRole('button', { name: 'Решение', exact: true }).click();
+  const text = await page.getByRole('document', { name: 'Решение' }).textContent();
+  for (const part of ['Дадено:', 'Отговор:', 'Вид:'])
+    assert.ok(text.includes(part), `${part} in ${text}`);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.getByRole('dialog').count(), 0);
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Решение');
+});
+
+test('opened as a file, the page computes', async () => {
+  const local = await context.newPage();
+  try {
+    await local.goto(`file://${siteDir}/index.html`);
+    await local.getByRole('listbox', { name: 'Стойности за:' }).selectOption({ index: 51 });
+    for (const [name, value] of [['страна a', '3'], ['страна b', '4'], ['страна c', '5']])
+      await local.getByRole('textbox', { name }).fill(value);
+    await local.getByRole('button', { name: 'Изчисли' }).click();
+    assert.equal(await local.getByRole('textbox', { name: 'лице S' }).inputValue(), '6,0000');
+  } finally {
+    await local.close();
+  }
+});
 
 test('no request leaves the page\'s own server or is refused, and computing asks for nothing', () => {
   const origin = new URL(page.url()).origin;
   const files = requested.map((url) => new URL(url)).map((url) => (url.origin === origin ? url.pathname : url.href));
-  assert.deepEqual(
-    [...new Set(files)].sort(),
-    ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js', '/triangle.wasm']
-  );
-  assert.equal(requested.length, 6, requested.join(' '));
+  const served = ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js'];
+  const onFile = served.map((file) => `file://${siteDir}${file === '/' ? '/index.html' : file}`);
+  assert.deepEqual([...new Set(files)].sort(), [...served, ...onFile].sort());
   assert.deepEqual(complaints, []);
 });

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string_view>
+
+namespace triangle::session {
+
+// Where the window and the page differ on purpose; in everything else the
+// session behaves the same behind both.
+struct Face {
+    // After a request a given field shows the number solved. The window
+    // writes it as its results, with four decimals ("5,0000"); the page keeps
+    // the text typed when all of it reads as that number ("5"). Either
+    // rewrites a text of which only the start was read ("2*3" as 2).
+    bool keepsWholeNumbersAsTyped = false;
+    // The shortcut of «Друг триъгълник», named in the note: a browser keeps
+    // Ctrl+T for a new tab.
+    std::string_view otherTriangleShortcut;
+};
+
+inline constexpr Face kWindowFace {false, "Ctrl+T"};
+inline constexpr Face kPageFace {true, "Alt+N"};
+
+} // namespace triangle::session

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's actions, forwarded to the session the window runs as well;
+// each answers with the view the page is to show, as JSON.
+#include <array>
+#include <string>
+
+#include "solver/catalogue.h"
+#include "wording/solution_text.h"
+
+#include "web/argument_lines.h"
+#include "web/json_text.h"
+#include "web/page_session.h"
+
+namespace {
+
+using triangle::session::Announcement;
+using triangle::session::View;
+using triangle::web::JsonText;
+
+// The page writes and reads a decimal comma, as a Bulgarian window does.
+const triangle::NumberFormat kPageFormat {","};
+
+void announcement(JsonText &json, const std::optional<Announcement> &said)
+{
+    json.key("announcement");
+    if (!said) {
+        json.boolean(false);
+        return;
+    }
+    json.beginObject()
+        .key("kind")
+        .string(said->kind == Announcement::Kind::Alert ? "alert" : "status")
+        .key("text")
+        .string(said->text)
+        .endObject();
+}
+
+void viewJson(JsonText &json, const View &view)
+{
+    json.beginObject().key("combination").number(view.combination).key("fields").beginArray();
+    for (const std::string &field : view.fields)
+        json.string(field);
+    json.endArray().key("open").beginArray();
+    for (int position = 0; position < triangle::kQuantityCount; ++position)
+        json.boolean(triangle::isGiven(view.combination, triangle::quantityAt(position)));
+    json.endArray().key("note").string(view.note);
+    announcement(json, view.announcement);
+    json.key("picture")
+        .boolean(view.picture.has_value())
+        .key("pictureDescription")
+        .string(view.pictureDescription)
+        .key("otherTriangle")
+        .boolean(view.otherTriangleOffered)
+        .key("solution")
+        .boolean(view.solutionOffered)
+        .endObject();
+}
+
+// The text handed to the page stays valid until the next call.
+const char *lent(std::string text)
+{
+    static std::string held; // NOLINT(*-avoid-non-const-global-variables): lent to the page
+    held = std::move(text);
+    return held.c_str();
+}
+
+const char *shown(const View &view)
+{
+    JsonText json;
+    viewJson(json, view);
+    return lent(json.text());
+}
+
+} // namespace
+
+namespace triangle::web {
+
+triangle::session::Session &pageSession()
+{
+    static triangle::session::Session session(kPageFormat, triangle::session::kPageFace);
+    return session;
+}
+
+} // namespace triangle::web
+
+using triangle::web::pageSession;
+
+// What the page shows now.
+extern "C" const char *triangle_view() { return shown(pageSession().view()); }
+
+// A row of the list; a number that is no row changes nothing.
+extern "C" const char *triangle_choose(int combination)
+{
+    if (combination < 0 || combination >= triangle::kCombinationCount)
+        return triangle_view();
+    return shown(pageSession().choose(combination));
+}
+
+// «Изчисли», `typed` holding the eight value fields' texts one a line: a
+// field cannot hold a line feed. Missing lines are empty fields.
+extern "C" const char *triangle_compute(const char *typed)
+{
+    std::array<std::string, triangle::kQuantityCount> fields;
+    const auto lines = triangle::web::argumentLines(typed);
+    for (std::size_t k = 0; k < fields.size() && k < lines.size(); ++k)
+        fields.at(k) = lines[k];
+    return shown(pageSession().compute(fields));
+}
+
+extern "C" const char *triangle_next() { return shown(pageSession().showNextTriangle()); }
+
+// «Провери», `draw` in [0, 1) choosing the sample.
+extern "C" const char *triangle_sample(double draw)
+{
+    const bool inRange = draw >= 0.0 && draw < 1.0;
+    return shown(pageSession().showSample(inRange ? static_cast<float>(draw) : 0.0F));
+}
+
+extern "C" const char *triangle_clear() { return shown(pageSession().clear()); }
+
+// «Решение»: the worked solution of the triangle on view, as the window
+// shows it, and whether it has a picture; none where a step faults, the view
+// then saying why.
+extern "C" const char *triangle_solution()
+{
+    const auto page = pageSession().openSolution();
+    JsonText json;
+    json.beginObject().key("solution");
+    if (page) {
+        json.beginObject()
+            .key("text")
+            .string(triangle::wording::solutionDocument(page->solution, page->given, kPageFormat))
+            .key("picture")
+            .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
+            .endObject();
+    } else {
+        json.boolean(false);
+    }
+    json.key("view");
+    viewJson(json, pageSession().view());
+    return lent(json.endObject().text());
+}
