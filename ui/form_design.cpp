@@ -66,9 +66,13 @@ const std::array<Control, 3> kLabel1 = {{
 
 const Control kLabel2 = {"Label2", -1, "P =", {120, 3555, 855, 345}, kLavender, 28, ""};
 
+// Under the picture stand three rows of 25 pixels, 5 pixels apart: «Друг
+// триъгълник» and «Решение»; «Изчисли» and «Изчисти»; the one-row list
+// and «Провери». So every button is as tall as the others, and the list
+// keeps off the perimeter field and the frame on its left.
 const std::array<Control, 2> kList1 = {{
     {"List1", 0, "", {120, 840, 1575, 2625}, std::nullopt, 16, "Стойности за:"},
-    {"List1", 1, "", {3720, 4200, 1335, 345}, std::nullopt, 21, "Низове на комбинациите"},
+    {"List1", 1, "", {4440, 4140, 1335, 345}, std::nullopt, 21, "Низове на комбинациите"},
 }};
 
 const Control kFrame1 = {"Frame1", -1, "Размери - ъгли, страни", {1800, 480, 2535, 4095}, kPeriwinkle, 3, ""};
@@ -76,9 +80,9 @@ const Control kFrame1 = {"Frame1", -1, "Размери - ъгли, страни"
 const Control kPicture1 = {"Picture1", -1, "", {4440, 480, 2670, 2670}, std::nullopt, 20, "Чертеж"};
 
 const std::array<Control, 3> kCommand1 = {{
-    {"Command1", 0, "Изчисли", {4440, 3480, 1215, 375}, Rgb {0, 255, 0}, 17, ""},
-    {"Command1", 1, "Изчисти", {5880, 3480, 1215, 375}, Rgb {255, 0, 0}, 18, ""},
-    {"Command1", 2, "Провери", {5160, 4080, 1215, 375}, Rgb {255, 128, 0}, 26, ""},
+    {"Command1", 0, "Изчисли", {4440, 3675, 1215, 375}, Rgb {0, 255, 0}, 17, ""},
+    {"Command1", 1, "Изчисти", {5880, 3675, 1215, 375}, Rgb {255, 0, 0}, 18, ""},
+    {"Command1", 2, "Провери", {5880, 4125, 1215, 375}, Rgb {255, 128, 0}, 26, ""},
 }};
 
 const std::array<Control, 2> kText1 = {{
@@ -87,8 +91,8 @@ const std::array<Control, 2> kText1 = {{
 }};
 
 const Control kCommand2
-    = {"Command2", -1, "Друг триъгълник", {4440, 3165, 1680, 300}, Rgb {255, 255, 160}, 30, ""};
-const Control kCommand3 = {"Command3", -1, "Решение", {6165, 3165, 945, 300}, Rgb {176, 224, 255}, 31, ""};
+    = {"Command2", -1, "Друг триъгълник", {4440, 3225, 1680, 375}, Rgb {255, 255, 160}, 30, ""};
+const Control kCommand3 = {"Command3", -1, "Решение", {6180, 3225, 930, 375}, Rgb {176, 224, 255}, 31, ""};
 
 const std::array<Control, 8> kCheck1 = {{
     {"Check1", 0, "BAC", {120, 350, 855, 400}, kLavender, 4, ""},

@@ -52,9 +52,8 @@ extern const std::array<Control, 2> kText1;
 
 // Not on the form: a button that shows, one after another, every triangle
 // the data of the last request fit. Hidden while there is only one. It
-// stands in the strip between the picture and the buttons below it, which
-// the form leaves empty, on its left, and comes last but one when Tab goes
-// round.
+// stands right under the picture, on its left, and comes last but one when
+// Tab goes round.
 extern const Control kCommand2;
 inline constexpr std::string_view kCommand2Shortcut = "Ctrl+T";
 

@@ -7,6 +7,7 @@
 
 #include "ui/accessible_roles.h"
 #include "ui/design_placement.h"
+#include "ui/plane_in_qt.h"
 #include "ui/spoken_texts.h"
 
 namespace triangle::ui {
@@ -21,7 +22,8 @@ TriangleMeasures measuresOf(const triangle::Triangle &record)
     return measures;
 }
 
-PictureBox::PictureBox(const TriangleCorners &corners, QWidget *parent) : QFrame(parent), m_corners(corners)
+PictureBox::PictureBox(const geometry::TriangleCorners &corners, QWidget *parent)
+    : QFrame(parent), m_corners(corners)
 {
     // A 2-pixel sunken border leaves the drawing its 174 x 174 pixels.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -29,7 +31,7 @@ PictureBox::PictureBox(const TriangleCorners &corners, QWidget *parent) : QFrame
     installAccessibleRoles();
 }
 
-void PictureBox::showTriangle(const TriangleCorners &corners)
+void PictureBox::showTriangle(const geometry::TriangleCorners &corners)
 {
     m_corners = corners;
     update();
@@ -38,14 +40,19 @@ void PictureBox::showTriangle(const TriangleCorners &corners)
 void PictureBox::showMeasuredTriangle(const TriangleMeasures &measures, const QLocale &locale)
 {
     const auto &[a, b, c] = measures.sides;
-    showTriangle(cornersFromSides(a, b, c));
+    showTriangle(geometry::cornersFromSides(a, b, c));
     QString description = triangleDescription(measures.sides, measures.angles, locale);
     if (isEnlarged())
         description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
     setAccessibleDescription(description);
 }
 
-bool PictureBox::isEnlarged() const { return layoutPicture(contentsRect(), m_corners).enlarged; }
+geometry::PictureLayout PictureBox::pictureLayout() const
+{
+    return geometry::layoutPicture(fromQt(QRectF(contentsRect())), m_corners);
+}
+
+bool PictureBox::isEnlarged() const { return pictureLayout().enlarged; }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {

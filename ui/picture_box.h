@@ -28,13 +28,16 @@ class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
-    PictureBox(const TriangleCorners &corners, QWidget *parent);
+    PictureBox(const geometry::TriangleCorners &corners, QWidget *parent);
 
-    void showTriangle(const TriangleCorners &corners);
+    void showTriangle(const geometry::TriangleCorners &corners);
 
     // Draws the triangle to scale from its sides, and gives it the
     // description a screen reader says.
     void showMeasuredTriangle(const TriangleMeasures &measures, const QLocale &locale);
+
+    // The drawing as laid out inside the border.
+    geometry::PictureLayout pictureLayout() const;
 
     // Whether the triangle shown is drawn enlarged, its circle cut off.
     bool isEnlarged() const;
@@ -43,7 +46,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    TriangleCorners m_corners;
+    geometry::TriangleCorners m_corners;
 };
 
 } // namespace triangle::ui

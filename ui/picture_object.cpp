@@ -17,7 +17,7 @@ constexpr double kScreenDpi = 96.0;
 
 } // namespace
 
-PictureObject::PictureObject(const TriangleCorners &corners, double centimetres)
+PictureObject::PictureObject(const geometry::TriangleCorners &corners, double centimetres)
     : m_corners(corners), m_centimetres(centimetres)
 {
 }

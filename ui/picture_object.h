@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QTextObjectInterface>
 
-#include "ui/picture_layout.h"
+#include "geometry/picture_geometry.h"
 
 namespace triangle::ui {
 
@@ -20,14 +20,14 @@ public:
     // The object type a character format names to show this picture.
     static constexpr int kType = QTextFormat::UserObject + 1;
 
-    PictureObject(const TriangleCorners &corners, double centimetres);
+    PictureObject(const geometry::TriangleCorners &corners, double centimetres);
 
     QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &) override;
     void drawObject(
         QPainter *painter, const QRectF &rect, QTextDocument *document, int, const QTextFormat &) override;
 
 private:
-    TriangleCorners m_corners;
+    geometry::TriangleCorners m_corners;
     double m_centimetres;
 };
 

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/picture_layout.h"
+#include "geometry/picture_geometry.h"
 
 class QPagedPaintDevice;
 
@@ -16,7 +16,7 @@ namespace triangle::ui {
 // values make no real triangle) and the solution's lines.
 struct SolutionPage {
     QString title;
-    std::optional<TriangleCorners> picture;
+    std::optional<geometry::TriangleCorners> picture;
     QString text; // one paragraph a line
     QFont font;
 };

@@ -52,7 +52,7 @@ SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangl
     m_page.font = windowFont();
     if (solution.verdict == triangle::Verdict::RealTriangle) {
         const auto &[a, b, c] = measuresOf(solution.record).sides;
-        m_page.picture = cornersFromSides(a, b, c);
+        m_page.picture = geometry::cornersFromSides(a, b, c);
     }
     createControls(solution, locale);
 }

@@ -9,41 +9,52 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "ui/design_placement.h"
 #include "ui/form_design.h"
+#include "ui/plane_in_qt.h"
 
 namespace triangle::ui {
 
 namespace {
 
-void drawCircle(QPainter &painter, const PictureLayout &layout, const QRectF &area, double side)
+// Below this a letter or a note is a smudge, however small the picture.
+constexpr int kLeastPixelSize = 8;
+
+int pixelSize(double size) { return std::max(kLeastPixelSize, static_cast<int>(std::lround(size))); }
+
+void drawCircle(QPainter &painter, const geometry::PictureLayout &layout, const QRectF &area, double side)
 {
     painter.setPen(QPen(QColor(0, 0, 160), std::max(1.0, side / 120)));
     // An enlarged circle's centre may lie far outside: its arc in view is
     // drawn instead.
-    if (layout.enlarged && !area.contains(layout.centre))
-        painter.drawPolyline(arcInView(layout.centre, layout.radius, area));
+    const QPointF centre = toQt(layout.centre);
+    if (layout.enlarged && !area.contains(centre))
+        painter.drawPolyline(toQt(geometry::arcInView(layout.centre, layout.radius, fromQt(area))));
     else
-        painter.drawEllipse(layout.centre, layout.radius, layout.radius);
+        painter.drawEllipse(centre, layout.radius, layout.radius);
     // A dash pattern counts in pen widths: a hairline's dashes on a
     // 1200-dpi page would be too fine to see.
     painter.setPen(QPen(QColor(90, 90, 90), std::max(1.0, side / 180), Qt::DashLine));
-    for (const QLineF &bisector : layout.bisectors) {
-        if (!bisector.isNull())
-            painter.drawLine(bisector);
+    for (const std::optional<geometry::Segment> &bisector : layout.bisectors) {
+        if (bisector)
+            painter.drawLine(toQt(*bisector));
     }
 }
 
-void drawEnlargedNote(QPainter &painter, const PictureLayout &layout)
+// Each line centred, from the top of the strip down.
+void drawEnlargedNote(QPainter &painter, const geometry::PictureLayout &layout)
 {
-    QFont font = painter.font();
-    font.setPixelSize(std::max(8, static_cast<int>(std::lround(0.75 * layout.letterSize))));
-    font.setItalic(false);
-    painter.setFont(font);
+    const QRectF strip = toQt(layout.noteStrip);
+    const StripNote note = enlargedNote(painter.font(), strip, layout.letterSize);
+    painter.setFont(note.font);
     painter.setPen(QColor(96, 0, 0));
-    painter.drawText(layout.noteStrip.adjusted(2, 1, -2, 0),
-        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-        QString::fromUtf8(design::kEnlargedPictureNote.data(),
-            static_cast<qsizetype>(design::kEnlargedPictureNote.size())));
+    const double lineSpacing = QFontMetricsF(note.font).lineSpacing();
+    QRectF line = strip.adjusted(2, 1, -2, 0);
+    line.setHeight(lineSpacing);
+    for (const QString &text : note.lines) {
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, text);
+        line.translate(0, lineSpacing);
+    }
 }
 
 // Qt counts arc angles counter-clockwise as seen on the screen, in 1/16 degree.
@@ -60,27 +71,28 @@ void drawCornerArc(QPainter &painter, QPointF at, QPointF towardsOne, QPointF to
         static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16)));
 }
 
-void drawArcs(QPainter &painter, const PictureLayout &layout, double side)
+void drawArcs(QPainter &painter, const geometry::PictureLayout &layout, double side)
 {
     painter.setPen(QPen(QColor(170, 0, 0), std::max(1.0, side / 150)));
-    const auto &corners = layout.corners;
-    for (std::size_t i = 0; i < 3; ++i)
-        drawCornerArc(painter, corners[i], corners[(i + 1) % 3], corners[(i + 2) % 3], layout.arcRadii[i]);
+    const QPolygonF corners = toQt(layout.corners);
+    for (qsizetype i = 0; i < 3; ++i)
+        drawCornerArc(painter, corners[i], corners[(i + 1) % 3], corners[(i + 2) % 3],
+            layout.arcRadii.at(static_cast<std::size_t>(i)));
 }
 
 // The letter's ink, not its line of type, is centred: a small letter sits
 // lower in its line than a capital.
-void drawLetter(QPainter &painter, QPointF centre, const QString &letter)
+void drawLetter(QPainter &painter, geometry::Point centre, const QString &letter)
 {
     const QRectF ink = QFontMetricsF(painter.font()).tightBoundingRect(letter);
-    painter.drawText(centre - ink.center(), letter);
+    painter.drawText(toQt(centre) - ink.center(), letter);
 }
 
 // Corners upright, sides in italics, as a textbook letters them.
-void drawLetters(QPainter &painter, const PictureLayout &layout)
+void drawLetters(QPainter &painter, const geometry::PictureLayout &layout)
 {
     QFont font = painter.font();
-    font.setPixelSize(std::max(8, static_cast<int>(std::lround(layout.letterSize))));
+    font.setPixelSize(pixelSize(layout.letterSize));
     painter.setPen(Qt::black);
     for (std::size_t i = 0; i < 3; ++i) {
         font.setItalic(false);
@@ -92,12 +104,46 @@ void drawLetters(QPainter &painter, const PictureLayout &layout)
     }
 }
 
+// Broken after its commas, the note reads as phrases; never inside one.
+QStringList phrasesOf(const QString &text)
+{
+    QStringList phrases = text.split(QStringLiteral(", "));
+    for (qsizetype i = 0; i + 1 < phrases.size(); ++i)
+        phrases[i] += u',';
+    return phrases;
+}
+
+bool fitsStrip(const QStringList &lines, const QFontMetricsF &metrics, const QSizeF &room)
+{
+    return static_cast<double>(lines.size()) * metrics.lineSpacing() <= room.height()
+        && std::ranges::all_of(
+            lines, [&](const QString &line) { return metrics.horizontalAdvance(line) <= room.width(); });
+}
+
 } // namespace
 
-void paintTriangle(QPainter &painter, const QRectF &area, const TriangleCorners &model)
+StripNote enlargedNote(QFont font, const QRectF &strip, double letterSize)
+{
+    const QString text = utf8(design::kEnlargedPictureNote);
+    // Within the margins drawEnlargedNote() keeps.
+    const QSizeF room = strip.adjusted(2, 1, -2, 0).size();
+    font.setItalic(false);
+    for (int size = pixelSize(letterSize); size > kLeastPixelSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetricsF metrics(font);
+        for (const QStringList &lines : {QStringList {text}, phrasesOf(text)}) {
+            if (fitsStrip(lines, metrics, room))
+                return {font, lines};
+        }
+    }
+    font.setPixelSize(kLeastPixelSize);
+    return {font, phrasesOf(text)};
+}
+
+void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model)
 {
     const double side = std::min(area.width(), area.height());
-    const PictureLayout layout = layoutPicture(area, model);
+    const geometry::PictureLayout layout = geometry::layoutPicture(fromQt(area), model);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -107,8 +153,7 @@ void paintTriangle(QPainter &painter, const QRectF &area, const TriangleCorners 
         drawCircle(painter, layout, area, side);
     drawArcs(painter, layout, side);
     painter.setPen(QPen(Qt::black, std::max(1.0, side / 90)));
-    const auto &corners = layout.corners;
-    painter.drawPolygon(QPolygonF({corners[0], corners[1], corners[2]}));
+    painter.drawPolygon(toQt(layout.corners));
     if (layout.letterSize > 0)
         drawLetters(painter, layout);
     if (layout.enlarged)

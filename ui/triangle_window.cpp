@@ -90,10 +90,10 @@ ValueField *createValueField(QWidget *parent, const design::Control &control, Ta
 }
 
 // The picture of start-up, and of every moment without a solved triangle.
-TriangleCorners startUpTriangle()
+geometry::TriangleCorners startUpTriangle()
 {
     const auto &[a, b, c] = design::kPictureSides;
-    return cornersFromSides(a, b, c);
+    return geometry::cornersFromSides(a, b, c);
 }
 
 // The picture's triangle, small enough for a title bar.

@@ -2,6 +2,7 @@
 #include "ui/value_field.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
@@ -93,16 +94,61 @@ void ValueField::showText(const QString &text)
         setCursorPosition(0);
 }
 
-bool ValueField::textFits() const
+bool ValueField::textFits() const { return fontMetrics().horizontalAdvance(text()) <= textArea().width(); }
+
+QRect ValueField::textArea() const
 {
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect inside
         = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
-    return fontMetrics().horizontalAdvance(text()) <= inside.width() - 2 * kLineEditMargin;
+    return inside.adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
 }
 
 void ValueField::updateToolTip() { setToolTip(textFits() ? QString() : wrapped(text())); }
+
+// Back at the beginning, where the ellipsis marks the cut, once the user
+// leaves the field; not while a context menu or another window has the
+// focus, which would lose the selection.
+void ValueField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    const bool leftForGood
+        = event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+    if (leftForGood && !textFits())
+        setCursorPosition(0);
+}
+
+// Without a sign, the digits before the field's edge pass for the whole
+// value. The sign is only painted: the text stays whole for selecting,
+// copying and screen readers, and with the focus the field shows it as it
+// is, to be scrolled through.
+void ValueField::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    const bool showsBeginning = cursorPositionAt(textArea().topLeft()) == 0;
+    if (!hasFocus() && showsBeginning && !textFits())
+        markCut();
+}
+
+// After the last whole character that leaves room for it, over what the
+// line edit draws of the next.
+void ValueField::markCut()
+{
+    const QString ellipsis(QChar(0x2026));
+    const QFontMetrics metrics = fontMetrics();
+    const QRect area = textArea();
+    const int room = area.width() - metrics.horizontalAdvance(ellipsis);
+    qsizetype whole = 0;
+    while (whole < text().size() && metrics.horizontalAdvance(text().left(whole + 1)) <= room)
+        ++whole;
+    const int cut = area.left() + metrics.horizontalAdvance(text().left(whole));
+    const QRect sign(QPoint(cut, area.top()), QPoint(area.right() + kLineEditMargin, area.bottom()));
+    QPainter painter(this);
+    painter.fillRect(sign, palette().brush(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(sign, Qt::AlignLeft | Qt::AlignVCenter, ellipsis);
+}
 
 void ValueField::keyPressEvent(QKeyEvent *event)
 {

@@ -9,8 +9,9 @@ namespace triangle::ui {
 // `typingLimit()` characters, but whatever the program writes with
 // showText() is shown whole, however long (a result such as 123456789.0000).
 // A text wider than the field shows its beginning, and the whole of it in
-// the tooltip. Enter is reported as enterPressed() whether or not the field
-// is locked.
+// the tooltip; while the field has no focus, the beginning ends in an
+// ellipsis. Enter is reported as enterPressed() whether or not the field is
+// locked.
 class ValueField : public QLineEdit {
     Q_OBJECT
 
@@ -30,9 +31,14 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Where the text is drawn: inside the frame, less the margins.
+    QRect textArea() const;
     void updateToolTip();
+    void markCut();
 
     class TypingLimit;
     TypingLimit *m_limit; // owned by this field

@@ -6,13 +6,16 @@
 // whatever the shape of the triangle.
 
 #include <cmath>
+#include <optional>
 
 #include <QRectF>
 #include <QTest>
 
-#include "ui/picture_layout.h"
+#include "geometry/picture_geometry.h"
+#include "ui/plane_in_qt.h"
 
 using namespace triangle::ui;
+namespace geometry = triangle::geometry;
 
 namespace {
 
@@ -36,6 +39,11 @@ QRectF letterBox(QPointF centre, double size)
 }
 
 QString where(QPointF p) { return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y()); }
+
+geometry::PictureLayout laidOut(double a, double b, double c)
+{
+    return geometry::layoutPicture(fromQt(kBox), geometry::cornersFromSides(a, b, c));
+}
 
 // The triangles every layout check runs on: sides a, b, c, and whether the
 // triangle is too flat to read inside its whole circle.
@@ -101,15 +109,17 @@ void TrianglePictureTest::cornersFollowFromTheSides()
     QFETCH(double, c);
     QFETCH(QPointF, expectedC);
 
-    const TriangleCorners corners = cornersFromSides(a, b, c);
+    const geometry::TriangleCorners corners = geometry::cornersFromSides(a, b, c);
+    const QPointF A = toQt(corners.A);
+    const QPointF B = toQt(corners.B);
+    const QPointF C = toQt(corners.C);
 
-    QCOMPARE(corners.A, QPointF(0, 0));
-    QCOMPARE(corners.B, QPointF(c, 0));
-    QVERIFY2(near(corners.C.x(), expectedC.x(), 1e-9) && near(corners.C.y(), expectedC.y(), 1e-9),
-        qPrintable(where(corners.C)));
+    QCOMPARE(A, QPointF(0, 0));
+    QCOMPARE(B, QPointF(c, 0));
+    QVERIFY2(near(C.x(), expectedC.x(), 1e-9) && near(C.y(), expectedC.y(), 1e-9), qPrintable(where(C)));
     if (b + c > a) {
-        QVERIFY(near(distance(corners.B, corners.C), a, 1e-9));
-        QVERIFY(near(distance(corners.A, corners.C), b, 1e-9));
+        QVERIFY(near(distance(B, C), a, 1e-9));
+        QVERIFY(near(distance(A, C), b, 1e-9));
     }
 }
 
@@ -120,42 +130,46 @@ void TrianglePictureTest::theWholeCircleOrAFlatTriangleFillsTheBox()
     QFETCH(double, c);
     QFETCH(bool, enlarged);
 
-    const PictureLayout layout = layoutPicture(kBox, cornersFromSides(a, b, c));
+    const geometry::PictureLayout layout = laidOut(a, b, c);
 
+    const QPolygonF corners = toQt(layout.corners);
+    const QPointF centre = toQt(layout.centre);
     QVERIFY(layout.hasCircle);
     QCOMPARE(layout.enlarged, enlarged);
     if (enlarged) {
         // Wide as the box, within its margins and below the strip that says
         // so; the corners still lie on the circle, and no letter in the strip.
-        const QRectF below = kBox.adjusted(0, layout.noteStrip.height(), 0, 0);
-        QVERIFY(layout.noteStrip.top() == kBox.top() && layout.noteStrip.height() >= 2 * layout.letterSize);
-        QVERIFY2(layout.corners[1].x() - std::min(layout.corners[0].x(), layout.corners[2].x())
-                >= 0.75 * kBox.width(),
-            qPrintable(where(layout.corners[0]) + where(layout.corners[1])));
-        for (const QPointF corner : layout.corners) {
+        const QRectF noteStrip = toQt(layout.noteStrip);
+        const QRectF below = kBox.adjusted(0, noteStrip.height(), 0, 0);
+        QVERIFY(noteStrip.top() == kBox.top() && noteStrip.height() >= 2 * layout.letterSize);
+        QVERIFY2(corners[1].x() - std::min(corners[0].x(), corners[2].x()) >= 0.75 * kBox.width(),
+            qPrintable(where(corners[0]) + where(corners[1])));
+        for (const QPointF corner : corners) {
             QVERIFY2(below.contains(corner), qPrintable(where(corner)));
-            QVERIFY(near(distance(corner, layout.centre), layout.radius, 1e-6 * layout.radius));
+            QVERIFY(near(distance(corner, centre), layout.radius, 1e-6 * layout.radius));
         }
         for (const auto &letters : {layout.cornerLetters, layout.sideLetters}) {
-            for (const QPointF letter : letters)
-                QVERIFY2(!letterBox(letter, layout.letterSize).intersects(layout.noteStrip),
-                    qPrintable(where(letter)));
+            for (const QPointF letter : toQt(letters))
+                QVERIFY2(
+                    !letterBox(letter, layout.letterSize).intersects(noteStrip), qPrintable(where(letter)));
         }
         return;
     }
-    const QRectF circle(layout.centre.x() - layout.radius, layout.centre.y() - layout.radius,
-        2 * layout.radius, 2 * layout.radius);
+    const QRectF circle(
+        centre.x() - layout.radius, centre.y() - layout.radius, 2 * layout.radius, 2 * layout.radius);
     QVERIFY2(kBox.contains(circle), qPrintable(where(circle.topLeft()) + where(circle.bottomRight())));
     // Centred, and no smaller than three quarters of the box.
-    QVERIFY(near(layout.centre.x(), kBox.center().x()) && near(layout.centre.y(), kBox.center().y()));
+    QVERIFY(near(centre.x(), kBox.center().x()) && near(centre.y(), kBox.center().y()));
     QVERIFY2(2 * layout.radius >= 0.75 * kBox.width(), qPrintable(QString::number(layout.radius)));
-    for (const QPointF corner : layout.corners) {
+    for (const QPointF corner : corners) {
         QVERIFY2(kBox.contains(corner), qPrintable(where(corner)));
-        QVERIFY(near(distance(corner, layout.centre), layout.radius, 1e-6 * layout.radius));
+        QVERIFY(near(distance(corner, centre), layout.radius, 1e-6 * layout.radius));
     }
     // Every bisector runs from the circle's centre or from a side to the circle.
-    for (const QLineF &bisector : layout.bisectors)
-        QVERIFY(near(distance(bisector.p2(), layout.centre), layout.radius, 1e-6 * layout.radius));
+    for (const std::optional<geometry::Segment> &bisector : layout.bisectors) {
+        QVERIFY(bisector);
+        QVERIFY(near(distance(toQt(bisector->to), centre), layout.radius, 1e-6 * layout.radius));
+    }
 }
 
 void TrianglePictureTest::theDrawingKeepsTheTrianglesShapeWithABLevelAndCAbove()
@@ -164,8 +178,11 @@ void TrianglePictureTest::theDrawingKeepsTheTrianglesShapeWithABLevelAndCAbove()
     QFETCH(double, b);
     QFETCH(double, c);
 
-    const PictureLayout layout = layoutPicture(kBox, cornersFromSides(a, b, c));
-    const auto &[A, B, C] = layout.corners;
+    const geometry::PictureLayout layout = laidOut(a, b, c);
+    const QPolygonF corners = toQt(layout.corners);
+    const QPointF A = corners[0];
+    const QPointF B = corners[1];
+    const QPointF C = corners[2];
 
     QVERIFY(near(A.y(), B.y()));
     QVERIFY(A.x() < B.x());
@@ -182,28 +199,28 @@ void TrianglePictureTest::lettersStayInsideClearOfCornersAndBeyondTheirSides()
     QFETCH(double, b);
     QFETCH(double, c);
 
-    const PictureLayout layout = layoutPicture(kBox, cornersFromSides(a, b, c));
+    const geometry::PictureLayout layout = laidOut(a, b, c);
 
     QVERIFY(layout.letterSize >= 10);
-    std::vector<QPointF> letters(layout.cornerLetters.begin(), layout.cornerLetters.end());
-    letters.insert(letters.end(), layout.sideLetters.begin(), layout.sideLetters.end());
-    for (std::size_t i = 0; i < letters.size(); ++i) {
+    const QPolygonF corners = toQt(layout.corners);
+    const QPolygonF sideLetters = toQt(layout.sideLetters);
+    const QPolygonF letters = toQt(layout.cornerLetters) + sideLetters;
+    for (qsizetype i = 0; i < letters.size(); ++i) {
         const QRectF box = letterBox(letters[i], layout.letterSize);
         QVERIFY2(kBox.contains(box), qPrintable(where(letters[i])));
-        for (const QPointF corner : layout.corners)
+        for (const QPointF corner : corners)
             QVERIFY2(!box.contains(corner), qPrintable(where(letters[i]) + " covers " + where(corner)));
-        for (std::size_t j = 0; j < i; ++j) {
+        for (qsizetype j = 0; j < i; ++j) {
             const QRectF other = letterBox(letters[j], 0.8 * layout.letterSize);
             QVERIFY2(!letterBox(letters[i], 0.8 * layout.letterSize).intersects(other),
                 qPrintable(where(letters[i]) + " meets " + where(letters[j])));
         }
     }
     // A side's letter lies beyond its side, away from the opposite corner.
-    const auto &corners = layout.corners;
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (qsizetype i = 0; i < 3; ++i) {
         const QPointF p = corners[(i + 1) % 3];
         const QPointF q = corners[(i + 2) % 3];
-        QVERIFY2(turn(p, q, layout.sideLetters[i]) * turn(p, q, corners[i]) < 0,
+        QVERIFY2(turn(p, q, sideLetters[i]) * turn(p, q, corners[i]) < 0,
             qPrintable(QStringLiteral("side %1").arg(i)));
     }
 }
@@ -214,7 +231,7 @@ void TrianglePictureTest::arcsNeverShrinkBelowALeastRadius()
     QFETCH(double, b);
     QFETCH(double, c);
 
-    const PictureLayout layout = layoutPicture(kBox, cornersFromSides(a, b, c));
+    const geometry::PictureLayout layout = laidOut(a, b, c);
 
     for (const double radius : layout.arcRadii) {
         QVERIFY2(radius >= 6.0, qPrintable(QString::number(radius)));
@@ -230,15 +247,14 @@ void TrianglePictureTest::everyShapeOnAGridOfAnglesKeepsItsLettersClear()
         for (int beta = 1; alpha + beta < 179; beta += 7) {
             const double degree = std::acos(-1.0) / 180;
             const double gamma = 180 - alpha - beta;
-            const PictureLayout layout = layoutPicture(kBox,
-                cornersFromSides(
-                    std::sin(alpha * degree), std::sin(beta * degree), std::sin(gamma * degree)));
+            const geometry::PictureLayout layout
+                = laidOut(std::sin(alpha * degree), std::sin(beta * degree), std::sin(gamma * degree));
             const QString shape = QStringLiteral("A = %1, B = %2").arg(alpha).arg(beta);
             for (const auto &letters : {layout.cornerLetters, layout.sideLetters}) {
-                for (const QPointF letter : letters) {
+                for (const QPointF letter : toQt(letters)) {
                     const QRectF box = letterBox(letter, layout.letterSize);
                     QVERIFY2(kBox.contains(box), qPrintable(shape));
-                    for (const QPointF corner : layout.corners)
+                    for (const QPointF corner : toQt(layout.corners))
                         QVERIFY2(!box.contains(corner), qPrintable(shape));
                 }
             }

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,7 +23,10 @@
 #include "solver/solution.h"
 #include "wording/solution_text.h"
 
+#include "ui/design_placement.h"
 #include "ui/form_design.h"
+#include "ui/plane_in_qt.h"
+#include "ui/triangle_picture.h"
 #include "ui/window_font.h"
 #include "window_test_support.h"
 
@@ -51,6 +55,8 @@ private slots:
     void screenReadersHearTheControlsByName_data();
     void screenReadersHearTheControlsByName();
     void theOtherTriangleButtonFillsFreeSpaceUnderThePicture();
+    void whatAPersonReadsIsWholeOrMarkedAsCut_data();
+    void whatAPersonReadsIsWholeOrMarkedAsCut();
 
 private:
     QWidget *control(const QString &name) const
@@ -60,6 +66,10 @@ private:
             qFatal("no control named %s", qPrintable(name));
         return widget;
     }
+
+    void verifyStandsApartShowingItsCaption(QWidget &shown) const;
+    void verifyNoteIsReadable(const PictureBox &picture) const;
+    static void verifyCutIsMarked(ValueField &field);
 
     std::unique_ptr<TriangleWindow> m_window;
 };
@@ -78,10 +88,10 @@ void WindowLayoutTest::everyControlSitsWhereTheFormPutsIt_data()
     row("Label1(2)", 120, 3600, 1575, 855);
     row("Frame1", 1800, 480, 2535, 4095);
     row("Picture1", 4440, 480, 2670, 2670);
-    row("Command1(0)", 4440, 3480, 1215, 375);
-    row("Command1(1)", 5880, 3480, 1215, 375);
-    row("Command1(2)", 5160, 4080, 1215, 375);
-    row("List1(1)", 3720, 4200, 1335, 345);
+    row("Command1(0)", 4440, 3675, 1215, 375);
+    row("Command1(1)", 5880, 3675, 1215, 375);
+    row("Command1(2)", 5880, 4125, 1215, 375);
+    row("List1(1)", 4440, 4140, 1335, 345);
     row("Text1(0)", 120, 4560, 6975, 2055);
     row("Text1(1)", 2160, 5400, 6735, 1815);
     row("Check1(0)", 120, 350, 855, 400);
@@ -430,6 +440,131 @@ void WindowLayoutTest::theOtherTriangleButtonFillsFreeSpaceUnderThePicture()
     QVERIFY(button.top() >= control("Picture1")->geometry().bottom());
     QVERIFY(button.bottom() < control("Command1(0)")->geometry().top());
     QVERIFY(button.height() >= 18);
+}
+
+void WindowLayoutTest::whatAPersonReadsIsWholeOrMarkedAsCut_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("combination");
+    QTest::addColumn<QStringList>("given");
+    // A = 30°, a = 5, b = 8 fit two triangles: every button is shown.
+    const QStringList twoTriangles = {"30", "5", "8"};
+    QTest::newRow("«Друг триъгълник»") << "Command2" << 24 << twoTriangles;
+    QTest::newRow("«Решение»") << "Command3" << 24 << twoTriangles;
+    QTest::newRow("«Изчисли»") << "Command1(0)" << 24 << twoTriangles;
+    QTest::newRow("«Изчисти»") << "Command1(1)" << 24 << twoTriangles;
+    QTest::newRow("«Провери»") << "Command1(2)" << 24 << twoTriangles;
+    QTest::newRow("the combination string") << "List1(1)" << 24 << twoTriangles;
+    QTest::newRow("the note in a flat triangle's enlarged picture")
+        << "Picture1" << 0 << QStringList {"1", "1", "5"};
+    QTest::newRow("a side of 101 digits") << "Text2(4)" << 0 << QStringList {"60", "60", "1e100"};
+}
+
+// Buttons and the one-row list stand apart from every other control, their
+// captions whole inside them; the note of an enlarged picture is in a
+// readable size inside its strip; a result cut at the field's edge says so.
+void WindowLayoutTest::whatAPersonReadsIsWholeOrMarkedAsCut()
+{
+    QFETCH(QString, name);
+    QFETCH(int, combination);
+    QFETCH(QStringList, given);
+    test::solve(*m_window, combination, given);
+    QWidget &shown = *control(name);
+    QVERIFY(shown.isVisible());
+
+    if (auto *field = qobject_cast<ValueField *>(&shown))
+        verifyCutIsMarked(*field);
+    else if (const auto *picture = qobject_cast<PictureBox *>(&shown))
+        verifyNoteIsReadable(*picture);
+    else
+        verifyStandsApartShowingItsCaption(shown);
+}
+
+void WindowLayoutTest::verifyStandsApartShowingItsCaption(QWidget &shown) const
+{
+    constexpr int kLeastGap = 4;
+    const QRect place = shown.geometry();
+    QVERIFY(m_window->rect().contains(place));
+    const QRect withGap = place.marginsAdded(QMargins(kLeastGap, kLeastGap, kLeastGap, kLeastGap));
+    for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != &shown && !other->isWindow())
+            QVERIFY2(!other->geometry().intersects(withGap), qPrintable(other->objectName()));
+    }
+    if (auto *list = qobject_cast<QListWidget *>(&shown)) {
+        QVERIFY(list->sizeHintForRow(0) <= list->viewport()->height());
+        QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
+        return;
+    }
+    auto &button = dynamic_cast<QPushButton &>(shown);
+    QVERIFY2(button.height() >= 25, qPrintable(QString::number(button.height())));
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QRect inside = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    QVERIFY(button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&')) <= inside.width());
+}
+
+// At least three quarters of the window's text, all its words, within the
+// strip and its margins.
+void WindowLayoutTest::verifyNoteIsReadable(const PictureBox &picture) const
+{
+    const triangle::geometry::PictureLayout layout = picture.pictureLayout();
+    QVERIFY(layout.enlarged);
+    const QRectF strip = toQt(layout.noteStrip);
+    const StripNote note = enlargedNote(picture.font(), strip, layout.letterSize);
+    const QFontMetricsF metrics(note.font);
+    QVERIFY2(note.font.pixelSize() * 4 >= QFontInfo(m_window->font()).pixelSize() * 3,
+        qPrintable(QString::number(note.font.pixelSize())));
+    QCOMPARE(note.lines.join(u' '), utf8(design::kEnlargedPictureNote));
+    QVERIFY(note.lines.size() * metrics.lineSpacing() <= strip.height() - 1);
+    for (const QString &line : note.lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= strip.width() - 4, qPrintable(line));
+}
+
+namespace {
+
+// How tall the dark ink of the text's last `width` pixels stands: a digit
+// fills the line's height, an ellipsis' dots only its foot.
+int inkHeightAtTheEnd(ValueField &field, int width)
+{
+    const QImage image = field.grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const int frame = static_cast<int>(3 * scale);
+    const QRect inside = image.rect().adjusted(frame, frame, -frame, -frame);
+    int last = -1;
+    int top = image.height();
+    int bottom = -1;
+    for (int x = inside.right(); x >= inside.left(); --x) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) >= 96)
+                continue;
+            last = last < 0 ? x : last;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        if (last >= 0 && x <= last - width * scale)
+            break;
+    }
+    return static_cast<int>((bottom - top + 1) / scale);
+}
+
+} // namespace
+
+// While another control has the focus an ellipsis ends the cut text; with
+// the focus the field shows its digits to the edge.
+void WindowLayoutTest::verifyCutIsMarked(ValueField &field)
+{
+    QVERIFY(!field.textFits());
+    QVERIFY(!field.hasFocus());
+    const int ellipsis = field.fontMetrics().boundingRect(QChar(0x2026)).width();
+    const int lineHeight = field.fontMetrics().height();
+    const int unfocused = inkHeightAtTheEnd(field, ellipsis);
+    QVERIFY2(unfocused > 0 && unfocused <= lineHeight / 4, qPrintable(QString::number(unfocused)));
+
+    field.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(field.window()));
+    field.setFocus();
+    QTRY_VERIFY(field.hasFocus());
+    QVERIFY(inkHeightAtTheEnd(field, ellipsis) >= lineHeight / 2);
 }
 
 TRIANGLE_WINDOW_TEST_MAIN(WindowLayoutTest)

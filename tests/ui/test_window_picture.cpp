@@ -31,7 +31,8 @@ QImage drawnInside(const TriangleWindow &window, double a, double b, double c)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(window.Picture1->font());
-    paintTriangle(painter, QRectF(QPointF(0, 0), QSizeF(inside.size())), cornersFromSides(a, b, c));
+    paintTriangle(
+        painter, QRectF(QPointF(0, 0), QSizeF(inside.size())), triangle::geometry::cornersFromSides(a, b, c));
     return image;
 }
 
