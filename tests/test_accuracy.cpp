@@ -12,44 +12,49 @@
 #include <cstdlib>
 #include <random>
 #include <span>
-#include <sstream>
+#include <limits>
+#include <variant>
 
 #include "exact_triangles.h"
 #include "solver/catalogue.h"
 #include "solver/number_formatting.h"
-#include "tools/request_line.h"
+#include "solver/answer.h"
 
 namespace {
 
 using Shown = std::array<Quad, 19>; // the nine values, then the rest of the triangle
 
 struct Printed {
-    std::vector<Shown> triangles; // lines that claim a real triangle
-    std::string text;
+    std::vector<Shown> triangles; // those claimed real
+    std::string text;             // every answered triangle's values, for a failure's message
 };
+
+// A value as the program shows it, with four decimals, read back exactly;
+// one that faulted is far from any.
+Quad shownValue(std::variant<triangle::Real::Value, triangle::FaultKind> element)
+{
+    const auto *value = std::get_if<triangle::Real::Value>(&element);
+    return value != nullptr ? quadFromText(triangle::formatResult(*value, triangle::NumberFormat {}))
+                            : Quad(std::numeric_limits<double>::infinity());
+}
 
 Printed solve(int combination, const std::array<std::string, 3> &texts)
 {
     Printed printed;
-    printed.text = triangle::cli::answer({combination, texts}, {.otherTriangles = true, .more = true});
-    std::istringstream lines(printed.text);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream words(line);
-        std::string word;
-        words >> word;
-        if (word == "more" && !printed.triangles.empty()) {
-            for (std::size_t i = 9; i < 19; ++i) {
-                words >> word;
-                printed.triangles.back()[i] = quadFromText(word);
-            }
-            continue;
-        }
-        if (!line.ends_with("\ttriangle"))
-            continue;
+    const triangle::Answer answer = triangle::answerRequest(combination, {texts[0], texts[1], texts[2]},
+        {.otherTriangles = true, .more = true}, triangle::NumberFormat {".", ","});
+    for (const triangle::AnsweredTriangle &triangle : answer.triangles) {
         Shown shown {};
         for (std::size_t i = 0; i < 9; ++i) {
-            words >> word;
-            shown[i] = quadFromText(word);
+            shown[i] = shownValue(triangle.values.at(i));
+            printed.text += triangle::formatResult(triangle.values.at(i), triangle::NumberFormat {}) + ' ';
+        }
+        printed.text += triangle.real ? "triangle\n" : "no-triangle\n";
+        if (!triangle.real)
+            continue;
+        if (triangle.more) {
+            for (std::size_t i = 9; i < 19; ++i)
+                shown[i] = shownValue(triangle.more->values.at(i - 9));
         }
         printed.triangles.push_back(shown);
     }

@@ -4,71 +4,58 @@
 #include <QTest>
 
 #include <map>
-#include <sstream>
+#include <variant>
 
 #include "random_triangles.h"
 #include "solver/compute.h"
 #include "solver/request_form.h"
 #include "solver/solution.h"
-#include "tools/request_line.h"
+#include "solver/answer.h"
+#include "solver/number_formatting.h"
+#include "solver/solve.h"
 #include "wording/solution_text.h"
 
 using namespace triangle;
 
 namespace {
 
-std::vector<std::string> split(const std::string &line)
+std::string shown(const std::variant<Real::Value, FaultKind> &element)
 {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, '\t');)
-        fields.push_back(field);
-    return fields;
+    const auto *value = std::get_if<Real::Value>(&element);
+    return value != nullptr ? formatResult(*value, NumberFormat {}) : "a fault";
 }
 
-bool knownRule(const std::string &name)
+// Empty when, for each triangle answered, every computed value shown (the
+// nine and the rest of the triangle) is the value of the last step that
+// found it, and every step has a text; else what is wrong.
+QString checkSteps(int combination, const std::array<std::string, 3> &texts, const Answer &answer)
 {
-    return std::ranges::any_of(kRuleNames, [&](const RuleName &rule) { return rule.name == name; });
-}
-
-// Empty when each solved, also and more line is followed by steps whose last
-// value for every computed quantity is the one shown, else what is wrong.
-QString checkSteps(int combination, const std::string &answer)
-{
-    std::istringstream lines(answer);
-    std::map<std::string, std::string> shown;
-    std::map<std::string, std::string> lastStep;
+    const wording::GivenTexts given = wording::givenTextsOf(combination, texts);
     QString problem;
-    const auto closeBlock = [&] {
-        for (const auto &[tag, value] : shown) {
-            const auto step = lastStep.find(tag);
-            if (step == lastStep.end() || step->second != value)
-                problem += QString("%1: no step ends in %2\n").arg(tag.c_str(), value.c_str());
-        }
-        shown.clear();
-        lastStep.clear();
-    };
-    const auto show = [&](const std::vector<std::string> &fields, auto quantities) {
-        for (std::size_t i = 0; i < quantities.size(); ++i) {
-            const Quantity q = quantities.at(i);
+    for (const AnsweredTriangle &triangle : answer.triangles) {
+        std::map<Quantity, std::string> values;
+        for (const Quantity q : kAllQuantities) {
             if (static_cast<int>(q) >= kQuantityCount || !isGiven(combination, q))
-                shown[std::string(tagOf(q))] = fields.at(i + 1);
+                values[q] = formatResult(triangle.values.at(static_cast<std::size_t>(fieldIndex(q))), NumberFormat {});
         }
-    };
-    for (std::string line; std::getline(lines, line);) {
-        const auto fields = split(line);
-        if (fields[0] == "solved" || fields[0] == "also") {
-            closeBlock();
-            show(fields, kAllQuantities);
-        } else if (fields[0] == "more" && fields.size() == 13) {
-            show(fields, kMoreElements);
-        } else if (fields[0] == "step" && fields.size() == 5 && knownRule(fields[2]) && !fields[4].empty()) {
-            lastStep[fields[1]] = fields[3];
-        } else {
-            problem += QString("malformed: %1\n").arg(QString::fromStdString(line));
+        if (triangle.more) {
+            for (std::size_t i = 0; i < kMoreElements.size(); ++i)
+                values[kMoreElements.at(i)] = shown(triangle.more->values.at(i));
+        }
+        std::map<Quantity, std::string> lastStep;
+        for (const Journal *steps : {&triangle.steps, &triangle.moreSteps}) {
+            for (const Step &step : *steps) {
+                lastStep[step.quantity] = formatResult(shownValue(step.quantity, step.value), NumberFormat {});
+                if (wording::stepText(step, given, NumberFormat {}).empty())
+                    problem += QString("%1: a step without text\n").arg(tagOf(step.quantity).data());
+            }
+        }
+        for (const auto &[q, value] : values) {
+            const auto step = lastStep.find(q);
+            if (step == lastStep.end() || step->second != value)
+                problem += QString("%1: no step ends in %2\n").arg(tagOf(q).data(), value.c_str());
         }
     }
-    closeBlock();
     return problem;
 }
 
@@ -85,13 +72,13 @@ private slots:
         for (int i = 0; i < 200; ++i) {
             const Quantities q = triangles.next();
             for (int combination = 0; combination < kCombinationCount; ++combination) {
-                const QStringList texts = givenTexts(combination, q);
-                const cli::Request request {
-                    combination, {texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString()}};
-                const std::string answer
-                    = cli::answer(request, {.otherTriangles = true, .steps = true, .more = true});
-                const QString problem = checkSteps(combination, answer);
-                QVERIFY2(problem.isEmpty(), qPrintable(problem + QString::fromStdString(answer)));
+                const QStringList given = givenTexts(combination, q);
+                const std::array<std::string, 3> texts {
+                    given[0].toStdString(), given[1].toStdString(), given[2].toStdString()};
+                const Answer answer = answerRequest(combination, {texts[0], texts[1], texts[2]},
+                    {.otherTriangles = true, .steps = true, .more = true}, NumberFormat {});
+                const QString problem = checkSteps(combination, texts, answer);
+                QVERIFY2(problem.isEmpty(), qPrintable(QString("%1 %2: ").arg(combination).arg(given.join(' ')) + problem));
                 ++checked;
             }
         }
@@ -125,10 +112,19 @@ private slots:
     {
         QFETCH(QString, sides);
         QFETCH(QString, more);
-        const QStringList abc = sides.split(' ');
-        const cli::Request request {51, {abc[0].toStdString(), abc[1].toStdString(), abc[2].toStdString()}};
-        const QString answer = QString::fromStdString(cli::answer(request, {.more = true}));
-        QCOMPARE(answer.section('\n', 1).split('\t').join(' '), "more " + more);
+        const std::string typed = sides.toStdString();
+        const std::string_view abc = typed;
+        const std::array<std::string_view, 3> texts {abc.substr(0, 1), abc.substr(2, 1), abc.substr(4, 1)};
+        const Answer answer = answerRequest(51, texts, {.more = true}, NumberFormat {});
+        QVERIFY(answer.triangles.size() == 1 && answer.triangles.front().more);
+        const MoreElements &rest = *answer.triangles.front().more;
+        QStringList words;
+        for (const auto &element : rest.values)
+            words << QString::fromStdString(shown(element));
+        constexpr std::array byAngles = {"acute", "right", "obtuse"};
+        constexpr std::array bySides = {"scalene", "isosceles", "equilateral"};
+        words << byAngles.at(static_cast<std::size_t>(rest.angles)) << bySides.at(static_cast<std::size_t>(rest.sides));
+        QCOMPARE(words.join(' '), more);
     }
 
     void workedSolutionReadsAsATeacherWritesIt_data()

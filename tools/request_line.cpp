@@ -6,12 +6,9 @@
 #include <charconv>
 #include <utility>
 
-#include "solver/compute.h"
-#include "solver/more_elements.h"
+#include "solver/answer.h"
 #include "solver/number_formatting.h"
-#include "solver/other_triangles.h"
-#include "solver/request_form.h"
-#include "solver/solution.h"
+#include "solver/solve.h"
 #include "wording/solution_text.h"
 #include "wording/text_echo.h"
 
@@ -68,13 +65,14 @@ const char *faultName(FaultKind kind)
     return "unknown";
 }
 
-void appendFields(std::string &line, const RequestForm &form, bool realTriangle)
+// The nine values with four decimals and the verdict.
+void appendValues(std::string &line, const AnsweredTriangle &triangle)
 {
-    for (const Quantity q : kAllQuantities) {
+    for (const Real::Value value : triangle.values) {
         line += '\t';
-        line += form.text(q);
+        line += formatResult(value, NumberFormat {});
     }
-    line += realTriangle ? "\ttriangle" : "\tno-triangle";
+    line += triangle.real ? "\ttriangle" : "\tno-triangle";
 }
 
 void appendStepLine(std::string &out, const Step &step, const wording::GivenTexts &given)
@@ -89,13 +87,11 @@ void appendStepLine(std::string &out, const Step &step, const wording::GivenText
     out += wording::stepText(step, given, NumberFormat {});
 }
 
-// The rest of a real triangle, and with `steps` how each value was found.
-void appendMore(std::string &out, const Triangle &record, bool steps)
+// The rest of a real triangle, and the steps that found it.
+void appendMore(std::string &out, const MoreElements &more, const Journal &steps)
 {
     constexpr std::array<std::string_view, 3> byAngles = {"acute", "right", "obtuse"};
     constexpr std::array<std::string_view, 3> bySides = {"scalene", "isosceles", "equilateral"};
-    Journal journal;
-    const MoreElements more = moreElementsOf(record, steps ? &journal : nullptr);
     out += "\nmore";
     for (const auto &element : more.values) {
         out += '\t';
@@ -107,40 +103,22 @@ void appendMore(std::string &out, const Triangle &record, bool steps)
     out += byAngles.at(static_cast<std::size_t>(more.angles));
     out += '\t';
     out += bySides.at(static_cast<std::size_t>(more.sides));
-    for (const Step &step : journal)
+    for (const Step &step : steps)
         appendStepLine(out, step, {});
 }
 
-// One line per step of the triangle reached along `branches`.
-void appendSteps(std::string &out, const Request &request, const Outcome &outcome, unsigned branches)
+// A solved answer: the first triangle's line "solved", each other's "also",
+// each followed by what was asked of it.
+void appendSolved(std::string &out, const Request &request, const Answer &answer)
 {
     const wording::GivenTexts given = wording::givenTextsOf(request.combination, request.texts);
-    const Solution solution = solutionOf(outcome, branches);
-    for (const Step &step : solution.steps)
-        appendStepLine(out, step, given);
-}
-
-// The answer of a request that Compute solved; throws ArithmeticFault where
-// a step of another triangle or of the journal faults.
-void appendSolved(std::string &out, const Request &request, AnswerOptions options, const Outcome &outcome,
-    RequestForm &form, const Triangle &record)
-{
-    out += "solved";
-    appendFields(out, form, outcome.realTriangle);
-    if (options.steps)
-        appendSteps(out, request, outcome, 0);
-    if (options.more && outcome.realTriangle)
-        appendMore(out, record, options.steps);
-    if (!options.otherTriangles)
-        return;
-    for (const FittingTriangle &other : triangle::otherTriangles(outcome, record)) {
-        writeOutput(other.record, form, NumberFormat {});
-        out += "\nalso";
-        appendFields(out, form, true);
-        if (options.steps)
-            appendSteps(out, request, outcome, other.branches);
-        if (options.more)
-            appendMore(out, other.record, options.steps);
+    for (const AnsweredTriangle &triangle : answer.triangles) {
+        out += &triangle == &answer.triangles.front() ? "solved" : "\nalso";
+        appendValues(out, triangle);
+        for (const Step &step : triangle.steps)
+            appendStepLine(out, step, given);
+        if (triangle.more)
+            appendMore(out, *triangle.more, triangle.moreSteps);
     }
 }
 
@@ -175,29 +153,19 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
 
 void appendAnswer(std::string &out, const Request &request, AnswerOptions options)
 {
-    RequestForm form(request.combination, {request.texts[0], request.texts[1], request.texts[2]});
-    Triangle record;
     // A decimal comma is read as a Bulgarian window reads it; the answers
     // are written with points.
-    const Outcome outcome = Compute(record, form, NumberFormat {".", ","});
-    const auto appendFault = [&out](FaultKind kind) {
-        out += "fault\t";
-        out += faultName(kind);
-    };
-    switch (outcome.status) {
+    const Answer answer = answerRequest(request.combination,
+        {request.texts[0], request.texts[1], request.texts[2]},
+        {options.otherTriangles, options.steps, options.more}, NumberFormat {".", ","});
+    switch (answer.outcome.status) {
     case Outcome::Status::Invalid: out += "invalid"; return;
     case Outcome::Status::NoTriangle: out += "no-triangle"; return;
-    case Outcome::Status::Fault: appendFault(outcome.fault); return;
-    case Outcome::Status::Solved: break;
-    }
-    // Whatever faults later, in the steps or another triangle, makes the
-    // whole answer a fault rather than half of one.
-    const std::size_t start = out.size();
-    try {
-        appendSolved(out, request, options, outcome, form, record);
-    } catch (const ArithmeticFault &fault) {
-        out.resize(start);
-        appendFault(fault.kind);
+    case Outcome::Status::Fault:
+        out += "fault\t";
+        out += faultName(answer.outcome.fault);
+        return;
+    case Outcome::Status::Solved: appendSolved(out, request, answer); return;
     }
 }
 

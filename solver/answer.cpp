@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/answer.h"
+
+#include "solver/other_triangles.h"
+#include "solver/request_form.h"
+#include "solver/solution.h"
+
+namespace triangle {
+
+namespace {
+
+AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool real, unsigned branches,
+    AnswerParts parts)
+{
+    AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}};
+    for (const Quantity q : kAllQuantities)
+        triangle.values.at(static_cast<std::size_t>(fieldIndex(q))) = fieldValue(record, q).value();
+    if (parts.steps)
+        triangle.steps = solutionOf(outcome, branches).steps;
+    if (parts.more && real)
+        triangle.more = moreElementsOf(record, parts.steps ? &triangle.moreSteps : nullptr);
+    return triangle;
+}
+
+} // namespace
+
+Answer answerRequest(
+    int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts, const NumberFormat &format)
+{
+    RequestForm form(combination, texts);
+    Triangle record;
+    Answer answer;
+    answer.outcome = Compute(record, form, format);
+    if (answer.outcome.status != Outcome::Status::Solved)
+        return answer;
+    try {
+        answer.triangles.push_back(answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts));
+        if (parts.otherTriangles) {
+            for (const FittingTriangle &other : otherTriangles(answer.outcome, record))
+                answer.triangles.push_back(answered(answer.outcome, other.record, true, other.branches, parts));
+        }
+    } catch (const ArithmeticFault &fault) {
+        answer.outcome.status = Outcome::Status::Fault;
+        answer.outcome.fault = fault.kind;
+        answer.triangles.clear();
+    }
+    return answer;
+}
+
+} // namespace triangle

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "solver/compute.h"
+#include "solver/journal.h"
+#include "solver/more_elements.h"
+#include "solver/number_format.h"
+
+namespace triangle {
+
+// What an answer holds besides how the request ended and the triangle it
+// solved to.
+struct AnswerParts {
+    bool otherTriangles = false; // every further triangle the given values fit
+    bool steps = false;          // the steps that found each triangle's values
+    bool more = false;           // the rest of each real triangle
+};
+
+// One triangle the given values fit, as values: the faces write them.
+struct AnsweredTriangle {
+    Triangle record;
+    // A B C a b c S R and the perimeter, in field order.
+    std::array<Real::Value, kFieldCount> values {};
+    bool real = true;
+    // Which choice at each branch point reached it (see solutionOf()).
+    unsigned branches = 0;
+    Journal steps; // with AnswerParts::steps
+    // With AnswerParts::more, for a real triangle: the rest of it, and with
+    // AnswerParts::steps the steps that found it.
+    std::optional<MoreElements> more;
+    Journal moreSteps;
+};
+
+// A request answered: how it ended and, when solved, every triangle asked
+// for, the one solved first at the front.
+struct Answer {
+    Outcome outcome;
+    std::vector<AnsweredTriangle> triangles;
+};
+
+// Solves `combination` with its given fields' texts in field order, read
+// in `format`. Whatever faults after the first triangle is solved (a step,
+// another triangle, the perimeter) makes the whole answer that fault, with
+// no triangle: never half an answer.
+Answer answerRequest(
+    int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts, const NumberFormat &format);
+
+} // namespace triangle
