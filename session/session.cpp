@@ -9,6 +9,7 @@
 #include "solver/decimal_conversion.h"
 #include "solver/number_formatting.h"
 #include "solver/number_reading.h"
+#include "solver/solution.h"
 #include "solver/solve.h"
 #include "ui/sample_triangles.h"
 
@@ -27,6 +28,19 @@ std::string shortest(double value, const NumberFormat &format)
     return text;
 }
 
+// The texts of the combination's given fields, in field order.
+std::array<std::string_view, 3> givenTexts(
+    int combination, const std::array<std::string, kQuantityCount> &typed)
+{
+    std::array<std::string_view, 3> given {};
+    std::size_t next = 0;
+    for (int position = 0; position < kQuantityCount && next < given.size(); ++position) {
+        if (isGiven(combination, quantityAt(position)))
+            given.at(next++) = typed.at(static_cast<std::size_t>(position));
+    }
+    return given;
+}
+
 // The typed text without the blanks around it.
 std::string trimmed(std::string_view text)
 {
@@ -38,23 +52,6 @@ std::string trimmed(std::string_view text)
 }
 
 } // namespace
-
-// The solver's view of the session: the chosen combination marks its given
-// quantities, and the fields are the view's.
-class Session::Fields final : public Form {
-public:
-    explicit Fields(View &view) : m_view(view) {}
-
-    int selectedCombination() const override { return m_view.combination; }
-    bool isMarkedGiven(Quantity q) const override { return isGiven(m_view.combination, q); }
-    std::string fieldText(Quantity q) const override { return m_view.fields.at(index(q)); }
-    void setFieldText(Quantity q, std::string_view text) override { m_view.fields.at(index(q)) = text; }
-
-private:
-    static std::size_t index(Quantity q) { return static_cast<std::size_t>(fieldIndex(q)); }
-
-    View &m_view;
-};
 
 Session::Session(NumberFormat format, Face face) : m_format(std::move(format)), m_face(face)
 {
@@ -78,8 +75,9 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
 {
     m_view.announcement.reset();
     std::copy(typed.begin(), typed.end(), m_view.fields.begin());
-    Fields form(m_view);
-    const Outcome outcome = Compute(m_record, form, m_format);
+    Answer answer = answerRequest(
+        m_view.combination, givenTexts(m_view.combination, typed), {.otherTriangles = true}, m_format);
+    const Outcome &outcome = answer.outcome;
     m_fitting.clear();
     m_shown = 0;
     const bool solved = outcome.status == Outcome::Status::Solved;
@@ -87,16 +85,14 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
     if (solved) {
         m_givenTexts = typedGivenTexts(outcome.combination, typed);
         m_solved = outcome;
+        showTriangle(answer.triangles.front());
         readAs = keepGivenValues();
     }
     m_view.solutionOffered = solved;
     showStartUpPicture();
     if (solved && outcome.realTriangle) {
-        const std::vector<FittingTriangle> others = otherTriangles(outcome, m_record);
-        if (!others.empty()) {
-            m_fitting.push_back({m_record, 0});
-            m_fitting.insert(m_fitting.end(), others.begin(), others.end());
-        }
+        if (answer.triangles.size() > 1)
+            m_fitting = std::move(answer.triangles);
         showRecord();
     }
     m_view.otherTriangleOffered = !m_fitting.empty();
@@ -116,9 +112,7 @@ const View &Session::showNextTriangle()
     if (m_fitting.empty())
         return m_view;
     m_shown = (m_shown + 1) % m_fitting.size();
-    m_record = m_fitting[m_shown].record;
-    Fields form(m_view);
-    writeOutput(m_record, form, m_format);
+    showTriangle(m_fitting[m_shown]);
     keepGivenValues();
     m_view.note = otherTrianglesNote(m_shown + 1, m_fitting.size(), m_face.otherTriangleShortcut);
     showRecord();
@@ -174,6 +168,14 @@ std::optional<SolutionPage> Session::openSolution()
         m_view.announcement = announcementFor(faulted);
         return std::nullopt;
     }
+}
+
+// The fields show a solved triangle's nine values with four decimals.
+void Session::showTriangle(const AnsweredTriangle &triangle)
+{
+    m_record = triangle.record;
+    for (std::size_t position = 0; position < triangle.values.size(); ++position)
+        m_view.fields.at(position) = formatResult(triangle.values.at(position), m_format);
 }
 
 // A note that offered the other triangles goes back to the problem statement.

@@ -9,9 +9,8 @@
 
 #include "session/face.h"
 #include "session/view.h"
-#include "solver/compute.h"
+#include "solver/answer.h"
 #include "solver/number_format.h"
-#include "solver/other_triangles.h"
 #include "solver/solution.h"
 #include "solver/triangle.h"
 #include "wording/solution_text.h"
@@ -52,8 +51,7 @@ public:
     std::optional<SolutionPage> openSolution();
 
 private:
-    class Fields;
-
+    void showTriangle(const AnsweredTriangle &triangle);
     void endOtherTriangles();
     // Returns the note on the fields of which only a start was read.
     std::string keepGivenValues();
@@ -71,7 +69,7 @@ private:
     Triangle m_record {};
     // Every triangle the last request's data fit, the solved one first,
     // while there is more than one; which of them is shown.
-    std::vector<FittingTriangle> m_fitting;
+    std::vector<AnsweredTriangle> m_fitting;
     std::size_t m_shown = 0;
     // The last solved request, and its given fields' texts as typed.
     Outcome m_solved;
