@@ -53,10 +53,32 @@ std::string trimmed(std::string_view text)
 
 } // namespace
 
-Session::Session(NumberFormat format, Face face) : m_format(std::move(format)), m_face(face)
+Session::Session(NumberFormat format, Face face, const Language &language)
+    : m_format(std::move(format)), m_face(face), m_language(&language)
 {
-    m_view.note = problemStatement();
-    m_view.pictureDescription = startUpPictureDescription();
+    writeNote();
+    m_view.pictureDescription = startUpPictureDescription(language);
+}
+
+const View &Session::setLanguage(const Language &language, NumberFormat format)
+{
+    m_view.announcement.reset();
+    m_language = &language;
+    m_format = std::move(format);
+    // The fields that show a solved triangle show it in the new number
+    // format; typed texts stay as they are.
+    if (m_view.solutionOffered) {
+        for (const Quantity q : kAllQuantities)
+            m_view.fields.at(static_cast<std::size_t>(fieldIndex(q)))
+                = formatResult(fieldValue(m_record, q).value(), m_format);
+        keepGivenValues();
+    }
+    writeNote();
+    if (m_view.picture)
+        showPicture(*m_view.picture);
+    else
+        showStartUpPicture();
+    return m_view;
 }
 
 const View &Session::choose(int combination)
@@ -81,12 +103,12 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
     m_fitting.clear();
     m_shown = 0;
     const bool solved = outcome.status == Outcome::Status::Solved;
-    std::string readAs;
+    m_readAs.clear();
     if (solved) {
         m_givenTexts = typedGivenTexts(outcome.combination, typed);
         m_solved = outcome;
         showTriangle(answer.triangles.front());
-        readAs = keepGivenValues();
+        m_readAs = keepGivenValues();
     }
     m_view.solutionOffered = solved;
     showStartUpPicture();
@@ -96,13 +118,11 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
         showRecord();
     }
     m_view.otherTriangleOffered = !m_fitting.empty();
-    m_view.note = m_fitting.empty() ? noteFor(outcome)
-                                    : otherTrianglesNote(1, m_fitting.size(), m_face.otherTriangleShortcut);
+    m_noted = outcome;
+    writeNote();
     m_view.announcement = announcementFor(outcome);
-    if (!readAs.empty()) {
-        m_view.note.insert(0, readAs + "\n\n");
-        m_view.announcement->text.insert(0, readAs + ' ');
-    }
+    if (!m_readAs.empty())
+        m_view.announcement->text.insert(0, readAsText() + ' ');
     return m_view;
 }
 
@@ -114,12 +134,13 @@ const View &Session::showNextTriangle()
     m_shown = (m_shown + 1) % m_fitting.size();
     showTriangle(m_fitting[m_shown]);
     keepGivenValues();
-    m_view.note = otherTrianglesNote(m_shown + 1, m_fitting.size(), m_face.otherTriangleShortcut);
+    m_readAs.clear();
+    writeNote();
     showRecord();
     // The fields change where the focus is not, as after a request.
     m_view.announcement = Announcement {Announcement::Kind::Status,
-        switchedStatus(
-            m_solved.combination, m_view.fields, m_format.decimalSeparator, m_shown + 1, m_fitting.size())};
+        switchedStatus(*m_language, m_solved.combination, m_view.fields, m_format.decimalSeparator,
+            m_shown + 1, m_fitting.size())};
     return m_view;
 }
 
@@ -148,7 +169,9 @@ const View &Session::clear()
     for (std::string &field : m_view.fields)
         field.clear();
     m_record.clearQuantities();
-    m_view.note = problemStatement();
+    m_noted.reset();
+    m_readAs.clear();
+    writeNote();
     return m_view;
 }
 
@@ -164,7 +187,9 @@ std::optional<SolutionPage> Session::openSolution()
         Outcome faulted = m_solved;
         faulted.status = Outcome::Status::Fault;
         faulted.fault = fault.kind;
-        m_view.note = noteFor(faulted);
+        m_noted = faulted;
+        m_readAs.clear();
+        writeNote();
         m_view.announcement = announcementFor(faulted);
         return std::nullopt;
     }
@@ -178,6 +203,29 @@ void Session::showTriangle(const AnsweredTriangle &triangle)
         m_view.fields.at(position) = formatResult(triangle.values.at(position), m_format);
 }
 
+// The note in the session's language: why the last request failed, which
+// of several triangles is shown, or the problem statement; after a request
+// that read only the start of a text, first what it read.
+void Session::writeNote()
+{
+    const bool failed = m_noted && m_noted->status != Outcome::Status::Solved;
+    if (!failed && !m_fitting.empty())
+        m_view.note
+            = otherTrianglesNote(*m_language, m_shown + 1, m_fitting.size(), m_face.otherTriangleShortcut);
+    else
+        m_view.note = m_noted ? noteFor(*m_language, *m_noted) : problemStatement(*m_language);
+    if (!m_readAs.empty())
+        m_view.note.insert(0, readAsText() + "\n\n");
+}
+
+std::string Session::readAsText() const
+{
+    std::string text;
+    for (const ReadAs &read : m_readAs)
+        text += (text.empty() ? "" : " ") + readAsNote(*m_language, read.quantity, read.number, read.typed);
+    return text;
+}
+
 // A note that offered the other triangles goes back to the problem statement.
 void Session::endOtherTriangles()
 {
@@ -186,7 +234,9 @@ void Session::endOtherTriangles()
     m_fitting.clear();
     m_shown = 0;
     m_view.otherTriangleOffered = false;
-    m_view.note = problemStatement();
+    m_noted.reset();
+    m_readAs.clear();
+    writeNote();
 }
 
 // The output step writes four decimals; a given field shows again exactly
@@ -195,9 +245,9 @@ void Session::endOtherTriangles()
 // The page keeps a text that reads wholly as the value. A text of which
 // only the start was read ("2*3") is replaced by the number solved, in the
 // field and in the solution, and the returned note says so.
-std::string Session::keepGivenValues()
+std::vector<Session::ReadAs> Session::keepGivenValues()
 {
-    std::string readAs;
+    std::vector<ReadAs> readAs;
     for (int position = 0; position < kQuantityCount; ++position) {
         const Quantity q = quantityAt(position);
         if (!isGiven(m_solved.combination, q))
@@ -209,7 +259,7 @@ std::string Session::keepGivenValues()
         const bool readsBack = readNumber(lossless, m_format) == value;
         if (!readsWhole(typed, m_format)) {
             const std::string number = readsBack ? lossless : shortest(value.toDouble(), m_format);
-            readAs += (readAs.empty() ? "" : " ") + readAsNote(q, number, typed);
+            readAs.push_back({q, number, typed});
             typed = number;
         }
         m_view.fields.at(at) = (!readsBack || m_face.keepsWholeNumbersAsTyped) ? typed : lossless;
@@ -251,13 +301,13 @@ void Session::showRecord()
 void Session::showPicture(const PictureView &picture)
 {
     m_view.picture = picture;
-    m_view.pictureDescription = pictureDescription(picture, m_format.decimalSeparator);
+    m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
 }
 
 void Session::showStartUpPicture()
 {
     m_view.picture.reset();
-    m_view.pictureDescription = startUpPictureDescription();
+    m_view.pictureDescription = startUpPictureDescription(*m_language);
 }
 
 // The fields change without the focus moving, so a screen reader would say
@@ -265,10 +315,11 @@ void Session::showStartUpPicture()
 Announcement Session::announcementFor(const Outcome &outcome) const
 {
     if (outcome.status != Outcome::Status::Solved || !outcome.realTriangle)
-        return {Announcement::Kind::Alert, noteFor(outcome)};
-    std::string status = solvedStatus(outcome.combination, m_view.fields, m_format.decimalSeparator);
+        return {Announcement::Kind::Alert, noteFor(*m_language, outcome)};
+    std::string status
+        = solvedStatus(*m_language, outcome.combination, m_view.fields, m_format.decimalSeparator);
     if (!m_fitting.empty())
-        status += ". " + otherTrianglesFit(m_fitting.size());
+        status += ". " + otherTrianglesFit(*m_language, m_fitting.size());
     return {Announcement::Kind::Status, status};
 }
 

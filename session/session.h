@@ -13,9 +13,12 @@
 #include "solver/number_format.h"
 #include "solver/solution.h"
 #include "solver/triangle.h"
+#include "wording/language.h"
 #include "wording/solution_text.h"
 
 namespace triangle::session {
+
+using wording::Language;
 
 // A solution to show: the steps of the triangle on view and the given
 // values as they were typed.
@@ -29,7 +32,13 @@ struct SolutionPage {
 // functions; each returns what the face is to show after it.
 class Session {
 public:
-    explicit Session(NumberFormat format, Face face = kWindowFace);
+    explicit Session(
+        NumberFormat format, Face face = kWindowFace, const Language &language = wording::kBulgarian);
+
+    // Another language, with its number format: the note, the picture's
+    // description and the fields of a solved triangle are written anew.
+    const View &setLanguage(const Language &language, NumberFormat format);
+    const Language &language() const { return *m_language; }
 
     const View &view() const { return m_view; }
 
@@ -53,8 +62,16 @@ public:
 private:
     void showTriangle(const AnsweredTriangle &triangle);
     void endOtherTriangles();
-    // Returns the note on the fields of which only a start was read.
-    std::string keepGivenValues();
+    // A given field of which only the start of the text was read.
+    struct ReadAs {
+        Quantity quantity;
+        std::string number; // as the field now shows it
+        std::string typed;
+    };
+    // Returns the fields of which only a start was read.
+    std::vector<ReadAs> keepGivenValues();
+    void writeNote();
+    std::string readAsText() const;
     wording::GivenTexts typedGivenTexts(
         int combination, const std::array<std::string, kQuantityCount> &typed) const;
     void showRecord();
@@ -64,6 +81,11 @@ private:
 
     NumberFormat m_format;
     Face m_face;
+    const Language *m_language;
+    // What the note reports: the last request's outcome (or a solution's
+    // fault); none, the problem statement. And what it read only in part.
+    std::optional<Outcome> m_noted;
+    std::vector<ReadAs> m_readAs;
     View m_view;
     // The solved triangle the fields show, until a sample takes its place.
     Triangle m_record {};

@@ -8,13 +8,10 @@
 #include "solver/catalogue.h"
 #include "solver/decimal_conversion.h"
 #include "solver/number_formatting.h"
-#include "ui/form_design.h"
 
 namespace triangle::session {
 
 namespace {
-
-namespace design = triangle::ui::design;
 
 // The first of the positions the status may name: the angles come before it.
 constexpr int kFirstSide = 3;
@@ -52,12 +49,12 @@ std::string inPowersOfTen(std::string shown, std::string_view decimalSeparator)
 
 } // namespace
 
-std::string combinationWords(int combination)
+std::string combinationWords(const Language &language, int combination)
 {
     std::string words;
     for (int position = 0; position < kQuantityCount; ++position) {
         if (isGiven(combination, quantityAt(position)))
-            words += (words.empty() ? "" : ", ") + std::string(design::kSpoken.quantities.at(position));
+            words += (words.empty() ? "" : ", ") + std::string(language.spoken.quantities.at(position));
     }
     return words;
 }
@@ -96,16 +93,17 @@ std::string computedValues(
 
 } // namespace
 
-std::string solvedStatus(
-    int combination, const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator)
+std::string solvedStatus(const Language &language, int combination,
+    const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator)
 {
-    return std::string(design::kSpoken.solved) + computedValues(combination, shown, decimalSeparator);
+    return std::string(language.spoken.solved) + computedValues(combination, shown, decimalSeparator);
 }
 
-std::string switchedStatus(int combination, const std::array<std::string, kFieldCount> &shown,
-    std::string_view decimalSeparator, std::size_t shownTriangle, std::size_t count)
+std::string switchedStatus(const Language &language, int combination,
+    const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator,
+    std::size_t shownTriangle, std::size_t count)
 {
-    std::string which = whichTriangle(shownTriangle, count);
+    std::string which = whichTriangle(language, shownTriangle, count);
     if (which.ends_with('.'))
         which.pop_back();
     return which + ": " + computedValues(combination, shown, decimalSeparator);
@@ -128,9 +126,10 @@ std::string said(double value, int decimals, std::string_view decimalSeparator)
 
 } // namespace
 
-std::string pictureDescription(const PictureView &picture, std::string_view decimalSeparator)
+std::string pictureDescription(
+    const Language &language, const PictureView &picture, std::string_view decimalSeparator)
 {
-    std::string text(design::kSpoken.triangle);
+    std::string text(language.spoken.triangle);
     const auto put = [&text](char marker, const std::string &value) {
         const std::string pattern {'%', marker};
         if (const auto at = text.find(pattern); at != std::string::npos)
@@ -143,6 +142,9 @@ std::string pictureDescription(const PictureView &picture, std::string_view deci
     return text;
 }
 
-std::string startUpPictureDescription() { return std::string(design::kSpoken.startUpPicture); }
+std::string startUpPictureDescription(const Language &language)
+{
+    return std::string(language.spoken.startUpPicture);
+}
 
 } // namespace triangle::session

@@ -8,13 +8,16 @@
 
 #include "session/view.h"
 #include "solver/quantity.h"
+#include "wording/language.h"
 
 // What a screen reader says where the screen shows letters, digits and a
 // drawing.
 namespace triangle::session {
 
+using wording::Language;
+
 // A combination's given quantities in words: "ъгъл C, страна a, страна b".
-std::string combinationWords(int combination);
+std::string combinationWords(const Language &language, int combination);
 
 // A shown number as it is said: without the trailing zeros of its decimals,
 // "7,0000" as "7" and "4,0400" as "4,04"; one of more than twelve whole
@@ -25,20 +28,22 @@ std::string spokenNumber(std::string shown, std::string_view decimalSeparator);
 // perimeter, as the fields show them ("Решено: c = 7, S = 17,3205, ...").
 // The angles are left to the picture's description: said aloud, the angle
 // A and the side a sound alike.
-std::string solvedStatus(
-    int combination, const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator);
+std::string solvedStatus(const Language &language, int combination,
+    const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator);
 
 // The status after «Друг триъгълник»: which triangle is shown and its
 // values as the status after a request says them ("Показан е 2 от 2: c =
 // 3,9282, ...").
-std::string switchedStatus(int combination, const std::array<std::string, kFieldCount> &shown,
-    std::string_view decimalSeparator, std::size_t shownTriangle, std::size_t count);
+std::string switchedStatus(const Language &language, int combination,
+    const std::array<std::string, kFieldCount> &shown, std::string_view decimalSeparator,
+    std::size_t shownTriangle, std::size_t count);
 
 // The picture's description of a triangle: its sides a, b, c to four
 // decimals and its angles at A, B, C in degrees to one.
-std::string pictureDescription(const PictureView &picture, std::string_view decimalSeparator);
+std::string pictureDescription(
+    const Language &language, const PictureView &picture, std::string_view decimalSeparator);
 
 // The picture's description before anything is solved.
-std::string startUpPictureDescription();
+std::string startUpPictureDescription(const Language &language);
 
 } // namespace triangle::session

@@ -9,8 +9,8 @@ namespace triangle {
 
 namespace {
 
-AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool real, unsigned branches,
-    AnswerParts parts)
+AnsweredTriangle answered(
+    const Outcome &outcome, const Triangle &record, bool real, unsigned branches, AnswerParts parts)
 {
     AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}};
     for (const Quantity q : kAllQuantities)
@@ -24,8 +24,8 @@ AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool r
 
 } // namespace
 
-Answer answerRequest(
-    int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts, const NumberFormat &format)
+Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
+    const NumberFormat &format)
 {
     RequestForm form(combination, texts);
     Triangle record;
@@ -37,7 +37,8 @@ Answer answerRequest(
         answer.triangles.push_back(answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts));
         if (parts.otherTriangles) {
             for (const FittingTriangle &other : otherTriangles(answer.outcome, record))
-                answer.triangles.push_back(answered(answer.outcome, other.record, true, other.branches, parts));
+                answer.triangles.push_back(
+                    answered(answer.outcome, other.record, true, other.branches, parts));
         }
     } catch (const ArithmeticFault &fault) {
         answer.outcome.status = Outcome::Status::Fault;

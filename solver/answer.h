@@ -47,7 +47,7 @@ struct Answer {
 // in `format`. Whatever faults after the first triangle is solved (a step,
 // another triangle, the perimeter) makes the whole answer that fault, with
 // no triangle: never half an answer.
-Answer answerRequest(
-    int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts, const NumberFormat &format);
+Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
+    const NumberFormat &format);
 
 } // namespace triangle

@@ -10,15 +10,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <span>
-#include <limits>
 #include <variant>
 
 #include "exact_triangles.h"
+#include "solver/answer.h"
 #include "solver/catalogue.h"
 #include "solver/number_formatting.h"
-#include "solver/answer.h"
 
 namespace {
 

@@ -89,10 +89,16 @@ private slots:
 
     void helpAndVersionSpeakForThemselves()
     {
-        const Run help = runTool({"--help"});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("Exit status"));
-        QVERIFY(help.out.contains("INDEX<TAB>T1<TAB>T2<TAB>T3"));
+        // Bulgarian unless --lang says otherwise, with the rules' table.
+        for (const auto &[arguments, exitStatus] : {std::pair {QStringList {"--help"}, "Изходен код"},
+                 std::pair {QStringList {"--lang", "en", "--help"}, "Exit status"}}) {
+            const Run help = runTool(arguments);
+            QCOMPARE(help.exitCode, 0);
+            QVERIFY(help.out.contains(exitStatus));
+            QVERIFY(help.out.contains("INDEX<TAB>T1<TAB>T2<TAB>T3"));
+            QVERIFY(help.out.contains("law-of-cosines"));
+        }
+        QCOMPARE(runTool({"--lang", "fr", "--help"}).exitCode, 2);
         const Run version = runTool({"--version"});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, QString("triangle-solve %1\n").arg(QStringLiteral(TRIANGLE_VERSION)));

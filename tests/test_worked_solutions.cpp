@@ -7,11 +7,11 @@
 #include <variant>
 
 #include "random_triangles.h"
+#include "solver/answer.h"
 #include "solver/compute.h"
+#include "solver/number_formatting.h"
 #include "solver/request_form.h"
 #include "solver/solution.h"
-#include "solver/answer.h"
-#include "solver/number_formatting.h"
 #include "solver/solve.h"
 #include "wording/solution_text.h"
 
@@ -36,7 +36,8 @@ QString checkSteps(int combination, const std::array<std::string, 3> &texts, con
         std::map<Quantity, std::string> values;
         for (const Quantity q : kAllQuantities) {
             if (static_cast<int>(q) >= kQuantityCount || !isGiven(combination, q))
-                values[q] = formatResult(triangle.values.at(static_cast<std::size_t>(fieldIndex(q))), NumberFormat {});
+                values[q] = formatResult(
+                    triangle.values.at(static_cast<std::size_t>(fieldIndex(q))), NumberFormat {});
         }
         if (triangle.more) {
             for (std::size_t i = 0; i < kMoreElements.size(); ++i)
@@ -45,7 +46,8 @@ QString checkSteps(int combination, const std::array<std::string, 3> &texts, con
         std::map<Quantity, std::string> lastStep;
         for (const Journal *steps : {&triangle.steps, &triangle.moreSteps}) {
             for (const Step &step : *steps) {
-                lastStep[step.quantity] = formatResult(shownValue(step.quantity, step.value), NumberFormat {});
+                lastStep[step.quantity]
+                    = formatResult(shownValue(step.quantity, step.value), NumberFormat {});
                 if (wording::stepText(step, given, NumberFormat {}).empty())
                     problem += QString("%1: a step without text\n").arg(tagOf(step.quantity).data());
             }
@@ -78,7 +80,8 @@ private slots:
                 const Answer answer = answerRequest(combination, {texts[0], texts[1], texts[2]},
                     {.otherTriangles = true, .steps = true, .more = true}, NumberFormat {});
                 const QString problem = checkSteps(combination, texts, answer);
-                QVERIFY2(problem.isEmpty(), qPrintable(QString("%1 %2: ").arg(combination).arg(given.join(' ')) + problem));
+                QVERIFY2(problem.isEmpty(),
+                    qPrintable(QString("%1 %2: ").arg(combination).arg(given.join(' ')) + problem));
                 ++checked;
             }
         }
@@ -123,7 +126,8 @@ private slots:
             words << QString::fromStdString(shown(element));
         constexpr std::array byAngles = {"acute", "right", "obtuse"};
         constexpr std::array bySides = {"scalene", "isosceles", "equilateral"};
-        words << byAngles.at(static_cast<std::size_t>(rest.angles)) << bySides.at(static_cast<std::size_t>(rest.sides));
+        words << byAngles.at(static_cast<std::size_t>(rest.angles))
+              << bySides.at(static_cast<std::size_t>(rest.sides));
         QCOMPARE(words.join(' '), more);
     }
 

@@ -75,7 +75,8 @@ void appendValues(std::string &line, const AnsweredTriangle &triangle)
     line += triangle.real ? "\ttriangle" : "\tno-triangle";
 }
 
-void appendStepLine(std::string &out, const Step &step, const wording::GivenTexts &given)
+void appendStepLine(
+    std::string &out, const Step &step, const wording::GivenTexts &given, const wording::Language &language)
 {
     out += "\nstep\t";
     out += tagOf(step.quantity);
@@ -84,11 +85,12 @@ void appendStepLine(std::string &out, const Step &step, const wording::GivenText
     out += '\t';
     out += formatResult(shownValue(step.quantity, step.value), NumberFormat {});
     out += '\t';
-    out += wording::stepText(step, given, NumberFormat {});
+    out += wording::stepText(step, given, NumberFormat {}, language);
 }
 
 // The rest of a real triangle, and the steps that found it.
-void appendMore(std::string &out, const MoreElements &more, const Journal &steps)
+void appendMore(
+    std::string &out, const MoreElements &more, const Journal &steps, const wording::Language &language)
 {
     constexpr std::array<std::string_view, 3> byAngles = {"acute", "right", "obtuse"};
     constexpr std::array<std::string_view, 3> bySides = {"scalene", "isosceles", "equilateral"};
@@ -104,21 +106,22 @@ void appendMore(std::string &out, const MoreElements &more, const Journal &steps
     out += '\t';
     out += bySides.at(static_cast<std::size_t>(more.sides));
     for (const Step &step : steps)
-        appendStepLine(out, step, {});
+        appendStepLine(out, step, {}, language);
 }
 
 // A solved answer: the first triangle's line "solved", each other's "also",
 // each followed by what was asked of it.
-void appendSolved(std::string &out, const Request &request, const Answer &answer)
+void appendSolved(
+    std::string &out, const Request &request, const Answer &answer, const wording::Language &language)
 {
     const wording::GivenTexts given = wording::givenTextsOf(request.combination, request.texts);
     for (const AnsweredTriangle &triangle : answer.triangles) {
         out += &triangle == &answer.triangles.front() ? "solved" : "\nalso";
         appendValues(out, triangle);
         for (const Step &step : triangle.steps)
-            appendStepLine(out, step, given);
+            appendStepLine(out, step, given, language);
         if (triangle.more)
-            appendMore(out, *triangle.more, triangle.moreSteps);
+            appendMore(out, *triangle.more, triangle.moreSteps, language);
     }
 }
 
@@ -155,9 +158,9 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
 {
     // A decimal comma is read as a Bulgarian window reads it; the answers
     // are written with points.
-    const Answer answer = answerRequest(request.combination,
-        {request.texts[0], request.texts[1], request.texts[2]},
-        {options.otherTriangles, options.steps, options.more}, NumberFormat {".", ","});
+    const Answer answer
+        = answerRequest(request.combination, {request.texts[0], request.texts[1], request.texts[2]},
+            {options.otherTriangles, options.steps, options.more}, NumberFormat {".", ","});
     switch (answer.outcome.status) {
     case Outcome::Status::Invalid: out += "invalid"; return;
     case Outcome::Status::NoTriangle: out += "no-triangle"; return;
@@ -165,7 +168,7 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
         out += "fault\t";
         out += faultName(answer.outcome.fault);
         return;
-    case Outcome::Status::Solved: appendSolved(out, request, answer); return;
+    case Outcome::Status::Solved: appendSolved(out, request, answer, *options.language); return;
     }
 }
 
@@ -182,6 +185,19 @@ bool applyOption(std::string_view word, AnswerOptions &options)
         return false;
     options.*(option->second) = true;
     return true;
+}
+
+std::size_t applyOption(std::span<char *const> words, AnswerOptions &options)
+{
+    if (words.empty())
+        return 0;
+    if (std::string_view(words.front()) != "--lang")
+        return applyOption(std::string_view(words.front()), options) ? 1 : 0;
+    const wording::Language *language = words.size() > 1 ? wording::languageFor(words[1]) : nullptr;
+    if (language == nullptr || std::string_view(words[1]) != language->code)
+        return 0;
+    options.language = language;
+    return 2;
 }
 
 std::string answer(const Request &request, AnswerOptions options)

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "wording/language.h"
 
 namespace triangle::cli {
 
@@ -32,10 +35,14 @@ struct AnswerOptions {
     bool otherTriangles = false; // --all
     bool steps = false;          // --steps
     bool more = false;           // --more
+    // --lang: the language of the steps' texts.
+    const wording::Language *language = &wording::kBulgarian;
 };
 
-// Sets the option a command-line word names (--all, --steps, --more);
-// false for any other word.
+// Sets the option that command-line words name (--all, --steps, --more, or
+// --lang followed by bg or en) and returns how many words it took; 0 for
+// any other word, or --lang without one of ours after it.
+std::size_t applyOption(std::span<char *const> words, AnswerOptions &options);
 bool applyOption(std::string_view word, AnswerOptions &options);
 
 // The answer without its last line feed: "invalid", "fault<TAB>KIND", or

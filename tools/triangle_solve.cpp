@@ -31,70 +31,10 @@ namespace {
 using triangle::cli::AnswerOutput;
 using triangle::cli::LineReader;
 
-constexpr std::string_view kUsage = "usage: triangle-solve [--all] [--steps] [--more] [INDEX T1 T2 T3]\n"
-                                    "       triangle-solve --help | --version\n";
+constexpr std::string_view kUsage
+    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] [INDEX T1 T2 T3]\n"
+      "       triangle-solve --help | --version\n";
 
-constexpr std::string_view kHelp = R"(Solves triangles from three known quantities, as the window does.
-
-  triangle-solve [--all] [--steps] [--more] INDEX T1 T2 T3   one request
-  triangle-solve [--all] [--steps] [--more] < FILE           one a line
-
-INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
-a, b, c (sides), S (area) and R (circumradius) are given; the window's list
-shows them. T1, T2, T3 are the texts of the three given values in that order,
-read as a Bulgarian window reads them (a point or a comma as decimal
-separator; the answers use points). On standard input each line is
-INDEX<TAB>T1<TAB>T2<TAB>T3; a line without a tab is split on blanks.
-
-Each request gets one line:
-  solved<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P<TAB>VERDICT
-      nine values with four decimals; VERDICT is triangle, or no-triangle
-      when the values describe no real triangle
-  invalid              a given value is empty, not a number, or not above 0
-  no-triangle          the three given sides close no triangle: one is at
-                       least the sum of the other two (combination 51)
-  fault<TAB>KIND       the arithmetic failed: division-by-zero, overflow or
-                       invalid-argument
-  error<TAB>MESSAGE    the line is malformed, or longer than 65536 bytes;
-                       the message shows at most 60 characters of it, with
-                       control characters and the backslash as \xNN
-With --all, each further triangle that fits the same three values follows
-its solved line as also<TAB>A<TAB>...<TAB>P<TAB>triangle.
-With --steps, each solved and also line is followed by the steps that found
-its values, in the order taken, one line each:
-  step<TAB>QUANTITY<TAB>RULE<TAB>VALUE<TAB>TEXT
-      QUANTITY one of A B C a b c S R P; RULE below; VALUE with four
-      decimals (the last step of a quantity shows the value of the solved
-      line); TEXT the worked line in Bulgarian as the window shows it,
-      typed values in it shown as the error lines show text
-With --more, each solved line of a real triangle and each also line is
-followed by the rest of that triangle:
-  more<TAB>h_a<TAB>h_b<TAB>h_c<TAB>m_a<TAB>m_b<TAB>m_c<TAB>l_a<TAB>l_b<TAB>l_c<TAB>r<TAB>ANGLES<TAB>SIDES
-      heights, medians and angle bisectors to a, b, c and the inradius with
-      four decimals, or the fault's name where one cannot be computed at
-      the triangle's size; ANGLES acute, right (the largest angle shows 90.0000)
-      or obtuse; SIDES scalene, isosceles or equilateral (sides that show
-      equal count as equal); with --steps, their step lines follow it
-
-A fault in a step or in a further triangle makes the whole answer a fault.
-
-Each line is answered as soon as it is read. The answers go out at once to a
-terminal, and otherwise whenever no more input is waiting, so a program that
-sends one line and waits for its answer gets it. Lines that have arrived
-together are answered on all cores, their answers in the order of the lines.
-
-RULES
-
-Exit status: 0 when every request was well formed, 1 when one was not or
-when reading or writing failed, 2 for wrong arguments, 3 when out of
-memory, 128+N when stopped by signal N (SIGTERM or SIGINT). Out of memory
-or stopped, it reads no more and first writes the whole answers it has; a
-second signal ends it at once.
-
-Example:
-  $ triangle-solve 21 60 5 8
-  solved	38.2132	81.7868	60.0000	5.0000	8.0000	7.0000	17.3205	4.0415	20.0000	triangle
-)";
 static_assert(
     LineReader::kMaxLineLength == 65536 && triangle::wording::kEchoLimit == 60, "--help states both limits");
 
@@ -112,11 +52,12 @@ void tell(std::string_view message)
     }
 }
 
-std::string helpText()
+// The help in `language`, with the table of the rules' names and formulas.
+std::string helpText(const triangle::wording::Language &language)
 {
-    const auto rules = kHelp.find("RULES\n");
-    std::string text(kHelp.substr(0, rules));
-    text += "Rules of the step lines:\n";
+    const std::string_view help = language.commandLineHelp;
+    const auto rules = help.find("RULES\n");
+    std::string text(help.substr(0, rules));
     for (const triangle::RuleName &rule : triangle::kRuleNames) {
         text += "  ";
         text += rule.name;
@@ -124,7 +65,7 @@ std::string helpText()
         text += rule.formula;
         text += '\n';
     }
-    text += kHelp.substr(rules + 6);
+    text += help.substr(rules + 6);
     return text;
 }
 
@@ -182,10 +123,10 @@ int run(int argc, char **argv)
     std::ios::sync_with_stdio(false);
     std::span<char *> args(argv + 1, static_cast<std::size_t>(argc - 1));
     triangle::cli::AnswerOptions options;
-    while (!args.empty() && triangle::cli::applyOption(args.front(), options))
-        args = args.subspan(1);
+    while (const std::size_t taken = triangle::cli::applyOption(args, options))
+        args = args.subspan(taken);
     if (args.size() == 1 && std::string_view(args[0]) == "--help")
-        return writeText(helpText(), "help") ? 0 : 1;
+        return writeText(helpText(*options.language), "help") ? 0 : 1;
     if (args.size() == 1 && std::string_view(args[0]) == "--version")
         return writeText("triangle-solve " + std::string(triangle::kVersion) + '\n', "version") ? 0 : 1;
     if (!args.empty() && args.size() != 4) {

@@ -44,8 +44,6 @@ void placeControl(QWidget &widget, const design::Control &control)
 {
     widget.setObjectName(controlName(control));
     widget.setGeometry(toPixels(control.place));
-    if (!control.accessibleName.empty())
-        widget.setAccessibleName(utf8(control.accessibleName));
     if (control.backColour)
         paintBackground(widget, *control.backColour);
 }

@@ -25,9 +25,8 @@ QStringList combinationStrings();
 // "Text2(3)" for an array member, "Frame1" for a control on its own.
 QString controlName(const design::Control &control);
 
-// Name, place, and where the design gives them, accessible name and back
-// colour.
-// Captions are the caller's: each kind of control shows them its own way.
+// Name, place, and where the design gives it, back colour. Words are the
+// language's, set by the window.
 void placeControl(QWidget &widget, const design::Control &control);
 
 void paintBackground(QWidget &widget, const design::Rgb &colour);

@@ -8,7 +8,6 @@
 #include "ui/accessible_roles.h"
 #include "ui/design_placement.h"
 #include "ui/plane_in_qt.h"
-#include "ui/spoken_texts.h"
 
 namespace triangle::ui {
 
@@ -37,15 +36,21 @@ void PictureBox::showTriangle(const geometry::TriangleCorners &corners)
     update();
 }
 
-void PictureBox::showMeasuredTriangle(const TriangleMeasures &measures, const QLocale &locale)
+void PictureBox::showMeasuredTriangle(const TriangleMeasures &measures, const QString &description)
 {
     const auto &[a, b, c] = measures.sides;
     showTriangle(geometry::cornersFromSides(a, b, c));
-    QString description = triangleDescription(measures.sides, measures.angles, locale);
-    if (isEnlarged())
-        description += QStringLiteral(". ") + utf8(design::kEnlargedPictureNote);
-    setAccessibleDescription(description);
+    setAccessibleDescription(
+        isEnlarged() ? description + QStringLiteral(". ") + enlargedNote() : description);
 }
+
+void PictureBox::setLanguage(const wording::Language &language)
+{
+    m_language = &language;
+    update();
+}
+
+QString PictureBox::enlargedNote() const { return utf8(m_language->window.enlargedPicture); }
 
 geometry::PictureLayout PictureBox::pictureLayout() const
 {
@@ -58,7 +63,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
-        paintTriangle(painter, contentsRect(), m_corners);
+        paintTriangle(painter, contentsRect(), m_corners, enlargedNote());
     }
     QFrame::paintEvent(event);
 }

@@ -6,10 +6,9 @@
 #include <QFrame>
 
 #include "solver/triangle.h"
+#include "wording/language.h"
 
 #include "ui/triangle_picture.h"
-
-class QLocale;
 
 namespace triangle::ui {
 
@@ -33,8 +32,12 @@ public:
     void showTriangle(const geometry::TriangleCorners &corners);
 
     // Draws the triangle to scale from its sides, and gives it the
-    // description a screen reader says.
-    void showMeasuredTriangle(const TriangleMeasures &measures, const QLocale &locale);
+    // description a screen reader says (`description`, and the note of an
+    // enlarged drawing).
+    void showMeasuredTriangle(const TriangleMeasures &measures, const QString &description);
+
+    // The language of the note an enlarged drawing carries.
+    void setLanguage(const wording::Language &language);
 
     // The drawing as laid out inside the border.
     geometry::PictureLayout pictureLayout() const;
@@ -46,7 +49,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString enlargedNote() const;
+
     geometry::TriangleCorners m_corners;
+    const wording::Language *m_language = &wording::kBulgarian;
 };
 
 } // namespace triangle::ui

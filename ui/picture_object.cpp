@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picture_object.h"
 
+#include <utility>
+
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QPainter>
@@ -17,8 +19,9 @@ constexpr double kScreenDpi = 96.0;
 
 } // namespace
 
-PictureObject::PictureObject(const geometry::TriangleCorners &corners, double centimetres)
-    : m_corners(corners), m_centimetres(centimetres)
+PictureObject::PictureObject(
+    const geometry::TriangleCorners &corners, double centimetres, QString enlargedNote)
+    : m_corners(corners), m_centimetres(centimetres), m_enlargedNote(std::move(enlargedNote))
 {
 }
 
@@ -38,7 +41,7 @@ void PictureObject::drawObject(
 {
     painter->save();
     painter->setFont(document->defaultFont());
-    paintTriangle(*painter, rect, m_corners);
+    paintTriangle(*painter, rect, m_corners, m_enlargedNote);
     painter->restore();
 }
 

@@ -20,7 +20,8 @@ public:
     // The object type a character format names to show this picture.
     static constexpr int kType = QTextFormat::UserObject + 1;
 
-    PictureObject(const geometry::TriangleCorners &corners, double centimetres);
+    // `enlargedNote`: the note an enlarged picture carries.
+    PictureObject(const geometry::TriangleCorners &corners, double centimetres, QString enlargedNote);
 
     QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &) override;
     void drawObject(
@@ -29,6 +30,7 @@ public:
 private:
     geometry::TriangleCorners m_corners;
     double m_centimetres;
+    QString m_enlargedNote;
 };
 
 } // namespace triangle::ui

@@ -60,7 +60,7 @@ void printSolution(const SolutionPage &page, QPagedPaintDevice &device)
     QTextDocument document;
     document.setDefaultFont(page.font);
     if (page.picture) {
-        picture.emplace(*page.picture, kPictureCentimetres);
+        picture.emplace(*page.picture, kPictureCentimetres, page.enlargedNote);
         document.documentLayout()->registerHandler(PictureObject::kType, &*picture);
     }
     QTextCursor cursor(&document);

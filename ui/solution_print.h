@@ -19,6 +19,7 @@ struct SolutionPage {
     std::optional<geometry::TriangleCorners> picture;
     QString text; // one paragraph a line
     QFont font;
+    QString enlargedNote; // written in the picture where it is drawn enlarged
 };
 
 // Lays the page out on a printer or a PDF writer: the title, the picture

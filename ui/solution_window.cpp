@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "session/spoken.h"
 #include "solver/verdict.h"
 
 #include "ui/design_placement.h"
@@ -33,23 +34,25 @@ constexpr int kPictureSide = 240;
 constexpr int kWindowWidth = 640;
 constexpr int kTextHeight = 300;
 
-QPushButton *createButton(const design::SolutionTexts::Button &design, QWidget *parent)
+QPushButton *createButton(const wording::ControlWords &words, QWidget *parent)
 {
-    auto *button = new QPushButton(withMnemonic(design.caption, design.mnemonic), parent);
-    button->setAccessibleName(utf8(design.caption));
+    auto *button = new QPushButton(withMnemonic(words.caption, words.mnemonic), parent);
+    button->setAccessibleName(utf8(words.caption));
     return button;
 }
 
 } // namespace
 
 SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
-    const QLocale &locale, QWidget *parent)
-    : QDialog(parent)
+    const QLocale &locale, const triangle::wording::Language &language, QWidget *parent)
+    : QDialog(parent), m_language(&language), m_words(language.solutionWindow)
 {
     const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
-    m_page.title = utf8(design::kSolution.title);
-    m_page.text = QString::fromStdString(triangle::wording::solutionDocument(solution, given, format));
+    m_page.title = utf8(m_words.title);
+    m_page.text
+        = QString::fromStdString(triangle::wording::solutionDocument(solution, given, format, language));
     m_page.font = windowFont();
+    m_page.enlargedNote = utf8(language.window.enlargedPicture);
     if (solution.verdict == triangle::Verdict::RealTriangle) {
         const auto &[a, b, c] = measuresOf(solution.record).sides;
         m_page.picture = geometry::cornersFromSides(a, b, c);
@@ -67,8 +70,12 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
     if (m_page.picture) {
         m_picture = new PictureBox(*m_page.picture, this);
         m_picture->setFixedSize(kPictureSide, kPictureSide);
-        m_picture->setAccessibleName(utf8(design::kSolution.pictureName));
-        m_picture->showMeasuredTriangle(measuresOf(solution.record), locale);
+        m_picture->setAccessibleName(utf8(m_words.pictureName));
+        m_picture->setLanguage(*m_language);
+        const TriangleMeasures measures = measuresOf(solution.record);
+        m_picture->showMeasuredTriangle(measures,
+            QString::fromStdString(triangle::session::pictureDescription(
+                *m_language, {measures.sides, measures.angles}, locale.decimalPoint().toStdString())));
         layout->addWidget(m_picture, 0, Qt::AlignHCenter);
     }
 
@@ -78,14 +85,14 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setTabChangesFocus(true);
-    m_text->setAccessibleName(utf8(design::kSolution.textName));
+    m_text->setAccessibleName(utf8(m_words.textName));
     layout->addWidget(m_text, 1);
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *copy = createButton(design::kSolution.copy, this);
-    QPushButton *print = createButton(design::kSolution.print, this);
-    QPushButton *save = createButton(design::kSolution.savePdf, this);
-    QPushButton *close = createButton(design::kSolution.close, this);
+    QPushButton *copy = createButton(m_words.copy, this);
+    QPushButton *print = createButton(m_words.print, this);
+    QPushButton *save = createButton(m_words.savePdf, this);
+    QPushButton *close = createButton(m_words.close, this);
     connect(copy, &QPushButton::clicked, this, &SolutionWindow::copyText);
     connect(print, &QPushButton::clicked, this, &SolutionWindow::print);
     connect(save, &QPushButton::clicked, this, &SolutionWindow::askAndSavePdf);
@@ -133,13 +140,13 @@ void SolutionWindow::print()
 void SolutionWindow::askAndSavePdf()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, utf8(design::kSolution.savePdf.caption),
-        QDir(folder).filePath(utf8(design::kSolution.pdfFileName)), utf8(design::kSolution.pdfFilter));
+    const QString path = QFileDialog::getSaveFileName(this, utf8(m_words.savePdf.caption),
+        QDir(folder).filePath(utf8(m_words.pdfFileName)), utf8(m_words.pdfFilter));
     if (path.isEmpty())
         return;
     if (!savePdf(path)) {
         QMessageBox::warning(
-            this, m_page.title, utf8(design::kSolution.pdfNotSaved).arg(QDir::toNativeSeparators(path)));
+            this, m_page.title, utf8(m_words.pdfNotSaved).arg(QDir::toNativeSeparators(path)));
     }
 }
 

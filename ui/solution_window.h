@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "solver/solution.h"
+#include "wording/language.h"
 #include "wording/solution_text.h"
 
 #include "ui/solution_print.h"
@@ -24,9 +25,9 @@ class SolutionWindow : public QDialog {
 
 public:
     // `given` holds the given fields' texts as typed; `locale` decides the
-    // decimal separator, as in the main window.
+    // decimal separator, as in the main window; `language` the words.
     SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
-        const QLocale &locale, QWidget *parent);
+        const QLocale &locale, const triangle::wording::Language &language, QWidget *parent);
 
     QPlainTextEdit *textBox() const { return m_text; }
 
@@ -36,6 +37,9 @@ public:
 
 private:
     void createControls(const triangle::Solution &solution, const QLocale &locale);
+
+    const triangle::wording::Language *m_language;
+    const triangle::wording::SolutionWindowWords &m_words;
     void copyText() const;
     void print();
     void askAndSavePdf();

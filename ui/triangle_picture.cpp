@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "ui/design_placement.h"
-#include "ui/form_design.h"
 #include "ui/plane_in_qt.h"
 
 namespace triangle::ui {
@@ -42,10 +40,10 @@ void drawCircle(QPainter &painter, const geometry::PictureLayout &layout, const 
 }
 
 // Each line centred, from the top of the strip down.
-void drawEnlargedNote(QPainter &painter, const geometry::PictureLayout &layout)
+void drawEnlargedNote(QPainter &painter, const geometry::PictureLayout &layout, const QString &text)
 {
     const QRectF strip = toQt(layout.noteStrip);
-    const StripNote note = enlargedNote(painter.font(), strip, layout.letterSize);
+    const StripNote note = enlargedNote(text, painter.font(), strip, layout.letterSize);
     painter.setFont(note.font);
     painter.setPen(QColor(96, 0, 0));
     const double lineSpacing = QFontMetricsF(note.font).lineSpacing();
@@ -122,9 +120,8 @@ bool fitsStrip(const QStringList &lines, const QFontMetricsF &metrics, const QSi
 
 } // namespace
 
-StripNote enlargedNote(QFont font, const QRectF &strip, double letterSize)
+StripNote enlargedNote(const QString &text, QFont font, const QRectF &strip, double letterSize)
 {
-    const QString text = utf8(design::kEnlargedPictureNote);
     // Within the margins drawEnlargedNote() keeps.
     const QSizeF room = strip.adjusted(2, 1, -2, 0).size();
     font.setItalic(false);
@@ -140,7 +137,8 @@ StripNote enlargedNote(QFont font, const QRectF &strip, double letterSize)
     return {font, phrasesOf(text)};
 }
 
-void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model)
+void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model,
+    const QString &enlargedNote)
 {
     const double side = std::min(area.width(), area.height());
     const geometry::PictureLayout layout = geometry::layoutPicture(fromQt(area), model);
@@ -157,7 +155,7 @@ void paintTriangle(QPainter &painter, const QRectF &area, const geometry::Triang
     if (layout.letterSize > 0)
         drawLetters(painter, layout);
     if (layout.enlarged)
-        drawEnlargedNote(painter, layout);
+        drawEnlargedNote(painter, layout, enlargedNote);
     painter.restore();
 }
 

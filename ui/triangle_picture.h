@@ -18,7 +18,9 @@ namespace triangle::ui {
 // nearly flat triangle comes enlarged, with a note at the top saying that
 // its circle is only partly shown. Areas too small for lettering (an icon)
 // get the drawing without letters.
-void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model);
+// `enlargedNote` is the note's text.
+void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model,
+    const QString &enlargedNote = {});
 
 // The note of an enlarged picture as written in its strip: in `font` at the
 // size of the picture's letters, or smaller as far as the strip needs, one
@@ -28,6 +30,6 @@ struct StripNote {
     QStringList lines;
 };
 
-StripNote enlargedNote(QFont font, const QRectF &strip, double letterSize);
+StripNote enlargedNote(const QString &text, QFont font, const QRectF &strip, double letterSize);
 
 } // namespace triangle::ui

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -40,7 +41,7 @@ Widget *placed(Widget *widget, const design::Control &control, TabStops &tabStop
 
 QLabel *createLabel(QWidget *parent, const design::Control &control, TabStops &tabStops)
 {
-    auto *label = placed(new QLabel(utf8(control.caption), parent), control, tabStops);
+    auto *label = placed(new QLabel(parent), control, tabStops);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -48,8 +49,7 @@ QLabel *createLabel(QWidget *parent, const design::Control &control, TabStops &t
 
 QPushButton *createButton(QWidget *parent, const design::Control &control, TabStops &tabStops)
 {
-    auto *button = placed(new QPushButton(utf8(control.caption), parent), control, tabStops);
-    button->setAccessibleName(button->text());
+    auto *button = placed(new QPushButton(parent), control, tabStops);
     paintButton(*button, *control.backColour);
     return button;
 }
@@ -57,7 +57,7 @@ QPushButton *createButton(QWidget *parent, const design::Control &control, TabSt
 // Locked, with a vertical scroll bar that is always there.
 QPlainTextEdit *createTextBox(QWidget *parent, const design::Control &control, TabStops &tabStops)
 {
-    auto *box = placed(new QPlainTextEdit(utf8(control.caption), parent), control, tabStops);
+    auto *box = placed(new QPlainTextEdit(parent), control, tabStops);
     box->setReadOnly(true);
     box->setTabChangesFocus(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -69,7 +69,7 @@ QPlainTextEdit *createTextBox(QWidget *parent, const design::Control &control, T
 // marks still tell the given ones, and both must stay readable.
 QCheckBox *createIndicator(QWidget *parent, const design::Control &control, TabStops &tabStops)
 {
-    auto *indicator = placed(new QCheckBox(utf8(control.caption), parent), control, tabStops);
+    auto *indicator = placed(new QCheckBox(parent), control, tabStops);
     const auto &[red, green, blue] = design::kIndicatorCaptionColour;
     QPalette palette = indicator->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
@@ -107,20 +107,75 @@ QIcon triangleIcon()
 
 } // namespace
 
-TriangleWindow::TriangleWindow(const QLocale &locale, RandomSource random, QWidget *parent)
-    : QWidget(parent), m_session(triangle::NumberFormat {locale.decimalPoint().toStdString()}),
-      m_locale(locale), m_random(std::move(random))
+TriangleWindow::TriangleWindow(
+    const QLocale &locale, RandomSource random, const wording::Language &language, QWidget *parent)
+    : QWidget(parent),
+      m_session(triangle::NumberFormat {locale.decimalPoint().toStdString()}, session::kWindowFace, language),
+      m_language(&language), m_locale(locale), m_random(std::move(random))
 {
     // Before any control is asked how a screen reader should see it.
     installAccessibleRoles();
     createControls();
+    applyWords();
     connectEvents();
     Form_Load();
 }
 
+void TriangleWindow::setLanguage(const wording::Language &language)
+{
+    if (&language == m_language)
+        return;
+    m_language = &language;
+    applyWords();
+    render(m_session.setLanguage(language, triangle::NumberFormat {m_locale.decimalPoint().toStdString()}));
+}
+
+// Every caption, name and Alt letter in the window's language.
+void TriangleWindow::applyWords()
+{
+    const wording::WindowWords &words = m_language->window;
+    setWindowTitle(utf8(words.title));
+    for (int k = 0; k < 3; ++k)
+        Label1[k]->setText(utf8(words.label1.at(k).caption));
+    Label2->setText(utf8(words.label2.caption));
+    for (int k = 0; k < 2; ++k)
+        List1[k]->setAccessibleName(utf8(words.list1.at(k).accessibleName));
+    Frame1->setTitle(utf8(words.frame1.caption));
+    Picture1->setAccessibleName(utf8(words.picture1.accessibleName));
+    Picture1->setLanguage(*m_language);
+    for (int k = 0; k < 3; ++k)
+        nameButton(*Command1[k], words.command1.at(k));
+    Text1[0]->setAccessibleName(utf8(words.text1[0].accessibleName));
+    Text1[1]->setAccessibleName(utf8(words.text1[1].accessibleName));
+    Text1[1]->setPlainText(utf8(words.text1[1].caption));
+    nameButton(*Command2, words.command2);
+    // After the caption, which would set the shortcut to its Alt letter.
+    Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
+    Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
+    nameButton(*Command3, words.command3);
+    for (int i = 0; i < kQuantityCount; ++i)
+        Check1[i]->setText(utf8(words.check1.at(i).caption));
+    for (int i = 0; i < kFieldCount; ++i)
+        Text2[i]->setAccessibleName(utf8(words.text2.at(i).accessibleName));
+    Language->setAccessibleName(utf8(words.language.accessibleName));
+    Language->setToolTip(utf8(words.language.accessibleName));
+    Language->setCurrentIndex(
+        static_cast<int>(std::ranges::find(wording::kLanguages, m_language) - wording::kLanguages.begin()));
+    for (int row = 0; row < List1[0]->count(); ++row)
+        List1[0]->item(row)->setData(Qt::AccessibleTextRole,
+            QString::fromStdString(triangle::session::combinationWords(*m_language, row)));
+}
+
+// The caption with its Alt letter underlined; the name without the mark.
+void TriangleWindow::nameButton(QPushButton &button, const wording::ControlWords &words)
+{
+    button.setText(
+        words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic));
+    button.setAccessibleName(utf8(words.caption));
+}
+
 void TriangleWindow::createControls()
 {
-    setWindowTitle(utf8(design::kWindow.caption));
     setWindowIcon(triangleIcon());
     setFont(windowFont());
     paintBackground(*this, design::kWindow.backColour);
@@ -135,23 +190,18 @@ void TriangleWindow::createControls()
     Label1[1] = createLabel(this, design::kLabel1[1], tabStops);
     List1[0] = placed(new CombinationList(this), design::kList1[0], tabStops);
     Label1[2] = createLabel(this, design::kLabel1[2], tabStops);
-    Frame1 = placed(new QGroupBox(utf8(design::kFrame1.caption), this), design::kFrame1, tabStops);
+    Frame1 = placed(new QGroupBox(this), design::kFrame1, tabStops);
     createFrameControls(tabStops);
     Picture1 = placed(new PictureBox(startUpTriangle(), this), design::kPicture1, tabStops);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
         Command1[k] = createButton(this, design::kCommand1[k], tabStops);
-        Command1[k]->setText(withMnemonic(design::kCommand1[k].caption, design::kCommand1Mnemonics.at(k)));
-    }
     List1[1] = placed(new QListWidget(this), design::kList1[1], tabStops);
     List1[1]->addItems(combinationStrings());
     for (int k = 0; k < 2; ++k)
         Text1[k] = createTextBox(this, design::kText1[k], tabStops);
     Command2 = createButton(this, design::kCommand2, tabStops);
-    Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
-    Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
     Command2->hide();
     Command3 = createButton(this, design::kCommand3, tabStops);
-    Command3->setText(withMnemonic(design::kCommand3.caption, design::kCommand3Mnemonic));
     // Enter opens the solution as Space does: the button's whole purpose is
     // a window to read.
     Command3->setAutoDefault(true);
@@ -160,6 +210,13 @@ void TriangleWindow::createControls()
     underPicture.setPointSizeF(design::kUnderPicturePointSize);
     Command2->setFont(underPicture);
     Command3->setFont(underPicture);
+    Language = placed(new QComboBox(this), design::kLanguage, tabStops);
+    for (const wording::Language *language : wording::kLanguages) {
+        Language->addItem(utf8(language->code).toUpper());
+        Language->setItemData(
+            Language->count() - 1, utf8(language->page.languageName), Qt::AccessibleTextRole);
+        Language->setItemData(Language->count() - 1, utf8(language->page.languageName), Qt::ToolTipRole);
+    }
     m_announcer = new Announcer(this);
     orderTabStops(tabStops);
 }
@@ -198,6 +255,11 @@ void TriangleWindow::connectEvents()
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     for (ValueField *field : Text2)
         connect(field, &ValueField::enterPressed, this, [this] { Command1_Click(0); });
+    connect(Language, &QComboBox::activated, this, [this](int index) {
+        const wording::Language &chosen = *wording::kLanguages.at(static_cast<std::size_t>(index));
+        setLanguage(chosen);
+        emit languageChosen(chosen);
+    });
 }
 
 void TriangleWindow::Form_Load()
@@ -218,8 +280,8 @@ void TriangleWindow::Form_Load()
         List1[0]->clear();
         for (int i = 0; i < n; ++i) {
             auto *row = new QListWidgetItem(QString::fromStdString(triangle::combinationLabel(i)), List1[0]);
-            row->setData(
-                Qt::AccessibleTextRole, QString::fromStdString(triangle::session::combinationWords(i)));
+            row->setData(Qt::AccessibleTextRole,
+                QString::fromStdString(triangle::session::combinationWords(*m_language, i)));
         }
     }
     List1[0]->setCurrentRow(0);
@@ -257,7 +319,7 @@ void TriangleWindow::Command3_Click()
         render(m_session.view());
         return;
     }
-    m_solutionWindow = new SolutionWindow(page->solution, page->given, m_locale, this);
+    m_solutionWindow = new SolutionWindow(page->solution, page->given, m_locale, *m_language, this);
     m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_solutionWindow->show();
 }
@@ -285,7 +347,7 @@ void TriangleWindow::render(const triangle::session::View &view)
     Command2->setVisible(view.otherTriangleOffered);
     Command3->setVisible(view.solutionOffered);
     showNote(QString::fromStdString(view.note));
-    renderPicture(view.picture);
+    renderPicture(view.picture, QString::fromStdString(view.pictureDescription));
     if (view.announcement) {
         using Kind = triangle::session::Announcement::Kind;
         m_announcer->announce(QString::fromStdString(view.announcement->text),
@@ -295,17 +357,19 @@ void TriangleWindow::render(const triangle::session::View &view)
 
 // A triangle to scale, from its three sides, and in words; or the start-up
 // drawing.
-void TriangleWindow::renderPicture(const std::optional<triangle::session::PictureView> &picture)
+void TriangleWindow::renderPicture(
+    const std::optional<triangle::session::PictureView> &picture, const QString &description)
 {
-    if (m_drawn.has_value() && *m_drawn == picture)
+    if (m_drawn.has_value() && *m_drawn == picture
+        && Picture1->accessibleDescription().startsWith(description))
         return;
     m_drawn = picture;
     if (picture) {
-        Picture1->showMeasuredTriangle({picture->sides, picture->angles}, m_locale);
+        Picture1->showMeasuredTriangle({picture->sides, picture->angles}, description);
         return;
     }
     Picture1->showTriangle(startUpTriangle());
-    Picture1->setAccessibleDescription(utf8(design::kSpoken.startUpPicture));
+    Picture1->setAccessibleDescription(description);
 }
 
 // Rewriting the same text would scroll the note box back to its top.

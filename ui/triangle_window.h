@@ -19,6 +19,7 @@
 #include "ui/value_field.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -43,8 +44,13 @@ public:
     // `locale` decides the decimal separator of results and samples (by
     // default the user's regional settings); `random` picks the sample
     // triangle (empty: a generator seeded from the clock at load).
-    explicit TriangleWindow(
-        const QLocale &locale = QLocale(), RandomSource random = {}, QWidget *parent = nullptr);
+    // `language`: the words it starts with.
+    explicit TriangleWindow(const QLocale &locale = QLocale(), RandomSource random = {},
+        const wording::Language &language = wording::kBulgarian, QWidget *parent = nullptr);
+
+    // Every word of the window, the note and the picture in `language`.
+    void setLanguage(const wording::Language &language);
+    const wording::Language &language() const { return *m_language; }
 
     std::array<QLabel *, 3> Label1 {};
     QLabel *Label2 = nullptr;
@@ -60,9 +66,17 @@ public:
     // Opens the worked solution of the triangle the fields show; shown after
     // every solved request.
     QPushButton *Command3 = nullptr;
+    // The language of the window's words, beside the heading.
+    QComboBox *Language = nullptr;
+
+signals:
+    // The user chose a language: the program remembers it.
+    void languageChosen(const triangle::wording::Language &language);
 
 private:
     void createControls();
+    void applyWords();
+    static void nameButton(QPushButton &button, const wording::ControlWords &words);
     void createFrameControls(TabStops &tabStops);
     static void orderTabStops(TabStops &tabStops);
     void connectEvents();
@@ -77,7 +91,8 @@ private:
     // Shows what the session's last action left: the fields, the marks,
     // the note, the picture, the buttons under it and the announcement.
     void render(const triangle::session::View &view);
-    void renderPicture(const std::optional<triangle::session::PictureView> &picture);
+    void renderPicture(
+        const std::optional<triangle::session::PictureView> &picture, const QString &description);
     void showNote(const QString &note);
 
     triangle::session::Session m_session;
@@ -86,6 +101,7 @@ private:
     std::optional<std::optional<triangle::session::PictureView>> m_drawn;
     QPointer<SolutionWindow> m_solutionWindow;
     Announcer *m_announcer = nullptr;
+    const wording::Language *m_language;
     QLocale m_locale;
     RandomSource m_random;
 };

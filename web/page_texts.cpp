@@ -1,34 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's words, from the window's own design tables and the solver's
-// catalogue, so that the page and the window say the same.
+// The page's words in one language, from the program's language tables, so
+// that the page and the window say the same.
 #include <string>
 
 #include "session/face.h"
 #include "session/spoken.h"
 #include "solver/catalogue.h"
 #include "ui/form_design.h"
+#include "wording/language.h"
 
 #include "web/json_text.h"
 
 namespace {
 
-namespace design = triangle::ui::design;
 using triangle::web::JsonText;
-
-void strings(JsonText &json, const auto &texts)
-{
-    json.beginArray();
-    for (const std::string_view text : texts)
-        json.string(text);
-    json.endArray();
-}
+using triangle::wording::ControlWords;
+using triangle::wording::Language;
 
 void captions(JsonText &json, const auto &controls)
 {
     json.beginArray();
-    for (const design::Control &control : controls)
+    for (const ControlWords &control : controls)
         json.string(control.caption);
     json.endArray();
+}
+
+void names(JsonText &json, const auto &controls)
+{
+    json.beginArray();
+    for (const ControlWords &control : controls)
+        json.string(control.accessibleName);
+    json.endArray();
+}
+
+// A button: its caption, and the letter Alt takes with it.
+void button(JsonText &json, std::string_view key, const ControlWords &control)
+{
+    json.key(key)
+        .beginObject()
+        .key("caption")
+        .string(control.caption)
+        .key("mnemonic")
+        .string(control.mnemonic);
+    json.endObject();
 }
 
 // The text before the first non-blank and after the last.
@@ -42,7 +56,7 @@ std::string_view trimmed(std::string_view text)
 // Each row of the list: its label, and the name a screen reader says, the
 // label first (the row's number, which the user types to choose it) and
 // then its quantities in words: said aloud, "A" and "a" sound alike.
-void combinations(JsonText &json)
+void combinations(JsonText &json, const Language &language)
 {
     json.key("combinations").beginArray();
     for (int index = 0; index < triangle::kCombinationCount; ++index) {
@@ -51,65 +65,88 @@ void combinations(JsonText &json)
             .key("label")
             .string(label)
             .key("name")
-            .string(std::string(trimmed(label)) + ' ' + triangle::session::combinationWords(index))
+            .string(std::string(trimmed(label)) + ' ' + triangle::session::combinationWords(language, index))
             .endObject();
     }
     json.endArray();
 }
 
-void solution(JsonText &json)
+void solution(JsonText &json, const Language &language)
 {
-    const design::SolutionTexts &texts = design::kSolution;
+    const auto &words = language.solutionWindow;
     json.key("solution")
         .beginObject()
         .key("title")
-        .string(texts.title)
+        .string(words.title)
         .key("textName")
-        .string(texts.textName)
+        .string(words.textName)
         .key("pictureName")
-        .string(texts.pictureName)
-        .key("close")
-        .string(texts.close.caption)
-        .endObject();
+        .string(words.pictureName);
+    button(json, "close", words.close);
+    json.endObject();
 }
 
-std::string pageTexts()
+// Every language the page offers, named in itself.
+void languages(JsonText &json)
 {
-    JsonText json;
-    json.beginObject().key("title").string(design::kWindow.caption).key("labels");
-    captions(json, design::kLabel1);
-    json.key("perimeterLabel").string(design::kLabel2.caption);
-    json.key("listName").string(design::kList1[0].accessibleName);
-    json.key("frame").string(design::kFrame1.caption);
-    json.key("pictureName").string(design::kPicture1.accessibleName);
-    json.key("buttons");
-    captions(json, design::kCommand1);
-    json.key("mnemonics");
-    strings(json, design::kCommand1Mnemonics);
-    json.key("otherTriangle").string(design::kCommand2.caption);
-    json.key("otherTriangleShortcut").string(triangle::session::kPageFace.otherTriangleShortcut);
-    json.key("marks");
-    captions(json, design::kCheck1);
-    json.key("fieldNames").beginArray();
-    for (const design::Control &field : design::kText2)
-        json.string(field.accessibleName);
+    json.key("languages").beginArray();
+    for (const Language *language : triangle::wording::kLanguages)
+        json.beginObject()
+            .key("code")
+            .string(language->code)
+            .key("name")
+            .string(language->page.languageName)
+            .endObject();
     json.endArray();
-    json.key("typingLimit").number(design::kTypingLimit);
-    json.key("noteName").string(design::kText1[0].accessibleName);
-    json.key("mottoName").string(design::kText1[1].accessibleName);
-    json.key("motto").string(design::kText1[1].caption);
-    json.key("enlargedPicture").string(design::kEnlargedPictureNote);
-    json.key("solutionButton").string(design::kCommand3.caption);
-    solution(json);
-    combinations(json);
+}
+
+std::string pageTexts(const Language &language)
+{
+    const triangle::wording::WindowWords &window = language.window;
+    JsonText json;
+    json.beginObject().key("code").string(language.code).key("title").string(window.title).key("labels");
+    captions(json, window.label1);
+    json.key("perimeterLabel").string(window.label2.caption);
+    json.key("listName").string(window.list1[0].accessibleName);
+    json.key("frame").string(window.frame1.caption);
+    json.key("pictureName").string(window.picture1.accessibleName);
+    json.key("buttons").beginArray();
+    for (const ControlWords &command : window.command1)
+        json.beginObject()
+            .key("caption")
+            .string(command.caption)
+            .key("mnemonic")
+            .string(command.mnemonic)
+            .endObject();
+    json.endArray();
+    button(json, "otherTriangle", window.command2);
+    json.key("otherTriangleShortcut").string(triangle::session::kPageFace.otherTriangleShortcut);
+    button(json, "solutionButton", window.command3);
+    json.key("marks");
+    captions(json, window.check1);
+    json.key("fieldNames");
+    names(json, window.text2);
+    json.key("typingLimit").number(triangle::ui::design::kTypingLimit);
+    json.key("noteName").string(window.text1[0].accessibleName);
+    json.key("mottoName").string(window.text1[1].accessibleName);
+    json.key("motto").string(window.text1[1].caption);
+    json.key("enlargedPicture").string(window.enlargedPicture);
+    json.key("languageName").string(window.language.accessibleName);
+    json.key("notLoaded").string(language.page.notLoaded);
+    solution(json, language);
+    languages(json);
+    combinations(json, language);
     return json.endObject().text();
 }
 
 } // namespace
 
-// Every text the page shows or says, as JSON.
-extern "C" const char *triangle_texts()
+// Every text the page shows or says in the language of `code` ("bg", "en";
+// any other: Bulgarian), as JSON.
+extern "C" const char *triangle_texts(const char *code)
 {
-    static const std::string texts = pageTexts();
+    static std::string texts; // NOLINT(*-avoid-non-const-global-variables): lent to the page
+    const Language *language = triangle::wording::languageFor(code);
+    texts = pageTexts(language != nullptr ? *language : triangle::wording::kBulgarian);
     return texts.c_str();
 }

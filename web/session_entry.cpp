@@ -17,8 +17,14 @@ using triangle::session::Announcement;
 using triangle::session::View;
 using triangle::web::JsonText;
 
-// The page writes and reads a decimal comma, as a Bulgarian window does.
-const triangle::NumberFormat kPageFormat {","};
+// The page writes the language's decimal separator and reads the point and
+// the comma alike, so that a text typed before a change of language reads
+// as it did.
+triangle::NumberFormat pageFormat(const triangle::wording::Language &language)
+{
+    return triangle::NumberFormat {
+        std::string(language.decimalSeparator), language.decimalSeparator == "." ? "," : ""};
+}
 
 void announcement(JsonText &json, const std::optional<Announcement> &said)
 {
@@ -77,7 +83,8 @@ namespace triangle::web {
 
 triangle::session::Session &pageSession()
 {
-    static triangle::session::Session session(kPageFormat, triangle::session::kPageFace);
+    static triangle::session::Session session(pageFormat(triangle::wording::kBulgarian),
+        triangle::session::kPageFace, triangle::wording::kBulgarian);
     return session;
 }
 
@@ -118,6 +125,16 @@ extern "C" const char *triangle_sample(double draw)
 
 extern "C" const char *triangle_clear() { return shown(pageSession().clear()); }
 
+// The page in the language of `code` ("bg", "en"; any other changes
+// nothing), with that language's number format.
+extern "C" const char *triangle_language(const char *code)
+{
+    const triangle::wording::Language *language = triangle::wording::languageFor(code);
+    if (language == nullptr)
+        return triangle_view();
+    return shown(pageSession().setLanguage(*language, pageFormat(*language)));
+}
+
 // «Решение»: the worked solution of the triangle on view, as the window
 // shows it, and whether it has a picture; none where a step faults, the view
 // then saying why.
@@ -129,7 +146,8 @@ extern "C" const char *triangle_solution()
     if (page) {
         json.beginObject()
             .key("text")
-            .string(triangle::wording::solutionDocument(page->solution, page->given, kPageFormat))
+            .string(triangle::wording::solutionDocument(
+                page->solution, page->given, pageFormat(pageSession().language()), pageSession().language()))
             .key("picture")
             .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
             .endObject();

@@ -52,8 +52,8 @@ std::string typedText(const GivenTexts &given, Quantity q)
 
 class Writer {
 public:
-    Writer(const Step &step, const GivenTexts &given, const NumberFormat &format)
-        : m_step(step), m_given(given), m_format(format)
+    Writer(const Step &step, const GivenTexts &given, const NumberFormat &format, const SolutionWords &words)
+        : m_step(step), m_given(given), m_format(format), m_words(words)
     {
     }
 
@@ -90,16 +90,20 @@ private:
     {
         const Vertex v = vertexOf(m_step.quantity);
         const Vertex first = firstOtherThan(v);
-        return " (ъгълът е тъп, защото " + symbolOf(sideOpposite(v)) + "² > " + symbolOf(sideOpposite(first))
-            + "² + " + symbolOf(sideOpposite(otherVertex(v, first))) + "²)";
+        return filled(m_words.obtuse,
+            {symbolOf(sideOpposite(v)) + "² > " + symbolOf(sideOpposite(first)) + "² + "
+                + symbolOf(sideOpposite(otherVertex(v, first))) + "²"});
     }
     std::string fromSine(const std::string &sineFormula) const;
-    std::string branchTaken() const { return "; това решение продължава с " + clause(m_step.value); }
+    std::string branchTaken() const { return std::string(m_words.branchTaken) + clause(m_step.value); }
+    // " или ": between two values a step allows.
+    std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;
 
     const Step &m_step;
     const GivenTexts &m_given;
     const NumberFormat &m_format;
+    const SolutionWords &m_words;
 };
 
 // "sin α = … ≈ 0,6186 ⇒ α ≈ 38,2132°", with the other angle of the same
@@ -116,9 +120,9 @@ std::string Writer::fromSine(const std::string &sineFormula) const
             text += obtuseNote();
         return text;
     case Choice::First:
-        return text + clause(m_step.value) + " или " + clause(m_step.alternative) + branchTaken();
+        return text + clause(m_step.value) + orWord() + clause(m_step.alternative) + branchTaken();
     case Choice::Second:
-        return text + clause(m_step.alternative) + " или " + clause(m_step.value) + branchTaken();
+        return text + clause(m_step.alternative) + orWord() + clause(m_step.value) + branchTaken();
     }
     return text;
 }
@@ -128,111 +132,110 @@ std::string Writer::sidesFromArea() const
     const Vertex v = vertexOf(m_step.operands.at(1).quantity);
     const Vertex first = firstOtherThan(v);
     const std::string pair = symbolOf(sideOpposite(first)) + symbolOf(sideOpposite(otherVertex(v, first)));
-    std::string text = "От лицето и косинусовата теорема: " + pair + " = 2S / sin " + sym(2)
-        + equalsOrAbout(m_step.intermediate, m_format) + " и " + sym(1)
+    std::string text = std::string(m_words.fromAreaAndLawOfCosines) + pair + " = 2S / sin " + sym(2)
+        + equalsOrAbout(m_step.intermediate, m_format) + " " + std::string(m_words.andWord) + " " + sym(1)
         + "² = " + symbolOf(sideOpposite(first)) + "² + " + symbolOf(sideOpposite(otherVertex(v, first)))
-        + "² − 2" + pair + "·cos " + sym(2) + ", откъдето ";
+        + "² − 2" + pair + "·cos " + sym(2) + ", " + std::string(m_words.whence) + " ";
     if (m_step.choice == Choice::Only)
         return text + clause(m_step.value);
-    return text + clause(m_step.value) + " или " + clause(m_step.alternative) + " (двете страни разменени)"
-        + branchTaken();
+    return text + clause(m_step.value) + orWord() + clause(m_step.alternative)
+        + std::string(m_words.sidesSwapped) + branchTaken();
 }
 
 std::string Writer::text() const
 {
     switch (m_step.rule) {
     case Rule::AngleSum:
-        return "От сбора на ъглите: " + found() + " = 180° − " + sym(0) + " − " + sym(1) + " = 180° − "
+        return std::string(m_words.angleSum) + found() + " = 180° − " + sym(0) + " − " + sym(1) + " = 180° − "
             + val(0) + " − " + val(1) + result();
     case Rule::CircumradiusFromSideAndAngle:
-        return "По синусовата теорема: R = " + sym(0) + " / (2·sin " + sym(1) + ") = " + val(0) + " / (2·sin "
-            + val(1) + ")" + result();
+        return std::string(m_words.lawOfSines) + "R = " + sym(0) + " / (2·sin " + sym(1) + ") = " + val(0)
+            + " / (2·sin " + val(1) + ")" + result();
     case Rule::SideFromCircumradius:
-        return "По синусовата теорема: " + found() + " = 2R·sin " + sym(1) + " = 2·" + val(0) + "·sin "
+        return std::string(m_words.lawOfSines) + found() + " = 2R·sin " + sym(1) + " = 2·" + val(0) + "·sin "
             + val(1) + result();
     case Rule::AngleFromSideAndCircumradius:
-        return "По синусовата теорема: " + fromSine(sym(0) + " / (2R) = " + val(0) + " / (2·" + val(1) + ")");
+        return std::string(m_words.lawOfSines)
+            + fromSine(sym(0) + " / (2R) = " + val(0) + " / (2·" + val(1) + ")");
     case Rule::LawOfSines:
-        return "По синусовата теорема: "
+        return std::string(m_words.lawOfSines)
             + fromSine(sym(0) + "·sin " + sym(2) + " / " + sym(1) + " = " + val(0) + "·sin " + val(2) + " / "
                 + val(1));
     case Rule::LawOfCosines:
-        return "По косинусовата теорема: " + found() + "² = " + sym(0) + "² + " + sym(1) + "² − 2" + sym(0)
-            + sym(1) + "·cos " + sym(2) + " = " + val(0) + "² + " + val(1) + "² − 2·" + val(0) + "·" + val(1)
-            + "·cos " + val(2) + equalsOrAbout(m_step.intermediate, m_format) + ", " + found() + result();
-    case Rule::AreaFromTwoSidesAndAngle:
-        return "Лице: S = ½·" + sym(0) + "·" + sym(1) + "·sin " + sym(2) + " = ½·" + val(0) + "·" + val(1)
-            + "·sin " + val(2) + result();
-    case Rule::AreaFromSidesAndCircumradius:
-        return "Лице: S = abc / (4R) = " + val(0) + "·" + val(1) + "·" + val(2) + " / (4·" + val(3) + ")"
+        return std::string(m_words.lawOfCosines) + found() + "² = " + sym(0) + "² + " + sym(1) + "² − 2"
+            + sym(0) + sym(1) + "·cos " + sym(2) + " = " + val(0) + "² + " + val(1) + "² − 2·" + val(0) + "·"
+            + val(1) + "·cos " + val(2) + equalsOrAbout(m_step.intermediate, m_format) + ", " + found()
             + result();
+    case Rule::AreaFromTwoSidesAndAngle:
+        return std::string(m_words.area) + "S = ½·" + sym(0) + "·" + sym(1) + "·sin " + sym(2) + " = ½·"
+            + val(0) + "·" + val(1) + "·sin " + val(2) + result();
+    case Rule::AreaFromSidesAndCircumradius:
+        return std::string(m_words.area) + "S = abc / (4R) = " + val(0) + "·" + val(1) + "·" + val(2)
+            + " / (4·" + val(3) + ")" + result();
     case Rule::CircumradiusFromSidesAndArea:
         return "R = abc / (4S) = " + val(0) + "·" + val(1) + "·" + val(2) + " / (4·" + val(3) + ")"
             + result();
     case Rule::AreaFromAnglesAndSide:
-        return "Лице: S = " + sym(0) + "²·sin " + sym(1) + "·sin " + sym(2) + " / (2·sin " + sym(3)
-            + ") = " + val(0) + "²·sin " + val(1) + "·sin " + val(2) + " / (2·sin " + val(3) + ")" + result();
+        return std::string(m_words.area) + "S = " + sym(0) + "²·sin " + sym(1) + "·sin " + sym(2)
+            + " / (2·sin " + sym(3) + ") = " + val(0) + "²·sin " + val(1) + "·sin " + val(2) + " / (2·sin "
+            + val(3) + ")" + result();
     case Rule::CircumradiusFromAnglesAndArea:
         return "R = √(S / (2·sin α·sin β·sin γ)) = √(" + val(0) + " / (2·sin " + val(1) + "·sin " + val(2)
             + "·sin " + val(3) + "))" + result();
     case Rule::AreaFromAnglesAndCircumradius:
-        return "Лице: S = 2R²·sin α·sin β·sin γ = 2·" + val(0) + "²·sin " + val(1) + "·sin " + val(2)
-            + "·sin " + val(3) + result();
+        return std::string(m_words.area) + "S = 2R²·sin α·sin β·sin γ = 2·" + val(0) + "²·sin " + val(1)
+            + "·sin " + val(2) + "·sin " + val(3) + result();
     case Rule::AngleFromArea:
-        return "От лицето S = ½·" + sym(1) + "·" + sym(2) + "·sin " + found() + ": "
+        return filled(m_words.fromArea, {"S = ½·" + sym(1) + "·" + sym(2) + "·sin " + found()})
             + fromSine("2S / (" + sym(1) + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·" + val(2) + ")");
     case Rule::SideFromArea:
-        return "От лицето S = ½·" + found() + "·" + sym(1) + "·sin " + sym(2) + ": " + found() + " = 2S / ("
-            + sym(1) + "·sin " + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·sin " + val(2) + ")"
-            + result();
+        return filled(m_words.fromArea, {"S = ½·" + found() + "·" + sym(1) + "·sin " + sym(2)}) + found()
+            + " = 2S / (" + sym(1) + "·sin " + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·sin " + val(2)
+            + ")" + result();
     case Rule::SidesFromAreaAndAngle: return sidesFromArea();
     case Rule::Perimeter:
-        return "Периметър: P = a + b + c = " + val(0) + " + " + val(1) + " + " + val(2) + result();
-    case Rule::AngleFromThreeSides:
-        return "По косинусовата теорема: cos " + found() + " = (" + sym(1) + "² + " + sym(2) + "² − " + sym(0)
-            + "²) / (2" + sym(1) + sym(2) + ") = (" + val(1) + "² + " + val(2) + "² − " + val(0) + "²) / (2·"
-            + val(1) + "·" + val(2) + ")" + equalsOrAbout(m_step.intermediate, m_format) + " ⇒ "
-            + clause(m_step.value);
-    case Rule::Height:
-        return "Височина към страната " + sym(1) + ": " + found() + " = 2S / " + sym(1) + " = 2·" + val(0)
-            + " / " + val(1) + result();
-    case Rule::Median:
-        return "Медиана към страната " + sym(2) + ": " + found() + " = ½·√(2" + sym(0) + "² + 2" + sym(1)
-            + "² − " + sym(2) + "²) = ½·√(2·" + val(0) + "² + 2·" + val(1) + "² − " + val(2) + "²)"
+        return std::string(m_words.perimeter) + "P = a + b + c = " + val(0) + " + " + val(1) + " + " + val(2)
             + result();
+    case Rule::AngleFromThreeSides:
+        return std::string(m_words.lawOfCosines) + "cos " + found() + " = (" + sym(1) + "² + " + sym(2)
+            + "² − " + sym(0) + "²) / (2" + sym(1) + sym(2) + ") = (" + val(1) + "² + " + val(2) + "² − "
+            + val(0) + "²) / (2·" + val(1) + "·" + val(2) + ")" + equalsOrAbout(m_step.intermediate, m_format)
+            + " ⇒ " + clause(m_step.value);
+    case Rule::Height:
+        return filled(m_words.heightTo, {sym(1)}) + found() + " = 2S / " + sym(1) + " = 2·" + val(0) + " / "
+            + val(1) + result();
+    case Rule::Median:
+        return filled(m_words.medianTo, {sym(2)}) + found() + " = ½·√(2" + sym(0) + "² + 2" + sym(1) + "² − "
+            + sym(2) + "²) = ½·√(2·" + val(0) + "² + 2·" + val(1) + "² − " + val(2) + "²)" + result();
     case Rule::Bisector:
-        return "Ъглополовяща на ъгъл " + sym(2) + ": " + found() + " = 2" + sym(0) + sym(1) + "·cos(" + sym(2)
+        return filled(m_words.bisectorOf, {sym(2)}) + found() + " = 2" + sym(0) + sym(1) + "·cos(" + sym(2)
             + "/2) / (" + sym(0) + " + " + sym(1) + ") = 2·" + val(0) + "·" + val(1) + "·cos(" + val(2)
             + "/2) / (" + val(0) + " + " + val(1) + ")" + result();
     case Rule::Inradius:
-        return "Радиус на вписаната окръжност: r = S / p = " + val(0) + " / "
+        return std::string(m_words.inradius) + "r = S / p = " + val(0) + " / "
             + decimal(m_step.intermediate, m_format) + result();
     case Rule::Heron: {
         const std::string p = decimal(m_step.intermediate, m_format);
-        return "По Хероновата формула: p = (a + b + c) / 2" + equalsOrAbout(m_step.intermediate, m_format)
-            + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·(" + p + " − " + val(0) + ")·(" + p + " − "
-            + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
+        return std::string(m_words.heron) + "p = (a + b + c) / 2"
+            + equalsOrAbout(m_step.intermediate, m_format) + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·("
+            + p + " − " + val(0) + ")·(" + p + " − " + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
     }
     }
     return {};
 }
 
-std::string verdictText(Verdict verdict)
+std::string verdictText(Verdict verdict, const SolutionWords &words)
 {
-    const std::string start = "Няма триъгълник с тези данни: ";
+    const auto because
+        = [&words](std::string_view reason) { return std::string(words.noTriangle) + std::string(reason); };
     switch (verdict) {
     case Verdict::RealTriangle: return {};
-    case Verdict::AngleNotPositive:
-        return start + "сборът на ъглите надхвърля 180° и за третия ъгъл не остава място.";
-    case Verdict::SizeNotPositive: return start + "страна, лицето или радиусът не излиза положително число.";
-    case Verdict::LawOfSinesFails:
-        return start
-            + "синусовата теорема не е изпълнена — страна излиза по-голяма от 2R или не отговаря на ъгъла "
-              "срещу нея.";
-    case Verdict::AreaDoesNotMatch:
-        return start + "лицето не отговаря на страните и радиуса (S ≠ abc / (4R)).";
+    case Verdict::AngleNotPositive: return because(words.anglesLeaveNoRoom);
+    case Verdict::SizeNotPositive: return because(words.sizeNotPositive);
+    case Verdict::LawOfSinesFails: return because(words.lawOfSinesFails);
+    case Verdict::AreaDoesNotMatch: return because(words.areaDoesNotMatch);
     }
-    return start;
+    return because({});
 }
 
 std::string valueText(const Triangle &record, Quantity q, const GivenTexts &given, const NumberFormat &format)
@@ -266,13 +269,16 @@ std::string symbolOf(Quantity q)
     }
 }
 
-std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format)
+std::string stepText(
+    const Step &step, const GivenTexts &given, const NumberFormat &format, const Language &language)
 {
-    return Writer(step, given, format).text();
+    return Writer(step, given, format, language.solution).text();
 }
 
-SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format)
+SolutionText workedSolution(
+    const Solution &solution, const GivenTexts &given, const NumberFormat &format, const Language &language)
 {
+    const SolutionWords &words = language.solution;
     SolutionText text;
     std::string givenList;
     for (const Quantity q : kAllQuantities) {
@@ -280,44 +286,45 @@ SolutionText workedSolution(const Solution &solution, const GivenTexts &given, c
             continue;
         givenList += (givenList.empty() ? "" : ", ") + symbolOf(q) + " = " + typedText(given, q) + unitOf(q);
     }
-    text.given = "Дадено: " + givenList + ".";
+    text.given = std::string(words.given) + givenList + ".";
     for (const Step &step : solution.steps)
         text.steps.push_back(
-            std::to_string(text.steps.size() + 1) + ". " + stepText(step, given, format) + ".");
+            std::to_string(text.steps.size() + 1) + ". " + stepText(step, given, format, language) + ".");
     std::string answer;
     for (const Quantity q : kAllQuantities)
         answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, given, format);
-    text.answer = "Отговор: " + answer + ".";
-    text.verdict = verdictText(solution.verdict);
+    text.answer = std::string(words.answer) + answer + ".";
+    text.verdict = verdictText(solution.verdict, words);
     return text;
 }
 
-MoreText moreElementsText(const Triangle &record, const NumberFormat &format)
+MoreText moreElementsText(const Triangle &record, const NumberFormat &format, const Language &language)
 {
+    const SolutionWords &words = language.solution;
     Journal steps;
     const MoreElements more = moreElementsOf(record, &steps);
     MoreText text;
     const GivenTexts none;
     for (const Step &step : steps)
         text.steps.push_back(
-            std::to_string(text.steps.size() + 1) + ". " + stepText(step, none, format) + ".");
+            std::to_string(text.steps.size() + 1) + ". " + stepText(step, none, format, language) + ".");
     std::string uncomputed;
     for (std::size_t i = 0; i < more.values.size(); ++i) {
         if (std::holds_alternative<FaultKind>(more.values.at(i)))
             uncomputed += (uncomputed.empty() ? "" : ", ") + symbolOf(kMoreElements.at(i));
     }
     if (!uncomputed.empty())
-        text.outOfRange = "Не могат да се пресметнат при числа с такъв размер: " + uncomputed + ".";
-    constexpr std::array<const char *, 3> byAngles = {"остроъгълен", "правоъгълен", "тъпоъгълен"};
-    constexpr std::array<const char *, 3> bySides = {"разностранен", "равнобедрен", "равностранен"};
-    text.kind = std::string("Вид: ") + byAngles.at(static_cast<std::size_t>(more.angles)) + ", "
-        + bySides.at(static_cast<std::size_t>(more.sides)) + " триъгълник.";
+        text.outOfRange = filled(words.outOfRange, {uncomputed});
+    text.kind = filled(words.kind,
+        {words.byAngles.at(static_cast<std::size_t>(more.angles)),
+            words.bySides.at(static_cast<std::size_t>(more.sides))});
+    text.heading = words.more;
     return text;
 }
 
 std::string plainText(const MoreText &text)
 {
-    std::string plain = "Още елементи:\n";
+    std::string plain = text.heading + "\n";
     for (const std::string &step : text.steps)
         plain += step + "\n";
     if (!text.outOfRange.empty())
@@ -336,11 +343,12 @@ std::string plainText(const SolutionText &text)
     return plain;
 }
 
-std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format)
+std::string solutionDocument(
+    const Solution &solution, const GivenTexts &given, const NumberFormat &format, const Language &language)
 {
-    std::string text = plainText(workedSolution(solution, given, format));
+    std::string text = plainText(workedSolution(solution, given, format, language));
     if (solution.verdict == Verdict::RealTriangle)
-        text += "\n" + plainText(moreElementsText(solution.record, format));
+        text += "\n" + plainText(moreElementsText(solution.record, format, language));
     return text;
 }
 

@@ -10,10 +10,11 @@
 #include "solver/more_elements.h"
 #include "solver/number_format.h"
 #include "solver/solution.h"
+#include "wording/language.h"
 
-// The worked solution in the words and notation of the Bulgarian school:
-// the one place where the solver's steps become text, for the window and
-// the command-line tool alike.
+// The worked solution in the words and notation of a school, in Bulgarian
+// or English: the one place where the solver's steps become text, for the
+// window, the web page and the command-line tool alike.
 namespace triangle::wording {
 
 // The texts of the given fields as the user typed them, in field order
@@ -32,10 +33,12 @@ struct SolutionText {
 
 // The whole solution: numbers with the format's decimal separator, results
 // with four decimals, given values as typed.
-SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format);
+SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
+    const Language &language = kBulgarian);
 
 // One step without its number, as it reads in the solution.
-std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format);
+std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format,
+    const Language &language = kBulgarian);
 
 // The solution as plain text, one line each, for the clipboard and print.
 std::string plainText(const SolutionText &text);
@@ -47,17 +50,20 @@ struct MoreText {
     // Empty, or which elements could not be computed with numbers this large
     // or small: "Не могат да се пресметнат при числа с такъв размер: m_a, l_a."
     std::string outOfRange;
-    std::string kind; // "Вид: правоъгълен, разностранен триъгълник."
+    std::string kind;    // "Вид: правоъгълен, разностранен триъгълник."
+    std::string heading; // "Още елементи:"
 };
 
-MoreText moreElementsText(const Triangle &record, const NumberFormat &format);
+MoreText moreElementsText(
+    const Triangle &record, const NumberFormat &format, const Language &language = kBulgarian);
 
-// The section as plain text under its heading "Още елементи:".
+// The section as plain text under its heading.
 std::string plainText(const MoreText &text);
 
 // The whole text of a solution as the window shows, copies and prints it:
 // the worked solution and, for a real triangle, the rest of it.
-std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format);
+std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
+    const Language &language = kBulgarian);
 
 // The name of a quantity in school notation: α, β, γ for the angles.
 std::string symbolOf(Quantity q);

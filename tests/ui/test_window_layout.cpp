@@ -241,23 +241,15 @@ QStringList solutionTexts()
     return texts;
 }
 
-// The window's own words: its design tables and the Bulgarian alphabet,
+// The program's own words in every language, and the Bulgarian alphabet,
 // since any word may come to stand in a note.
 QStringList designTexts()
 {
-    using namespace triangle::ui::design;
-    QStringList texts = {fromView(kWindow.caption), fromView(kEnlargedPictureNote),
-        QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯабвгдежзийклмнопрстуфхцчшщъьюя")};
-    for (const std::string_view text :
-        {kNotes.invalidInput, kNotes.divisionByZero, kNotes.overflow, kNotes.invalidArgument,
-            kNotes.noTriangle, kNotes.sidesCloseNoTriangle, kNotes.oneOtherTriangle,
-            kNotes.moreOtherTriangles, kNotes.shownTriangle, kNotes.howToSwitch, kSpoken.solved,
-            kSpoken.triangle, kSpoken.startUpPicture, kSolution.title, kSolution.textName,
-            kSolution.pictureName, kSolution.copy.caption, kSolution.print.caption, kSolution.savePdf.caption,
-            kSolution.close.caption, kSolution.pdfFileName, kSolution.pdfNotSaved})
-        texts << fromView(text);
-    for (const std::string_view word : kSpoken.quantities)
-        texts << fromView(word);
+    QStringList texts = {QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯабвгдежзийклмнопрстуфхцчшщъьюя")};
+    for (const triangle::wording::Language *language : triangle::wording::kLanguages) {
+        for (const triangle::wording::NamedText &text : triangle::wording::allTexts(*language))
+            texts << fromView(text.text);
+    }
     return texts;
 }
 
@@ -381,7 +373,7 @@ void WindowLayoutTest::tabVisitsTheControlsInTheFormsOrder()
     // focus; locked value fields do.
     const QStringList expected = {"Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Text2(4)",
         "Text2(5)", "List1(0)", "Command1(0)", "Command1(1)", "List1(1)", "Text2(6)", "Text2(7)",
-        "Command1(2)", "Text2(8)", "Text1(0)"};
+        "Command1(2)", "Text2(8)", "Language", "Text1(0)"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -510,11 +502,12 @@ void WindowLayoutTest::verifyNoteIsReadable(const PictureBox &picture) const
     const triangle::geometry::PictureLayout layout = picture.pictureLayout();
     QVERIFY(layout.enlarged);
     const QRectF strip = toQt(layout.noteStrip);
-    const StripNote note = enlargedNote(picture.font(), strip, layout.letterSize);
+    const QString text = utf8(m_window->language().window.enlargedPicture);
+    const StripNote note = enlargedNote(text, picture.font(), strip, layout.letterSize);
     const QFontMetricsF metrics(note.font);
     QVERIFY2(note.font.pixelSize() * 4 >= QFontInfo(m_window->font()).pixelSize() * 3,
         qPrintable(QString::number(note.font.pixelSize())));
-    QCOMPARE(note.lines.join(u' '), utf8(design::kEnlargedPictureNote));
+    QCOMPARE(note.lines.join(u' '), text);
     QVERIFY(note.lines.size() * metrics.lineSpacing() <= strip.height() - 1);
     for (const QString &line : note.lines)
         QVERIFY2(metrics.horizontalAdvance(line) <= strip.width() - 4, qPrintable(line));

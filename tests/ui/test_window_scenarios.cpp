@@ -2,6 +2,7 @@
 // The session's scenarios, played on the window: sequences of the user's
 // actions and what the window shows after the last of them. The web page's
 // tests play the same table in a browser.
+#include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,7 +37,8 @@ QStringList strings(const QJsonValue &value)
 }
 
 // "choose 21", "compute 60 5 8" (the given fields' new texts in field
-// order), "next", "sample 0", "clear", "solution": as a user does them.
+// order), "next", "sample 0", "clear", "solution", "language en": as a
+// user does them.
 void play(TriangleWindow &window, const QString &action)
 {
     const QStringList words = action.split(u' ');
@@ -61,6 +63,10 @@ void play(TriangleWindow &window, const QString &action)
         click(*window.Command1[1]);
     } else if (verb == "solution") {
         click(*window.Command3);
+    } else if (verb == "language") {
+        const int index = window.Language->findText(words.at(1).toUpper());
+        window.Language->setCurrentIndex(index);
+        emit window.Language->activated(index);
     }
 }
 
@@ -106,7 +112,7 @@ void WindowScenariosTest::actionsLeaveTheViewTheUserSees()
         QCOMPARE(announcer->kind() == Announcer::Kind::Alert, alert);
     }
     const bool pictured = window->Picture1->accessibleDescription()
-        != QString::fromStdString(triangle::session::startUpPictureDescription());
+        != QString::fromStdString(triangle::session::startUpPictureDescription(window->language()));
     QCOMPARE(pictured, scenario["picture"].toBool());
     QCOMPARE(window->Command2->isVisible(), scenario["other"].toBool());
     QCOMPARE(window->Command3->isVisible(), scenario["solution"].toBool());

@@ -18,7 +18,8 @@
       return (...args) => JSON.parse(entry(...args));
     };
     return {
-      texts: call('triangle_texts'),
+      texts: call('triangle_texts', 'string'),
+      language: call('triangle_language', 'string'),
       view: call('triangle_view'),
       choose: call('triangle_choose', 'number'),
       compute: call('triangle_compute', 'string'),
@@ -30,16 +31,27 @@
     };
   }
 
+  // The language a first visit starts in: the browser's first one that the
+  // page speaks, else Bulgarian.
+  function firstLanguage(offered) {
+    const codes = offered.map((language) => language.code);
+    const chosen = localStorage.getItem('language');
+    if (codes.includes(chosen))
+      return chosen;
+    const spoken = (navigator.languages ?? [navigator.language]).map((tag) => tag.slice(0, 2).toLowerCase());
+    return spoken.find((code) => codes.includes(code)) ?? codes[0];
+  }
+
   class Page {
     constructor(module) {
       this.session = entries(module);
-      this.texts = this.session.texts();
       this.list = byId('combinations');
       this.picture = byId('picture');
       this.other = byId('other');
       this.solutionButton = byId('solution-button');
       this.solution = byId('solution');
       this.note = byId('note');
+      this.languageChoice = byId('language');
       this.fields = [];
       this.marks = [];
       this.view = null;
@@ -52,8 +64,26 @@
     }
 
     build() {
+      this.texts = this.session.texts('');
+      const code = firstLanguage(this.texts.languages);
+      this.texts = this.session.texts(code);
+      for (const language of this.texts.languages)
+        this.languageChoice.add(new Option(language.name, language.code));
+      for (const combination of this.texts.combinations)
+        this.list.add(new Option(combination.label));
+      this.buildRows();
+      this.applyWords();
+      this.connect();
+      this.session.language(code);
+    }
+
+    // Every word of the page in the language of the texts.
+    applyWords() {
       const t = this.texts;
+      document.documentElement.lang = t.code;
       document.title = t.title;
+      this.languageChoice.value = t.code;
+      this.languageChoice.setAttribute('aria-label', t.languageName);
       byId('heading').textContent = t.labels[0];
       byId('list-label').textContent = t.labels[1];
       byId('legend').textContent = t.labels[2];
@@ -65,38 +95,44 @@
       motto.textContent = t.motto;
       const buttons = [byId('compute'), byId('clear'), byId('sample')];
       buttons.forEach((button, k) => {
-        button.textContent = t.buttons[k];
-        button.accessKey = t.mnemonics[k].toLowerCase();
+        button.textContent = t.buttons[k].caption;
+        button.accessKey = t.buttons[k].mnemonic.toLowerCase();
       });
-      this.other.textContent = t.otherTriangle;
-      this.other.title = `${t.otherTriangle} (${t.otherTriangleShortcut})`;
-      this.solutionButton.textContent = t.solutionButton;
+      this.other.textContent = t.otherTriangle.caption;
+      this.other.title = `${t.otherTriangle.caption} (${t.otherTriangleShortcut})`;
+      this.solutionButton.textContent = t.solutionButton.caption;
+      this.solutionButton.accessKey = t.solutionButton.mnemonic.toLowerCase();
       byId('solution-title').textContent = t.solution.title;
       byId('solution-picture').setAttribute('aria-label', t.solution.pictureName);
       byId('solution-text').setAttribute('aria-label', t.solution.textName);
-      byId('solution-close').textContent = t.solution.close;
-      this.buildList();
-      this.buildRows();
-      this.connect();
+      byId('solution-close').textContent = t.solution.close.caption;
+      // Read in words: said aloud, "A" and "a" sound alike; the row's
+      // number first, as typed to choose it.
+      t.combinations.forEach((combination, k) => this.list.options[k].setAttribute('aria-label', combination.name));
+      this.list.setAttribute('aria-label', t.listName);
+      t.fieldNames.forEach((name, position) => {
+        this.fields[position].setAttribute('aria-label', name);
+        this.captions[position].textContent = position < kPerimeter ? ` ${t.marks[position]}` : t.perimeterLabel;
+      });
     }
 
-    buildList() {
-      for (const combination of this.texts.combinations) {
-        const option = new Option(combination.label);
-        option.setAttribute('aria-label', combination.name);
-        this.list.add(option);
-      }
-      this.list.setAttribute('aria-label', this.texts.listName);
+    chooseLanguage(code) {
+      localStorage.setItem('language', code);
+      this.texts = this.session.texts(code);
+      this.applyWords();
+      this.render(this.session.language(code));
     }
 
     buildRows() {
-      const t = this.texts;
       const rows = byId('rows');
-      t.fieldNames.forEach((name, position) => {
+      this.captions = [];
+      this.texts.fieldNames.forEach((name, position) => {
         const row = document.createElement('div');
         row.className = position < 3 ? 'row angle' : 'row';
+        const label = document.createElement('span');
+        label.className = 'mark';
+        // The caption's words, beside the mark where there is one.
         const caption = document.createElement('span');
-        caption.className = 'mark';
         if (position < kPerimeter) {
           const mark = document.createElement('input');
           mark.type = 'checkbox';
@@ -104,24 +140,24 @@
           mark.tabIndex = -1;
           mark.setAttribute('aria-hidden', 'true');
           this.marks.push(mark);
-          caption.append(mark, ` ${t.marks[position]}`);
-        } else {
-          caption.textContent = t.perimeterLabel;
+          label.append(mark);
         }
+        label.append(caption);
+        this.captions.push(caption);
         const field = document.createElement('input');
         field.type = 'text';
         field.inputMode = 'decimal';
         field.readOnly = true;
-        field.maxLength = t.typingLimit;
+        field.maxLength = this.texts.typingLimit;
         field.spellcheck = false;
-        field.setAttribute('aria-label', name);
         this.fields.push(field);
-        row.append(caption, field);
+        row.append(label, field);
         rows.append(row);
       });
     }
 
     connect() {
+      this.languageChoice.addEventListener('change', () => this.chooseLanguage(this.languageChoice.value));
       this.list.addEventListener('change', () => this.render(this.session.choose(this.list.selectedIndex)));
       this.list.addEventListener('keydown', (event) => this.typeRowNumber(event));
       // Enter in a field computes, as in the window. Caught as a key rather
@@ -290,10 +326,10 @@
       page.start();
     })
     .catch((error) => {
-      // Without the module there is nothing to compute with: say so rather
-      // than leave the page empty.
-      const message = document.createElement('p');
-      message.textContent = `Изчислителят не се зареди: ${error}`;
-      document.body.append(message);
+      // Without the module there is nothing to compute with, nor any words:
+      // the page's own message says so, with why.
+      const message = byId('not-loaded');
+      message.append(` ${error}`);
+      message.hidden = false;
     });
 })();

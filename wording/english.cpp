@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's words in English, as an English textbook writes them.
+#include "wording/language.h"
+
+namespace triangle::wording {
+
+namespace {
+
+constexpr std::string_view kProblemStatement
+    = "Build a project that links Mathematics and Computer Science.\n"
+      "Theme of the project: Mathematics - area of a triangle.\n"
+      "The project is to solve the following kinds of problems:\n"
+      "Given a side, an adjacent and the opposite angle, find the perimeter and the area of the "
+      "triangle.\n"
+      "Given a side and the two adjacent angles, find the perimeter and the area of the triangle.\n"
+      "Given two angles and the area, find the perimeter and the circumradius.\n"
+      "Given two angles and the circumradius, find the perimeter and the area of the triangle.\n"
+      "Given an adjacent angle, a side and the circumradius, find the perimeter and the area of the "
+      "triangle.\n"
+      "Given two sides and the angle between them, find the perimeter and the area of the triangle.\n"
+      "Given two sides and an angle adjacent to one of them, find the perimeter and the area of the "
+      "triangle.\n"
+      "Given two sides and the area, find the circumradius.\n"
+      "Given two sides and the circumradius, find the perimeter and the area of the triangle.\n"
+      "Given a side, the circumradius and the area, find the perimeter of the triangle.\n"
+      "Given an angle, the circumradius and the area, find the perimeter of the triangle.\n"
+      "Given the opposite angle, a side and the area, find the perimeter and the circumradius.\n"
+      "Given a side, an adjacent angle and the area, find the perimeter and the circumradius.\n"
+      "The project has command buttons to compute the results and to clear the input data and the "
+      "results. The input data are typed into text boxes, their kind is chosen from a list, and the "
+      "results are shown in text boxes.";
+
+// Short lines: the box runs past the window's right edge.
+constexpr std::string_view kMotto = "The trouble with doing something right\n"
+                                    "the first time is that nobody\n"
+                                    "appreciates how difficult it was.";
+
+constexpr std::string_view kHelp = R"(Solves triangles from three known quantities, as the window does.
+
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] INDEX T1 T2 T3   one request
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] < FILE           one a line
+
+INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
+a, b, c (sides), S (area) and R (circumradius) are given; the window's list
+shows them. T1, T2, T3 are the texts of the three given values in that order,
+read as a Bulgarian window reads them (a point or a comma as decimal
+separator; the answers use points). On standard input each line is
+INDEX<TAB>T1<TAB>T2<TAB>T3; a line without a tab is split on blanks.
+
+Each request gets one line:
+  solved<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P<TAB>VERDICT
+      nine values with four decimals; VERDICT is triangle, or no-triangle
+      when the values describe no real triangle
+  invalid              a given value is empty, not a number, or not above 0
+  no-triangle          the three given sides close no triangle: one is at
+                       least the sum of the other two (combination 51)
+  fault<TAB>KIND       the arithmetic failed: division-by-zero, overflow or
+                       invalid-argument
+  error<TAB>MESSAGE    the line is malformed, or longer than 65536 bytes;
+                       the message shows at most 60 characters of it, with
+                       control characters and the backslash as \xNN
+With --all, each further triangle that fits the same three values follows
+its solved line as also<TAB>A<TAB>...<TAB>P<TAB>triangle.
+With --steps, each solved and also line is followed by the steps that found
+its values, in the order taken, one line each:
+  step<TAB>QUANTITY<TAB>RULE<TAB>VALUE<TAB>TEXT
+      QUANTITY one of A B C a b c S R P; RULE below; VALUE with four
+      decimals (the last step of a quantity shows the value of the solved
+      line); TEXT the worked line as the window shows it, in the language
+      of --lang (Bulgarian unless told), typed values in it shown as the
+      error lines show text
+With --more, each solved line of a real triangle and each also line is
+followed by the rest of that triangle:
+  more<TAB>h_a<TAB>h_b<TAB>h_c<TAB>m_a<TAB>m_b<TAB>m_c<TAB>l_a<TAB>l_b<TAB>l_c<TAB>r<TAB>ANGLES<TAB>SIDES
+      heights, medians and angle bisectors to a, b, c and the inradius with
+      four decimals, or the fault's name where one cannot be computed at
+      the triangle's size; ANGLES acute, right (the largest angle shows 90.0000)
+      or obtuse; SIDES scalene, isosceles or equilateral (sides that show
+      equal count as equal); with --steps, their step lines follow it
+
+A fault in a step or in a further triangle makes the whole answer a fault.
+
+Each line is answered as soon as it is read. The answers go out at once to a
+terminal, and otherwise whenever no more input is waiting, so a program that
+sends one line and waits for its answer gets it. Lines that have arrived
+together are answered on all cores, their answers in the order of the lines.
+
+Rules of the step lines:
+RULES
+
+Exit status: 0 when every request was well formed, 1 when one was not or
+when reading or writing failed, 2 for wrong arguments, 3 when out of
+memory, 128+N when stopped by signal N (SIGTERM or SIGINT). Out of memory
+or stopped, it reads no more and first writes the whole answers it has; a
+second signal ends it at once.
+
+Example:
+  $ triangle-solve 21 60 5 8
+  solved	38.2132	81.7868	60.0000	5.0000	8.0000	7.0000	17.3205	4.0415	20.0000	triangle
+)";
+
+} // namespace
+
+const Language kEnglish = {
+    "en",
+    ".",
+    {
+        "triangle.example.org Mathematics - triangle, sides, angles, area",
+        {{
+            {"Mathematics - area of a triangle", "", ""},
+            {"Values for:", "", ""},
+            {"Angles: A,B,C BAC,ABC,ACB  sides: a,b,c", "", ""},
+        }},
+        {"P =", "", ""},
+        {{{"", "Values for:", ""}, {"", "Combination strings", ""}}},
+        {"Sizes - angles, sides", "", ""},
+        {"", "Drawing", ""},
+        {{{"Compute", "", "C"}, {"Clear", "", "l"}, {"Sample", "", "S"}}},
+        {{{kProblemStatement, "Note", ""}, {kMotto, "Motto", ""}}},
+        {"Another triangle", "", ""},
+        {"Solution", "", "o"},
+        {{
+            {"BAC", "", ""},
+            {"ABC", "", ""},
+            {"ACB", "", ""},
+            {"a", "", ""},
+            {"b", "", ""},
+            {"c", "", ""},
+            {"S", "", ""},
+            {"R", "", ""},
+        }},
+        {{
+            {"", "angle BAC", ""},
+            {"", "angle ABC", ""},
+            {"", "angle ACB", ""},
+            {"", "side a", ""},
+            {"", "side b", ""},
+            {"", "side c", ""},
+            {"", "area S", ""},
+            {"", "radius R", ""},
+            {"", "perimeter P", ""},
+        }},
+        {"Language", "Език / Language", ""},
+        "Enlarged, the circle shows in part",
+    },
+    {
+        "Wrong input data!",
+        "Calculation error: division by zero.",
+        "Calculation error: overflow.",
+        "Calculation error: invalid argument.",
+        "No triangle with these data: the values were computed but describe no real triangle.",
+        "No triangle with sides a, b, c: each side must be shorter than the sum of the other two.",
+        "The data also fit another triangle.",
+        "The data fit %1 more triangles.",
+        "Showing %1 of %2.",
+        "To switch: the button “%1” or %2.",
+        "Solved with %1 = %2: of the text typed “%3” only the number at its start was read.",
+    },
+    {
+        {"angle A", "angle B", "angle C", "side a", "side b", "side c", "area S", "radius R"},
+        "Solved: ",
+        "Triangle with sides %1, %2 and %3 and angles %4°, %5° and %6°",
+        "Triangle ABC inscribed in a circle: side c at the bottom, vertex C at the top",
+    },
+    {
+        "Solution of the triangle",
+        "Solution",
+        "Drawing",
+        {"Copy", "", "C"},
+        {"Print", "", "P"},
+        {"Save as PDF", "", "S"},
+        {"Close", "", "l"},
+        "solution.pdf",
+        "PDF (*.pdf)",
+        "The file %1 could not be written.",
+    },
+    {
+        "Given: ",
+        "Answer: ",
+        "More elements:",
+        "From the angle sum: ",
+        "By the law of sines: ",
+        "By the law of cosines: ",
+        "Area: ",
+        "From the area %1: ",
+        "From the area and the law of cosines: ",
+        "Perimeter: ",
+        "By Heron's formula: ",
+        "Altitude to side %1: ",
+        "Median to side %1: ",
+        "Bisector of angle %1: ",
+        "Inradius: ",
+        "or",
+        "and",
+        "so",
+        "; this solution goes on with ",
+        " (the angle is obtuse, since %1)",
+        " (the two sides swapped)",
+        "Cannot be computed with numbers this large or small: %1.",
+        "Kind: %1, %2 triangle.",
+        {"acute", "right", "obtuse"},
+        {"scalene", "isosceles", "equilateral"},
+        "No triangle with these data: ",
+        "the angles add up to more than 180° and leave no room for the third angle.",
+        "a side, the area or the radius does not come out a positive number.",
+        "the law of sines does not hold — a side comes out longer than 2R or does not match the angle "
+        "opposite it.",
+        "the area does not match the sides and the radius (S ≠ abc / (4R)).",
+    },
+    {
+        "The page computes with JavaScript and WebAssembly; turn them on in your browser.",
+        "The calculator did not load: %1",
+        "English",
+    },
+    kHelp,
+};
+
+} // namespace triangle::wording

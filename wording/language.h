@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every word the program shows, writes or has a screen reader say, one table
+// per language: the window's captions and names, the notes, what is
+// announced, the worked solution, the web page's own words and the
+// command-line tool's help. Plain C++, no Qt. Texts are UTF-8; %1, %2, …
+// stand for what is filled in, in order.
+namespace triangle::wording {
+
+// A control's words: what it shows, the name a screen reader gives it where
+// that differs, and the letter Alt takes with it (empty: none).
+struct ControlWords {
+    std::string_view caption;
+    std::string_view accessibleName;
+    std::string_view mnemonic;
+};
+
+// The window, control by control as its design places them.
+struct WindowWords {
+    std::string_view title;
+    std::array<ControlWords, 3> label1; // the heading, the list's caption, the legend
+    ControlWords label2;                // the perimeter's caption
+    std::array<ControlWords, 2> list1;  // the list of combinations, the combination strings
+    ControlWords frame1;
+    ControlWords picture1;
+    std::array<ControlWords, 3> command1; // compute, clear, the sample
+    std::array<ControlWords, 2> text1;    // the note box (with the problem statement), the motto
+    ControlWords command2;                // the next triangle
+    ControlWords command3;                // the solution
+    std::array<ControlWords, 8> check1;   // the given quantities' marks
+    std::array<ControlWords, 9> text2;    // the value fields, the perimeter last
+    ControlWords language;                // the language choice
+    // Written in a picture that shows its triangle enlarged, its circle cut
+    // off by the picture's edges, and said after the picture's description.
+    std::string_view enlargedPicture;
+};
+
+// What the note box says after a request that did not end in one real
+// triangle.
+struct NoteWords {
+    std::string_view invalidInput;
+    std::string_view divisionByZero;
+    std::string_view overflow;
+    std::string_view invalidArgument;
+    std::string_view noTriangle;
+    std::string_view sidesCloseNoTriangle;
+    // Put before the problem statement when the data fit more than one
+    // triangle: only its first lines escape the motto box lying over it.
+    std::string_view oneOtherTriangle;
+    std::string_view moreOtherTriangles; // %1: how many others (two or more)
+    std::string_view shownTriangle;      // %1 of %2
+    std::string_view howToSwitch;        // %1: the button's caption, %2: its shortcut
+    // Put first when only the start of a given text was read ("2*3" as 2):
+    // %1 the quantity, %2 the number solved, %3 the text typed.
+    std::string_view readAs;
+};
+
+// What a screen reader says where the screen shows letters and drawings.
+struct SpokenWords {
+    // The quantities in field order as words: speech tells "A" from "a" no
+    // better than a listener does.
+    std::array<std::string_view, 8> quantities;
+    std::string_view solved; // put before the results of a solved request
+    // %1 to %3 the sides a, b, c; %4 to %6 the angles at A, B, C in degrees.
+    std::string_view triangle;
+    std::string_view startUpPicture;
+};
+
+// The solution window: its title, the names of its text and picture, its
+// buttons with the letter Alt takes, and what saving as PDF asks and says.
+struct SolutionWindowWords {
+    std::string_view title;
+    std::string_view textName;
+    std::string_view pictureName;
+    ControlWords copy;
+    ControlWords print;
+    ControlWords savePdf;
+    ControlWords close;
+    std::string_view pdfFileName; // offered in the save dialog, without folder
+    std::string_view pdfFilter;
+    std::string_view pdfNotSaved; // %1: the file's path
+};
+
+// The worked solution's words; the formulas around them are the same in
+// every language.
+struct SolutionWords {
+    std::string_view given;  // "Дадено: "
+    std::string_view answer; // "Отговор: "
+    std::string_view more;   // the heading of the rest of the triangle
+    // Where a step names its rule.
+    std::string_view angleSum;
+    std::string_view lawOfSines;
+    std::string_view lawOfCosines;
+    std::string_view area;
+    std::string_view fromArea; // %1: the formula of the area used
+    std::string_view fromAreaAndLawOfCosines;
+    std::string_view perimeter;
+    std::string_view heron;
+    std::string_view heightTo;   // %1: the side
+    std::string_view medianTo;   // %1: the side
+    std::string_view bisectorOf; // %1: the angle
+    std::string_view inradius;
+    // Between the parts of a step.
+    std::string_view orWord;       // "или": two values a step allows
+    std::string_view andWord;      // "и"
+    std::string_view whence;       // "откъдето"
+    std::string_view branchTaken;  // "; това решение продължава с "
+    std::string_view obtuse;       // %1: the inequality that makes the angle obtuse
+    std::string_view sidesSwapped; // the second root: the two sides swapped
+    std::string_view outOfRange;   // %1: the elements that cannot be computed
+    std::string_view kind;         // %1 by angles, %2 by sides
+    std::array<std::string_view, 3> byAngles;
+    std::array<std::string_view, 3> bySides;
+    std::string_view noTriangle; // put before each verdict
+    std::string_view anglesLeaveNoRoom;
+    std::string_view sizeNotPositive;
+    std::string_view lawOfSinesFails;
+    std::string_view areaDoesNotMatch;
+};
+
+// The web page's words besides the window's.
+struct PageWords {
+    std::string_view noScript;     // without JavaScript nothing is computed
+    std::string_view notLoaded;    // %1: why the module did not load
+    std::string_view languageName; // the language named in itself, for the switch
+};
+
+struct Language {
+    std::string_view code;             // "bg", "en"
+    std::string_view decimalSeparator; // where no regional setting decides it
+    WindowWords window;
+    NoteWords notes;
+    SpokenWords spoken;
+    SolutionWindowWords solutionWindow;
+    SolutionWords solution;
+    PageWords page;
+    std::string_view commandLineHelp; // triangle-solve --help
+};
+
+extern const Language kBulgarian;
+extern const Language kEnglish;
+
+// Bulgarian first, the default.
+inline constexpr std::array<const Language *, 2> kLanguages = {&kBulgarian, &kEnglish};
+
+// One text of a language with the name of its place in the table
+// ("window.command1[0].caption"): the same names in every language.
+struct NamedText {
+    std::string name;
+    std::string_view text;
+};
+
+// Every text of the table, in the table's order.
+std::vector<NamedText> allTexts(const Language &language);
+
+// The pattern with %1, %2, … replaced by the values in order.
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// The language of a code or locale name ("en", "en_GB.UTF-8", "bg-BG"),
+// if it is one of ours.
+const Language *languageFor(std::string_view localeName);
+
+} // namespace triangle::wording

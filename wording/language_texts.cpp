@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wording/language.h"
+
+namespace triangle::wording {
+
+namespace {
+
+// Gathers the texts of a table under the names of their places.
+class Gatherer {
+public:
+    void add(std::string name, std::string_view text) { m_texts.push_back({std::move(name), text}); }
+
+    void add(const std::string &name, const ControlWords &words)
+    {
+        add(name + ".caption", words.caption);
+        add(name + ".accessibleName", words.accessibleName);
+        add(name + ".mnemonic", words.mnemonic);
+    }
+
+    template <typename Item, std::size_t N>
+    void add(const std::string &name, const std::array<Item, N> &items)
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            add(name + '[' + std::to_string(i) + ']', items.at(i));
+    }
+
+    std::vector<NamedText> texts() && { return std::move(m_texts); }
+
+private:
+    std::vector<NamedText> m_texts;
+};
+
+void addWindow(Gatherer &all, const WindowWords &w)
+{
+    all.add("window.title", w.title);
+    all.add("window.label1", w.label1);
+    all.add("window.label2", w.label2);
+    all.add("window.list1", w.list1);
+    all.add("window.frame1", w.frame1);
+    all.add("window.picture1", w.picture1);
+    all.add("window.command1", w.command1);
+    all.add("window.text1", w.text1);
+    all.add("window.command2", w.command2);
+    all.add("window.command3", w.command3);
+    all.add("window.check1", w.check1);
+    all.add("window.text2", w.text2);
+    all.add("window.language", w.language);
+    all.add("window.enlargedPicture", w.enlargedPicture);
+}
+
+void addNotes(Gatherer &all, const NoteWords &n)
+{
+    all.add("notes.invalidInput", n.invalidInput);
+    all.add("notes.divisionByZero", n.divisionByZero);
+    all.add("notes.overflow", n.overflow);
+    all.add("notes.invalidArgument", n.invalidArgument);
+    all.add("notes.noTriangle", n.noTriangle);
+    all.add("notes.sidesCloseNoTriangle", n.sidesCloseNoTriangle);
+    all.add("notes.oneOtherTriangle", n.oneOtherTriangle);
+    all.add("notes.moreOtherTriangles", n.moreOtherTriangles);
+    all.add("notes.shownTriangle", n.shownTriangle);
+    all.add("notes.howToSwitch", n.howToSwitch);
+    all.add("notes.readAs", n.readAs);
+}
+
+void addSpokenAndSolutionWindow(Gatherer &all, const SpokenWords &s, const SolutionWindowWords &w)
+{
+    all.add("spoken.quantities", s.quantities);
+    all.add("spoken.solved", s.solved);
+    all.add("spoken.triangle", s.triangle);
+    all.add("spoken.startUpPicture", s.startUpPicture);
+    all.add("solutionWindow.title", w.title);
+    all.add("solutionWindow.textName", w.textName);
+    all.add("solutionWindow.pictureName", w.pictureName);
+    all.add("solutionWindow.copy", w.copy);
+    all.add("solutionWindow.print", w.print);
+    all.add("solutionWindow.savePdf", w.savePdf);
+    all.add("solutionWindow.close", w.close);
+    all.add("solutionWindow.pdfFileName", w.pdfFileName);
+    all.add("solutionWindow.pdfFilter", w.pdfFilter);
+    all.add("solutionWindow.pdfNotSaved", w.pdfNotSaved);
+}
+
+void addSolution(Gatherer &all, const SolutionWords &s)
+{
+    for (const auto &[name, text] : std::initializer_list<std::pair<const char *, std::string_view>> {
+             {"given", s.given}, {"answer", s.answer}, {"more", s.more}, {"angleSum", s.angleSum},
+             {"lawOfSines", s.lawOfSines}, {"lawOfCosines", s.lawOfCosines}, {"area", s.area},
+             {"fromArea", s.fromArea}, {"fromAreaAndLawOfCosines", s.fromAreaAndLawOfCosines},
+             {"perimeter", s.perimeter}, {"heron", s.heron}, {"heightTo", s.heightTo},
+             {"medianTo", s.medianTo}, {"bisectorOf", s.bisectorOf}, {"inradius", s.inradius},
+             {"orWord", s.orWord}, {"andWord", s.andWord}, {"whence", s.whence},
+             {"branchTaken", s.branchTaken}, {"obtuse", s.obtuse}, {"sidesSwapped", s.sidesSwapped},
+             {"outOfRange", s.outOfRange}, {"kind", s.kind}, {"noTriangle", s.noTriangle},
+             {"anglesLeaveNoRoom", s.anglesLeaveNoRoom}, {"sizeNotPositive", s.sizeNotPositive},
+             {"lawOfSinesFails", s.lawOfSinesFails}, {"areaDoesNotMatch", s.areaDoesNotMatch}})
+        all.add(std::string("solution.") + name, text);
+    all.add("solution.byAngles", s.byAngles);
+    all.add("solution.bySides", s.bySides);
+}
+
+} // namespace
+
+std::vector<NamedText> allTexts(const Language &language)
+{
+    Gatherer all;
+    all.add("code", language.code);
+    all.add("decimalSeparator", language.decimalSeparator);
+    addWindow(all, language.window);
+    addNotes(all, language.notes);
+    addSpokenAndSolutionWindow(all, language.spoken, language.solutionWindow);
+    addSolution(all, language.solution);
+    all.add("page.noScript", language.page.noScript);
+    all.add("page.notLoaded", language.page.notLoaded);
+    all.add("page.languageName", language.page.languageName);
+    all.add("commandLineHelp", language.commandLineHelp);
+    return std::move(all).texts();
+}
+
+} // namespace triangle::wording
