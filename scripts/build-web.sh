@@ -14,5 +14,5 @@ bash scripts/install-dependencies.sh --web
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 emcmake cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DTRIANGLE_BUILD_UI=OFF -DTRIANGLE_BUILD_TESTS=OFF "$@"
-cmake --build "$build_dir" --parallel "$(nproc)" --target triangle-web number-text-cases
+cmake --build "$build_dir" --parallel "$(nproc)" --target triangle-web number-text-cases picture-geometry-cases
 echo "the page is in $build_dir/site; scripts/serve-web.sh serves it"

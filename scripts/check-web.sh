@@ -3,6 +3,7 @@
 # The web page's tests, after scripts/build-web.sh and scripts/build.sh:
 #  - the number reading and formatting tests' cases in the WebAssembly build,
 #    under node, where the decimal conversions go through the C library;
+#  - the picture geometry's cases there too, as the page lays out its picture;
 #  - the page in Debian's Chromium, driven by the fields' accessible names
 #    and compared with triangle-solve, and that it asks nothing of the
 #    network (playwright-core, installed from web/tests/package-lock.json).
@@ -12,6 +13,9 @@ web_dir=${WEB_BUILD_DIR:-build-web}
 
 echo "== number reading and formatting in WebAssembly"
 node "$web_dir/web/number-text-cases.js"
+
+echo "== the picture's geometry in WebAssembly"
+node "$web_dir/web/picture-geometry-cases.js"
 
 echo "== the page in Chromium"
 npm ci --prefix web/tests --no-audit --no-fund --loglevel=error
