@@ -4,10 +4,12 @@
 // test: it makes the pictures of the page for the documentation.
 //
 //   node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--solution 1] [--width PIXELS]
+//                         [--lang CODE]
 //
-// --other presses "Друг триъгълник" N times; --solution 1 presses "Решение"
-// after that; --width sets the browser's
-// width (default 1000; a phone is about 400). Needs the playwright-core of
+// --other presses the next triangle's button N times; --solution 1 presses
+// the solution's button after that; --width sets the browser's width
+// (default 1000; a phone is about 400); --lang the browser's language (bg,
+// en), which the page starts in. Needs the playwright-core of
 // web/tests (npm ci --prefix web/tests) and a site built by build-web.sh.
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -22,11 +24,13 @@ const { chromium } = createRequire(join(here, 'tests/package.json'))('playwright
 
 const args = process.argv.slice(2);
 const output = args.shift();
-const options = { other: 0, solution: 0, width: 1000 };
+const options = { other: 0, solution: 0, width: 1000, lang: 'bg' };
 const request = [];
 while (args.length > 0) {
   const word = args.shift();
-  if (word.startsWith('--'))
+  if (word === '--lang')
+    options.lang = args.shift();
+  else if (word.startsWith('--'))
     options[word.slice(2)] = Number(args.shift());
   else
     request.push(word);
@@ -43,7 +47,7 @@ const context = await chromium.launchPersistentContext(profile, {
   args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
     '--disable-sync', '--no-first-run'],
   viewport: { width: options.width, height: 600 },
-  locale: 'bg-BG',
+  locale: options.lang,
 });
 try {
   const page = context.pages()[0] ?? (await context.newPage());
@@ -56,9 +60,9 @@ try {
       await fields.nth(i).fill(value);
     await fields.nth(2).press('Enter');
     for (let i = 0; i < options.other; ++i)
-      await page.getByRole('button', { name: 'Друг триъгълник' }).click();
+      await page.locator('#other').click();
     if (options.solution)
-      await page.getByRole('button', { name: 'Решение' }).click();
+      await page.locator('#solution-button').click();
   } else {
     await page.getByRole('listbox').waitFor();
   }

@@ -5,14 +5,15 @@
 // window for the documentation.
 //
 //     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]
-//                     [--tooltip FIELD] [--solution] [--hold SECONDS]
+//                     [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]
 //
 // --other presses "Друг триъгълник" N times; --compute presses "Изчисли" N
 // more times; --tooltip shows the tooltip of value field FIELD (0 to 8) and
 // takes it into the picture, which needs a real screen (xvfb-run);
 // --solution presses "Решение" and saves the solution window instead, or
 // with OUTPUT.pdf the solution as PDF; --hold keeps the window open so that
-// the screen can be captured as a whole.
+// the screen can be captured as a whole; --lang shows the window in that
+// language (bg, en).
 #include <optional>
 
 #include <QApplication>
@@ -35,6 +36,7 @@ struct Snapshot {
     int tooltipField = -1;
     bool solution = false;
     int holdSeconds = 0;
+    const triangle::wording::Language *language = &triangle::wording::kBulgarian;
 };
 
 std::optional<Snapshot> readArguments(QStringList arguments)
@@ -57,6 +59,12 @@ std::optional<Snapshot> readArguments(QStringList arguments)
         }
         if (arguments.isEmpty())
             return std::nullopt;
+        if (option == "--lang") {
+            snapshot.language = triangle::wording::languageFor(arguments.takeFirst().toStdString());
+            if (snapshot.language == nullptr)
+                return std::nullopt;
+            continue;
+        }
         const int value = arguments.takeFirst().toInt();
         if (option == "--other")
             snapshot.otherPresses = value;
@@ -110,11 +118,12 @@ int main(int argc, char **argv)
     const std::optional<Snapshot> snapshot = readArguments(QApplication::arguments());
     if (!snapshot) {
         qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]"
-                 " [--tooltip FIELD] [--solution] [--hold SECONDS]");
+                 " [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]");
         return 2;
     }
 
     auto window = triangle::ui::test::openWindow(QLocale());
+    window->setLanguage(*snapshot->language);
     window->move(0, 0);
     triangle::ui::test::solve(*window, snapshot->combination, snapshot->given);
     for (int press = 0; press < snapshot->otherPresses; ++press)
