@@ -38,6 +38,7 @@ const context = await chromium.launchPersistentContext(profile, {
   args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
     '--disable-sync', '--no-first-run'],
   viewport: { width: 1000, height: 900 },
+  locale: 'bg-BG',
 });
 try {
   const page = context.pages()[0] ?? (await context.newPage());

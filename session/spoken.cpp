@@ -111,6 +111,23 @@ std::string switchedStatus(const Language &language, int combination,
 
 namespace {
 
+// An angle to one decimal. Counted in tenths where the value lies clear of a
+// halfway point, which is every angle but a few; those are rounded exactly.
+std::string inTenths(double value, std::string_view decimalSeparator)
+{
+    const double tenths = value * 10;
+    const double rounded = std::nearbyint(tenths);
+    std::string text;
+    if (std::fabs(tenths) < 1e15 && std::fabs(std::fabs(tenths - rounded) - 0.5) > 1e-6) {
+        const auto whole = static_cast<long long>(std::fabs(rounded));
+        text = (rounded < 0 ? "-" : "") + std::to_string(whole / 10) + '.' + std::to_string(whole % 10);
+    } else {
+        text = fixedDecimals(value, 1);
+    }
+    text.replace(text.find('.'), 1, decimalSeparator);
+    return text;
+}
+
 // A measure of the picture to `decimals` places, as it is said.
 std::string said(double value, int decimals, std::string_view decimalSeparator)
 {
@@ -118,10 +135,7 @@ std::string said(double value, int decimals, std::string_view decimalSeparator)
     if (decimals == kFieldDecimals)
         return spokenNumber(
             formatFixed4(value, NumberFormat {std::string(decimalSeparator)}), decimalSeparator);
-    std::string text = fixedDecimals(value, decimals);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, decimalSeparator);
-    return spokenNumber(text, decimalSeparator);
+    return spokenNumber(inTenths(value, decimalSeparator), decimalSeparator);
 }
 
 } // namespace
