@@ -2,6 +2,7 @@
 #include "wording/solution_text.h"
 
 #include <cmath>
+#include <limits>
 
 #include "solver/number_formatting.h"
 #include "solver/solve.h"
@@ -31,11 +32,14 @@ std::string decimal(Real::Value value, const NumberFormat &format)
 }
 
 // "=" where four decimals show the value whole, "≈" where they round it.
+// Whole means within the arithmetic's own rounding of a ten-thousandth: a
+// tolerance in proportion to the value would call every large value whole
+// (S ≈ 173205,0808 is not).
 std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
 {
     const Real::Value scaled = value * 1e4L;
-    const bool whole
-        = std::fabs(scaled - std::nearbyint(scaled)) <= 1e-9L * std::fmax(1.0L, std::fabs(scaled));
+    const Real::Value rounding = 64 * std::numeric_limits<Real::Value>::epsilon() * std::fabs(scaled);
+    const bool whole = std::fabs(scaled - std::nearbyint(scaled)) <= std::fmax(1e-9L, rounding);
     return (whole ? " = " : " ≈ ") + decimal(value, format);
 }
 
@@ -212,8 +216,9 @@ std::string Writer::text() const
             + "/2) / (" + sym(0) + " + " + sym(1) + ") = 2·" + val(0) + "·" + val(1) + "·cos(" + val(2)
             + "/2) / (" + val(0) + " + " + val(1) + ")" + result();
     case Rule::Inradius:
-        return std::string(m_words.inradius) + "r = S / p = " + val(0) + " / "
-            + decimal(m_step.intermediate, m_format) + result();
+        // The semiperimeter is introduced before it is used.
+        return std::string(m_words.inradius) + "p = P / 2" + equalsOrAbout(m_step.intermediate, m_format)
+            + ", r = S / p = " + val(0) + " / " + decimal(m_step.intermediate, m_format) + result();
     case Rule::Heron: {
         const std::string p = decimal(m_step.intermediate, m_format);
         return std::string(m_words.heron) + "p = (a + b + c) / 2"
