@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "ui/picture_object.h"
+#include "wording/solution_text.h"
 
 namespace triangle::ui {
 
@@ -45,7 +46,10 @@ void insertLines(QTextCursor &cursor, const SolutionPage &page)
 {
     QTextBlockFormat block;
     block.setBottomMargin(page.font.pointSizeF() / 2);
-    for (const QString &line : page.text.split(u'\n', Qt::SkipEmptyParts)) {
+    // Paper wraps the lines: none ends between a value and its sign.
+    const QString text
+        = QString::fromStdString(triangle::wording::withSignsKeptToTheirValues(page.text.toStdString()));
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
         cursor.insertBlock(block, QTextCharFormat());
         cursor.insertText(line);
     }

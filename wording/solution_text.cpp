@@ -274,6 +274,18 @@ std::string symbolOf(Quantity q)
     }
 }
 
+std::string withSignsKeptToTheirValues(std::string text)
+{
+    constexpr std::string_view kNoBreakSpace = "\u00A0";
+    for (const std::string_view sign : {"=", "≈"}) {
+        const std::string spaced = " " + std::string(sign) + " ";
+        const std::string kept = std::string(kNoBreakSpace) + std::string(sign) + std::string(kNoBreakSpace);
+        for (auto at = text.find(spaced); at != std::string::npos; at = text.find(spaced, at + kept.size()))
+            text.replace(at, spaced.size(), kept);
+    }
+    return text;
+}
+
 std::string stepText(
     const Step &step, const GivenTexts &given, const NumberFormat &format, const Language &language)
 {

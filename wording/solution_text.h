@@ -65,6 +65,11 @@ std::string plainText(const MoreText &text);
 std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
     const Language &language = kBulgarian);
 
+// For a page that wraps its lines (the window, the PDF, the web page): the
+// blanks around each "=" and "≈" made unbreakable, so that no line ends
+// between a value and its sign.
+std::string withSignsKeptToTheirValues(std::string text);
+
 // The name of a quantity in school notation: α, β, γ for the angles.
 std::string symbolOf(Quantity q);
 
