@@ -196,6 +196,7 @@ const Language kEnglish = {
         "; this solution goes on with ",
         " (the angle is obtuse, since %1)",
         " (the two sides swapped)",
+        "; %1 is rejected, since %2 ≥ 180°",
         "Cannot be computed with numbers this large or small: %1.",
         "Kind: %1, %2 triangle.",
         {"acute", "right", "obtuse"},

@@ -114,8 +114,10 @@ struct SolutionWords {
     std::string_view branchTaken;  // "; това решение продължава с "
     std::string_view obtuse;       // %1: the inequality that makes the angle obtuse
     std::string_view sidesSwapped; // the second root: the two sides swapped
-    std::string_view outOfRange;   // %1: the elements that cannot be computed
-    std::string_view kind;         // %1 by angles, %2 by sides
+    // %1: the value that fits no triangle; %2: the sum of angles it makes too large.
+    std::string_view rejected;
+    std::string_view outOfRange; // %1: the elements that cannot be computed
+    std::string_view kind;       // %1 by angles, %2 by sides
     std::array<std::string_view, 3> byAngles;
     std::array<std::string_view, 3> bySides;
     std::string_view noTriangle; // put before each verdict

@@ -99,6 +99,22 @@ private:
                 + symbolOf(sideOpposite(otherVertex(v, first))) + "²"});
     }
     std::string fromSine(const std::string &sineFormula) const;
+    // By the law of sines, the obtuse value of the angle sought, with the
+    // angle given beside it, can leave the third angle no room: it fits no
+    // triangle, and the text says why it goes.
+    bool leavesNoRoom(Real::Value other) const
+    {
+        return m_step.rule == Rule::LawOfSines
+            && shownValue(m_step.quantity, other)
+                + shownValue(m_step.operands.at(2).quantity, m_step.operands.at(2).value)
+            >= 180.0L;
+    }
+    std::string rejected(Real::Value other) const
+    {
+        return filled(m_words.rejected,
+            {found() + equalsOrAbout(shownValue(m_step.quantity, other), m_format) + unitOf(m_step.quantity),
+                sym(2) + " + " + found()});
+    }
     std::string branchTaken() const { return std::string(m_words.branchTaken) + clause(m_step.value); }
     // " или ": between two values a step allows.
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
@@ -124,6 +140,8 @@ std::string Writer::fromSine(const std::string &sineFormula) const
             text += obtuseNote();
         return text;
     case Choice::First:
+        if (leavesNoRoom(m_step.alternative))
+            return text + clause(m_step.value) + rejected(m_step.alternative);
         return text + clause(m_step.value) + orWord() + clause(m_step.alternative) + branchTaken();
     case Choice::Second:
         return text + clause(m_step.alternative) + orWord() + clause(m_step.value) + branchTaken();
