@@ -176,6 +176,8 @@ const Language kEnglish = {
     },
     {
         "Given: ",
+        "Find: ",
+        "Solution:",
         "Answer: ",
         "More elements:",
         "From the angle sum: ",

@@ -91,9 +91,11 @@ struct SolutionWindowWords {
 // The worked solution's words; the formulas around them are the same in
 // every language.
 struct SolutionWords {
-    std::string_view given;  // "Дадено: "
-    std::string_view answer; // "Отговор: "
-    std::string_view more;   // the heading of the rest of the triangle
+    std::string_view given;   // "Дадено: "
+    std::string_view sought;  // "Търси се: "
+    std::string_view heading; // "Решение:", before the steps
+    std::string_view answer;  // "Отговор: "
+    std::string_view more;    // the heading of the rest of the triangle
     // Where a step names its rule.
     std::string_view angleSum;
     std::string_view lawOfSines;

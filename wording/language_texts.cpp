@@ -83,18 +83,18 @@ void addSpokenAndSolutionWindow(Gatherer &all, const SpokenWords &s, const Solut
 
 void addSolution(Gatherer &all, const SolutionWords &s)
 {
-    for (const auto &[name, text] :
-        std::initializer_list<std::pair<const char *, std::string_view>> {{"given", s.given},
-            {"answer", s.answer}, {"more", s.more}, {"angleSum", s.angleSum}, {"lawOfSines", s.lawOfSines},
-            {"lawOfCosines", s.lawOfCosines}, {"area", s.area}, {"fromArea", s.fromArea},
-            {"fromAreaAndLawOfCosines", s.fromAreaAndLawOfCosines}, {"perimeter", s.perimeter},
-            {"heron", s.heron}, {"heightTo", s.heightTo}, {"medianTo", s.medianTo},
-            {"bisectorOf", s.bisectorOf}, {"inradius", s.inradius}, {"orWord", s.orWord},
-            {"andWord", s.andWord}, {"whence", s.whence}, {"branchTaken", s.branchTaken},
-            {"obtuse", s.obtuse}, {"sidesSwapped", s.sidesSwapped}, {"rejected", s.rejected},
-            {"outOfRange", s.outOfRange}, {"kind", s.kind}, {"noTriangle", s.noTriangle},
-            {"anglesLeaveNoRoom", s.anglesLeaveNoRoom}, {"sizeNotPositive", s.sizeNotPositive},
-            {"lawOfSinesFails", s.lawOfSinesFails}, {"areaDoesNotMatch", s.areaDoesNotMatch}})
+    for (const auto &[name, text] : std::initializer_list<std::pair<const char *, std::string_view>> {
+             {"given", s.given}, {"sought", s.sought}, {"heading", s.heading}, {"answer", s.answer},
+             {"more", s.more}, {"angleSum", s.angleSum}, {"lawOfSines", s.lawOfSines},
+             {"lawOfCosines", s.lawOfCosines}, {"area", s.area}, {"fromArea", s.fromArea},
+             {"fromAreaAndLawOfCosines", s.fromAreaAndLawOfCosines}, {"perimeter", s.perimeter},
+             {"heron", s.heron}, {"heightTo", s.heightTo}, {"medianTo", s.medianTo},
+             {"bisectorOf", s.bisectorOf}, {"inradius", s.inradius}, {"orWord", s.orWord},
+             {"andWord", s.andWord}, {"whence", s.whence}, {"branchTaken", s.branchTaken},
+             {"obtuse", s.obtuse}, {"sidesSwapped", s.sidesSwapped}, {"rejected", s.rejected},
+             {"outOfRange", s.outOfRange}, {"kind", s.kind}, {"noTriangle", s.noTriangle},
+             {"anglesLeaveNoRoom", s.anglesLeaveNoRoom}, {"sizeNotPositive", s.sizeNotPositive},
+             {"lawOfSinesFails", s.lawOfSinesFails}, {"areaDoesNotMatch", s.areaDoesNotMatch}})
         all.add(std::string("solution.") + name, text);
     all.add("solution.byAngles", s.byAngles);
     all.add("solution.bySides", s.bySides);

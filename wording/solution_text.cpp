@@ -261,12 +261,29 @@ std::string verdictText(Verdict verdict, const SolutionWords &words)
     return because({});
 }
 
+// An angle in degrees and whole minutes, as textbooks write it: "38°13′";
+// empty where that says no more than the degrees do (60°) or where the
+// angle is none (data that make no triangle).
+std::string inDegreesAndMinutes(Real::Value degrees)
+{
+    const auto minutes = static_cast<long long>(std::nearbyint(degrees * 60));
+    if (degrees <= 0 || minutes % 60 == 0)
+        return {};
+    return std::to_string(minutes / 60) + "°" + std::to_string(minutes % 60) + "′";
+}
+
 std::string valueText(const Triangle &record, Quantity q, const GivenTexts &given, const NumberFormat &format)
 {
     const std::string typed = typedText(given, q);
     if (!typed.empty())
         return symbolOf(q) + " = " + typed + unitOf(q);
-    return symbolOf(q) + equalsOrAbout(fieldValue(record, q).value(), format) + unitOf(q);
+    const Real::Value value = fieldValue(record, q).value();
+    std::string text = symbolOf(q) + equalsOrAbout(value, format) + unitOf(q);
+    if (isAngle(q)) {
+        if (const std::string minutes = inDegreesAndMinutes(value); !minutes.empty())
+            text += " (≈ " + minutes + ")";
+    }
+    return text;
 }
 
 } // namespace
@@ -322,6 +339,13 @@ SolutionText workedSolution(
         givenList += (givenList.empty() ? "" : ", ") + symbolOf(q) + " = " + typedText(given, q) + unitOf(q);
     }
     text.given = std::string(words.given) + givenList + ".";
+    std::string soughtList;
+    for (const Quantity q : kAllQuantities) {
+        if (q == Quantity::P || !isGiven(solution.combination, q))
+            soughtList += (soughtList.empty() ? "" : ", ") + symbolOf(q);
+    }
+    text.sought = std::string(words.sought) + soughtList + ".";
+    text.heading = words.heading;
     for (const Step &step : solution.steps)
         text.steps.push_back(
             std::to_string(text.steps.size() + 1) + ". " + stepText(step, given, format, language) + ".");
@@ -369,7 +393,7 @@ std::string plainText(const MoreText &text)
 
 std::string plainText(const SolutionText &text)
 {
-    std::string plain = text.given + "\n";
+    std::string plain = text.given + "\n" + text.sought + "\n" + text.heading + "\n";
     for (const std::string &step : text.steps)
         plain += step + "\n";
     plain += text.answer + "\n";

@@ -26,6 +26,8 @@ GivenTexts givenTextsOf(int combination, const std::array<std::string, 3> &texts
 
 struct SolutionText {
     std::string given;              // "Дадено: a = 5, b = 8, γ = 60°."
+    std::string sought;             // "Търси се: α, β, c, S, R, P."
+    std::string heading;            // "Решение:", before the steps
     std::vector<std::string> steps; // "1. По косинусовата теорема: c² = …", one per step
     std::string answer;             // "Отговор: α ≈ 38,2132°, …"
     std::string verdict;            // empty for a real triangle, else why there is none
