@@ -45,10 +45,10 @@ QPushButton *createButton(const wording::ControlWords &words, QWidget *parent)
 
 SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
     const QLocale &locale, const triangle::wording::Language &language, QWidget *parent)
-    : QDialog(parent), m_language(&language), m_words(language.solutionWindow)
+    : QDialog(parent), m_language(&language)
 {
     const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
-    m_page.title = utf8(m_words.title);
+    m_page.title = utf8(words().title);
     m_page.text
         = QString::fromStdString(triangle::wording::solutionDocument(solution, given, format, language));
     m_page.font = windowFont();
@@ -70,7 +70,7 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
     if (m_page.picture) {
         m_picture = new PictureBox(*m_page.picture, this);
         m_picture->setFixedSize(kPictureSide, kPictureSide);
-        m_picture->setAccessibleName(utf8(m_words.pictureName));
+        m_picture->setAccessibleName(utf8(words().pictureName));
         m_picture->setLanguage(*m_language);
         const TriangleMeasures measures = measuresOf(solution.record);
         m_picture->showMeasuredTriangle(measures,
@@ -85,14 +85,14 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setTabChangesFocus(true);
-    m_text->setAccessibleName(utf8(m_words.textName));
+    m_text->setAccessibleName(utf8(words().textName));
     layout->addWidget(m_text, 1);
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *copy = createButton(m_words.copy, this);
-    QPushButton *print = createButton(m_words.print, this);
-    QPushButton *save = createButton(m_words.savePdf, this);
-    QPushButton *close = createButton(m_words.close, this);
+    QPushButton *copy = createButton(words().copy, this);
+    QPushButton *print = createButton(words().print, this);
+    QPushButton *save = createButton(words().savePdf, this);
+    QPushButton *close = createButton(words().close, this);
     connect(copy, &QPushButton::clicked, this, &SolutionWindow::copyText);
     connect(print, &QPushButton::clicked, this, &SolutionWindow::print);
     connect(save, &QPushButton::clicked, this, &SolutionWindow::askAndSavePdf);
@@ -140,13 +140,13 @@ void SolutionWindow::print()
 void SolutionWindow::askAndSavePdf()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, utf8(m_words.savePdf.caption),
-        QDir(folder).filePath(utf8(m_words.pdfFileName)), utf8(m_words.pdfFilter));
+    const QString path = QFileDialog::getSaveFileName(this, utf8(words().savePdf.caption),
+        QDir(folder).filePath(utf8(words().pdfFileName)), utf8(words().pdfFilter));
     if (path.isEmpty())
         return;
     if (!savePdf(path)) {
         QMessageBox::warning(
-            this, m_page.title, utf8(m_words.pdfNotSaved).arg(QDir::toNativeSeparators(path)));
+            this, m_page.title, utf8(words().pdfNotSaved).arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -39,7 +39,7 @@ private:
     void createControls(const triangle::Solution &solution, const QLocale &locale);
 
     const triangle::wording::Language *m_language;
-    const triangle::wording::SolutionWindowWords &m_words;
+    const triangle::wording::SolutionWindowWords &words() const { return m_language->solutionWindow; }
     void copyText() const;
     void print();
     void askAndSavePdf();

@@ -34,15 +34,20 @@ void names(JsonText &json, const auto &controls)
 }
 
 // A button: its caption, and the letter Alt takes with it.
-void button(JsonText &json, std::string_view key, const ControlWords &control)
+void button(JsonText &json, const ControlWords &control)
 {
-    json.key(key)
-        .beginObject()
+    json.beginObject()
         .key("caption")
         .string(control.caption)
         .key("mnemonic")
-        .string(control.mnemonic);
-    json.endObject();
+        .string(control.mnemonic)
+        .endObject();
+}
+
+void button(JsonText &json, std::string_view key, const ControlWords &control)
+{
+    json.key(key);
+    button(json, control);
 }
 
 // The text before the first non-blank and after the last.
@@ -112,12 +117,7 @@ std::string pageTexts(const Language &language)
     json.key("pictureName").string(window.picture1.accessibleName);
     json.key("buttons").beginArray();
     for (const ControlWords &command : window.command1)
-        json.beginObject()
-            .key("caption")
-            .string(command.caption)
-            .key("mnemonic")
-            .string(command.mnemonic)
-            .endObject();
+        button(json, command);
     json.endArray();
     button(json, "otherTriangle", window.command2);
     json.key("otherTriangleShortcut").string(triangle::session::kPageFace.otherTriangleShortcut);
