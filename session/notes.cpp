@@ -2,6 +2,7 @@
 #include "session/notes.h"
 
 #include "solver/catalogue.h"
+#include "wording/solution_text.h"
 #include "wording/text_echo.h"
 
 namespace triangle::session {
@@ -39,6 +40,18 @@ std::string noteFor(const Language &language, const Outcome &outcome)
         return outcome.realTriangle ? problemStatement(language) : std::string(notes.noTriangle);
     }
     return problemStatement(language);
+}
+
+std::string exactNote(const Language &language, int combination, const ExactForms &forms)
+{
+    std::string list;
+    for (const Quantity q : kAllQuantities) {
+        const auto &form = forms.values.at(static_cast<std::size_t>(q));
+        if (!form || (q != Quantity::P && isGiven(combination, q)))
+            continue;
+        list += (list.empty() ? "" : ", ") + wording::symbolOf(q) + " = " + form->school;
+    }
+    return list.empty() ? std::string() : filled(language.notes.exact, {list});
 }
 
 std::string otherTrianglesFit(const Language &language, std::size_t count)

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "solver/compute.h"
+#include "solver/exact_forms.h"
 #include "wording/language.h"
 
 // What the note box says, in the language's words.
@@ -35,6 +36,10 @@ std::string otherTrianglesNote(
 // That a given field was solved with the number at the start of its text
 // only: the quantity, the number as the field now shows it, and what was
 // typed (shortened where long).
+// The exact forms of a solved triangle's computed values, "Точно: c = 7,
+// S = 10√3, R = 7√3/3, P = 20."; empty where none has one.
+std::string exactNote(const Language &language, int combination, const ExactForms &forms);
+
 std::string readAsNote(const Language &language, Quantity q, std::string_view number, std::string_view typed);
 
 } // namespace triangle::session

@@ -90,6 +90,7 @@ const View &Session::choose(int combination)
     m_view.combination = combination;
     for (int position = 0; position < kQuantityCount; ++position)
         m_view.fields.at(static_cast<std::size_t>(position)).clear();
+    writeNote(); // without the exact values of the fields just emptied
     return m_view;
 }
 
@@ -97,8 +98,8 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
 {
     m_view.announcement.reset();
     std::copy(typed.begin(), typed.end(), m_view.fields.begin());
-    Answer answer = answerRequest(
-        m_view.combination, givenTexts(m_view.combination, typed), {.otherTriangles = true}, m_format);
+    Answer answer = answerRequest(m_view.combination, givenTexts(m_view.combination, typed),
+        {.otherTriangles = true, .more = true, .exact = true}, m_format);
     const Outcome &outcome = answer.outcome;
     m_fitting.clear();
     m_shown = 0;
@@ -156,6 +157,7 @@ const View &Session::showSample(float draw)
         m_view.fields.at(static_cast<std::size_t>(position)) = shortest(sample.at(position), m_format);
     const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
     m_view.fields.at(kFieldCount - 1) = formatResult(perimeter, m_format);
+    writeNote();
     showPicture({{sample[3], sample[4], sample[5]}, {sample[0], sample[1], sample[2]}});
     return m_view;
 }
@@ -180,7 +182,7 @@ std::optional<SolutionPage> Session::openSolution()
     m_view.announcement.reset();
     const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
     try {
-        return SolutionPage {solutionOf(m_solved, branches), m_givenTexts};
+        return SolutionPage {solutionOf(m_solved, branches), m_givenTexts, m_exact};
     } catch (const ArithmeticFault &fault) {
         // A step of the solution left the numbers' range where the request
         // did not: the note says so, and the rest stays as it is.
@@ -199,6 +201,7 @@ std::optional<SolutionPage> Session::openSolution()
 void Session::showTriangle(const AnsweredTriangle &triangle)
 {
     m_record = triangle.record;
+    m_exact = triangle.exact;
     for (std::size_t position = 0; position < triangle.values.size(); ++position)
         m_view.fields.at(position) = formatResult(triangle.values.at(position), m_format);
 }
@@ -214,6 +217,13 @@ void Session::writeNote()
             = otherTrianglesNote(*m_language, m_shown + 1, m_fitting.size(), m_face.otherTriangleShortcut);
     else
         m_view.note = m_noted ? noteFor(*m_language, *m_noted) : problemStatement(*m_language);
+    const bool realShown = !failed && m_noted && m_noted->realTriangle && m_view.solutionOffered;
+    // The exact values go before the problem statement, where the motto box
+    // lying over the note's last lines leaves them in view.
+    const std::string exact = exactNote(*m_language, m_solved.combination, m_exact);
+    const std::string statement = problemStatement(*m_language);
+    if (realShown && !exact.empty() && m_view.note.ends_with(statement))
+        m_view.note.insert(m_view.note.size() - statement.size(), exact + "\n\n");
     if (!m_readAs.empty())
         m_view.note.insert(0, readAsText() + "\n\n");
 }

@@ -25,6 +25,7 @@ using wording::Language;
 struct SolutionPage {
     Solution solution;
     wording::GivenTexts given;
+    ExactForms exact; // of its values and steps, where it has them
 };
 
 // One window's or page's work: the chosen combination, the fields, the
@@ -96,6 +97,8 @@ private:
     // The last solved request, and its given fields' texts as typed.
     Outcome m_solved;
     wording::GivenTexts m_givenTexts;
+    // The exact forms of the triangle the fields show.
+    ExactForms m_exact;
 };
 
 } // namespace triangle::session

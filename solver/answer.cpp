@@ -9,16 +9,25 @@ namespace triangle {
 
 namespace {
 
-AnsweredTriangle answered(
-    const Outcome &outcome, const Triangle &record, bool real, unsigned branches, AnswerParts parts)
+// One fitting triangle with the parts asked for. The exact forms replay the
+// steps, so they are found with them even where the steps are not kept.
+AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool real, unsigned branches,
+    AnswerParts parts, const std::array<std::string_view, 3> &texts)
 {
-    AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}};
+    AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}, {}};
     for (const Quantity q : kAllQuantities)
         triangle.values.at(static_cast<std::size_t>(fieldIndex(q))) = fieldValue(record, q).value();
-    if (parts.steps)
+    const bool journalling = parts.steps || parts.exact;
+    if (journalling)
         triangle.steps = solutionOf(outcome, branches).steps;
     if (parts.more && real)
-        triangle.more = moreElementsOf(record, parts.steps ? &triangle.moreSteps : nullptr);
+        triangle.more = moreElementsOf(record, journalling ? &triangle.moreSteps : nullptr);
+    if (parts.exact && real)
+        triangle.exact = exactFormsOf(outcome.combination, texts, record, triangle.steps, triangle.moreSteps);
+    if (!parts.steps) {
+        triangle.steps.clear();
+        triangle.moreSteps.clear();
+    }
     return triangle;
 }
 
@@ -34,11 +43,12 @@ Answer answerRequest(int combination, const std::array<std::string_view, 3> &tex
     if (answer.outcome.status != Outcome::Status::Solved)
         return answer;
     try {
-        answer.triangles.push_back(answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts));
+        answer.triangles.push_back(
+            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, texts));
         if (parts.otherTriangles) {
             for (const FittingTriangle &other : otherTriangles(answer.outcome, record))
                 answer.triangles.push_back(
-                    answered(answer.outcome, other.record, true, other.branches, parts));
+                    answered(answer.outcome, other.record, true, other.branches, parts, texts));
         }
     } catch (const ArithmeticFault &fault) {
         answer.outcome.status = Outcome::Status::Fault;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "solver/compute.h"
+#include "solver/exact_forms.h"
 #include "solver/journal.h"
 #include "solver/more_elements.h"
 #include "solver/number_format.h"
@@ -19,6 +20,7 @@ struct AnswerParts {
     bool otherTriangles = false; // every further triangle the given values fit
     bool steps = false;          // the steps that found each triangle's values
     bool more = false;           // the rest of each real triangle
+    bool exact = false;          // the exact forms of each triangle's values
 };
 
 // One triangle the given values fit, as values: the faces write them.
@@ -34,6 +36,8 @@ struct AnsweredTriangle {
     // AnswerParts::steps the steps that found it.
     std::optional<MoreElements> more;
     Journal moreSteps;
+    // With AnswerParts::exact: the values' exact forms, where the data allow.
+    ExactForms exact;
 };
 
 // A request answered: how it ended and, when solved, every triangle asked

@@ -75,8 +75,8 @@ void appendValues(std::string &line, const AnsweredTriangle &triangle)
     line += triangle.real ? "\ttriangle" : "\tno-triangle";
 }
 
-void appendStepLine(
-    std::string &out, const Step &step, const wording::GivenTexts &given, const wording::Language &language)
+void appendStepLine(std::string &out, const Step &step, const wording::GivenTexts &given,
+    const wording::Language &language, wording::StepForms exact = {})
 {
     out += "\nstep\t";
     out += tagOf(step.quantity);
@@ -85,12 +85,12 @@ void appendStepLine(
     out += '\t';
     out += formatResult(shownValue(step.quantity, step.value), NumberFormat {});
     out += '\t';
-    out += wording::stepText(step, given, NumberFormat {}, language);
+    out += wording::stepText(step, given, NumberFormat {}, language, exact);
 }
 
 // The rest of a real triangle, and the steps that found it.
-void appendMore(
-    std::string &out, const MoreElements &more, const Journal &steps, const wording::Language &language)
+void appendMore(std::string &out, const MoreElements &more, const Journal &steps,
+    const wording::Language &language, const ExactForms *exact, std::size_t firstStep)
 {
     constexpr std::array<std::string_view, 3> byAngles = {"acute", "right", "obtuse"};
     constexpr std::array<std::string_view, 3> bySides = {"scalene", "isosceles", "equilateral"};
@@ -105,23 +105,37 @@ void appendMore(
     out += byAngles.at(static_cast<std::size_t>(more.angles));
     out += '\t';
     out += bySides.at(static_cast<std::size_t>(more.sides));
-    for (const Step &step : steps)
-        appendStepLine(out, step, {}, language);
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        appendStepLine(out, steps[i], {}, language, wording::stepForms(exact, firstStep + i));
+}
+
+// The nine values' exact forms, "-" where a value has none.
+void appendExact(std::string &out, const AnsweredTriangle &triangle)
+{
+    out += "\nexact";
+    for (const Quantity q : kAllQuantities) {
+        const auto &form = triangle.exact.values.at(static_cast<std::size_t>(q));
+        out += '\t';
+        out += form ? form->plain : "-";
+    }
 }
 
 // A solved answer: the first triangle's line "solved", each other's "also",
 // each followed by what was asked of it.
-void appendSolved(
-    std::string &out, const Request &request, const Answer &answer, const wording::Language &language)
+void appendSolved(std::string &out, const Request &request, const Answer &answer, bool exact,
+    const wording::Language &language)
 {
     const wording::GivenTexts given = wording::givenTextsOf(request.combination, request.texts);
     for (const AnsweredTriangle &triangle : answer.triangles) {
         out += &triangle == &answer.triangles.front() ? "solved" : "\nalso";
         appendValues(out, triangle);
-        for (const Step &step : triangle.steps)
-            appendStepLine(out, step, given, language);
+        if (exact)
+            appendExact(out, triangle);
+        const ExactForms *forms = exact ? &triangle.exact : nullptr;
+        for (std::size_t i = 0; i < triangle.steps.size(); ++i)
+            appendStepLine(out, triangle.steps[i], given, language, wording::stepForms(forms, i));
         if (triangle.more)
-            appendMore(out, *triangle.more, triangle.moreSteps, language);
+            appendMore(out, *triangle.more, triangle.moreSteps, language, forms, triangle.steps.size());
     }
 }
 
@@ -160,7 +174,7 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
     // are written with points.
     const Answer answer
         = answerRequest(request.combination, {request.texts[0], request.texts[1], request.texts[2]},
-            {options.otherTriangles, options.steps, options.more}, NumberFormat {".", ","});
+            {options.otherTriangles, options.steps, options.more, options.exact}, NumberFormat {".", ","});
     switch (answer.outcome.status) {
     case Outcome::Status::Invalid: out += "invalid"; return;
     case Outcome::Status::NoTriangle: out += "no-triangle"; return;
@@ -168,16 +182,19 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
         out += "fault\t";
         out += faultName(answer.outcome.fault);
         return;
-    case Outcome::Status::Solved: appendSolved(out, request, answer, *options.language); return;
+    case Outcome::Status::Solved:
+        appendSolved(out, request, answer, options.exact, *options.language);
+        return;
     }
 }
 
 bool applyOption(std::string_view word, AnswerOptions &options)
 {
-    constexpr std::array<std::pair<std::string_view, bool AnswerOptions::*>, 3> kOptions = {{
+    constexpr std::array<std::pair<std::string_view, bool AnswerOptions::*>, 4> kOptions = {{
         {"--all", &AnswerOptions::otherTriangles},
         {"--steps", &AnswerOptions::steps},
         {"--more", &AnswerOptions::more},
+        {"--exact", &AnswerOptions::exact},
     }};
     const auto *const option = std::find_if(
         kOptions.begin(), kOptions.end(), [&](const auto &candidate) { return candidate.first == word; });

@@ -35,11 +35,12 @@ struct AnswerOptions {
     bool otherTriangles = false; // --all
     bool steps = false;          // --steps
     bool more = false;           // --more
+    bool exact = false;          // --exact
     // --lang: the language of the steps' texts.
     const wording::Language *language = &wording::kBulgarian;
 };
 
-// Sets the option that command-line words name (--all, --steps, --more, or
+// Sets the option that command-line words name (--all, --steps, --more, --exact, or
 // --lang followed by bg or en) and returns how many words it took; 0 for
 // any other word, or --lang without one of ours after it.
 std::size_t applyOption(std::span<char *const> words, AnswerOptions &options);
@@ -55,6 +56,9 @@ bool applyOption(std::string_view word, AnswerOptions &options);
 // each line of a real triangle is followed by the rest of it, "more" with
 // the heights, medians and bisectors to a, b, c, the inradius and the kinds
 // by angles and by sides (and, with `steps`, the steps that found them).
+// With `exact`, each solved or also line is followed at once by "exact" and
+// the nine values' exact forms in plain text ("10*sqrt(3)", "120"), "-"
+// where a value has none.
 std::string answer(const Request &request, AnswerOptions options = {});
 
 // The same answer, appended to `out`.

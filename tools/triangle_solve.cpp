@@ -32,7 +32,7 @@ using triangle::cli::AnswerOutput;
 using triangle::cli::LineReader;
 
 constexpr std::string_view kUsage
-    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] [INDEX T1 T2 T3]\n"
+    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] [INDEX T1 T2 T3]\n"
       "       triangle-solve --help | --version\n";
 
 static_assert(

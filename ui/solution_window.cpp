@@ -44,13 +44,14 @@ QPushButton *createButton(const wording::ControlWords &words, QWidget *parent)
 } // namespace
 
 SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
-    const QLocale &locale, const triangle::wording::Language &language, QWidget *parent)
+    const triangle::ExactForms &exact, const QLocale &locale, const triangle::wording::Language &language,
+    QWidget *parent)
     : QDialog(parent), m_language(&language)
 {
     const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
     m_page.title = utf8(words().title);
-    m_page.text
-        = QString::fromStdString(triangle::wording::solutionDocument(solution, given, format, language));
+    m_page.text = QString::fromStdString(
+        triangle::wording::solutionDocument(solution, given, format, language, &exact));
     m_page.font = windowFont();
     m_page.enlargedNote = utf8(language.window.enlargedPicture);
     if (solution.verdict == triangle::Verdict::RealTriangle) {

@@ -27,7 +27,8 @@ public:
     // `given` holds the given fields' texts as typed; `locale` decides the
     // decimal separator, as in the main window; `language` the words.
     SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
-        const QLocale &locale, const triangle::wording::Language &language, QWidget *parent);
+        const triangle::ExactForms &exact, const QLocale &locale, const triangle::wording::Language &language,
+        QWidget *parent);
 
     QPlainTextEdit *textBox() const { return m_text; }
 

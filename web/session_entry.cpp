@@ -146,8 +146,9 @@ extern "C" const char *triangle_solution()
     if (page) {
         json.beginObject()
             .key("text")
-            .string(triangle::wording::withSignsKeptToTheirValues(triangle::wording::solutionDocument(
-                page->solution, page->given, pageFormat(pageSession().language()), pageSession().language())))
+            .string(triangle::wording::withSignsKeptToTheirValues(
+                triangle::wording::solutionDocument(page->solution, page->given,
+                    pageFormat(pageSession().language()), pageSession().language(), &page->exact)))
             .key("picture")
             .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
             .endObject();

@@ -155,6 +155,7 @@ const Language kEnglish = {
         "Showing %1 of %2.",
         "To switch: the button “%1” or %2.",
         "Solved with %1 = %2: of the text typed “%3” only the number at its start was read.",
+        "Exact: %1.",
     },
     {
         {"angle A", "angle B", "angle C", "side a", "side b", "side c", "area S", "radius R"},

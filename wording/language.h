@@ -60,6 +60,9 @@ struct NoteWords {
     // Put first when only the start of a given text was read ("2*3" as 2):
     // %1 the quantity, %2 the number solved, %3 the text typed.
     std::string_view readAs;
+    // Put last after a real triangle whose computed values have exact
+    // forms: %1 the list, "c = 7, S = 10√3".
+    std::string_view exact;
 };
 
 // What a screen reader says where the screen shows letters and drawings.

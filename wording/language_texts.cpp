@@ -61,6 +61,7 @@ void addNotes(Gatherer &all, const NoteWords &n)
     all.add("notes.shownTriangle", n.shownTriangle);
     all.add("notes.howToSwitch", n.howToSwitch);
     all.add("notes.readAs", n.readAs);
+    all.add("notes.exact", n.exact);
 }
 
 void addSpokenAndSolutionWindow(Gatherer &all, const SpokenWords &s, const SolutionWindowWords &w)

@@ -43,6 +43,12 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
     return (whole ? " = " : " ≈ ") + decimal(value, format);
 }
 
+// An exact form that a decimal shows just as well: a whole number.
+bool isWhole(const ExactForm &form)
+{
+    return form.plain.find_first_not_of("-0123456789") == std::string::npos;
+}
+
 std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
 
 // The typed text of a given quantity, echoed so that no byte of it can act
@@ -56,8 +62,9 @@ std::string typedText(const GivenTexts &given, Quantity q)
 
 class Writer {
 public:
-    Writer(const Step &step, const GivenTexts &given, const NumberFormat &format, const SolutionWords &words)
-        : m_step(step), m_given(given), m_format(format), m_words(words)
+    Writer(const Step &step, const GivenTexts &given, const NumberFormat &format, const SolutionWords &words,
+        StepForms exact)
+        : m_step(step), m_given(given), m_format(format), m_words(words), m_exact(exact)
     {
     }
 
@@ -72,17 +79,48 @@ private:
         const Operand &operand = m_step.operands.at(i);
         const std::string typed = typedText(m_given, operand.quantity);
         const bool given = !typed.empty();
-        const std::string number
-            = given ? typed : decimal(shownValue(operand.quantity, operand.value), m_format);
+        const std::string number = given ? typed : computedValue(operand);
         // Inside a formula a negative number stands in brackets.
         if (number.starts_with("−") || number.starts_with('-'))
             return "(" + number + unitOf(operand.quantity) + ")";
         return number + unitOf(operand.quantity);
     }
+    // A value found earlier, exactly where it has an exact form that says
+    // more than its decimal: √39 rather than 6,245.
+    std::string computedValue(const Operand &operand) const
+    {
+        const ExactForm *form = m_exact.valueOf(operand.quantity);
+        if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form))
+            return form->school.find_first_of(" /") == std::string::npos ? form->school
+                                                                         : "(" + form->school + ")";
+        return decimal(shownValue(operand.quantity, operand.value), m_format);
+    }
+    // The operand squared: a root in brackets, so that √39² cannot read as √(39²).
+    std::string sq(std::size_t i) const
+    {
+        const std::string value = val(i);
+        return (value.find("√") == 0 ? "(" + value + ")" : value) + "²";
+    }
     std::string found() const { return symbolOf(m_step.quantity); }
     std::string result() const
     {
-        return equalsOrAbout(shownValue(m_step.quantity, m_step.value), m_format) + unitOf(m_step.quantity);
+        return exactly(shownValue(m_step.quantity, m_step.value), m_exact.result) + unitOf(m_step.quantity);
+    }
+    // The value found on the way, inside a formula.
+    std::string intermediateValue() const
+    {
+        if (m_exact.intermediate == nullptr || isWhole(*m_exact.intermediate))
+            return decimal(m_step.intermediate, m_format);
+        const std::string &form = m_exact.intermediate->school;
+        return form.find_first_of(" /") == std::string::npos ? form : "(" + form + ")";
+    }
+    // What the step found on the way, exactly too where it can be.
+    std::string intermediate() const { return exactly(m_step.intermediate, m_exact.intermediate); }
+    std::string exactly(Real::Value value, const ExactForm *form) const
+    {
+        if (form == nullptr || isWhole(*form))
+            return equalsOrAbout(value, m_format);
+        return " = " + form->school + equalsOrAbout(value, m_format);
     }
     // "β ≈ 126,8699°": the found quantity with another value it may take.
     std::string clause(Real::Value stored) const
@@ -124,14 +162,14 @@ private:
     const GivenTexts &m_given;
     const NumberFormat &m_format;
     const SolutionWords &m_words;
+    StepForms m_exact;
 };
 
 // "sin α = … ≈ 0,6186 ⇒ α ≈ 38,2132°", with the other angle of the same
 // sine where the data may fit a second triangle.
 std::string Writer::fromSine(const std::string &sineFormula) const
 {
-    const std::string sine
-        = m_step.intermediate >= 1.0L ? " ≥ 1" : equalsOrAbout(m_step.intermediate, m_format);
+    const std::string sine = m_step.intermediate >= 1.0L ? " ≥ 1" : intermediate();
     std::string text = "sin " + found() + " = " + sineFormula + sine + " ⇒ ";
     switch (m_step.choice) {
     case Choice::Only:
@@ -155,7 +193,7 @@ std::string Writer::sidesFromArea() const
     const Vertex first = firstOtherThan(v);
     const std::string pair = symbolOf(sideOpposite(first)) + symbolOf(sideOpposite(otherVertex(v, first)));
     std::string text = std::string(m_words.fromAreaAndLawOfCosines) + pair + " = 2S / sin " + sym(2)
-        + equalsOrAbout(m_step.intermediate, m_format) + " " + std::string(m_words.andWord) + " " + sym(1)
+        + intermediate() + " " + std::string(m_words.andWord) + " " + sym(1)
         + "² = " + symbolOf(sideOpposite(first)) + "² + " + symbolOf(sideOpposite(otherVertex(v, first)))
         + "² − 2" + pair + "·cos " + sym(2) + ", " + std::string(m_words.whence) + " ";
     if (m_step.choice == Choice::Only)
@@ -185,9 +223,8 @@ std::string Writer::text() const
                 + val(1));
     case Rule::LawOfCosines:
         return std::string(m_words.lawOfCosines) + found() + "² = " + sym(0) + "² + " + sym(1) + "² − 2"
-            + sym(0) + sym(1) + "·cos " + sym(2) + " = " + val(0) + "² + " + val(1) + "² − 2·" + val(0) + "·"
-            + val(1) + "·cos " + val(2) + equalsOrAbout(m_step.intermediate, m_format) + ", " + found()
-            + result();
+            + sym(0) + sym(1) + "·cos " + sym(2) + " = " + sq(0) + " + " + sq(1) + " − 2·" + val(0) + "·"
+            + val(1) + "·cos " + val(2) + intermediate() + ", " + found() + result();
     case Rule::AreaFromTwoSidesAndAngle:
         return std::string(m_words.area) + "S = ½·" + sym(0) + "·" + sym(1) + "·sin " + sym(2) + " = ½·"
             + val(0) + "·" + val(1) + "·sin " + val(2) + result();
@@ -199,13 +236,13 @@ std::string Writer::text() const
             + result();
     case Rule::AreaFromAnglesAndSide:
         return std::string(m_words.area) + "S = " + sym(0) + "²·sin " + sym(1) + "·sin " + sym(2)
-            + " / (2·sin " + sym(3) + ") = " + val(0) + "²·sin " + val(1) + "·sin " + val(2) + " / (2·sin "
+            + " / (2·sin " + sym(3) + ") = " + sq(0) + "·sin " + val(1) + "·sin " + val(2) + " / (2·sin "
             + val(3) + ")" + result();
     case Rule::CircumradiusFromAnglesAndArea:
         return "R = √(S / (2·sin α·sin β·sin γ)) = √(" + val(0) + " / (2·sin " + val(1) + "·sin " + val(2)
             + "·sin " + val(3) + "))" + result();
     case Rule::AreaFromAnglesAndCircumradius:
-        return std::string(m_words.area) + "S = 2R²·sin α·sin β·sin γ = 2·" + val(0) + "²·sin " + val(1)
+        return std::string(m_words.area) + "S = 2R²·sin α·sin β·sin γ = 2·" + sq(0) + "·sin " + val(1)
             + "·sin " + val(2) + "·sin " + val(3) + result();
     case Rule::AngleFromArea:
         return filled(m_words.fromArea, {"S = ½·" + sym(1) + "·" + sym(2) + "·sin " + found()})
@@ -220,28 +257,27 @@ std::string Writer::text() const
             + result();
     case Rule::AngleFromThreeSides:
         return std::string(m_words.lawOfCosines) + "cos " + found() + " = (" + sym(1) + "² + " + sym(2)
-            + "² − " + sym(0) + "²) / (2" + sym(1) + sym(2) + ") = (" + val(1) + "² + " + val(2) + "² − "
-            + val(0) + "²) / (2·" + val(1) + "·" + val(2) + ")" + equalsOrAbout(m_step.intermediate, m_format)
-            + " ⇒ " + clause(m_step.value);
+            + "² − " + sym(0) + "²) / (2" + sym(1) + sym(2) + ") = (" + sq(1) + " + " + sq(2) + " − " + sq(0)
+            + ") / (2·" + val(1) + "·" + val(2) + ")" + intermediate() + " ⇒ " + clause(m_step.value);
     case Rule::Height:
         return filled(m_words.heightTo, {sym(1)}) + found() + " = 2S / " + sym(1) + " = 2·" + val(0) + " / "
             + val(1) + result();
     case Rule::Median:
         return filled(m_words.medianTo, {sym(2)}) + found() + " = ½·√(2" + sym(0) + "² + 2" + sym(1) + "² − "
-            + sym(2) + "²) = ½·√(2·" + val(0) + "² + 2·" + val(1) + "² − " + val(2) + "²)" + result();
+            + sym(2) + "²) = ½·√(2·" + sq(0) + " + 2·" + sq(1) + " − " + sq(2) + ")" + result();
     case Rule::Bisector:
         return filled(m_words.bisectorOf, {sym(2)}) + found() + " = 2" + sym(0) + sym(1) + "·cos(" + sym(2)
             + "/2) / (" + sym(0) + " + " + sym(1) + ") = 2·" + val(0) + "·" + val(1) + "·cos(" + val(2)
             + "/2) / (" + val(0) + " + " + val(1) + ")" + result();
     case Rule::Inradius:
         // The semiperimeter is introduced before it is used.
-        return std::string(m_words.inradius) + "p = P / 2" + equalsOrAbout(m_step.intermediate, m_format)
-            + ", r = S / p = " + val(0) + " / " + decimal(m_step.intermediate, m_format) + result();
+        return std::string(m_words.inradius) + "p = P / 2" + intermediate() + ", r = S / p = " + val(0)
+            + " / " + intermediateValue() + result();
     case Rule::Heron: {
-        const std::string p = decimal(m_step.intermediate, m_format);
-        return std::string(m_words.heron) + "p = (a + b + c) / 2"
-            + equalsOrAbout(m_step.intermediate, m_format) + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·("
-            + p + " − " + val(0) + ")·(" + p + " − " + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
+        const std::string p = intermediateValue();
+        return std::string(m_words.heron) + "p = (a + b + c) / 2" + intermediate()
+            + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·(" + p + " − " + val(0) + ")·(" + p + " − "
+            + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
     }
     }
     return {};
@@ -272,17 +308,30 @@ std::string inDegreesAndMinutes(Real::Value degrees)
     return std::to_string(minutes / 60) + "°" + std::to_string(minutes % 60) + "′";
 }
 
-std::string valueText(const Triangle &record, Quantity q, const GivenTexts &given, const NumberFormat &format)
+// "S = 10√3 ≈ 17,3205", "α ≈ 38,2132° (≈ 38°13′; cos α = 11/14)".
+std::string valueText(const Triangle &record, Quantity q, const GivenTexts &given, const NumberFormat &format,
+    const ExactForms *exact)
 {
     const std::string typed = typedText(given, q);
     if (!typed.empty())
         return symbolOf(q) + " = " + typed + unitOf(q);
     const Real::Value value = fieldValue(record, q).value();
-    std::string text = symbolOf(q) + equalsOrAbout(value, format) + unitOf(q);
-    if (isAngle(q)) {
-        if (const std::string minutes = inDegreesAndMinutes(value); !minutes.empty())
-            text += " (≈ " + minutes + ")";
-    }
+    const StepForms forms {nullptr, nullptr, exact};
+    const ExactForm *form = forms.valueOf(q);
+    std::string text = symbolOf(q);
+    if (form != nullptr && !isWhole(*form))
+        text += " = " + form->school;
+    text += equalsOrAbout(value, format) + unitOf(q);
+    if (!isAngle(q))
+        return text;
+    std::vector<std::string> notes;
+    if (const std::string minutes = inDegreesAndMinutes(value); !minutes.empty())
+        notes.push_back("≈ " + minutes);
+    if (exact != nullptr && exact->cosines.at(static_cast<std::size_t>(q)))
+        notes.push_back(
+            "cos " + symbolOf(q) + " = " + exact->cosines.at(static_cast<std::size_t>(q))->school);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        text += (i == 0 ? " (" : "; ") + notes[i] + (i + 1 == notes.size() ? ")" : "");
     return text;
 }
 
@@ -321,14 +370,31 @@ std::string withSignsKeptToTheirValues(std::string text)
     return text;
 }
 
-std::string stepText(
-    const Step &step, const GivenTexts &given, const NumberFormat &format, const Language &language)
+const ExactForm *StepForms::valueOf(Quantity q) const
 {
-    return Writer(step, given, format, language.solution).text();
+    if (all == nullptr)
+        return nullptr;
+    const auto &form = all->values.at(static_cast<std::size_t>(q));
+    return form ? &*form : nullptr;
 }
 
-SolutionText workedSolution(
-    const Solution &solution, const GivenTexts &given, const NumberFormat &format, const Language &language)
+StepForms stepForms(const ExactForms *forms, std::size_t index)
+{
+    if (forms == nullptr || index >= forms->results.size())
+        return {};
+    const auto &result = forms->results[index];
+    const auto &intermediate = forms->intermediates[index];
+    return {result ? &*result : nullptr, intermediate ? &*intermediate : nullptr, forms};
+}
+
+std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format,
+    const Language &language, StepForms exact)
+{
+    return Writer(step, given, format, language.solution, exact).text();
+}
+
+SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
+    const Language &language, const ExactForms *exact)
 {
     const SolutionWords &words = language.solution;
     SolutionText text;
@@ -346,27 +412,32 @@ SolutionText workedSolution(
     }
     text.sought = std::string(words.sought) + soughtList + ".";
     text.heading = words.heading;
-    for (const Step &step : solution.steps)
-        text.steps.push_back(
-            std::to_string(text.steps.size() + 1) + ". " + stepText(step, given, format, language) + ".");
+    for (const Step &step : solution.steps) {
+        const StepForms forms = stepForms(exact, text.steps.size());
+        text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
+            + stepText(step, given, format, language, forms) + ".");
+    }
     std::string answer;
     for (const Quantity q : kAllQuantities)
-        answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, given, format);
+        answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, given, format, exact);
     text.answer = std::string(words.answer) + answer + ".";
     text.verdict = verdictText(solution.verdict, words);
     return text;
 }
 
-MoreText moreElementsText(const Triangle &record, const NumberFormat &format, const Language &language)
+MoreText moreElementsText(const Triangle &record, const NumberFormat &format, const Language &language,
+    const ExactForms *exact, std::size_t firstStep)
 {
     const SolutionWords &words = language.solution;
     Journal steps;
     const MoreElements more = moreElementsOf(record, &steps);
     MoreText text;
     const GivenTexts none;
-    for (const Step &step : steps)
-        text.steps.push_back(
-            std::to_string(text.steps.size() + 1) + ". " + stepText(step, none, format, language) + ".");
+    for (const Step &step : steps) {
+        const StepForms forms = stepForms(exact, firstStep + text.steps.size());
+        text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
+            + stepText(step, none, format, language, forms) + ".");
+    }
     std::string uncomputed;
     for (std::size_t i = 0; i < more.values.size(); ++i) {
         if (std::holds_alternative<FaultKind>(more.values.at(i)))
@@ -402,12 +473,13 @@ std::string plainText(const SolutionText &text)
     return plain;
 }
 
-std::string solutionDocument(
-    const Solution &solution, const GivenTexts &given, const NumberFormat &format, const Language &language)
+std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
+    const Language &language, const ExactForms *exact)
 {
-    std::string text = plainText(workedSolution(solution, given, format, language));
+    std::string text = plainText(workedSolution(solution, given, format, language, exact));
     if (solution.verdict == Verdict::RealTriangle)
-        text += "\n" + plainText(moreElementsText(solution.record, format, language));
+        text += "\n"
+            + plainText(moreElementsText(solution.record, format, language, exact, solution.steps.size()));
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "solver/catalogue.h"
+#include "solver/exact_forms.h"
 #include "solver/journal.h"
 #include "solver/more_elements.h"
 #include "solver/number_format.h"
@@ -33,14 +34,28 @@ struct SolutionText {
     std::string verdict;            // empty for a real triangle, else why there is none
 };
 
+// The exact forms one step's text may show: what it found, what it found
+// on the way, and the values found before it.
+struct StepForms {
+    const ExactForm *result = nullptr;
+    const ExactForm *intermediate = nullptr;
+    const ExactForms *all = nullptr;
+
+    const ExactForm *valueOf(Quantity q) const;
+};
+
+// The forms of step `index` of the journals `forms` replayed; none without forms.
+StepForms stepForms(const ExactForms *forms, std::size_t index);
+
 // The whole solution: numbers with the format's decimal separator, results
-// with four decimals, given values as typed.
+// with four decimals, given values as typed; with `exact`, each value's
+// exact form beside its decimal where it has one (S = 10√3 ≈ 17,3205).
 SolutionText workedSolution(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
-    const Language &language = kBulgarian);
+    const Language &language = kBulgarian, const ExactForms *exact = nullptr);
 
 // One step without its number, as it reads in the solution.
 std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format,
-    const Language &language = kBulgarian);
+    const Language &language = kBulgarian, StepForms exact = {});
 
 // The solution as plain text, one line each, for the clipboard and print.
 std::string plainText(const SolutionText &text);
@@ -56,8 +71,9 @@ struct MoreText {
     std::string heading; // "Още елементи:"
 };
 
-MoreText moreElementsText(
-    const Triangle &record, const NumberFormat &format, const Language &language = kBulgarian);
+// `exact` as for the solution, whose steps come `firstStep` steps before these.
+MoreText moreElementsText(const Triangle &record, const NumberFormat &format,
+    const Language &language = kBulgarian, const ExactForms *exact = nullptr, std::size_t firstStep = 0);
 
 // The section as plain text under its heading.
 std::string plainText(const MoreText &text);
@@ -65,7 +81,7 @@ std::string plainText(const MoreText &text);
 // The whole text of a solution as the window shows, copies and prints it:
 // the worked solution and, for a real triangle, the rest of it.
 std::string solutionDocument(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
-    const Language &language = kBulgarian);
+    const Language &language = kBulgarian, const ExactForms *exact = nullptr);
 
 // For a page that wraps its lines (the window, the PDF, the web page): the
 // blanks around each "=" and "≈" made unbreakable, so that no line ends

@@ -18,7 +18,10 @@ const QString kInvalidInput = QStringLiteral("Грешно въведени вх
 
 bool noteShowsTheStatement(const TriangleWindow &window)
 {
-    return window.Text1[0]->toPlainText().startsWith(QStringLiteral("Да се състави проект"));
+    const QString note = window.Text1[0]->toPlainText();
+    const QString statement = QStringLiteral("Да се състави проект");
+    return note.startsWith(statement)
+        || (note.startsWith(QStringLiteral("Точно: ")) && note.contains(QStringLiteral("\n\n") + statement));
 }
 
 void paste(ValueField &field, const QString &text)

@@ -57,7 +57,10 @@ bool anyIndicatorEnabled(const TriangleWindow &window)
 
 QString note(const TriangleWindow &window)
 {
-    const QString text = window.Text1[0]->toPlainText();
+    QString text = window.Text1[0]->toPlainText();
+    // The exact values before the statement are the session scenarios' to check.
+    if (text.startsWith(QStringLiteral("Точно: ")))
+        text = text.section(QStringLiteral("\n\n"), 1);
     if (text.startsWith(kStatementStart))
         return kStatement;
     // A note put before the statement, with the statement's start.

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "solver/answer.h"
 #include "solver/compute.h"
 #include "solver/other_triangles.h"
 #include "solver/request_form.h"
@@ -32,11 +33,9 @@ QString expectedSolution(int combination, const QStringList &typed, int others, 
     std::array<std::string, 3> texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts.at(i) = typed.at(static_cast<qsizetype>(i)).toStdString();
-    triangle::RequestForm form(combination, {texts[0], texts[1], texts[2]});
-    triangle::Triangle record;
-    const triangle::Outcome outcome = triangle::Compute(record, form, format);
-    const unsigned branches
-        = others == 0 ? 0U : triangle::otherTriangles(outcome, record).at(others - 1).branches;
+    const triangle::Answer answer = triangle::answerRequest(combination, {texts[0], texts[1], texts[2]},
+        {.otherTriangles = true, .more = true, .exact = true}, format);
+    const triangle::AnsweredTriangle &shown = answer.triangles.at(static_cast<std::size_t>(others));
 
     triangle::wording::GivenTexts given;
     std::size_t next = 0;
@@ -45,7 +44,8 @@ QString expectedSolution(int combination, const QStringList &typed, int others, 
             given.at(position) = texts.at(next++);
     }
     return QString::fromStdString(
-        triangle::wording::solutionDocument(triangle::solutionOf(outcome, branches), given, format));
+        triangle::wording::solutionDocument(triangle::solutionOf(answer.outcome, shown.branches), given,
+            format, triangle::wording::kBulgarian, &shown.exact));
 }
 
 // A text without its blanks and line breaks: the page wraps long steps

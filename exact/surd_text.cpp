@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact/surd_text.h"
+
+#include <map>
+
+namespace triangle::exact {
+
+namespace {
+
+struct Signs {
+    std::string_view root;     // "√" or "sqrt"
+    std::string_view times;    // "·" or "*"
+    std::string_view plus;     // " + " or "+"
+    std::string_view minus;    // " − " or "-"
+    std::string_view negative; // "−" or "-"
+};
+
+constexpr Signs kSchool {"√", "·", " + ", " − ", "−"};
+constexpr Signs kPlain {"sqrt", "*", "+", "-", "-"};
+
+// One term k√n of a sum whose terms share a denominator, its sign apart.
+std::string termText(Integer k, Integer n, const Signs &signs)
+{
+    const Integer magnitude = k < 0 ? -k : k;
+    if (n == 1)
+        return integerText(magnitude);
+    const std::string root = signs.root == "√" ? "√" + integerText(n) : "sqrt(" + integerText(n) + ")";
+    if (magnitude == 1)
+        return root;
+    return integerText(magnitude) + (signs.root == "√" ? "" : "*") + root;
+}
+
+// The terms of a number over square-free roots only (keys: n of √n), with
+// their common denominator brought out: "(3 + √39)/2", "7√3/3".
+std::string sumText(const std::map<Integer, Rational> &terms, const Signs &signs)
+{
+    Integer denominator = 1;
+    for (const auto &[n, coefficient] : terms)
+        denominator = denominator / greatestCommonDivisor(denominator, coefficient.denominator())
+            * coefficient.denominator();
+    // Terms added before terms taken away: √6 − √2 rather than −√2 + √6.
+    std::string text;
+    for (const bool added : {true, false}) {
+        for (const auto &[n, coefficient] : terms) {
+            const Integer k = (coefficient * Rational(denominator)).numerator();
+            if ((k > 0) != added)
+                continue;
+            if (text.empty())
+                text = (k < 0 ? std::string(signs.negative) : "") + termText(k, n, signs);
+            else
+                text += std::string(k < 0 ? signs.minus : signs.plus) + termText(k, n, signs);
+        }
+    }
+    if (denominator == 1)
+        return text;
+    return (terms.size() > 1 ? "(" + text + ")" : text) + "/" + integerText(denominator);
+}
+
+std::string nestedRootText(const Field &field, std::size_t j, const Signs &signs);
+
+// The part of x with the given nested roots: its coefficient, a sum over
+// square-free roots, times those roots.
+std::string partText(const Field &field, const Surd &x, std::size_t nestedSet, const Signs &signs)
+{
+    const auto &roots = field.roots();
+    std::map<Integer, Rational> terms;
+    for (std::size_t i = 0; i < x.coefficients.size(); ++i) {
+        if (x.coefficients[i].isZero())
+            continue;
+        Integer n = 1;
+        std::size_t nested = 0;
+        for (std::size_t j = 0; j < roots.size(); ++j) {
+            if (((i >> j) & 1U) == 0)
+                continue;
+            if (roots[j].underRational)
+                n *= roots[j].radicand.coefficients[0].numerator();
+            else
+                nested |= std::size_t {1} << j;
+        }
+        if (nested == nestedSet)
+            terms[n] = terms[n] + x.coefficients[i];
+    }
+    if (terms.empty())
+        return {};
+    std::string nestedText;
+    for (std::size_t j = 0; j < roots.size(); ++j) {
+        if ((nestedSet >> j) & 1U)
+            nestedText
+                += (nestedText.empty() ? "" : std::string(signs.times)) + nestedRootText(field, j, signs);
+    }
+    if (nestedText.empty())
+        return sumText(terms, signs);
+    if (terms.size() == 1) {
+        const auto &[n, k] = *terms.begin();
+        const std::string sign = k.sign() < 0 ? std::string(signs.negative) : "";
+        const Integer top = k.numerator() < 0 ? -k.numerator() : k.numerator();
+        const std::string factor
+            = top == 1 && n == 1 ? "" : termText(top, n, signs) + std::string(signs.times);
+        return sign + factor + nestedText + (k.isInteger() ? "" : "/" + integerText(k.denominator()));
+    }
+    return "(" + sumText(terms, signs) + ")" + std::string(signs.times) + nestedText;
+}
+
+// x as a sum of parts, one for each set of nested roots among the first
+// `rootCount` roots of the field.
+std::string sumOfParts(const Field &field, const Surd &x, std::size_t rootCount, const Signs &signs)
+{
+    std::string text;
+    for (std::size_t set = 0; set < (std::size_t {1} << rootCount); ++set) {
+        // A set that holds a root under a rational makes no part of its own:
+        // that root is written inside the coefficient.
+        bool nestedOnly = true;
+        for (std::size_t j = 0; j < rootCount; ++j)
+            nestedOnly = nestedOnly && (((set >> j) & 1U) == 0 || !field.roots()[j].underRational);
+        const std::string part = nestedOnly ? partText(field, x, set, signs) : std::string();
+        if (part.empty())
+            continue;
+        if (text.empty())
+            text = part;
+        else if (part.starts_with(signs.negative))
+            text += std::string(signs.minus) + part.substr(signs.negative.size());
+        else
+            text += std::string(signs.plus) + part;
+    }
+    return text.empty() ? "0" : text;
+}
+
+std::string nestedRootText(const Field &field, std::size_t j, const Signs &signs)
+{
+    return std::string(signs.root) + "(" + sumOfParts(field, field.roots()[j].radicand, j, signs) + ")";
+}
+
+} // namespace
+
+std::string textOf(const Field &field, const Surd &x, Notation notation)
+{
+    return sumOfParts(field, x, field.roots().size(), notation == Notation::School ? kSchool : kPlain);
+}
+
+} // namespace triangle::exact

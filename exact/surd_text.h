@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "exact/surd.h"
+
+namespace triangle::exact {
+
+// How an exact number is written: as in a school notebook ("7√3/3",
+// "13 + √39", "√(89 − 40√2)") or as plain text a program reads
+// ("7*sqrt(3)/3", "13+sqrt(39)", "sqrt(89-40*sqrt(2))").
+enum class Notation { School, Plain };
+
+std::string textOf(const Field &field, const Surd &x, Notation notation);
+
+} // namespace triangle::exact

@@ -1,0 +1,404 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/exact_forms.h"
+
+#include <cmath>
+
+#include "exact/surd_text.h"
+#include "solver/catalogue.h"
+#include "solver/solve.h"
+
+namespace triangle {
+
+namespace {
+
+using exact::Field;
+using exact::Rational;
+using exact::Surd;
+
+// A form longer than this, in plain text, helps no one: the decimal does.
+constexpr std::size_t kLongestForm = 40;
+
+// A value the step needs has no exact form (or the field grew too large):
+// the step gets none either.
+struct Missing {};
+
+// A number of the field with arithmetic written as in the formulas.
+class Number {
+public:
+    Number(Field &field, Surd value) : m_field(&field), m_value(std::move(value)) {}
+    Number(Field &field, Rational value) : Number(field, Surd(value)) {}
+
+    const Surd &value() const { return m_value; }
+    Field &field() const { return *m_field; }
+
+    friend Number operator+(const Number &x, const Number &y)
+    {
+        return x.with(x.field().add(x.m_value, y.m_value));
+    }
+    friend Number operator-(const Number &x, const Number &y)
+    {
+        return x.with(x.field().subtract(x.m_value, y.m_value));
+    }
+    friend Number operator*(const Number &x, const Number &y)
+    {
+        return x.with(x.field().multiply(x.m_value, y.m_value));
+    }
+    friend Number operator/(const Number &x, const Number &y)
+    {
+        return x.with(x.field().divide(x.m_value, y.m_value));
+    }
+    friend Number operator*(Rational k, const Number &x)
+    {
+        return x.with(x.field().multiply(Surd(k), x.m_value));
+    }
+    friend Number operator+(Rational k, const Number &x) { return x.with(x.field().add(Surd(k), x.m_value)); }
+    friend Number operator-(Rational k, const Number &x)
+    {
+        return x.with(x.field().subtract(Surd(k), x.m_value));
+    }
+    friend Number operator/(const Number &x, Rational k)
+    {
+        return x.with(x.field().divide(x.m_value, Surd(k)));
+    }
+
+private:
+    Number with(Surd value) const { return {*m_field, std::move(value)}; }
+
+    Field *m_field;
+    Surd m_value;
+};
+
+Number squareRootOf(const Number &x)
+{
+    auto root = x.field().squareRoot(x.value());
+    if (!root)
+        throw Missing {};
+    return {x.field(), *root};
+}
+
+Number squared(const Number &x) { return x * x; }
+
+// An angle as its cosine and sine, and its degrees where they are a
+// multiple of 15.
+struct Angle {
+    Number cos;
+    Number sin;
+    std::optional<int> degrees;
+};
+
+long double degreesOf(long double radians) { return radians * 180.0L / static_cast<long double>(kPi); }
+
+class Replay {
+public:
+    explicit Replay(ExactForms &forms) : m_forms(forms) {}
+
+    bool startFrom(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record);
+    void run(const Journal &steps);
+
+private:
+    Number number(Rational r) { return {m_field, r}; }
+    Number size(Quantity q) const
+    {
+        const auto &value = m_sizes.at(static_cast<std::size_t>(q));
+        if (!value)
+            throw Missing {};
+        return *value;
+    }
+    const Angle &angle(Quantity q) const
+    {
+        const auto &value = m_angles.at(static_cast<std::size_t>(q));
+        if (!value)
+            throw Missing {};
+        return *value;
+    }
+    Number operand(const Step &step, std::size_t i) const { return size(step.operands.at(i).quantity); }
+    const Angle &angleOperand(const Step &step, std::size_t i) const
+    {
+        return angle(step.operands.at(i).quantity);
+    }
+
+    Angle multipleOf15(int k);
+    Angle fromSine(const Number &sine, long double radians);
+    Angle fromCosine(const Number &cosine, long double radians);
+    void recognise(Angle &found, long double radians);
+
+    void replay(const Step &step);
+    std::optional<Number> sizeFound(const Step &step);
+    std::optional<Angle> angleFound(const Step &step);
+    void keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found);
+    std::optional<ExactForm> formOf(const Number &x, long double expected) const;
+
+    ExactForms &m_forms;
+    Field m_field;
+    std::array<std::optional<Number>, kElementCount> m_sizes {};
+    std::array<std::optional<Angle>, 3> m_angles {};
+    std::optional<Number> m_intermediate;
+};
+
+Angle Replay::multipleOf15(int k)
+{
+    // cos 15k° for k = 0 … 6; the rest by cos(180° − x) = −cos x.
+    const auto cosine = [this](int j) -> Number {
+        switch (j) {
+        case 0: return number(1);
+        case 2: return squareRootOf(number(3)) / 2;
+        case 3: return squareRootOf(number(2)) / 2;
+        case 4: return number(Rational(1, 2));
+        case 6: return number(0);
+        default: {
+            const Number root6 = squareRootOf(number(6));
+            const Number root2 = squareRootOf(number(2));
+            return (j == 1 ? root6 + root2 : root6 - root2) / 4;
+        }
+        }
+    };
+    const auto signedCosine = [&](int j) { return j <= 6 ? cosine(j) : Rational(-1) * cosine(12 - j); };
+    return {signedCosine(k), signedCosine(k <= 6 ? 6 - k : k - 6), 15 * k};
+}
+
+void Replay::recognise(Angle &found, long double radians)
+{
+    const long double degrees = degreesOf(radians);
+    const long double k = std::nearbyint(degrees / 15.0L);
+    if (std::fabs(degrees - 15.0L * k) > 1e-6L || k <= 0 || k >= 12)
+        return;
+    const Angle special = multipleOf15(static_cast<int>(k));
+    if (m_field.equal(special.cos.value(), found.cos.value()))
+        found.degrees = special.degrees;
+}
+
+Angle Replay::fromSine(const Number &sine, long double radians)
+{
+    m_intermediate = sine;
+    Number cosine = squareRootOf(1 - squared(sine));
+    if (degreesOf(radians) > 90.0L)
+        cosine = Rational(-1) * cosine;
+    Angle found {cosine, sine, std::nullopt};
+    recognise(found, radians);
+    return found;
+}
+
+Angle Replay::fromCosine(const Number &cosine, long double radians)
+{
+    m_intermediate = cosine;
+    Angle found {cosine, squareRootOf(1 - squared(cosine)), std::nullopt};
+    recognise(found, radians);
+    return found;
+}
+
+std::optional<Angle> Replay::angleFound(const Step &step)
+{
+    switch (step.rule) {
+    case Rule::AngleSum: {
+        const Angle &x = angleOperand(step, 0);
+        const Angle &y = angleOperand(step, 1);
+        Angle found {
+            Rational(-1) * (x.cos * y.cos - x.sin * y.sin), x.sin * y.cos + x.cos * y.sin, std::nullopt};
+        if (x.degrees && y.degrees)
+            found.degrees = 180 - *x.degrees - *y.degrees;
+        return found;
+    }
+    case Rule::AngleFromSideAndCircumradius:
+        return fromSine(operand(step, 0) / (2 * operand(step, 1)), step.value);
+    case Rule::LawOfSines:
+        return fromSine(operand(step, 0) * angleOperand(step, 2).sin / operand(step, 1), step.value);
+    case Rule::AngleFromArea:
+        return fromSine(2 * operand(step, 0) / (operand(step, 1) * operand(step, 2)), step.value);
+    case Rule::AngleFromThreeSides: {
+        const Number x = operand(step, 1);
+        const Number y = operand(step, 2);
+        return fromCosine((squared(x) + squared(y) - squared(operand(step, 0))) / (2 * x * y), step.value);
+    }
+    default: return std::nullopt;
+    }
+}
+
+std::optional<Number> Replay::sizeFound(const Step &step)
+{
+    const auto sine = [&](std::size_t i) { return angleOperand(step, i).sin; };
+    switch (step.rule) {
+    case Rule::CircumradiusFromSideAndAngle: return operand(step, 0) / (2 * sine(1));
+    case Rule::SideFromCircumradius: return 2 * operand(step, 0) * sine(1);
+    case Rule::LawOfCosines: {
+        const Number x = operand(step, 0);
+        const Number y = operand(step, 1);
+        m_intermediate = squared(x) + squared(y) - 2 * x * y * angleOperand(step, 2).cos;
+        return squareRootOf(*m_intermediate);
+    }
+    case Rule::AreaFromTwoSidesAndAngle:
+        return Rational(1, 2) * operand(step, 0) * operand(step, 1) * sine(2);
+    case Rule::AreaFromSidesAndCircumradius:
+        return operand(step, 0) * operand(step, 1) * operand(step, 2) / (4 * operand(step, 3));
+    case Rule::CircumradiusFromSidesAndArea:
+        return operand(step, 0) * operand(step, 1) * operand(step, 2) / (4 * operand(step, 3));
+    case Rule::AreaFromAnglesAndSide: return squared(operand(step, 0)) * sine(1) * sine(2) / (2 * sine(3));
+    case Rule::CircumradiusFromAnglesAndArea:
+        return squareRootOf(operand(step, 0) / (2 * sine(1) * sine(2) * sine(3)));
+    case Rule::AreaFromAnglesAndCircumradius:
+        return 2 * squared(operand(step, 0)) * sine(1) * sine(2) * sine(3);
+    case Rule::SideFromArea: return 2 * operand(step, 0) / (operand(step, 1) * sine(2));
+    case Rule::SidesFromAreaAndAngle: {
+        // bc and b² + c² give b + c and b − c, and the side is half their
+        // sum or half their difference: the one the solver found.
+        const Number side = operand(step, 1);
+        const Angle &at = angleOperand(step, 2);
+        m_intermediate = 2 * operand(step, 0) / at.sin;
+        const Number total = squareRootOf(squared(side) + 2 * *m_intermediate * (1 + at.cos));
+        const Number difference = squareRootOf(squared(side) - 2 * *m_intermediate * (1 - at.cos));
+        const Number larger = (total + difference) / 2;
+        const Number smaller = (total - difference) / 2;
+        const long double value = step.value;
+        const bool isLarger = std::fabs(m_field.approximate(larger.value()) - value)
+            <= std::fabs(m_field.approximate(smaller.value()) - value);
+        return isLarger ? larger : smaller;
+    }
+    case Rule::Perimeter: return operand(step, 0) + operand(step, 1) + operand(step, 2);
+    case Rule::Heron: {
+        m_intermediate = (operand(step, 0) + operand(step, 1) + operand(step, 2)) / 2;
+        const Number p = *m_intermediate;
+        return squareRootOf(p * (p - operand(step, 0)) * (p - operand(step, 1)) * (p - operand(step, 2)));
+    }
+    case Rule::Height: return 2 * operand(step, 0) / operand(step, 1);
+    case Rule::Median:
+        return Rational(1, 2)
+            * squareRootOf(
+                2 * squared(operand(step, 0)) + 2 * squared(operand(step, 1)) - squared(operand(step, 2)));
+    case Rule::Bisector: {
+        const Number x = operand(step, 0);
+        const Number y = operand(step, 1);
+        const Number halfCosine = squareRootOf((1 + angleOperand(step, 2).cos) / 2);
+        return 2 * x * y * halfCosine / (x + y);
+    }
+    case Rule::Inradius:
+        m_intermediate = (operand(step, 1) + operand(step, 2) + operand(step, 3)) / 2;
+        return operand(step, 0) / *m_intermediate;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<ExactForm> Replay::formOf(const Number &x, long double expected) const
+{
+    const long double value = m_field.approximate(x.value());
+    if (!(std::fabs(value - expected) <= 1e-9L * std::fmax(1.0L, std::fabs(expected)))) {
+        ++m_forms.disagreements;
+        return std::nullopt;
+    }
+    ExactForm form {exact::textOf(m_field, x.value(), exact::Notation::School),
+        exact::textOf(m_field, x.value(), exact::Notation::Plain)};
+    if (form.plain.size() > kLongestForm)
+        return std::nullopt;
+    return form;
+}
+
+void Replay::keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found)
+{
+    const auto index = static_cast<std::size_t>(step.quantity);
+    std::optional<ExactForm> result;
+    if (found) {
+        const long double degrees = degreesOf(step.value);
+        if (found->degrees && std::fabs(degrees - *found->degrees) <= 1e-6L) {
+            const std::string text = std::to_string(*found->degrees);
+            result = ExactForm {text + "°", text};
+            m_angles.at(index) = found;
+        } else if (auto cosine = formOf(found->cos, std::cos(step.value))) {
+            m_forms.cosines.at(index) = cosine;
+            m_angles.at(index) = found;
+        }
+    } else if (size) {
+        result = formOf(*size, step.value);
+        if (result)
+            m_sizes.at(index) = size;
+    }
+    m_forms.values.at(index) = result;
+    m_forms.results.push_back(result);
+    m_forms.intermediates.push_back(
+        m_intermediate ? formOf(*m_intermediate, step.intermediate) : std::nullopt);
+}
+
+void Replay::replay(const Step &step)
+{
+    m_intermediate.reset();
+    std::optional<Number> size;
+    std::optional<Angle> found;
+    try {
+        if (isAngle(step.quantity))
+            found = angleFound(step);
+        else
+            size = sizeFound(step);
+    } catch (const Missing &) {
+    } catch (const exact::TooLarge &) {
+    }
+    keep(step, size, found);
+}
+
+void Replay::run(const Journal &steps)
+{
+    for (const Step &step : steps)
+        replay(step);
+}
+
+bool closeTo(const Rational &typed, long double used)
+{
+    return std::fabs(typed.approximate() - used) <= 1e-12L * std::fabs(used);
+}
+
+bool Replay::startFrom(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record)
+{
+    std::size_t next = 0;
+    for (const Quantity q : kAllQuantities) {
+        if (q == Quantity::P || !isGiven(combination, q))
+            continue;
+        Rational typed;
+        if (next == texts.size() || !exact::readDecimal(texts.at(next++), typed) || typed.sign() <= 0)
+            return false;
+        const auto index = static_cast<std::size_t>(q);
+        if (isAngle(q)) {
+            const Rational multiple = typed / Rational(15);
+            if (!multiple.isInteger() || multiple.numerator() >= 12
+                || !closeTo(typed, record.givenDegrees.at(index).value()))
+                return false;
+            m_angles.at(index) = multipleOf15(static_cast<int>(multiple.numerator()));
+            const std::string degrees = exact::integerText(multiple.numerator() * 15);
+            m_forms.values.at(index) = ExactForm {degrees + "°", degrees};
+        } else {
+            if (!closeTo(typed, record.field(q).value()))
+                return false;
+            m_sizes.at(index) = number(typed);
+            m_forms.values.at(index) = formOf(*m_sizes.at(index), record.field(q).value());
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool ExactForms::any() const
+{
+    for (const auto &value : values) {
+        if (value)
+            return true;
+    }
+    for (const auto &cosine : cosines) {
+        if (cosine)
+            return true;
+    }
+    return false;
+}
+
+ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record,
+    const Journal &steps, const Journal &moreSteps)
+{
+    ExactForms forms;
+    try {
+        Replay replay(forms);
+        if (!replay.startFrom(combination, texts, record))
+            return {};
+        replay.run(steps);
+        replay.run(moreSteps);
+    } catch (const exact::TooLarge &) {
+        return {};
+    }
+    return forms;
+}
+
+} // namespace triangle
