@@ -45,8 +45,8 @@ constexpr std::string_view kMotto = "Неприятното, когато пръ
 
 constexpr std::string_view kHelp = R"(Решава триъгълник по три известни елемента, както прозорецът.
 
-  triangle-solve [--lang bg|en] [--all] [--steps] [--more] INDEX T1 T2 T3   една заявка
-  triangle-solve [--lang bg|en] [--all] [--steps] [--more] < ФАЙЛ           по една на ред
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] INDEX T1 T2 T3
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] < ФАЙЛ   (по една на ред)
 
 INDEX е комбинацията, от 0 до 51: кои три от A, B, C (ъгли в градуси),
 a, b, c (страни), S (лице) и R (радиус на описаната окръжност) са дадени;
@@ -86,6 +86,13 @@ INDEX<TAB>T1<TAB>T2<TAB>T3; ред без табулация се разделя
       right (най-големият ъгъл показва 90.0000) или obtuse; SIDES е scalene,
       isosceles или equilateral (страни, които се показват равни, са равни);
       с --steps след него идват стъпките им
+С --exact веднага след всеки ред solved и also идват точните стойности на
+деветте му елемента:
+  exact<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P
+      всяка като обикновен текст (10*sqrt(3), 7*sqrt(3)/3, 13+sqrt(39),
+      sqrt(89-40*sqrt(2)); ъгъл в градуси, 120) или -, където няма такава
+      (навсякъде на ред no-triangle): дадените ъгли трябва да са кратни на 15°, а другите дадени стойности
+      десетични числа; с --steps и текстовете на стъпките ги съдържат
 
 Грешка в стъпка или в друг триъгълник прави целия отговор грешка (fault).
 

@@ -37,8 +37,8 @@ constexpr std::string_view kMotto = "The trouble with doing something right\n"
 
 constexpr std::string_view kHelp = R"(Solves triangles from three known quantities, as the window does.
 
-  triangle-solve [--lang bg|en] [--all] [--steps] [--more] INDEX T1 T2 T3   one request
-  triangle-solve [--lang bg|en] [--all] [--steps] [--more] < FILE           one a line
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] INDEX T1 T2 T3
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] < FILE   (one a line)
 
 INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
 a, b, c (sides), S (area) and R (circumradius) are given; the window's list
@@ -77,6 +77,14 @@ followed by the rest of that triangle:
       the triangle's size; ANGLES acute, right (the largest angle shows 90.0000)
       or obtuse; SIDES scalene, isosceles or equilateral (sides that show
       equal count as equal); with --steps, their step lines follow it
+With --exact, each solved and also line is followed at once by the exact
+forms of its nine values:
+  exact<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P
+      each in plain text (10*sqrt(3), 7*sqrt(3)/3, 13+sqrt(39),
+      sqrt(89-40*sqrt(2)); an angle in degrees, 120), or - where it has
+      none (all of a no-triangle line): the given angles must be multiples
+      of 15 and the other given values decimals; with --steps, the step
+      texts carry them too
 
 A fault in a step or in a further triangle makes the whole answer a fault.
 
