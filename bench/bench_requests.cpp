@@ -6,8 +6,10 @@
 #include <array>
 #include <string_view>
 
+#include "solver/answer.h"
 #include "solver/compute.h"
 #include "solver/request_form.h"
+#include "wording/solution_text.h"
 
 namespace {
 
@@ -41,8 +43,40 @@ void wholeRequest(benchmark::State &state)
     state.SetLabel("combination " + std::to_string(family.combination));
 }
 
+// The families with textbook data: angles multiples of 15°, whole lengths.
+constexpr std::array<Family, 7> kTextbookFamilies = {{
+    {0, {"30", "45", "5"}},
+    {9, {"30", "60", "10"}},
+    {15, {"45", "8", "5"}},
+    {24, {"30", "5", "8"}},
+    {30, {"8", "6", "20"}},
+    {39, {"60", "10", "30"}},
+    {45, {"30", "4", "10"}},
+}};
+
+// A request as `triangle-solve --steps --exact` answers it: solved with its
+// journal, the exact forms replayed, every step written as text.
+void requestWithExactSteps(benchmark::State &state)
+{
+    const Family &family = kTextbookFamilies.at(static_cast<std::size_t>(state.range(0)));
+    const triangle::NumberFormat format;
+    for (auto _ : state) {
+        const triangle::Answer answer = triangle::answerRequest(
+            family.combination, family.texts, {.steps = true, .exact = true}, format);
+        const triangle::AnsweredTriangle &solved = answer.triangles.front();
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < solved.steps.size(); ++i)
+            length += triangle::wording::stepText(solved.steps[i], {}, format, triangle::wording::kBulgarian,
+                triangle::wording::stepForms(&solved.exact, i))
+                          .size();
+        benchmark::DoNotOptimize(length);
+    }
+    state.SetLabel("combination " + std::to_string(family.combination));
+}
+
 } // namespace
 
 BENCHMARK(wholeRequest)->DenseRange(0, static_cast<int>(kFamilies.size()) - 1);
+BENCHMARK(requestWithExactSteps)->DenseRange(0, static_cast<int>(kTextbookFamilies.size()) - 1);
 
 BENCHMARK_MAIN();

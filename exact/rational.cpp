@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace triangle::exact {
@@ -59,6 +60,10 @@ constexpr int kLargestTrialPrime = 997;
 
 Rational::Rational(Integer numerator, Integer denominator)
 {
+    if (denominator == 1) {
+        m_numerator = numerator;
+        return;
+    }
     if (denominator == 0)
         throw TooLarge();
     if (denominator < 0) {
@@ -66,8 +71,17 @@ Rational::Rational(Integer numerator, Integer denominator)
         denominator = -denominator;
     }
     const Integer common = gcd(numerator, denominator);
-    m_numerator = common > 1 ? numerator / common : numerator;
-    m_denominator = common > 1 ? denominator / common : denominator;
+    if (common <= 1) {
+        m_numerator = numerator;
+        m_denominator = denominator;
+    } else if (denominator < (Integer {1} << 62) && absolute(numerator) < (Integer {1} << 62)) {
+        // 64-bit division where the terms allow it: 128-bit division is slow.
+        m_numerator = static_cast<std::int64_t>(numerator) / static_cast<std::int64_t>(common);
+        m_denominator = static_cast<std::int64_t>(denominator) / static_cast<std::int64_t>(common);
+    } else {
+        m_numerator = numerator / common;
+        m_denominator = denominator / common;
+    }
 }
 
 long double Rational::approximate() const
@@ -77,6 +91,8 @@ long double Rational::approximate() const
 
 Rational operator+(const Rational &x, const Rational &y)
 {
+    if (x.m_denominator == 1 && y.m_denominator == 1)
+        return Rational(plus(x.m_numerator, y.m_numerator));
     const Integer common = gcd(x.m_denominator, y.m_denominator);
     const Integer xScale = y.m_denominator / common;
     const Integer yScale = x.m_denominator / common;
@@ -93,8 +109,10 @@ Rational operator*(const Rational &x, const Rational &y)
     const Integer second = gcd(y.m_numerator, x.m_denominator);
     if (first == 0 || second == 0)
         return {};
+    // Lowest terms already: what is left of each numerator is prime to
+    // what is left of the other denominator, and to its own.
     return {times(x.m_numerator / first, y.m_numerator / second),
-        times(x.m_denominator / second, y.m_denominator / first)};
+        times(x.m_denominator / second, y.m_denominator / first), Rational::Reduced {}};
 }
 
 Rational operator/(const Rational &x, const Rational &y)
@@ -201,15 +219,21 @@ Integer greatestCommonDivisor(Integer x, Integer y)
 {
     x = absolute(x);
     y = absolute(y);
-    while (y != 0)
+    // 128-bit division is slow; most terms fit 64 bits.
+    constexpr Integer kWord = Integer {1} << 63;
+    while (y != 0 && (x >= kWord || y >= kWord))
         x = std::exchange(y, x % y);
-    return x;
+    auto small = static_cast<std::uint64_t>(x);
+    auto smaller = static_cast<std::uint64_t>(y);
+    while (smaller != 0)
+        small = std::exchange(smaller, small % smaller);
+    return small;
 }
 
 std::string integerText(Integer n)
 {
-    if (n == 0)
-        return "0";
+    if (n > -(Integer {1} << 62) && n < (Integer {1} << 62))
+        return std::to_string(static_cast<long long>(n));
     std::string text;
     const bool negative = n < 0;
     for (Integer rest = absolute(n); rest > 0; rest /= 10)

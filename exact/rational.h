@@ -44,6 +44,13 @@ public:
     friend bool operator==(const Rational &, const Rational &) = default;
 
 private:
+    // Terms known to be in lowest terms, the denominator positive.
+    struct Reduced {};
+    Rational(Integer numerator, Integer denominator, Reduced)
+        : m_numerator(numerator), m_denominator(denominator)
+    {
+    }
+
     Integer m_numerator = 0;
     Integer m_denominator = 1;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace triangle::exact {
 
@@ -16,6 +17,11 @@ constexpr std::size_t kMostRoots = 6;
 constexpr int kMostAttempts = 8;
 
 std::size_t sizeAt(std::size_t level) { return std::size_t {1} << level; }
+
+bool allZero(std::span<const Rational> x)
+{
+    return std::all_of(x.begin(), x.end(), [](const Rational &r) { return r.isZero(); });
+}
 
 bool allZero(const Coefficients &x, std::size_t from, std::size_t to)
 {
@@ -85,30 +91,48 @@ Surd Field::subtract(const Surd &x, const Surd &y) const
 
 // (a + b√r)(c + d√r) = (ac + bd·r) + (ad + bc)√r, with a, b, c, d and r
 // numbers of the field one root smaller.
-Field::Coefficients Field::multiplyAt(std::size_t level, const Coefficients &x, const Coefficients &y) const
+Field::Coefficients Field::multiplyAt(std::size_t level, View x, View y) const
 {
-    if (level == 0)
-        return {x[0] * y[0]};
+    Coefficients product(sizeAt(level));
+    if (level == 0) {
+        product[0] = x[0] * y[0];
+        return product;
+    }
     const std::size_t below = level - 1;
-    const Coefficients a = lowHalf(x);
-    const Coefficients b = highHalf(x);
-    const Coefficients c = lowHalf(y);
-    const Coefficients d = highHalf(y);
-    const bool bZero = allZero(b, 0, b.size());
-    const bool dZero = allZero(d, 0, d.size());
-    Coefficients low = multiplyAt(below, a, c);
-    Coefficients high(a.size());
+    const std::size_t half = sizeAt(below);
+    const View a = x.first(half);
+    const View b = x.subspan(half);
+    const View c = y.first(half);
+    const View d = y.subspan(half);
+    const bool aZero = allZero(a);
+    const bool bZero = allZero(b);
+    const bool cZero = allZero(c);
+    const bool dZero = allZero(d);
+    const auto addAt = [&](std::size_t offset, const Coefficients &part) {
+        for (std::size_t i = 0; i < half; ++i)
+            product[offset + i] = product[offset + i] + part[i];
+    };
+    if (!aZero && !cZero)
+        addAt(0, multiplyAt(below, a, c));
     if (!bZero && !dZero)
-        low = sum(low, multiplyAt(below, multiplyAt(below, b, d), padded(m_roots[below].radicand, below)));
-    if (!dZero)
-        high = multiplyAt(below, a, d);
-    if (!bZero)
-        high = sum(high, multiplyAt(below, b, c));
-    return joined(low, high);
+        addAt(0, multiplyAt(below, multiplyAt(below, b, d), m_roots[below].radicand.coefficients));
+    if (!aZero && !dZero)
+        addAt(half, multiplyAt(below, a, d));
+    if (!bZero && !cZero)
+        addAt(half, multiplyAt(below, b, c));
+    return product;
 }
 
 Surd Field::multiply(const Surd &x, const Surd &y) const
 {
+    // A rational factor only scales: most products in a formula have one.
+    if (isRational(x) || isRational(y)) {
+        const bool xRational = isRational(x);
+        Surd product;
+        product.coefficients = scaled((xRational ? y : x).coefficients,
+            (xRational ? x : y).coefficients.empty() ? Rational() : (xRational ? x : y).coefficients[0]);
+        return product;
+    }
     const std::size_t level = m_roots.size();
     Surd product;
     product.coefficients = multiplyAt(level, padded(x, level), padded(y, level));
@@ -126,7 +150,7 @@ Field::Coefficients Field::inverseAt(std::size_t level, const Coefficients &x) c
     const Coefficients b = highHalf(x);
     if (allZero(b, 0, b.size()))
         return joined(inverseAt(below, a), Coefficients(a.size()));
-    const Coefficients &r = padded(m_roots[below].radicand, below);
+    const Coefficients &r = m_roots[below].radicand.coefficients;
     const Coefficients norm
         = sum(multiplyAt(below, a, a), negated(multiplyAt(below, multiplyAt(below, b, b), r)));
     const Coefficients inverseNorm = inverseAt(below, norm);
@@ -137,6 +161,8 @@ Surd Field::divide(const Surd &x, const Surd &y) const
 {
     if (isZero(y))
         throw TooLarge();
+    if (isRational(y))
+        return multiply(x, Surd(Rational(1) / y.coefficients[0]));
     const std::size_t level = m_roots.size();
     Surd quotient;
     quotient.coefficients = multiplyAt(level, padded(x, level), inverseAt(level, padded(y, level)));
@@ -157,7 +183,7 @@ std::optional<Field::Coefficients> Field::rootAt(std::size_t level, const Coeffi
     const std::size_t below = level - 1;
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
-    const Coefficients r = padded(m_roots[below].radicand, below);
+    const Coefficients &r = m_roots[below].radicand.coefficients;
     if (allZero(b, 0, b.size())) {
         if (auto s = rootAt(below, a))
             return joined(*s, Coefficients(a.size()));
@@ -173,7 +199,7 @@ std::optional<Field::Coefficients> Field::rootOfSplit(std::size_t level, const C
     const std::size_t below = level - 1;
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
-    const Coefficients r = padded(m_roots[below].radicand, below);
+    const Coefficients &r = m_roots[below].radicand.coefficients;
     const Coefficients norm
         = sum(multiplyAt(below, a, a), negated(multiplyAt(below, multiplyAt(below, b, b), r)));
     const auto d = rootAt(below, norm);
@@ -201,7 +227,7 @@ std::optional<Rational> Field::rationalHint(std::size_t level, const Coefficient
     const std::size_t below = level - 1;
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
-    const Coefficients r = padded(m_roots[below].radicand, below);
+    const Coefficients &r = m_roots[below].radicand.coefficients;
     if (allZero(b, 0, b.size()))
         return rationalHint(below, a);
     const Coefficients norm
@@ -220,7 +246,11 @@ bool Field::addRoot(const Surd &radicand, bool underRational)
 {
     if (m_roots.size() >= kMostRoots)
         return false;
-    m_roots.push_back({radicand, std::sqrt(approximate(radicand)), underRational});
+    // Stored with a coefficient for every product of the roots before it,
+    // as the multiplication reads it.
+    Surd padded = radicand;
+    padded.coefficients.resize(sizeAt(m_roots.size()));
+    m_roots.push_back({padded, std::sqrt(approximate(radicand)), underRational});
     return true;
 }
 

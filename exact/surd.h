@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "exact/rational.h"
@@ -54,7 +55,8 @@ private:
     using Coefficients = std::vector<Rational>;
 
     Coefficients padded(const Surd &x, std::size_t level) const;
-    Coefficients multiplyAt(std::size_t level, const Coefficients &x, const Coefficients &y) const;
+    using View = std::span<const Rational>;
+    Coefficients multiplyAt(std::size_t level, View x, View y) const;
     Coefficients inverseAt(std::size_t level, const Coefficients &x) const;
     std::optional<Coefficients> rootAt(std::size_t level, const Coefficients &x) const;
     std::optional<Coefficients> rootOfSplit(std::size_t level, const Coefficients &x) const;

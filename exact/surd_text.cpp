@@ -56,14 +56,14 @@ std::string sumText(const std::map<Integer, Rational> &terms, const Signs &signs
     return (terms.size() > 1 ? "(" + text + ")" : text) + "/" + integerText(denominator);
 }
 
-std::string nestedRootText(const Field &field, std::size_t j, const Signs &signs);
+// x's terms grouped by the nested roots they hold: for each set of nested
+// roots, its coefficient as a sum over square-free roots (keys: n of √n).
+using Parts = std::map<std::size_t, std::map<Integer, Rational>>;
 
-// The part of x with the given nested roots: its coefficient, a sum over
-// square-free roots, times those roots.
-std::string partText(const Field &field, const Surd &x, std::size_t nestedSet, const Signs &signs)
+Parts partsOf(const Field &field, const Surd &x)
 {
     const auto &roots = field.roots();
-    std::map<Integer, Rational> terms;
+    Parts parts;
     for (std::size_t i = 0; i < x.coefficients.size(); ++i) {
         if (x.coefficients[i].isZero())
             continue;
@@ -77,16 +77,35 @@ std::string partText(const Field &field, const Surd &x, std::size_t nestedSet, c
             else
                 nested |= std::size_t {1} << j;
         }
-        if (nested == nestedSet)
-            terms[n] = terms[n] + x.coefficients[i];
+        auto &terms = parts[nested];
+        terms[n] = terms[n] + x.coefficients[i];
     }
-    if (terms.empty())
-        return {};
+    return parts;
+}
+
+std::string sumOfParts(const Field &field, const Surd &x, const Signs &signs, RootTexts &cache);
+std::string rootText(const Field &field, std::size_t j, const Signs &signs, RootTexts &cache);
+
+// "√(89 − 40√2)": nested root j, written once.
+std::string rootText(const Field &field, std::size_t j, const Signs &signs, RootTexts &cache)
+{
+    if (cache.size() <= j)
+        cache.resize(j + 1);
+    if (cache[j].empty())
+        cache[j] = std::string(signs.root) + "(" + sumOfParts(field, field.roots()[j].radicand, signs, cache)
+            + ")";
+    return cache[j];
+}
+
+// One part: its coefficient times its nested roots.
+std::string partText(const Field &field, std::size_t nestedSet, const std::map<Integer, Rational> &terms,
+    const Signs &signs, RootTexts &cache)
+{
     std::string nestedText;
-    for (std::size_t j = 0; j < roots.size(); ++j) {
+    for (std::size_t j = 0; j < field.roots().size(); ++j) {
         if ((nestedSet >> j) & 1U)
             nestedText
-                += (nestedText.empty() ? "" : std::string(signs.times)) + nestedRootText(field, j, signs);
+                += (nestedText.empty() ? "" : std::string(signs.times)) + rootText(field, j, signs, cache);
     }
     if (nestedText.empty())
         return sumText(terms, signs);
@@ -101,20 +120,16 @@ std::string partText(const Field &field, const Surd &x, std::size_t nestedSet, c
     return "(" + sumText(terms, signs) + ")" + std::string(signs.times) + nestedText;
 }
 
-// x as a sum of parts, one for each set of nested roots among the first
-// `rootCount` roots of the field.
-std::string sumOfParts(const Field &field, const Surd &x, std::size_t rootCount, const Signs &signs)
+std::string sumOfParts(const Field &field, const Surd &x, const Signs &signs, RootTexts &cache)
 {
     std::string text;
-    for (std::size_t set = 0; set < (std::size_t {1} << rootCount); ++set) {
-        // A set that holds a root under a rational makes no part of its own:
-        // that root is written inside the coefficient.
-        bool nestedOnly = true;
-        for (std::size_t j = 0; j < rootCount; ++j)
-            nestedOnly = nestedOnly && (((set >> j) & 1U) == 0 || !field.roots()[j].underRational);
-        const std::string part = nestedOnly ? partText(field, x, set, signs) : std::string();
-        if (part.empty())
+    for (const auto &[nestedSet, terms] : partsOf(field, x)) {
+        bool zero = true;
+        for (const auto &[n, k] : terms)
+            zero = zero && k.isZero();
+        if (zero)
             continue;
+        const std::string part = partText(field, nestedSet, terms, signs, cache);
         if (text.empty())
             text = part;
         else if (part.starts_with(signs.negative))
@@ -125,16 +140,13 @@ std::string sumOfParts(const Field &field, const Surd &x, std::size_t rootCount,
     return text.empty() ? "0" : text;
 }
 
-std::string nestedRootText(const Field &field, std::size_t j, const Signs &signs)
-{
-    return std::string(signs.root) + "(" + sumOfParts(field, field.roots()[j].radicand, j, signs) + ")";
-}
-
 } // namespace
 
-std::string textOf(const Field &field, const Surd &x, Notation notation)
+std::string textOf(const Field &field, const Surd &x, Notation notation, RootTexts *cache)
 {
-    return sumOfParts(field, x, field.roots().size(), notation == Notation::School ? kSchool : kPlain);
+    RootTexts local;
+    return sumOfParts(
+        field, x, notation == Notation::School ? kSchool : kPlain, cache != nullptr ? *cache : local);
 }
 
 } // namespace triangle::exact

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "exact/surd.h"
 
@@ -12,6 +13,10 @@ namespace triangle::exact {
 // ("7*sqrt(3)/3", "13+sqrt(39)", "sqrt(89-40*sqrt(2))").
 enum class Notation { School, Plain };
 
-std::string textOf(const Field &field, const Surd &x, Notation notation);
+// The texts of a field's nested roots in one notation, as they are first
+// written: a field's roots never change, so each is written once.
+using RootTexts = std::vector<std::string>;
+
+std::string textOf(const Field &field, const Surd &x, Notation notation, RootTexts *cache = nullptr);
 
 } // namespace triangle::exact

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/exact_forms.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "exact/surd_text.h"
@@ -17,6 +18,7 @@ using exact::Surd;
 
 // A form longer than this, in plain text, helps no one: the decimal does.
 constexpr std::size_t kLongestForm = 40;
+constexpr std::ptrdiff_t kMostTerms = 6;
 
 // A value the step needs has no exact form (or the field grew too large):
 // the step gets none either.
@@ -123,6 +125,7 @@ private:
     void recognise(Angle &found, long double radians);
 
     void replay(const Step &step);
+    bool operandsKnown(const Step &step) const;
     std::optional<Number> sizeFound(const Step &step);
     std::optional<Angle> angleFound(const Step &step);
     void keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found);
@@ -133,6 +136,9 @@ private:
     std::array<std::optional<Number>, kElementCount> m_sizes {};
     std::array<std::optional<Angle>, 3> m_angles {};
     std::optional<Number> m_intermediate;
+    // The nested roots' texts, each written once.
+    mutable exact::RootTexts m_plainRoots;
+    mutable exact::RootTexts m_schoolRoots;
 };
 
 Angle Replay::multipleOf15(int k)
@@ -283,11 +289,16 @@ std::optional<ExactForm> Replay::formOf(const Number &x, long double expected) c
         ++m_forms.disagreements;
         return std::nullopt;
     }
-    ExactForm form {exact::textOf(m_field, x.value(), exact::Notation::School),
-        exact::textOf(m_field, x.value(), exact::Notation::Plain)};
-    if (form.plain.size() > kLongestForm)
+    // A number of many terms is long whatever they are: not written out.
+    const auto terms = std::count_if(x.value().coefficients.begin(), x.value().coefficients.end(),
+        [](const Rational &r) { return !r.isZero(); });
+    if (terms > kMostTerms)
         return std::nullopt;
-    return form;
+    std::string plain = exact::textOf(m_field, x.value(), exact::Notation::Plain, &m_plainRoots);
+    if (plain.size() > kLongestForm)
+        return std::nullopt;
+    return ExactForm {
+        exact::textOf(m_field, x.value(), exact::Notation::School, &m_schoolRoots), std::move(plain)};
 }
 
 void Replay::keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found)
@@ -315,11 +326,27 @@ void Replay::keep(const Step &step, const std::optional<Number> &size, const std
         m_intermediate ? formOf(*m_intermediate, step.intermediate) : std::nullopt);
 }
 
+// Whether every value the step used has an exact form; checked first, as
+// throwing for each step past a value without one costs more than the step.
+bool Replay::operandsKnown(const Step &step) const
+{
+    for (std::size_t i = 0; i < step.operandCount; ++i) {
+        const auto index = static_cast<std::size_t>(step.operands.at(i).quantity);
+        if (isAngle(step.operands.at(i).quantity) ? !m_angles.at(index) : !m_sizes.at(index))
+            return false;
+    }
+    return true;
+}
+
 void Replay::replay(const Step &step)
 {
     m_intermediate.reset();
     std::optional<Number> size;
     std::optional<Angle> found;
+    if (!operandsKnown(step)) {
+        keep(step, size, found);
+        return;
+    }
     try {
         if (isAngle(step.quantity))
             found = angleFound(step);
