@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <limits>
 #include <numbers>
 #include <optional>
 #include <tuple>
@@ -29,6 +31,12 @@ constexpr double kArcSideShare = 0.35;
 // enlarged; the note strip takes this share of the box's height.
 constexpr double kReadableShare = 0.3;
 constexpr double kNoteStripShare = 0.17;
+constexpr double kCentreDotShare = 0.013;
+// An angle's name inside its corner keeps this many letters from the lines
+// and goes at most this many quarter letters further in than just beyond
+// its arc: further in, it would seem to name another corner.
+constexpr double kAngleLetterClearance = 0.45;
+constexpr int kAngleLetterFurther = 6;
 
 struct Circle {
     Point centre;
@@ -176,11 +184,19 @@ bool insideTriangle(Point at, const std::array<Point, 3> &corners)
     return (first > 0 && second > 0 && third > 0) || (first < 0 && second < 0 && third < 0);
 }
 
+// Where a letter may go: a corner's or a side's outside the triangle, an
+// angle's name inside it, the centre's letter anywhere.
+enum class Region { Outside, Inside, Anywhere };
+
 // Where a letter belongs: `distance` from `anchor` towards `direction`, and
 // at least half a letter beyond the line through `anchor` across `outward`
 // (a zero vector: anywhere), so that a side's letter stays outside its side.
 // Of two places equally far from the wanted one, the one nearer what the
-// letter names, the segment from `namedFrom` to `namedTo`, wins.
+// letter names, the segment from `namedFrom` to `namedTo`, wins. The letter
+// keeps `clearance` letters from the lines (a small Greek letter's ink is
+// smaller than a capital's) and goes at most `furtherSteps` quarter letters
+// further out than wanted; it may lie over a dashed bisector only where
+// `overDashes`.
 struct WantedPlace {
     Point anchor;
     Point direction;
@@ -188,6 +204,10 @@ struct WantedPlace {
     Point outward;
     Point namedFrom;
     Point namedTo;
+    Region region = Region::Outside;
+    double clearance = 0.6;
+    int furtherSteps = 16;
+    bool overDashes = false;
 };
 
 // Puts letters, square boxes of one size, near where each belongs: the
@@ -204,11 +224,18 @@ public:
     {
     }
 
-    Point place(const WantedPlace &wanted)
+    // At the first of the wanted places, in order of preference, that has
+    // room near it; where none has, at the first one.
+    Point place(std::initializer_list<WantedPlace> wanted)
     {
-        Point chosen = clampedInside(wanted.anchor + unit(wanted.direction) * wanted.distance);
-        if (const std::optional<Point> found = firstFree(wanted))
-            chosen = *found;
+        const WantedPlace &first = *wanted.begin();
+        Point chosen = clampedInside(first.anchor + unit(first.direction) * first.distance);
+        for (const WantedPlace &place : wanted) {
+            if (const std::optional<Point> found = firstFree(place)) {
+                chosen = *found;
+                break;
+            }
+        }
         m_placed.push_back(chosen);
         return chosen;
     }
@@ -228,7 +255,6 @@ private:
     // alike. Most letters are placed at the first few costs.
     std::optional<Point> firstFree(const WantedPlace &wanted) const
     {
-        constexpr int kFurtherSteps = 16;
         constexpr int kTurnSteps = 12;
         const double heading = std::atan2(wanted.direction.y, wanted.direction.x);
         std::array<Point, 2 * kTurnSteps + 1> directions {};
@@ -241,9 +267,9 @@ private:
             towards(turn) = {std::cos(angle), std::sin(angle)};
         }
         std::vector<Candidate> sameCost;
-        for (int cost = 0; cost < kFurtherSteps + kTurnSteps; ++cost) {
+        for (int cost = 0; cost < wanted.furtherSteps + kTurnSteps; ++cost) {
             sameCost.clear();
-            for (int step = std::max(0, cost - kTurnSteps); step <= std::min(kFurtherSteps - 1, cost);
+            for (int step = std::max(0, cost - kTurnSteps); step <= std::min(wanted.furtherSteps - 1, cost);
                  ++step) {
                 const double reach = wanted.distance + step * m_size / 4;
                 for (const int turn : {step - cost, cost - step}) {
@@ -266,22 +292,29 @@ private:
     bool isFree(Point at, const WantedPlace &wanted) const
     {
         const auto &corners = m_layout.corners;
-        if (!m_inside.contains(at) || insideTriangle(at, corners))
+        if (!m_inside.contains(at) || !inRegion(at, wanted.region))
             return false;
         if (dot(at - wanted.anchor, wanted.outward) < 0.5 * m_size * length(wanted.outward))
             return false;
+        const double clear = wanted.clearance * m_size;
         for (std::size_t i = 0; i < corners.size(); ++i) {
-            if (distanceToSegment(at, corners[i], corners[(i + 1) % 3]) < 0.6 * m_size)
+            if (distanceToSegment(at, corners[i], corners[(i + 1) % 3]) < clear)
+                return false;
+            const Point fromCorner = at - corners[i];
+            if (std::max(std::abs(fromCorner.x), std::abs(fromCorner.y)) < 0.6 * m_size)
                 return false;
         }
-        if (m_layout.hasCircle && std::abs(length(at - m_layout.centre) - m_layout.radius) < 0.6 * m_size)
+        if (m_layout.hasCircle && std::abs(length(at - m_layout.centre) - m_layout.radius) < clear)
             return false;
-        if (nearAnArc(at))
+        if (nearAnArc(at, clear))
             return false;
-        const bool onBisector = std::any_of(
-            m_layout.bisectors.begin(), m_layout.bisectors.end(), [&](const std::optional<Segment> &line) {
-                return line && distanceToSegment(at, line->from, line->to) < 0.4 * m_size;
-            });
+        if (m_layout.centreMarked && length(at - m_layout.centre) < 0.6 * m_size + m_layout.centreDotRadius)
+            return false;
+        const bool onBisector = !wanted.overDashes
+            && std::any_of(m_layout.bisectors.begin(), m_layout.bisectors.end(),
+                [&](const std::optional<Segment> &line) {
+                    return line && distanceToSegment(at, line->from, line->to) < 0.4 * m_size;
+                });
         if (onBisector)
             return false;
         return std::none_of(m_placed.begin(), m_placed.end(), [&](Point other) {
@@ -289,15 +322,25 @@ private:
         });
     }
 
+    bool inRegion(Point at, Region region) const
+    {
+        switch (region) {
+        case Region::Outside: return !insideTriangle(at, m_layout.corners);
+        case Region::Inside: return insideTriangle(at, m_layout.corners);
+        case Region::Anywhere: return true;
+        }
+        return false;
+    }
+
     // An arc keeps its least radius in a corner of nearly 180 degrees, and
     // then bulges out of its flat triangle.
-    bool nearAnArc(Point at) const
+    bool nearAnArc(Point at, double clear) const
     {
         const auto cross = [](Point u, Point v) { return u.x * v.y - u.y * v.x; };
         const auto &corners = m_layout.corners;
         for (std::size_t i = 0; i < corners.size(); ++i) {
             const Point v = at - corners[i];
-            if (std::abs(length(v) - m_layout.arcRadii[i]) >= 0.6 * m_size)
+            if (std::abs(length(v) - m_layout.arcRadii[i]) >= clear)
                 continue;
             const Point u = corners[(i + 1) % 3] - corners[i];
             const Point w = corners[(i + 2) % 3] - corners[i];
@@ -344,6 +387,84 @@ WantedPlace besideSide(const PictureLayout &layout, std::size_t i)
     return {anchor, normal, layout.letterSize, normal, p, q};
 }
 
+// The name of the angle at corner i, just beyond its arc along the bisector
+// of the angle; a corner of nearly 180 degrees looks towards the middle.
+// With `overDashes`, a dashed line may run through the name rather than it
+// move away from its corner.
+WantedPlace besideArc(const PictureLayout &layout, std::size_t i, Region region, bool overDashes = false)
+{
+    const auto &corners = layout.corners;
+    const Point p = corners[i];
+    Point inside = unit(corners[(i + 1) % 3] - p) + unit(corners[(i + 2) % 3] - p);
+    if (length(inside) < 1e-3)
+        inside = (corners[0] + corners[1] + corners[2]) / 3 - p;
+    const bool inTheCorner = region == Region::Inside;
+    return {p, inside, layout.arcRadii[i] + (inTheCorner ? 0.6 : 0.65) * layout.letterSize, {}, p, p, region,
+        inTheCorner ? kAngleLetterClearance : 0.6, inTheCorner ? kAngleLetterFurther : 16, overDashes};
+}
+
+// The directions of the lines that leave the centre: the bisectors, both
+// ways where the centre lies beyond or near a side, and the sides that pass
+// near it.
+std::vector<double> linesFromCentre(const PictureLayout &layout)
+{
+    std::vector<double> headings;
+    const auto add = [&headings](Point v) { headings.push_back(std::atan2(v.y, v.x)); };
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Point p = layout.corners[(i + 1) % 3];
+        const Point q = layout.corners[(i + 2) % 3];
+        const Point normal = outwardNormal(layout.corners, i);
+        const bool nearSide = distanceToSegment(layout.centre, p, q) < layout.letterSize;
+        add(normal);
+        if (nearSide || dot((p + q) / 2 - layout.centre, normal) < 0)
+            add(-normal);
+        if (nearSide) {
+            add(q - p);
+            add(p - q);
+        }
+    }
+    return headings;
+}
+
+// The middles of the gaps between the headings, each with its width.
+std::vector<std::pair<double, double>> gapsBetween(std::vector<double> headings)
+{
+    std::sort(headings.begin(), headings.end());
+    std::vector<std::pair<double, double>> gaps;
+    for (std::size_t k = 0; k < headings.size(); ++k) {
+        const double from = headings[k];
+        const double to = k + 1 < headings.size() ? headings[k + 1] : headings.front() + 2 * std::numbers::pi;
+        gaps.emplace_back((from + to) / 2, to - from);
+    }
+    return gaps;
+}
+
+// The centre's letter, in the widest gap between the lines that leave it;
+// of gaps about as wide, the one nearest the upper right, where a textbook
+// writes it. Nearly equal gaps, as a right triangle's, are common: decided
+// by a rounding error, the letter would jump between the window's triangle
+// and the same one computed anew.
+WantedPlace besideCentre(const PictureLayout &layout)
+{
+    constexpr double kAboutAsWide = 0.1;
+    constexpr double kUpperRight = -std::numbers::pi / 4;
+    const auto gaps = gapsBetween(linesFromCentre(layout));
+    double widest = 0.0;
+    for (const auto &[middle, width] : gaps)
+        widest = std::max(widest, width);
+    double heading = kUpperRight;
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const auto &[middle, width] : gaps) {
+        const double away = std::abs(std::remainder(middle - kUpperRight, 2 * std::numbers::pi));
+        if (width >= widest - kAboutAsWide && away < nearest) {
+            nearest = away;
+            heading = middle;
+        }
+    }
+    const Point c = layout.centre;
+    return {c, {std::cos(heading), std::sin(heading)}, 0.8 * layout.letterSize, {}, c, c, Region::Anywhere};
+}
+
 // The cosine of the angle at corner i.
 double cornerCosine(const std::array<Point, 3> &corners, std::size_t i)
 {
@@ -362,9 +483,25 @@ void placeLetters(PictureLayout &layout, const Rect &area)
         return cornerCosine(layout.corners, i) < cornerCosine(layout.corners, j);
     });
     for (const std::size_t i : order)
-        layout.cornerLetters[i] = placer.place(besideCorner(layout, i));
+        layout.cornerLetters[i] = placer.place({besideCorner(layout, i)});
     for (std::size_t i = 0; i < 3; ++i)
-        layout.sideLetters[i] = placer.place(besideSide(layout, i));
+        layout.sideLetters[i] = placer.place({besideSide(layout, i)});
+    for (std::size_t i = 0; i < 3; ++i) {
+        layout.angleLetters[i] = placer.place({besideArc(layout, i, Region::Inside),
+            besideArc(layout, i, Region::Inside, true), besideArc(layout, i, Region::Outside)});
+    }
+    if (layout.centreMarked)
+        layout.centreLetter = placer.place({besideCentre(layout)});
+}
+
+// The centre is marked where it lies in view with room round it for its
+// letter: an enlarged picture's lies far outside.
+void markCentre(PictureLayout &layout, const Rect &letterArea, double side)
+{
+    const double room = layout.letterSize;
+    layout.centreMarked
+        = layout.hasCircle && letterArea.adjusted(room, room, -room, -room).contains(layout.centre);
+    layout.centreDotRadius = layout.centreMarked ? kCentreDotShare * side : 0.0;
 }
 
 void sizeArcs(PictureLayout &layout, double side)
@@ -434,6 +571,7 @@ PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model)
     sizeArcs(layout, side);
     if (lettered) {
         layout.letterSize = kLetterShare * side;
+        markCentre(layout, letterArea, side);
         placeLetters(layout, letterArea);
     }
     return layout;

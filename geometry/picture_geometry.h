@@ -23,7 +23,8 @@ TriangleCorners cornersFromSides(double a, double b, double c);
 
 // Where each part of the drawing goes in a box, in the box's coordinates (y
 // pointing down). Index 0, 1, 2 stands for A, B, C: the corner, the arc in
-// it, its letter, and the side opposite it with its bisector and letter.
+// it, its letter, the name of its angle (α, β, γ), and the side opposite it
+// with its bisector and letter.
 struct PictureLayout {
     std::array<Point, 3> corners {};
     bool hasCircle = false; // three corners on one line have no circle
@@ -37,6 +38,12 @@ struct PictureLayout {
     double letterSize = 0.0; // a letter's pixel size; 0 in a box too small for letters
     std::array<Point, 3> cornerLetters {};
     std::array<Point, 3> sideLetters {};
+    std::array<Point, 3> angleLetters {};
+    // The centre as a dot with the letter O beside it, where letters are
+    // drawn and the centre lies in view.
+    bool centreMarked = false;
+    double centreDotRadius = 0.0;
+    Point centreLetter;
     // The triangle fills the box and its circle runs out of it; the strip
     // along the top is kept for saying so.
     bool enlarged = false;
@@ -47,9 +54,11 @@ struct PictureLayout {
 // less a margin, proportions kept; A and B stay level with C above them. A
 // triangle that would come out too small to read (one angle near 180
 // degrees) is enlarged instead to fill the box below the note strip, its
-// circle only partly shown. Letters keep clear of every corner, of the sides
-// and of each other, and inside the box and off the note strip; arcs keep a
-// least radius however short the sides.
+// circle only partly shown. Letters keep clear of every corner, of the sides,
+// of the centre's dot and of each other, and inside the box and off the note
+// strip; arcs keep a least radius however short the sides. An angle's name
+// goes inside the triangle just beyond its arc, or, in a corner too sharp
+// to hold it, outside beside the arc.
 PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model);
 
 // The part of a circle whose centre lies outside `area` that can show in it,

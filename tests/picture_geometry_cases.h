@@ -52,13 +52,14 @@ struct ShapeCase {
     bool enlarged;
 };
 
-inline const std::array<ShapeCase, 10> kShapeCases = {{
+inline const std::array<ShapeCase, 11> kShapeCases = {{
     {"the start-up triangle", 5.4, 6.2, 7.0, false},
     {"a right triangle 3, 4, 5", 3.0, 4.0, 5.0, false},
     {"an equilateral triangle", 2.0, 2.0, 2.0, false},
     {"obtuse at A: 7, 3, 5", 7.0, 3.0, 5.0, false},
     {"obtuse at B: 5, 8, 3.9282", 5.0, 8.0, 3.9282, false},
     {"obtuse at C: 8, 8, 15.4548", 8.0, 8.0, 15.4548, false},
+    {"95 degrees at C, the centre just beyond c: 5, 5, 7.3724", 5.0, 5.0, 7.3724, false},
     {"a needle: 1, 100, 100", 1.0, 100.0, 100.0, false},
     {"flat, 176 degrees at C: 1, 1, 1.999", 1.0, 1.0, 1.999, true},
     {"flat, 179 degrees at A: 10, 5.0001, 5", 10.0, 5.0001, 5.0, true},
@@ -126,6 +127,17 @@ inline std::string where(geometry::Point p)
     return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")";
 }
 
+// Every letter: the corners', the sides', the angles' and the centre's.
+inline std::vector<geometry::Point> lettersOf(const geometry::PictureLayout &layout)
+{
+    std::vector<geometry::Point> letters;
+    for (const auto &group : {layout.cornerLetters, layout.sideLetters, layout.angleLetters})
+        letters.insert(letters.end(), group.begin(), group.end());
+    if (layout.centreMarked)
+        letters.push_back(layout.centreLetter);
+    return letters;
+}
+
 inline geometry::PictureLayout laidOut(double a, double b, double c)
 {
     return geometry::layoutPicture(kPictureBox, geometry::cornersFromSides(a, b, c));
@@ -155,10 +167,8 @@ inline void checkEnlarged(const geometry::PictureLayout &layout, const Expect &e
         expect(below.contains(corner), "below the strip: " + where(corner));
         expect(distanceToPolyline(corner, arc) < 0.5, "the circle in view through " + where(corner));
     }
-    for (const auto &letters : {layout.cornerLetters, layout.sideLetters}) {
-        for (const geometry::Point letter : letters)
-            expect(!overlap(letterBox(letter, layout.letterSize), strip), "off the strip: " + where(letter));
-    }
+    for (const geometry::Point letter : lettersOf(layout))
+        expect(!overlap(letterBox(letter, layout.letterSize), strip), "off the strip: " + where(letter));
 }
 
 // The whole circle inside the box, centred, and no smaller than three
@@ -182,6 +192,7 @@ inline void checkTheWholeCircleOrAFlatTriangleFillsTheBox(
 {
     expect(layout.hasCircle, "a circle");
     expect(layout.enlarged == shape.enlarged, shape.enlarged ? "enlarged" : "not enlarged");
+    expect(layout.centreMarked == !shape.enlarged, "the centre marked where it shows");
     for (const geometry::Point corner : layout.corners) {
         expect(near(distanceBetween(corner, layout.centre), layout.radius, 1e-6 * layout.radius),
             "on the circle: " + where(corner));
@@ -207,13 +218,13 @@ inline void checkTheDrawingKeepsTheTrianglesShape(
 
 inline void checkLettersInsideClearOfCorners(const geometry::PictureLayout &layout, const Expect &expect)
 {
-    for (const auto &letters : {layout.cornerLetters, layout.sideLetters}) {
-        for (const geometry::Point letter : letters) {
-            const geometry::Rect box = letterBox(letter, layout.letterSize);
-            expect(holds(kPictureBox, box), "inside the box: " + where(letter));
-            for (const geometry::Point corner : layout.corners)
-                expect(!box.contains(corner), where(letter) + " covers " + where(corner));
-        }
+    for (const geometry::Point letter : lettersOf(layout)) {
+        const geometry::Rect box = letterBox(letter, layout.letterSize);
+        expect(holds(kPictureBox, box), "inside the box: " + where(letter));
+        for (const geometry::Point corner : layout.corners)
+            expect(!box.contains(corner), where(letter) + " covers " + where(corner));
+        if (layout.centreMarked)
+            expect(!box.contains(layout.centre), where(letter) + " covers the centre");
     }
 }
 
@@ -223,8 +234,7 @@ inline void checkLettersStayApartAndBeyondTheirSides(
     const geometry::PictureLayout &layout, const Expect &expect)
 {
     expect(layout.letterSize >= 10, "letter size " + std::to_string(layout.letterSize));
-    std::vector<geometry::Point> letters(layout.cornerLetters.begin(), layout.cornerLetters.end());
-    letters.insert(letters.end(), layout.sideLetters.begin(), layout.sideLetters.end());
+    const std::vector<geometry::Point> letters = lettersOf(layout);
     const double size = 0.8 * layout.letterSize;
     for (std::size_t i = 0; i < letters.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {

@@ -13,6 +13,7 @@
 #include "solver/request_form.h"
 #include "solver/solution.h"
 #include "solver/solve.h"
+#include "wording/solution_markup.h"
 #include "wording/solution_text.h"
 
 using namespace triangle;
@@ -244,6 +245,17 @@ private slots:
         const std::string text
             = wording::plainText(wording::workedSolution(solutionOf(outcome), typed, comma));
         QCOMPARE(QString::fromStdString(text), expected);
+    }
+
+    // The window, the PDF and the page show this markup: nothing in the
+    // text becomes a tag but the indices of h_a, m_a, l_a.
+    void theSolutionsMarkupEscapesAllButItsIndices()
+    {
+        const QString markup
+            = QString::fromStdString(wording::solutionMarkup("h_a = 2S / a <b>\"&'</b>x_a, l_c\nm_b."));
+        QCOMPARE(markup,
+            "h<span class=\"spoken\">_</span><sub>a</sub> = 2S / a &lt;b&gt;&quot;&amp;&#39;&lt;/b&gt;x_a, "
+            "l<span class=\"spoken\">_</span><sub>c</sub>\nm<span class=\"spoken\">_</span><sub>b</sub>.");
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "ui/picture_object.h"
+#include "ui/solution_lines.h"
 #include "wording/solution_text.h"
 
 namespace triangle::ui {
@@ -49,10 +50,7 @@ void insertLines(QTextCursor &cursor, const SolutionPage &page)
     // Paper wraps the lines: none ends between a value and its sign.
     const QString text
         = QString::fromStdString(triangle::wording::withSignsKeptToTheirValues(page.text.toStdString()));
-    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
-        cursor.insertBlock(block, QTextCharFormat());
-        cursor.insertText(line);
-    }
+    writeSolutionLines(*cursor.document(), text.split(u'\n', Qt::SkipEmptyParts).join(u'\n'), block);
 }
 
 } // namespace

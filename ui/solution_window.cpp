@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTextBlockFormat>
 #include <QVBoxLayout>
 
 #include "session/spoken.h"
@@ -22,6 +23,7 @@
 #include "ui/design_placement.h"
 #include "ui/form_design.h"
 #include "ui/picture_box.h"
+#include "ui/solution_lines.h"
 #include "ui/window_font.h"
 
 namespace triangle::ui {
@@ -82,7 +84,8 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
 
     // Read-only, yet it takes the focus: a screen reader reads it, and the
     // keyboard selects and copies from it.
-    m_text = new QPlainTextEdit(m_page.text, this);
+    m_text = new QPlainTextEdit(this);
+    writeSolutionLines(*m_text->document(), m_page.text, QTextBlockFormat());
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setTabChangesFocus(true);

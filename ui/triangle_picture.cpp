@@ -15,6 +15,9 @@ namespace triangle::ui {
 
 namespace {
 
+const QColor kCircleColour(0, 0, 160);
+const QColor kArcColour(170, 0, 0);
+
 // Below this a letter or a note is a smudge, however small the picture.
 constexpr int kLeastPixelSize = 8;
 
@@ -22,7 +25,7 @@ int pixelSize(double size) { return std::max(kLeastPixelSize, static_cast<int>(s
 
 void drawCircle(QPainter &painter, const geometry::PictureLayout &layout, const QRectF &area, double side)
 {
-    painter.setPen(QPen(QColor(0, 0, 160), std::max(1.0, side / 120)));
+    painter.setPen(QPen(kCircleColour, std::max(1.0, side / 120)));
     // An enlarged circle's centre may lie far outside: its arc in view is
     // drawn instead.
     const QPointF centre = toQt(layout.centre);
@@ -71,7 +74,7 @@ void drawCornerArc(QPainter &painter, QPointF at, QPointF towardsOne, QPointF to
 
 void drawArcs(QPainter &painter, const geometry::PictureLayout &layout, double side)
 {
-    painter.setPen(QPen(QColor(170, 0, 0), std::max(1.0, side / 150)));
+    painter.setPen(QPen(kArcColour, std::max(1.0, side / 150)));
     const QPolygonF corners = toQt(layout.corners);
     for (qsizetype i = 0; i < 3; ++i)
         drawCornerArc(painter, corners[i], corners[(i + 1) % 3], corners[(i + 2) % 3],
@@ -86,20 +89,38 @@ void drawLetter(QPainter &painter, geometry::Point centre, const QString &letter
     painter.drawText(toQt(centre) - ink.center(), letter);
 }
 
-// Corners upright, sides in italics, as a textbook letters them.
+// Corners upright, sides in italics, as a textbook letters them; the
+// angles' names in their arcs' colour, the centre in its circle's.
 void drawLetters(QPainter &painter, const geometry::PictureLayout &layout)
 {
     QFont font = painter.font();
     font.setPixelSize(pixelSize(layout.letterSize));
-    painter.setPen(Qt::black);
     for (std::size_t i = 0; i < 3; ++i) {
+        painter.setPen(Qt::black);
         font.setItalic(false);
         painter.setFont(font);
         drawLetter(painter, layout.cornerLetters[i], QString(QChar(static_cast<char16_t>(u'A' + i))));
+        painter.setPen(kArcColour);
+        drawLetter(painter, layout.angleLetters[i], QString(QChar(static_cast<char16_t>(u'α' + i))));
+        painter.setPen(Qt::black);
         font.setItalic(true);
         painter.setFont(font);
         drawLetter(painter, layout.sideLetters[i], QString(QChar(static_cast<char16_t>(u'a' + i))));
     }
+    if (layout.centreMarked) {
+        font.setItalic(false);
+        painter.setFont(font);
+        painter.setPen(kCircleColour);
+        drawLetter(painter, layout.centreLetter, QStringLiteral("O"));
+    }
+}
+
+void drawCentreDot(QPainter &painter, const geometry::PictureLayout &layout)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kCircleColour);
+    painter.drawEllipse(toQt(layout.centre), layout.centreDotRadius, layout.centreDotRadius);
+    painter.setBrush(Qt::NoBrush);
 }
 
 // Broken after its commas, the note reads as phrases; never inside one.
@@ -152,6 +173,8 @@ void paintTriangle(QPainter &painter, const QRectF &area, const geometry::Triang
     drawArcs(painter, layout, side);
     painter.setPen(QPen(Qt::black, std::max(1.0, side / 90)));
     painter.drawPolygon(toQt(layout.corners));
+    if (layout.centreMarked)
+        drawCentreDot(painter, layout);
     if (layout.letterSize > 0)
         drawLetters(painter, layout);
     if (layout.enlarged)

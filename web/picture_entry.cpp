@@ -72,6 +72,16 @@ std::string pictureJson(
     points(json, layout.cornerLetters);
     json.key("sideLetters");
     points(json, layout.sideLetters);
+    json.key("angleLetters");
+    points(json, layout.angleLetters);
+    json.key("centreMark");
+    if (layout.centreMarked) {
+        json.beginObject().key("dotRadius").number(layout.centreDotRadius).key("letter");
+        point(json, layout.centreLetter);
+        json.endObject();
+    } else {
+        json.boolean(false);
+    }
     json.key("enlarged").boolean(layout.enlarged).key("noteStrip");
     const triangle::geometry::Rect &strip = layout.noteStrip;
     numbers(json, std::array {strip.left, strip.top, strip.width, strip.height});

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "solver/catalogue.h"
+#include "wording/solution_markup.h"
 #include "wording/solution_text.h"
 
 #include "web/argument_lines.h"
@@ -136,8 +137,8 @@ extern "C" const char *triangle_language(const char *code)
 }
 
 // «Решение»: the worked solution of the triangle on view, as the window
-// shows it, and whether it has a picture; none where a step faults, the view
-// then saying why.
+// shows it, in escaped HTML with the indices as subscripts, and whether it
+// has a picture; none where a step faults, the view then saying why.
 extern "C" const char *triangle_solution()
 {
     const auto page = pageSession().openSolution();
@@ -145,10 +146,10 @@ extern "C" const char *triangle_solution()
     json.beginObject().key("solution");
     if (page) {
         json.beginObject()
-            .key("text")
-            .string(triangle::wording::withSignsKeptToTheirValues(
+            .key("markup")
+            .string(triangle::wording::solutionMarkup(triangle::wording::withSignsKeptToTheirValues(
                 triangle::wording::solutionDocument(page->solution, page->given,
-                    pageFormat(pageSession().language()), pageSession().language(), &page->exact)))
+                    pageFormat(pageSession().language()), pageSession().language(), &page->exact))))
             .key("picture")
             .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
             .endObject();

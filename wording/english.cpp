@@ -168,7 +168,7 @@ const Language kEnglish = {
     {
         {"angle A", "angle B", "angle C", "side a", "side b", "side c", "area S", "radius R"},
         "Solved: ",
-        "Triangle with sides %1, %2 and %3 and angles %4°, %5° and %6°",
+        "Triangle with sides %1, %2 and %3 and angles %4°, %5° and %6°, inscribed in a circle with centre O",
         "Triangle ABC inscribed in a circle: side c at the bottom, vertex C at the top",
     },
     {

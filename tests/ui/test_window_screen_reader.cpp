@@ -142,11 +142,12 @@ void WindowScreenReaderTest::thePictureDescribesTheTriangleItShows_data()
     QTest::newRow("at start-up") << -1 << QStringList()
                                  << "Триъгълник ABC, вписан в окръжност: страна c отдолу, върхът C отгоре";
     QTest::newRow("a solved triangle")
-        << 21 << QStringList {"60", "5", "8"} << "Триъгълник със страни 5, 8 и 7 и ъгли 38,2°, 81,8° и 60°";
+        << 21 << QStringList {"60", "5", "8"}
+        << "Триъгълник със страни 5, 8 и 7 и ъгли 38,2°, 81,8° и 60°, вписан в окръжност с център O";
     QTest::newRow("a nearly flat triangle, enlarged")
         << 21 << QStringList {"179", "5", "8"}
-        << "Триъгълник със страни 5, 8 и 12,9995 и ъгли 0,4°, 0,6° и 179°. Увеличен, окръжността се вижда "
-           "отчасти";
+        << "Триъгълник със страни 5, 8 и 12,9995 и ъгли 0,4°, 0,6° и 179°, вписан в окръжност с център O. "
+           "Увеличен, окръжността се вижда отчасти";
 }
 
 void WindowScreenReaderTest::thePictureDescribesTheTriangleItShows()

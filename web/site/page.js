@@ -276,10 +276,11 @@
       this.render(view);
       if (!solution)
         return;
-      const lines = solution.text.split('\n').filter((line) => line.length > 0);
+      // Escaped by the module, which writes the indices as subscripts.
+      const lines = solution.markup.split('\n').filter((line) => line.length > 0);
       byId('solution-text').replaceChildren(...lines.map((line) => {
         const paragraph = document.createElement('p');
-        paragraph.textContent = line;
+        paragraph.innerHTML = line;
         return paragraph;
       }));
       const picture = byId('solution-picture');

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the picture as SVG from the layout the solver module hands out,
 // the same layout the window paints: colours and line widths as there, the
-// corners lettered upright, the sides in italics. The drawing's parts are
+// corners lettered upright, the sides in italics, the angles' names in their
+// arcs' colour and the centre in its circle's. The drawing's parts are
 // made once and then only moved: a browser lays out moved parts, and above
 // all letters it has already shaped, much faster than new ones.
 'use strict';
@@ -38,13 +39,16 @@
     parts.bisectors = [0, 1, 2].map(() => element('line', dashes, svg));
     parts.arcs = [0, 1, 2].map(() => element('path', { fill: 'none', stroke: 'rgb(170,0,0)' }, svg));
     parts.triangle = element('polygon', { fill: 'none', stroke: 'black' }, svg);
-    const letter = (text, italic) => {
-      const node = element('text', { class: italic ? 'letter side' : 'letter' }, svg);
+    parts.centreDot = element('circle', { fill: 'rgb(0,0,160)' }, svg);
+    const letter = (text, kind) => {
+      const node = element('text', { class: `letter ${kind}` }, svg);
       node.textContent = text;
       return node;
     };
-    parts.cornerLetters = [...'ABC'].map((text) => letter(text, false));
-    parts.sideLetters = [...'abc'].map((text) => letter(text, true));
+    parts.cornerLetters = [...'ABC'].map((text) => letter(text, 'corner'));
+    parts.sideLetters = [...'abc'].map((text) => letter(text, 'side'));
+    parts.angleLetters = [...'αβγ'].map((text) => letter(text, 'angle'));
+    parts.centreLetter = letter('O', 'centre');
     parts.noteBox = element('foreignObject', {}, svg);
     parts.note = document.createElement('div');
     parts.note.className = 'enlarged';
@@ -98,6 +102,15 @@
     };
     parts.cornerLetters.forEach((node, i) => place(node, layout.cornerLetters[i]));
     parts.sideLetters.forEach((node, i) => place(node, layout.sideLetters[i]));
+    parts.angleLetters.forEach((node, i) => place(node, layout.angleLetters[i]));
+    const mark = layout.centreMark;
+    show(parts.centreDot, mark);
+    show(parts.centreLetter, mark);
+    if (!mark)
+      return;
+    const [cx, cy] = layout.circle.centre;
+    set(parts.centreDot, { cx, cy, r: mark.dotRadius });
+    place(parts.centreLetter, mark.letter);
   }
 
   function drawEnlargedNote(parts, layout, note) {

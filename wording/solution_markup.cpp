@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wording/solution_markup.h"
+
+#include <cctype>
+
+#include "solver/quantity.h"
+
+namespace triangle::wording {
+
+namespace {
+
+bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+
+// The name with an index ("h_a") that starts at `at`, standing on its own,
+// or an empty view.
+std::string_view indexedNameAt(std::string_view text, std::size_t at)
+{
+    if (at > 0 && isWordCharacter(text[at - 1]))
+        return {};
+    for (const Quantity q : kMoreElements) {
+        const std::string_view name = tagOf(q);
+        const std::size_t end = at + name.size();
+        if (name.find('_') != std::string_view::npos && text.substr(at).starts_with(name)
+            && (end == text.size() || !isWordCharacter(text[end])))
+            return name;
+    }
+    return {};
+}
+
+void appendEscaped(std::string &markup, char c)
+{
+    switch (c) {
+    case '&': markup += "&amp;"; break;
+    case '<': markup += "&lt;"; break;
+    case '>': markup += "&gt;"; break;
+    case '"': markup += "&quot;"; break;
+    case '\'': markup += "&#39;"; break;
+    default: markup += c;
+    }
+}
+
+// "h_a" as h, an unseen "_", and a subscript a.
+void appendIndexed(std::string &markup, std::string_view name)
+{
+    const std::size_t mark = name.find('_');
+    markup += std::string(name.substr(0, mark)) + "<span class=\"" + std::string(kUnseenClass)
+        + "\">_</span><sub>" + std::string(name.substr(mark + 1)) + "</sub>";
+}
+
+} // namespace
+
+std::string solutionMarkup(std::string_view plain)
+{
+    std::string markup;
+    markup.reserve(plain.size() + plain.size() / 4);
+    for (std::size_t at = 0; at < plain.size();) {
+        if (const std::string_view name = indexedNameAt(plain, at); !name.empty()) {
+            appendIndexed(markup, name);
+            at += name.size();
+        } else {
+            appendEscaped(markup, plain[at++]);
+        }
+    }
+    return markup;
+}
+
+} // namespace triangle::wording
