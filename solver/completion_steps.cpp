@@ -51,7 +51,7 @@ void ThirdAngleGamma(Solving &s) { steps::thirdAngle(s, C); }
 void angleFromSideThenRest(Solving &s, Vertex found, Vertex rest)
 {
     steps::angleAmongSides(s, found);
-    steps::thirdAngle(s, rest);
+    steps::thirdAngleAmongSides(s, rest);
 }
 
 void AnglesFromSideB(Solving &s) { angleFromSideThenRest(s, B, C); }

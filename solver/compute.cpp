@@ -56,10 +56,10 @@ Outcome Compute(Triangle &record, Form &form, const NumberFormat &format)
             return outcome;
         outcome.givenValues = *values;
         Branches firstTriangle;
-        solveCombination(record, outcome.combination, *values, firstTriangle);
+        const Contradiction first = solveCombination(record, outcome.combination, *values, firstTriangle);
         writeOutput(record, form, format);
         outcome.status = Outcome::Status::Solved;
-        outcome.realTriangle = isRealTriangle(record);
+        outcome.realTriangle = verdictOf(record, first) == Verdict::RealTriangle;
     } catch (const SidesCloseNoTriangle &) {
         outcome.status = Outcome::Status::NoTriangle;
     } catch (const ArithmeticFault &fault) {

@@ -36,9 +36,8 @@ Real arcsineOfRatio(Real opposite, Real hypotenuse, Real::Value slack)
     return atan(sine / cosine);
 }
 
-Real angleByLawOfSines(Real side, Real knownSide, Real knownAngle)
+Real angleByLawOfSines(Real side, Real knownSide, Real knownAngle, Real knownSine)
 {
-    const Real knownSine = sin(knownAngle);
     const Real sine = side * knownSine / knownSide;
     if (sine >= 1.0 - kRightAngleSlack)
         return Real(kPi) / 2.0;
@@ -66,7 +65,7 @@ Real AngleFromSide(const Triangle &t, Vertex v) { return AngleFromSide(t, indexO
 
 Real ArcSine(const Triangle &t) { return arcsineOrRightAngle(t.SineArg); }
 
-void SidesFromAreaAngle(Triangle &t)
+Real SidesFromAreaAngle(Triangle &t)
 {
     const Real product = (2.0 * t.S) / sin(t.WorkAngle);
     const Real halfSine = sin(t.WorkAngle / 2.0);
@@ -85,6 +84,7 @@ void SidesFromAreaAngle(Triangle &t)
     // The smaller side from the product: (sum - difference) / 2 would cancel
     // for a needle.
     t.WorkLow = equal ? (sum - difference) / 2.0 : product / t.WorkHigh;
+    return difference2;
 }
 
 Real angleFromSideAmongSides(const Triangle &t, Vertex v)

@@ -17,9 +17,10 @@ Real arcsineOrRightAngle(Real sine);
 Real arcsineOfRatio(Real opposite, Real hypotenuse, Real::Value slack);
 
 // The acute angle opposite `side` by the law of sines, from another side and
-// the angle opposite it: the same value as AngleFromSide with R taken from
-// that pair, evaluated so that a sine near 1 keeps its digits.
-Real angleByLawOfSines(Real side, Real knownSide, Real knownAngle);
+// the angle opposite it and that angle's sine: the same value as
+// AngleFromSide with R taken from that pair, evaluated so that a sine near 1
+// keeps its digits.
+Real angleByLawOfSines(Real side, Real knownSide, Real knownAngle, Real knownSine);
 
 // The angle opposite side k (1 a, 2 b, 3 c) from that side and R: always the
 // acute solution, a right angle when the side is not shorter than 2R.
@@ -30,8 +31,9 @@ Real AngleFromSide(const Triangle &t, Vertex v);
 Real ArcSine(const Triangle &t);
 
 // The two sides enclosing t.WorkAngle, from t.S, t.WorkSide and t.WorkAngle:
-// writes t.WorkHigh (the larger) and t.WorkLow.
-void SidesFromAreaAngle(Triangle &t);
+// writes t.WorkHigh (the larger) and t.WorkLow. Returns the square of their
+// difference, below 0 where no real pair exists.
+Real SidesFromAreaAngle(Triangle &t);
 
 // AngleFromSide where the other two sides are known as well: when the arcsine
 // is taken and the side is longest beyond a right triangle, the true angle is

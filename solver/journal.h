@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "solver/contradiction.h"
 #include "solver/quantity.h"
 #include "solver/real.h"
 #include "solver/rule.h"
@@ -39,6 +40,12 @@ struct Step {
     Real::Value intermediate = 0.0L;
     Choice choice = Choice::Only;
     Real::Value alternative = 0.0L; // the value of the other branch
+    // Set on the last step of data that make no triangle: the step whose
+    // value no triangle has.
+    Contradiction contradiction = Contradiction::None;
+    // Where the value that shows it is not the step's own: the square of the
+    // difference of two sides that have no real value.
+    Real::Value refuting = 0.0L;
 };
 
 using Journal = std::vector<Step>;

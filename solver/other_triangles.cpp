@@ -46,8 +46,9 @@ std::vector<FittingTriangle> otherTriangles(const Outcome &solved, const Triangl
         Triangle candidate = shown;
         Branches branches(mask);
         try {
-            solveCombination(candidate, solved.combination, solved.givenValues, branches);
-            if (!isRealTriangle(candidate))
+            const Contradiction first
+                = solveCombination(candidate, solved.combination, solved.givenValues, branches);
+            if (verdictOf(candidate, first) != Verdict::RealTriangle)
                 continue;
             ShownValues values = shownValues(candidate);
             if (std::find(seen.begin(), seen.end(), values) != seen.end())

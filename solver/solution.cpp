@@ -9,8 +9,9 @@ Solution solutionOf(const Outcome &solved, unsigned branches)
     solution.combination = solved.combination;
     solution.givenValues = solved.givenValues;
     Branches choices(branches);
-    solveCombination(solution.record, solved.combination, solved.givenValues, choices, &solution.steps);
-    solution.verdict = verdictOf(solution.record);
+    const Contradiction first
+        = solveCombination(solution.record, solved.combination, solved.givenValues, choices, &solution.steps);
+    solution.verdict = verdictOf(solution.record, first);
     return solution;
 }
 

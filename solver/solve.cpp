@@ -5,11 +5,11 @@
 
 namespace triangle {
 
-void solveCombination(
+Contradiction solveCombination(
     Triangle &t, int combination, const GivenValues &values, Branches &branches, Journal *journal)
 {
     if (!isValidCombination(combination))
-        return;
+        return Contradiction::None;
     const Combination &row = combinationAt(combination);
     t.givenDegrees = {};
     for (int position = 0; position < kQuantityCount; ++position) {
@@ -22,11 +22,13 @@ void solveCombination(
     }
     Solving solving(t, branches, journal);
     row.solve(solving);
-    if (journal != nullptr) {
+    const Contradiction first = solving.firstContradiction();
+    if (journal != nullptr && first == Contradiction::None) {
         using enum Quantity;
         journal->push_back({P, Rule::Perimeter, fieldValue(t, P).value(),
             {{{a, t.a.value()}, {b, t.b.value()}, {c, t.c.value()}}}, 3});
     }
+    return first;
 }
 
 Real fieldValue(const Triangle &t, Quantity q)

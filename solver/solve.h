@@ -5,6 +5,7 @@
 
 #include "solver/branches.h"
 #include "solver/catalogue.h"
+#include "solver/contradiction.h"
 #include "solver/journal.h"
 #include "solver/triangle.h"
 
@@ -15,9 +16,10 @@ using GivenValues = std::array<Real, kQuantityCount>;
 
 // Stores the combination's given values in field order (an angle converted to
 // radians as (v * pi) / 180) and runs its procedure along `branches`, noting
-// its steps and the perimeter in `journal` when there is one. Does nothing
-// for an index outside the catalogue. Throws ArithmeticFault.
-void solveCombination(
+// its steps and the perimeter in `journal` when there is one. Returns the
+// first contradiction met, with which the journal ends. Does nothing for an
+// index outside the catalogue. Throws ArithmeticFault.
+Contradiction solveCombination(
     Triangle &t, int combination, const GivenValues &values, Branches &branches, Journal *journal = nullptr);
 
 // The value of a field: the angles in degrees, the sides, S, R and the

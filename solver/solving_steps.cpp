@@ -40,10 +40,21 @@ Others othersOf(Vertex v) { return {firstOtherThan(v), otherVertex(v, firstOther
 
 } // namespace
 
-void thirdAngle(Solving &s, Vertex v)
+void thirdAngleAmongSides(Solving &s, Vertex v)
 {
     const auto [x, y] = othersOf(v);
     s.found(angleAt(v), restOfPi(s.t, x, y), Rule::AngleSum, {angleAt(x), angleAt(y)});
+}
+
+void thirdAngle(Solving &s, Vertex v)
+{
+    thirdAngleAmongSides(s, v);
+    const Real::Value rest = s.t.angle(v).value();
+    const Real::Value nothing = kPi * kAngleSumSlack;
+    if (rest < -nothing)
+        s.contradiction(Contradiction::ThirdAngleNegative);
+    else if (rest <= nothing)
+        s.contradiction(Contradiction::ThirdAngleZero);
 }
 
 void circumradiusFromPair(Solving &s, Vertex v)
@@ -67,8 +78,9 @@ void angleFromCircumradius(Solving &s, Vertex v)
 
 void angleByLawOfSines(Solving &s, Vertex v, Vertex known)
 {
-    const Real acute = triangle::angleByLawOfSines(s.t.side(v), s.t.side(known), s.t.angle(known));
-    const Real sine = s.journalling() ? s.t.side(v) * sin(s.t.angle(known)) / s.t.side(known) : Real(0.0);
+    const Real knownSine = sin(s.t.angle(known));
+    const Real sine = s.t.side(v) * knownSine / s.t.side(known);
+    const Real acute = triangle::angleByLawOfSines(s.t.side(v), s.t.side(known), s.t.angle(known), knownSine);
     s.foundFromSine(
         angleAt(v), acute, Rule::LawOfSines, {sideOpposite(v), sideOpposite(known), angleAt(known)}, sine);
 }
@@ -135,8 +147,8 @@ void angleFromArea(Solving &s, Vertex v)
 {
     const auto [x, y] = othersOf(v);
     s.t.SineArg = (2.0 * s.t.S) / (s.t.side(x) * s.t.side(y));
-    s.foundFromSine(
-        angleAt(v), ArcSine(s.t), Rule::AngleFromArea, {Q::S, sideOpposite(x), sideOpposite(y)}, s.t.SineArg);
+    s.foundFromSine(angleAt(v), ArcSine(s.t), Rule::AngleFromArea, {Q::S, sideOpposite(x), sideOpposite(y)},
+        s.t.SineArg, Contradiction::SineFromAreaAboveOne);
 }
 
 void sideFromArea(Solving &s, Vertex missing, Vertex angle)
@@ -151,7 +163,7 @@ void sidesFromArea(Solving &s, Vertex known)
     Triangle &t = s.t;
     t.WorkSide = t.side(known);
     t.WorkAngle = t.angle(known);
-    SidesFromAreaAngle(t);
+    const Real differenceSquared = SidesFromAreaAngle(t);
     const auto [earlier, later] = othersOf(known);
     // The mirror image has the two values swapped.
     const bool mirrored = s.takeOther();
@@ -159,6 +171,9 @@ void sidesFromArea(Solving &s, Vertex known)
     const Real product = s.journalling() ? Real(2.0L * t.S.value() / sin(t.WorkAngle).value()) : Real(0.0);
     s.found(sideOpposite(later), mirrored ? t.WorkLow : t.WorkHigh, Rule::SidesFromAreaAndAngle,
         {Q::S, sideOpposite(known), angleAt(known)}, product);
+    // Within the slack of 0 the root is double: the two sides are equal.
+    if (differenceSquared.value() < -kBoundarySlack * t.WorkSide.value() * t.WorkSide.value())
+        s.contradiction(Contradiction::NoSidesForArea, differenceSquared);
     if (t.WorkHigh != t.WorkLow)
         s.markBranch(mirrored, (mirrored ? t.WorkHigh : t.WorkLow).value());
     // The second side reads as the first one's partner in the area.

@@ -7,8 +7,12 @@
 // sides from the area) by one rule, stores it and notes it in the journal.
 namespace triangle::steps {
 
-// The angle at v as the rest of pi (of 180 degrees where both others were typed).
+// The angle at v as the rest of pi (of 180 degrees where both others were
+// typed); none left is a contradiction.
 void thirdAngle(Solving &s, Vertex v);
+// The same where the three sides are known: they make the triangle, and a
+// rest near 0 is only the rounding of a needle's smallest angle.
+void thirdAngleAmongSides(Solving &s, Vertex v);
 // R from the side opposite v and the angle at v.
 void circumradiusFromPair(Solving &s, Vertex v);
 // The side opposite v as 2R sin(angle at v).

@@ -13,7 +13,6 @@ namespace {
 
 using Value = Real::Value;
 
-constexpr Value kSmallestAngle = 1e-9L;
 constexpr Value kTolerance = 1e-6L;
 
 bool positive(Real x) { return x.value() > 0.0L; }
@@ -41,9 +40,6 @@ bool areaMatchesSides(const Triangle &t)
 
 Verdict verdictOf(const Triangle &t)
 {
-    const std::array angles = {t.Alpha, t.Beta, t.Gamma};
-    if (!std::all_of(angles.begin(), angles.end(), [](Real x) { return x.value() >= kSmallestAngle; }))
-        return Verdict::AngleNotPositive;
     const std::array sizes = {t.a, t.b, t.c, t.S, t.R};
     if (!std::all_of(sizes.begin(), sizes.end(), positive))
         return Verdict::SizeNotPositive;
@@ -52,6 +48,20 @@ Verdict verdictOf(const Triangle &t)
     if (!areaMatchesSides(t))
         return Verdict::AreaDoesNotMatch;
     return Verdict::RealTriangle;
+}
+
+Verdict verdictOf(const Triangle &t, Contradiction first)
+{
+    switch (first) {
+    case Contradiction::None: return verdictOf(t);
+    case Contradiction::ThirdAngleZero: return Verdict::AnglesFillTheSum;
+    case Contradiction::ThirdAngleNegative: return Verdict::AnglesExceedTheSum;
+    case Contradiction::SineAboveOne: return Verdict::SineAboveOne;
+    case Contradiction::SineFromAreaAboveOne: return Verdict::SineFromAreaAboveOne;
+    case Contradiction::NoSidesForArea: return Verdict::NoSidesForArea;
+    case Contradiction::SizeNotPositive: return Verdict::SizeNotPositive;
+    }
+    return verdictOf(t);
 }
 
 } // namespace triangle

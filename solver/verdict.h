@@ -1,24 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "solver/contradiction.h"
 #include "solver/triangle.h"
 
 namespace triangle {
 
-// Whether the record describes a real triangle, and if not, the first check
-// it fails.
+// Whether the data describe a real triangle, and if not, the law they break:
+// that of the first contradiction the solving met, else the first check of
+// the finished record that fails.
 enum class Verdict {
     RealTriangle,
-    AngleNotPositive, // an angle below 1e-9 radians: the angles leave no room
-    SizeNotPositive,  // a side, S or R not above 0
-    LawOfSinesFails,  // a side differs from 2R sin(opposite angle)
-    AreaDoesNotMatch, // S differs from abc / 4R
+    AnglesFillTheSum,     // two angles make 180 degrees: the third is 0
+    AnglesExceedTheSum,   // two angles make more than 180 degrees
+    SineAboveOne,         // the law of sines gives a sine above 1
+    SineFromAreaAboveOne, // the area gives the sine between two sides above 1
+    NoSidesForArea,       // the area and the law of cosines leave no real pair of sides
+    SizeNotPositive,      // a side, S or R not above 0
+    LawOfSinesFails,      // a side differs from 2R sin(opposite angle)
+    AreaDoesNotMatch,     // S differs from abc / 4R
 };
 
-// Every angle at least 1e-9 radians (rounding can leave a tiny positive
-// angle where the data give none), positive sides, S and R, each side equal
+// The checks of a finished record: positive sides, S and R, each side equal
 // to 2R sin(opposite angle) and S equal to abc / 4R within a relative 1e-6.
+// The angles are judged by the steps that found them: a needle's smallest
+// angle may round to 0.
 Verdict verdictOf(const Triangle &t);
+
+// The verdict on data whose solving met `first` (None: none) and ended in
+// `t`.
+Verdict verdictOf(const Triangle &t, Contradiction first);
 
 inline bool isRealTriangle(const Triangle &t) { return verdictOf(t) == Verdict::RealTriangle; }
 

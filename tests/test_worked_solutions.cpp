@@ -62,6 +62,18 @@ QString checkSteps(int combination, const std::array<std::string, 3> &texts, con
     return problem;
 }
 
+// The worked solution of a request in the Bulgarian window's notation.
+wording::SolutionText workedSolutionOf(int combination, const QStringList &given)
+{
+    const NumberFormat comma {","};
+    const std::array<std::string, 3> texts
+        = {given[0].toStdString(), given[1].toStdString(), given[2].toStdString()};
+    RequestForm form(combination, {texts[0], texts[1], texts[2]});
+    Triangle record;
+    const Outcome outcome = Compute(record, form, comma);
+    return wording::workedSolution(solutionOf(outcome), wording::givenTextsOf(combination, texts), comma);
+}
+
 } // namespace
 
 class WorkedSolutionsTest : public QObject {
@@ -235,15 +247,7 @@ private slots:
         QFETCH(int, combination);
         QFETCH(QStringList, given);
         QFETCH(QString, expected);
-        const NumberFormat comma {","};
-        const std::array<std::string, 3> texts
-            = {given[0].toStdString(), given[1].toStdString(), given[2].toStdString()};
-        RequestForm form(combination, {texts[0], texts[1], texts[2]});
-        Triangle record;
-        const Outcome outcome = Compute(record, form, comma);
-        const wording::GivenTexts typed = wording::givenTextsOf(combination, texts);
-        const std::string text
-            = wording::plainText(wording::workedSolution(solutionOf(outcome), typed, comma));
+        const std::string text = wording::plainText(workedSolutionOf(combination, given));
         QCOMPARE(QString::fromStdString(text), expected);
     }
 
@@ -256,6 +260,66 @@ private slots:
         QCOMPARE(markup,
             "h<span class=\"spoken\">_</span><sub>a</sub> = 2S / a &lt;b&gt;&quot;&amp;&#39;&lt;/b&gt;x_a, "
             "l<span class=\"spoken\">_</span><sub>c</sub>\nm<span class=\"spoken\">_</span><sub>b</sub>.");
+    }
+
+    // Data that make no triangle: the solution stops at the first step whose
+    // value no triangle has, says so, and the verdict names the same law; a
+    // needle, however thin, is a triangle.
+    void solutionEndsAtTheFirstContradiction_data()
+    {
+        QTest::addColumn<int>("combination");
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("lastStep");
+        QTest::addColumn<QString>("verdict");
+        const auto row = [](const char *name, int combination, const char *t1, const char *t2, const char *t3,
+                             const char *lastStep, const char *verdict) {
+            QTest::newRow(name) << combination << QStringList {t1, t2, t3} << QString::fromUtf8(lastStep)
+                                << QString::fromUtf8(verdict);
+        };
+        row("two angles over 180°", 0, "100", "90", "5",
+            "3. От сбора на ъглите: γ = 180° − α − β = 180° − 100° − 90° = −10° < 0°: няма такъв ъгъл, "
+            "следователно няма триъгълник.",
+            "Няма триъгълник с тези данни: сборът на ъглите надхвърля 180° и за третия ъгъл не остава "
+            "място.");
+        row("two angles of exactly 180°", 0, "90", "90", "5",
+            "3. От сбора на ъглите: γ = 180° − α − β = 180° − 90° − 90° = 0°: ъгъл на триъгълник е по-голям "
+            "от 0°, следователно няма триъгълник.",
+            "Няма триъгълник с тези данни: сборът на два от ъглите е точно 180° и за третия ъгъл остава 0°.");
+        row("a sine above 1 by the law of sines", 24, "30", "3", "8",
+            "2. По синусовата теорема: sin β = b·sin α / a = 8·sin 30° / 3 ≈ 1,3333 > 1: няма такъв ъгъл, "
+            "следователно няма триъгълник.",
+            "Няма триъгълник с тези данни: по синусовата теорема синусът на ъгъл излиза по-голям от 1, а "
+            "такъв ъгъл няма.");
+        row("a sine above 1 from the area", 30, "5", "8", "100",
+            "1. От лицето S = ½·a·b·sin γ: sin γ = 2S / (ab) = 2·100 / (5·8) = 5 > 1: няма такъв ъгъл, "
+            "следователно няма триъгълник.",
+            "Няма триъгълник с тези данни: по формулата за лицето синусът на ъгъла между двете страни излиза "
+            "по-голям от 1: лицето е по-голямо от половината от произведението им.");
+        row("no real sides for the area", 39, "120", "3.9", "3",
+            "2. От лицето и косинусовата теорема: bc = 2S / sin α ≈ 9,0067 и a² = b² + c² − 2bc·cos α, "
+            "откъдето (b − c)² = a² − 2bc·(1 − cos α) ≈ −0,02 < 0: няма такива страни, следователно няма "
+            "триъгълник.",
+            "Няма триъгълник с тези данни: от лицето и косинусовата теорема квадратът на разликата на двете "
+            "търсени страни излиза отрицателен: лицето е твърде голямо за страната и ъгъла срещу нея.");
+        row("an area below 0", 21, "200", "5", "8",
+            "1. Лице: S = ½·a·b·sin γ = ½·5·8·sin 200° ≈ −6,8404 ≤ 0: дължините и лицето на триъгълник са "
+            "положителни, следователно няма триъгълник.",
+            "Няма триъгълник с тези данни: страна, лицето или радиусът излиза ≤ 0, защото синусът на даден "
+            "ъгъл не е положителен: ъглите на триъгълник са по-малки от 180°.");
+        row("a needle: its smallest angle below 1e-9 radians", 51, "1e6", "1e6", "1e-3",
+            "6. Периметър: P = a + b + c = 1e6 + 1e6 + 1e-3 = 2000000,001.", "");
+    }
+
+    void solutionEndsAtTheFirstContradiction()
+    {
+        QFETCH(int, combination);
+        QFETCH(QStringList, given);
+        QFETCH(QString, lastStep);
+        QFETCH(QString, verdict);
+        const wording::SolutionText text = workedSolutionOf(combination, given);
+        QVERIFY(!text.steps.empty());
+        QCOMPARE(QString::fromStdString(text.steps.back()), lastStep);
+        QCOMPARE(QString::fromStdString(text.verdict), verdict);
     }
 };
 

@@ -68,7 +68,8 @@ its values, in the order taken, one line each:
       decimals (the last step of a quantity shows the value of the solved
       line); TEXT the worked line as the window shows it, in the language
       of --lang (Bulgarian unless told), typed values in it shown as the
-      error lines show text
+      error lines show text; for data that make no triangle the steps end
+      with the first value no triangle has, and its TEXT says why
 With --more, each solved line of a real triangle and each also line is
 followed by the rest of that triangle:
   more<TAB>h_a<TAB>h_b<TAB>h_c<TAB>m_a<TAB>m_b<TAB>m_c<TAB>l_a<TAB>l_b<TAB>l_c<TAB>r<TAB>ANGLES<TAB>SIDES
@@ -208,13 +209,25 @@ const Language kEnglish = {
         " (the angle is obtuse, since %1)",
         " (the two sides swapped)",
         "; %1 is rejected, since %2 ≥ 180°",
+        ": an angle of a triangle is greater than 0°, so there is no triangle",
+        " < 0°: there is no such angle, so there is no triangle",
+        " > 1: there is no such angle, so there is no triangle",
+        " < 0: there are no such sides, so there is no triangle",
+        " ≤ 0: the lengths and the area of a triangle are positive, so there is no triangle",
         "Cannot be computed with numbers this large or small: %1.",
         "Kind: %1, %2 triangle.",
         {"acute", "right", "obtuse"},
         {"scalene", "isosceles", "equilateral"},
         "No triangle with these data: ",
+        "two of the angles add up to exactly 180° and leave 0° for the third angle.",
         "the angles add up to more than 180° and leave no room for the third angle.",
-        "a side, the area or the radius does not come out a positive number.",
+        "by the law of sines the sine of an angle comes out greater than 1, and there is no such angle.",
+        "by the area formula the sine of the angle between the two sides comes out greater than 1: the "
+        "area is more than half their product.",
+        "by the area and the law of cosines the square of the difference of the two sides sought comes out "
+        "negative: the area is too large for the side and the angle opposite it.",
+        "a side, the area or the radius comes out ≤ 0, since the sine of a given angle is not positive: the "
+        "angles of a triangle are less than 180°.",
         "the law of sines does not hold — a side comes out longer than 2R or does not match the angle "
         "opposite it.",
         "the area does not match the sides and the radius (S ≠ abc / (4R)).",

@@ -121,12 +121,22 @@ struct SolutionWords {
     std::string_view sidesSwapped; // the second root: the two sides swapped
     // %1: the value that fits no triangle; %2: the sum of angles it makes too large.
     std::string_view rejected;
-    std::string_view outOfRange; // %1: the elements that cannot be computed
-    std::string_view kind;       // %1 by angles, %2 by sides
+    // The end of the step whose value no triangle has, after that value.
+    std::string_view zeroAngle;      // "γ = … = 0°"
+    std::string_view negativeAngle;  // "γ = … = −10°"
+    std::string_view sineAboveOne;   // "sin β = … ≈ 1,3333"
+    std::string_view negativeSquare; // "(b − c)² = … ≈ −8,25"
+    std::string_view notPositive;    // "R = … ≈ −4,3859"
+    std::string_view outOfRange;     // %1: the elements that cannot be computed
+    std::string_view kind;           // %1 by angles, %2 by sides
     std::array<std::string_view, 3> byAngles;
     std::array<std::string_view, 3> bySides;
     std::string_view noTriangle; // put before each verdict
+    std::string_view anglesFillTheSum;
     std::string_view anglesLeaveNoRoom;
+    std::string_view lawOfSinesSineAboveOne;
+    std::string_view areaSineAboveOne;
+    std::string_view areaTooLargeForSides;
     std::string_view sizeNotPositive;
     std::string_view lawOfSinesFails;
     std::string_view areaDoesNotMatch;

@@ -93,8 +93,12 @@ void addSolution(Gatherer &all, const SolutionWords &s)
              {"bisectorOf", s.bisectorOf}, {"inradius", s.inradius}, {"orWord", s.orWord},
              {"andWord", s.andWord}, {"whence", s.whence}, {"branchTaken", s.branchTaken},
              {"obtuse", s.obtuse}, {"sidesSwapped", s.sidesSwapped}, {"rejected", s.rejected},
+             {"zeroAngle", s.zeroAngle}, {"negativeAngle", s.negativeAngle}, {"sineAboveOne", s.sineAboveOne},
+             {"negativeSquare", s.negativeSquare}, {"notPositive", s.notPositive},
              {"outOfRange", s.outOfRange}, {"kind", s.kind}, {"noTriangle", s.noTriangle},
-             {"anglesLeaveNoRoom", s.anglesLeaveNoRoom}, {"sizeNotPositive", s.sizeNotPositive},
+             {"anglesFillTheSum", s.anglesFillTheSum}, {"anglesLeaveNoRoom", s.anglesLeaveNoRoom},
+             {"lawOfSinesSineAboveOne", s.lawOfSinesSineAboveOne}, {"areaSineAboveOne", s.areaSineAboveOne},
+             {"areaTooLargeForSides", s.areaTooLargeForSides}, {"sizeNotPositive", s.sizeNotPositive},
              {"lawOfSinesFails", s.lawOfSinesFails}, {"areaDoesNotMatch", s.areaDoesNotMatch}})
         all.add(std::string("solution.") + name, text);
     all.add("solution.byAngles", s.byAngles);

@@ -43,10 +43,17 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
     return (whole ? " = " : " ≈ ") + decimal(value, format);
 }
 
-// An exact form that a decimal shows just as well: a whole number.
+// An exact form that four decimals show just as well: 7, or 2001/1000
+// (2,001).
 bool isWhole(const ExactForm &form)
 {
-    return form.plain.find_first_not_of("-0123456789") == std::string::npos;
+    const auto slash = form.plain.find('/');
+    if (form.plain.find_first_not_of("-0123456789/") != std::string::npos || slash != form.plain.rfind('/'))
+        return false;
+    if (slash == std::string::npos)
+        return true;
+    const std::string denominator = form.plain.substr(slash + 1);
+    return denominator.size() <= 5 && 10000 % std::stoi(denominator) == 0;
 }
 
 std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
@@ -71,6 +78,7 @@ public:
     std::string text() const;
 
 private:
+    std::string ruleText() const;
     // The operand's symbol, and its value as the step used it: as typed
     // where it was given, else as a four-decimal result.
     std::string sym(std::size_t i) const { return symbolOf(m_step.operands.at(i).quantity); }
@@ -157,6 +165,7 @@ private:
     // " или ": between two values a step allows.
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;
+    std::string angleSum() const;
 
     const Step &m_step;
     const GivenTexts &m_given;
@@ -169,7 +178,15 @@ private:
 // sine where the data may fit a second triangle.
 std::string Writer::fromSine(const std::string &sineFormula) const
 {
-    const std::string sine = m_step.intermediate >= 1.0L ? " ≥ 1" : intermediate();
+    const std::string sine = intermediate();
+    if (m_step.contradiction == Contradiction::SineAboveOne
+        || m_step.contradiction == Contradiction::SineFromAreaAboveOne) {
+        // A sine that four decimals show as 1 goes unwritten: "≈ 1 > 1"
+        // would read as a slip.
+        const bool showsOne = decimal(m_step.intermediate, m_format) == "1";
+        return "sin " + found() + " = " + sineFormula + (showsOne ? "" : sine)
+            + std::string(m_words.sineAboveOne);
+    }
     std::string text = "sin " + found() + " = " + sineFormula + sine + " ⇒ ";
     switch (m_step.choice) {
     case Choice::Only:
@@ -196,18 +213,41 @@ std::string Writer::sidesFromArea() const
         + intermediate() + " " + std::string(m_words.andWord) + " " + sym(1)
         + "² = " + symbolOf(sideOpposite(first)) + "² + " + symbolOf(sideOpposite(otherVertex(v, first)))
         + "² − 2" + pair + "·cos " + sym(2) + ", " + std::string(m_words.whence) + " ";
+    if (m_step.contradiction == Contradiction::NoSidesForArea) {
+        return text + "(" + symbolOf(sideOpposite(first)) + " − "
+            + symbolOf(sideOpposite(otherVertex(v, first))) + ")² = " + sym(1) + "² − 2" + pair + "·(1 − cos "
+            + sym(2) + ")" + equalsOrAbout(m_step.refuting, m_format) + std::string(m_words.negativeSquare);
+    }
     if (m_step.choice == Choice::Only)
         return text + clause(m_step.value);
     return text + clause(m_step.value) + orWord() + clause(m_step.alternative)
         + std::string(m_words.sidesSwapped) + branchTaken();
 }
 
+// The third angle, or why there is none: "= 0°" where the others leave
+// nothing to the data's sixteen digits, the value where it is below 0.
+std::string Writer::angleSum() const
+{
+    const std::string text = std::string(m_words.angleSum) + found() + " = 180° − " + sym(0) + " − " + sym(1)
+        + " = 180° − " + val(0) + " − " + val(1);
+    switch (m_step.contradiction) {
+    case Contradiction::ThirdAngleZero: return text + " = 0°" + std::string(m_words.zeroAngle);
+    case Contradiction::ThirdAngleNegative: return text + result() + std::string(m_words.negativeAngle);
+    default: return text + result();
+    }
+}
+
 std::string Writer::text() const
 {
+    if (m_step.contradiction == Contradiction::SizeNotPositive)
+        return ruleText() + std::string(m_words.notPositive);
+    return ruleText();
+}
+
+std::string Writer::ruleText() const
+{
     switch (m_step.rule) {
-    case Rule::AngleSum:
-        return std::string(m_words.angleSum) + found() + " = 180° − " + sym(0) + " − " + sym(1) + " = 180° − "
-            + val(0) + " − " + val(1) + result();
+    case Rule::AngleSum: return angleSum();
     case Rule::CircumradiusFromSideAndAngle:
         return std::string(m_words.lawOfSines) + "R = " + sym(0) + " / (2·sin " + sym(1) + ") = " + val(0)
             + " / (2·sin " + val(1) + ")" + result();
@@ -289,7 +329,11 @@ std::string verdictText(Verdict verdict, const SolutionWords &words)
         = [&words](std::string_view reason) { return std::string(words.noTriangle) + std::string(reason); };
     switch (verdict) {
     case Verdict::RealTriangle: return {};
-    case Verdict::AngleNotPositive: return because(words.anglesLeaveNoRoom);
+    case Verdict::AnglesFillTheSum: return because(words.anglesFillTheSum);
+    case Verdict::AnglesExceedTheSum: return because(words.anglesLeaveNoRoom);
+    case Verdict::SineAboveOne: return because(words.lawOfSinesSineAboveOne);
+    case Verdict::SineFromAreaAboveOne: return because(words.areaSineAboveOne);
+    case Verdict::NoSidesForArea: return because(words.areaTooLargeForSides);
     case Verdict::SizeNotPositive: return because(words.sizeNotPositive);
     case Verdict::LawOfSinesFails: return because(words.lawOfSinesFails);
     case Verdict::AreaDoesNotMatch: return because(words.areaDoesNotMatch);
