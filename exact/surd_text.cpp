@@ -72,10 +72,10 @@ Parts partsOf(const Field &field, const Surd &x)
         for (std::size_t j = 0; j < roots.size(); ++j) {
             if (((i >> j) & 1U) == 0)
                 continue;
-            if (roots[j].underRational)
-                n *= roots[j].radicand.coefficients[0].numerator();
-            else
+            if (!roots[j].underRational)
                 nested |= std::size_t {1} << j;
+            else if (__builtin_mul_overflow(n, roots[j].radicand.coefficients[0].numerator(), &n))
+                throw TooLarge();
         }
         auto &terms = parts[nested];
         terms[n] = terms[n] + x.coefficients[i];
