@@ -68,21 +68,21 @@ Coefficients scaled(Coefficients x, const Rational &factor)
 
 } // namespace
 
-Field::Coefficients Field::padded(const Surd &x, std::size_t level) const
+Field::Coefficients Field::padded(const Surd &x, std::size_t level)
 {
     Coefficients c = x.coefficients;
     c.resize(std::max(sizeAt(level), std::size_t {1}));
     return c;
 }
 
-Surd Field::add(const Surd &x, const Surd &y) const
+Surd Field::add(const Surd &x, const Surd &y)
 {
     Surd s;
     s.coefficients = sum(x.coefficients, y.coefficients);
     return s;
 }
 
-Surd Field::subtract(const Surd &x, const Surd &y) const
+Surd Field::subtract(const Surd &x, const Surd &y)
 {
     Surd s;
     s.coefficients = sum(x.coefficients, negated(y.coefficients));
@@ -314,7 +314,7 @@ long double Field::approximate(const Surd &x) const
             continue;
         long double term = x.coefficients[i].approximate();
         for (std::size_t j = 0; j < m_roots.size(); ++j) {
-            if ((i >> j) & 1U)
+            if (((i >> j) & 1U) != 0)
                 term *= m_roots[j].value;
         }
         total += term;
@@ -329,9 +329,9 @@ int Field::sign(const Surd &x) const
     return approximate(x) > 0 ? 1 : -1;
 }
 
-bool Field::isZero(const Surd &x) const { return allZero(x.coefficients, 0, x.coefficients.size()); }
+bool Field::isZero(const Surd &x) { return allZero(x.coefficients, 0, x.coefficients.size()); }
 
-bool Field::isRational(const Surd &x) const
+bool Field::isRational(const Surd &x)
 {
     return x.coefficients.size() <= 1 || allZero(x.coefficients, 1, x.coefficients.size());
 }

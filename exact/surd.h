@@ -34,8 +34,8 @@ struct Root {
 // computation needs them; a number from before stays valid.
 class Field {
 public:
-    Surd add(const Surd &x, const Surd &y) const;
-    Surd subtract(const Surd &x, const Surd &y) const;
+    static Surd add(const Surd &x, const Surd &y);
+    static Surd subtract(const Surd &x, const Surd &y);
     Surd multiply(const Surd &x, const Surd &y) const;
     Surd divide(const Surd &x, const Surd &y) const;
     // The positive root of x ≥ 0, in the field if it is there, else with the
@@ -45,8 +45,8 @@ public:
 
     long double approximate(const Surd &x) const;
     int sign(const Surd &x) const;
-    bool isZero(const Surd &x) const;
-    bool isRational(const Surd &x) const;
+    static bool isZero(const Surd &x);
+    static bool isRational(const Surd &x);
     bool equal(const Surd &x, const Surd &y) const { return isZero(subtract(x, y)); }
 
     const std::vector<Root> &roots() const { return m_roots; }
@@ -54,7 +54,7 @@ public:
 private:
     using Coefficients = std::vector<Rational>;
 
-    Coefficients padded(const Surd &x, std::size_t level) const;
+    static Coefficients padded(const Surd &x, std::size_t level);
     using View = std::span<const Rational>;
     Coefficients multiplyAt(std::size_t level, View x, View y) const;
     Coefficients inverseAt(std::size_t level, const Coefficients &x) const;

@@ -24,7 +24,7 @@ std::string termText(Integer k, Integer n, const Signs &signs)
     const Integer magnitude = k < 0 ? -k : k;
     if (n == 1)
         return integerText(magnitude);
-    const std::string root = signs.root == "√" ? "√" + integerText(n) : "sqrt(" + integerText(n) + ")";
+    std::string root = signs.root == "√" ? "√" + integerText(n) : "sqrt(" + integerText(n) + ")";
     if (magnitude == 1)
         return root;
     return integerText(magnitude) + (signs.root == "√" ? "" : "*") + root;
@@ -103,7 +103,7 @@ std::string partText(const Field &field, std::size_t nestedSet, const std::map<I
 {
     std::string nestedText;
     for (std::size_t j = 0; j < field.roots().size(); ++j) {
-        if ((nestedSet >> j) & 1U)
+        if (((nestedSet >> j) & 1U) != 0)
             nestedText
                 += (nestedText.empty() ? "" : std::string(signs.times)) + rootText(field, j, signs, cache);
     }

@@ -35,11 +35,11 @@ public:
 
     friend Number operator+(const Number &x, const Number &y)
     {
-        return x.with(x.field().add(x.m_value, y.m_value));
+        return x.with(Field::add(x.m_value, y.m_value));
     }
     friend Number operator-(const Number &x, const Number &y)
     {
-        return x.with(x.field().subtract(x.m_value, y.m_value));
+        return x.with(Field::subtract(x.m_value, y.m_value));
     }
     friend Number operator*(const Number &x, const Number &y)
     {
@@ -53,10 +53,10 @@ public:
     {
         return x.with(x.field().multiply(Surd(k), x.m_value));
     }
-    friend Number operator+(Rational k, const Number &x) { return x.with(x.field().add(Surd(k), x.m_value)); }
+    friend Number operator+(Rational k, const Number &x) { return x.with(Field::add(Surd(k), x.m_value)); }
     friend Number operator-(Rational k, const Number &x)
     {
-        return x.with(x.field().subtract(Surd(k), x.m_value));
+        return x.with(Field::subtract(Surd(k), x.m_value));
     }
     friend Number operator/(const Number &x, Rational k)
     {
@@ -233,8 +233,7 @@ std::optional<Number> Replay::sizeFound(const Step &step)
     }
     case Rule::AreaFromTwoSidesAndAngle:
         return Rational(1, 2) * operand(step, 0) * operand(step, 1) * sine(2);
-    case Rule::AreaFromSidesAndCircumradius:
-        return operand(step, 0) * operand(step, 1) * operand(step, 2) / (4 * operand(step, 3));
+    case Rule::AreaFromSidesAndCircumradius: // S = abc / (4R) and R = abc / (4S) alike
     case Rule::CircumradiusFromSidesAndArea:
         return operand(step, 0) * operand(step, 1) * operand(step, 2) / (4 * operand(step, 3));
     case Rule::AreaFromAnglesAndSide: return squared(operand(step, 0)) * sine(1) * sine(2) / (2 * sine(3));
@@ -398,19 +397,6 @@ bool Replay::startFrom(int combination, const std::array<std::string_view, 3> &t
 }
 
 } // namespace
-
-bool ExactForms::any() const
-{
-    for (const auto &value : values) {
-        if (value)
-            return true;
-    }
-    for (const auto &cosine : cosines) {
-        if (cosine)
-            return true;
-    }
-    return false;
-}
 
 ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record,
     const Journal &steps, const Journal &moreSteps)

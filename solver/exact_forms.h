@@ -36,8 +36,6 @@ struct ExactForms {
     // Forms left out because their value was not the step's: none, unless
     // the exact arithmetic is wrong somewhere.
     std::size_t disagreements = 0;
-
-    bool any() const;
 };
 
 // Replays the steps that solved `record` in exact arithmetic. `texts` are
