@@ -36,7 +36,8 @@ Integer integerRoot(Integer n)
 {
     if (n < 2)
         return n;
-    Integer x = static_cast<Integer>(std::sqrt(static_cast<long double>(n))) + 2;
+    // From just above the root, which Newton's steps then approach.
+    Integer x = static_cast<Integer>(std::sqrt(static_cast<double>(n)) * (1 + 1e-9)) + 2;
     while (x > n / x)
         x = (x + n / x) / 2;
     while ((x + 1) <= n / (x + 1))
@@ -84,9 +85,9 @@ Rational::Rational(Integer numerator, Integer denominator)
     }
 }
 
-long double Rational::approximate() const
+double Rational::approximate() const
 {
-    return static_cast<long double>(m_numerator) / static_cast<long double>(m_denominator);
+    return static_cast<double>(m_numerator) / static_cast<double>(m_denominator);
 }
 
 Rational operator+(const Rational &x, const Rational &y)

@@ -34,7 +34,9 @@ public:
     bool isZero() const { return m_numerator == 0; }
     bool isInteger() const { return m_denominator == 1; }
     int sign() const { return (m_numerator > 0) - (m_numerator < 0); }
-    long double approximate() const;
+    // In double: near enough for the signs and checks it serves, and
+    // cheap where long double is emulated (the web page).
+    double approximate() const;
 
     friend Rational operator+(const Rational &x, const Rational &y);
     friend Rational operator-(const Rational &x, const Rational &y);

@@ -306,13 +306,13 @@ std::optional<Surd> Field::squareRoot(const Surd &x)
     return std::nullopt;
 }
 
-long double Field::approximate(const Surd &x) const
+double Field::approximate(const Surd &x) const
 {
-    long double total = 0.0L;
+    double total = 0.0;
     for (std::size_t i = 0; i < x.coefficients.size(); ++i) {
         if (x.coefficients[i].isZero())
             continue;
-        long double term = x.coefficients[i].approximate();
+        double term = x.coefficients[i].approximate();
         for (std::size_t j = 0; j < m_roots.size(); ++j) {
             if (((i >> j) & 1U) != 0)
                 term *= m_roots[j].value;

@@ -7,6 +7,7 @@
 #include "session/spoken.h"
 #include "solver/catalogue.h"
 #include "solver/decimal_conversion.h"
+#include "solver/more_elements.h"
 #include "solver/number_formatting.h"
 #include "solver/number_reading.h"
 #include "solver/solution.h"
@@ -99,7 +100,7 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
     m_view.announcement.reset();
     std::copy(typed.begin(), typed.end(), m_view.fields.begin());
     Answer answer = answerRequest(m_view.combination, givenTexts(m_view.combination, typed),
-        {.otherTriangles = true, .more = true, .exact = true}, m_format);
+        {.otherTriangles = true, .exact = true}, m_format);
     const Outcome &outcome = answer.outcome;
     m_fitting.clear();
     m_shown = 0;
@@ -182,7 +183,17 @@ std::optional<SolutionPage> Session::openSolution()
     m_view.announcement.reset();
     const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
     try {
-        return SolutionPage {solutionOf(m_solved, branches), m_givenTexts, m_exact};
+        Solution solution = solutionOf(m_solved, branches);
+        // The exact forms of the rest of the triangle too, which the note
+        // has no use for and the request did not work out.
+        ExactForms exact;
+        if (solution.verdict == Verdict::RealTriangle) {
+            Journal more;
+            moreElementsOf(solution.record, &more);
+            exact = exactFormsOf(m_solved.combination, givenTexts(m_solved.combination, m_givenTexts),
+                solution.record, solution.steps, more);
+        }
+        return SolutionPage {std::move(solution), m_givenTexts, std::move(exact)};
     } catch (const ArithmeticFault &fault) {
         // A step of the solution left the numbers' range where the request
         // did not: the note says so, and the rest stays as it is.
