@@ -171,10 +171,22 @@ std::vector<Integer> squareFreeFactors(Integer n)
     return factors;
 }
 
+namespace {
+
+// Takes a sign at `at`, if there is one; true for a minus.
+bool takeSign(std::string_view text, std::size_t &at)
+{
+    if (at >= text.size() || (text[at] != '-' && text[at] != '+'))
+        return false;
+    return text[at++] == '-';
+}
+
+} // namespace
+
 bool readDecimal(std::string_view text, Rational &value)
 {
     std::size_t at = 0;
-    const bool negative = at < text.size() && (text[at] == '-' || text[at] == '+') && text[at++] == '-';
+    const bool negative = takeSign(text, at);
     Integer digits = 0;
     int scale = 0;
     int count = 0;
@@ -197,7 +209,8 @@ bool readDecimal(std::string_view text, Rational &value)
         return false;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         int exponent = 0;
-        const bool down = ++at < text.size() && (text[at] == '-' || text[at] == '+') && text[at++] == '-';
+        ++at;
+        const bool down = takeSign(text, at);
         if (at == text.size())
             return false;
         for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0 && exponent < 100;
