@@ -225,6 +225,7 @@ std::optional<Number> Replay::sizeFound(const Step &step)
     switch (step.rule) {
     case Rule::CircumradiusFromSideAndAngle: return operand(step, 0) / (2 * sine(1));
     case Rule::SideFromCircumradius: return 2 * operand(step, 0) * sine(1);
+    case Rule::SideByLawOfSines: return operand(step, 0) * sine(1) / sine(2);
     case Rule::LawOfCosines: {
         const Number x = operand(step, 0);
         const Number y = operand(step, 1);
@@ -293,11 +294,17 @@ std::optional<ExactForm> Replay::formOf(const Number &x, long double expected) c
         [](const Rational &r) { return !r.isZero(); });
     if (terms > kMostTerms)
         return std::nullopt;
-    std::string plain = exact::textOf(m_field, x.value(), exact::Notation::Plain, &m_plainRoots);
-    if (plain.size() > kLongestForm)
+    // Writing a form simplifies its roots, which may outgrow the arithmetic:
+    // such a form is too long anyway, and the triangle's other forms stay.
+    try {
+        std::string plain = exact::textOf(m_field, x.value(), exact::Notation::Plain, &m_plainRoots);
+        if (plain.size() > kLongestForm)
+            return std::nullopt;
+        return ExactForm {
+            exact::textOf(m_field, x.value(), exact::Notation::School, &m_schoolRoots), std::move(plain)};
+    } catch (const exact::TooLarge &) {
         return std::nullopt;
-    return ExactForm {
-        exact::textOf(m_field, x.value(), exact::Notation::School, &m_schoolRoots), std::move(plain)};
+    }
 }
 
 void Replay::keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found)

@@ -14,6 +14,7 @@ enum class Rule {
     SideFromCircumradius,          // a = 2R sin alpha
     AngleFromSideAndCircumradius,  // sin alpha = a / (2R)
     LawOfSines,                    // sin beta = b sin alpha / a
+    SideByLawOfSines,              // b = a sin beta / sin alpha
     LawOfCosines,                  // c^2 = a^2 + b^2 - 2ab cos gamma
     AreaFromTwoSidesAndAngle,      // S = ab sin gamma / 2
     AreaFromSidesAndCircumradius,  // S = abc / (4R)
@@ -39,13 +40,14 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 22> kRuleNames = {{
+inline constexpr std::array<RuleName, 23> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
     {Rule::AngleFromSideAndCircumradius, "angle-from-side-and-circumradius",
         "sin A = a / (2R); A obtuse where a^2 > b^2 + c^2"},
     {Rule::LawOfSines, "law-of-sines", "sin B = b sin A / a"},
+    {Rule::SideByLawOfSines, "side-by-law-of-sines", "b = a sin B / sin A"},
     {Rule::LawOfCosines, "law-of-cosines", "c^2 = a^2 + b^2 - 2ab cos C"},
     {Rule::AreaFromTwoSidesAndAngle, "area-two-sides-angle", "S = ab sin C / 2"},
     {Rule::AreaFromSidesAndCircumradius, "area-from-sides-and-circumradius", "S = abc / (4R)"},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/solution.h"
 
+#include "solver/textbook_route.h"
+
 namespace triangle {
 
 Solution solutionOf(const Outcome &solved, unsigned branches)
@@ -12,6 +14,10 @@ Solution solutionOf(const Outcome &solved, unsigned branches)
     const Contradiction first
         = solveCombination(solution.record, solved.combination, solved.givenValues, choices, &solution.steps);
     solution.verdict = verdictOf(solution.record, first);
+    // Data that fit no triangle keep the solver's steps, which end at the
+    // first value no triangle has.
+    if (solution.verdict == Verdict::RealTriangle)
+        solution.steps = textbookRoute(solution.combination, solution.record, solution.steps);
     return solution;
 }
 

@@ -7,8 +7,9 @@
 
 namespace triangle {
 
-// How a solved request's triangle was found: the steps in the order the
-// program took them, the triangle they end in, and the verdict on it.
+// How a solved request's triangle was found: the steps (a real triangle's
+// in the order a school takes them, else the solver's), the triangle they
+// end in, and the verdict on it.
 struct Solution {
     int combination = -1;
     GivenValues givenValues {};

@@ -156,11 +156,11 @@ private slots:
         row("two angles and a side", 0, "30", "60", "10",
             "Дадено: α = 30°, β = 60°, a = 10.\n"
             "Търси се: γ, b, c, S, R, P.\nРешение:\n"
-            "1. По синусовата теорема: R = a / (2·sin α) = 10 / (2·sin 30°) = 10.\n"
-            "2. По синусовата теорема: b = 2R·sin β = 2·10·sin 60° ≈ 17,3205.\n"
-            "3. От сбора на ъглите: γ = 180° − α − β = 180° − 30° − 60° = 90°.\n"
-            "4. По синусовата теорема: c = 2R·sin γ = 2·10·sin 90° = 20.\n"
-            "5. Лице: S = a²·sin β·sin γ / (2·sin α) = 10²·sin 60°·sin 90° / (2·sin 30°) ≈ 86,6025.\n"
+            "1. От сбора на ъглите: γ = 180° − α − β = 180° − 30° − 60° = 90°.\n"
+            "2. По синусовата теорема: b = a·sin β / sin α = 10·sin 60° / sin 30° ≈ 17,3205.\n"
+            "3. По синусовата теорема: c = a·sin γ / sin α = 10·sin 90° / sin 30° = 20.\n"
+            "4. Лице: S = ½·a·b·sin γ = ½·10·17,3205·sin 90° ≈ 86,6025.\n"
+            "5. По синусовата теорема: R = a / (2·sin α) = 10 / (2·sin 30°) = 10.\n"
             "6. Периметър: P = a + b + c = 10 + 17,3205 + 20 ≈ 47,3205.\n"
             "Отговор: α = 30°, β = 60°, γ = 90°, a = 10, b ≈ 17,3205, c = 20, S ≈ 86,6025, R = 10, P ≈ "
             "47,3205.\n");
@@ -191,11 +191,13 @@ private slots:
         row("two sides and the angle between", 21, "60", "5", "8",
             "Дадено: γ = 60°, a = 5, b = 8.\n"
             "Търси се: α, β, c, S, R, P.\nРешение:\n"
-            "1. Лице: S = ½·a·b·sin γ = ½·5·8·sin 60° ≈ 17,3205.\n"
-            "2. По косинусовата теорема: c² = a² + b² − 2ab·cos γ = 5² + 8² − 2·5·8·cos 60° = 49, c = 7.\n"
-            "3. R = abc / (4S) = 5·8·7 / (4·17,3205) ≈ 4,0415.\n"
-            "4. По синусовата теорема: sin α = a / (2R) = 5 / (2·4,0415) ≈ 0,6186 ⇒ α ≈ 38,2132°.\n"
-            "5. От сбора на ъглите: β = 180° − α − γ = 180° − 38,2132° − 60° ≈ 81,7868°.\n"
+            "1. По косинусовата теорема: c² = a² + b² − 2ab·cos γ = 5² + 8² − 2·5·8·cos 60° = 49, c = 7.\n"
+            "2. По косинусовата теорема: cos α = (b² + c² − a²) / (2bc) = (8² + 7² − 5²) / (2·8·7) ≈ 0,7857 "
+            "⇒ "
+            "α ≈ 38,2132°.\n"
+            "3. От сбора на ъглите: β = 180° − α − γ = 180° − 38,2132° − 60° ≈ 81,7868°.\n"
+            "4. Лице: S = ½·a·b·sin γ = ½·5·8·sin 60° ≈ 17,3205.\n"
+            "5. По синусовата теорема: R = c / (2·sin γ) = 7 / (2·sin 60°) ≈ 4,0415.\n"
             "6. Периметър: P = a + b + c = 5 + 8 + 7 = 20.\n"
             "Отговор: α ≈ 38,2132° (≈ 38°13′), β ≈ 81,7868° (≈ 81°47′), γ = 60°, a = 5, b = 8, c = 7, S ≈ "
             "17,3205, R ≈ 4,0415, P = "
@@ -220,7 +222,9 @@ private slots:
             "2. От лицето и косинусовата теорема: ab = 2S / sin γ = 12 и c² = a² + b² − 2ab·cos γ, откъдето "
             "b = 4 или b = 3 (двете страни разменени); това решение продължава с b = 4.\n"
             "3. От лицето S = ½·a·b·sin γ: a = 2S / (b·sin γ) = 2·6 / (4·sin 90°) = 3.\n"
-            "4. По синусовата теорема: sin α = a / (2R) = 3 / (2·2.5) = 0,6 ⇒ α ≈ 36,8699°.\n"
+            "4. По косинусовата теорема: cos α = (b² + c² − a²) / (2bc) = (4² + 5² − 3²) / (2·4·5) = 0,8 ⇒ α "
+            "≈ "
+            "36,8699°.\n"
             "5. От сбора на ъглите: β = 180° − α − γ = 180° − 36,8699° − 90° ≈ 53,1301°.\n"
             "6. Периметър: P = a + b + c = 3 + 4 + 5 = 12.\n"
             "Отговор: α ≈ 36,8699° (≈ 36°52′), β ≈ 53,1301° (≈ 53°8′), γ = 90°, a = 3, b = 4, c = 5, S = 6, "
@@ -232,7 +236,8 @@ private slots:
             "2. По косинусовата теорема: b² = a² + c² − 2ac·cos β = 5² + 4,6188² − 2·5·4,6188·cos 60° ≈ "
             "23,2393, b ≈ 4,8207.\n"
             "3. R = abc / (4S) = 5·4,8207·4,6188 / (4·10) ≈ 2,7832.\n"
-            "4. По синусовата теорема: sin α = a / (2R) = 5 / (2·2,7832) ≈ 0,8982 ⇒ α ≈ 63,9267°.\n"
+            "4. По косинусовата теорема: cos α = (b² + c² − a²) / (2bc) = (4,8207² + 4,6188² − 5²) / "
+            "(2·4,8207·4,6188) ≈ 0,4395 ⇒ α ≈ 63,9267°.\n"
             "5. От сбора на ъглите: γ = 180° − α − β = 180° − 63,9267° − 60° ≈ 56,0733°.\n"
             "6. Периметър: P = a + b + c = 5 + 4,8207 + 4,6188 ≈ 14,4395.\n"
             "Отговор: α ≈ 63,9267° (≈ 63°56′), β = 60°, γ ≈ 56,0733° (≈ 56°4′), a = 5, b ≈ 4,8207, c ≈ "
@@ -249,6 +254,62 @@ private slots:
         QFETCH(QString, expected);
         const std::string text = wording::plainText(workedSolutionOf(combination, given));
         QCOMPARE(QString::fromStdString(text), expected);
+    }
+
+    // Each family's route as a school writes it, step by step: the found
+    // quantity, its rule and, at a branch point, the value taken.
+    void realTrianglesFollowTheSchoolsRoute_data()
+    {
+        QTest::addColumn<int>("combination");
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<int>("triangle");
+        QTest::addColumn<QString>("route");
+        const auto row
+            = [](const char *name, int combination, QStringList given, int triangle, const char *route) {
+                  QTest::newRow(name) << combination << given << triangle << QString(route);
+              };
+        row("two angles and the side between them", 8, {"30", "45", "5"}, 0,
+            "C:angle-sum a:side-by-law-of-sines b:side-by-law-of-sines S:area-two-sides-angle "
+            "R:circumradius-from-side-and-angle P:perimeter");
+        row("two sides and the angle between them", 23, {"120", "7", "8"}, 0,
+            "a:law-of-cosines B:angle-from-three-sides C:angle-sum S:area-two-sides-angle "
+            "R:circumradius-from-side-and-angle P:perimeter");
+        row("the angle opposite the longer side: one triangle", 24, {"30", "8", "5"}, 0,
+            "B:law-of-sines C:angle-sum c:side-by-law-of-sines S:area-two-sides-angle "
+            "R:circumradius-from-side-and-angle P:perimeter");
+        row("the angle opposite the shorter side: the second triangle", 24, {"30", "5", "8"}, 1,
+            "B:law-of-sines(second) C:angle-sum c:side-by-law-of-sines S:area-two-sides-angle "
+            "R:circumradius-from-side-and-angle P:perimeter");
+        row("three sides", 51, {"3", "5", "7"}, 0,
+            "A:angle-from-three-sides B:angle-from-three-sides C:angle-from-three-sides S:heron "
+            "R:circumradius-from-sides-and-area P:perimeter");
+        row("two sides and S: the solver's route, the angle among three sides by its cosine", 30,
+            {"5", "8", "17.3205"}, 0,
+            "C:angle-from-area(first) c:law-of-cosines R:circumradius-from-side-and-angle "
+            "B:angle-from-three-sides A:angle-sum P:perimeter");
+    }
+
+    void realTrianglesFollowTheSchoolsRoute()
+    {
+        QFETCH(int, combination);
+        QFETCH(QStringList, given);
+        QFETCH(int, triangle);
+        QFETCH(QString, route);
+        const std::array<std::string, 3> texts
+            = {given[0].toStdString(), given[1].toStdString(), given[2].toStdString()};
+        const Answer answer = answerRequest(combination, {texts[0], texts[1], texts[2]},
+            {.otherTriangles = true, .steps = true}, NumberFormat {});
+        QVERIFY(answer.triangles.size() > static_cast<std::size_t>(triangle));
+        QStringList steps;
+        for (const Step &step : answer.triangles.at(static_cast<std::size_t>(triangle)).steps) {
+            const std::string_view rule = ruleName(step.rule);
+            QString text = QString::fromUtf8(tagOf(step.quantity).data()) + ':'
+                + QString::fromUtf8(rule.data(), static_cast<qsizetype>(rule.size()));
+            if (step.choice != Choice::Only)
+                text += step.choice == Choice::First ? "(first)" : "(second)";
+            steps << text;
+        }
+        QCOMPARE(steps.join(' '), route);
     }
 
     // The window, the PDF and the page show this markup: nothing in the

@@ -207,6 +207,7 @@ const Language kEnglish = {
         "so",
         "; this solution goes on with ",
         " (the angle is obtuse, since %1)",
+        " (%1 is acute because %2)",
         " (the two sides swapped)",
         "; %1 is rejected, since %2 ≥ 180°",
         ": an angle of a triangle is greater than 0°, so there is no triangle",

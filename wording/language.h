@@ -118,6 +118,7 @@ struct SolutionWords {
     std::string_view whence;       // "откъдето"
     std::string_view branchTaken;  // "; това решение продължава с "
     std::string_view obtuse;       // %1: the inequality that makes the angle obtuse
+    std::string_view acute;        // %1: the angle, %2: the sides that make it acute, "b < a"
     std::string_view sidesSwapped; // the second root: the two sides swapped
     // %1: the value that fits no triangle; %2: the sum of angles it makes too large.
     std::string_view rejected;

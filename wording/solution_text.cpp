@@ -144,6 +144,18 @@ private:
             {symbolOf(sideOpposite(v)) + "² > " + symbolOf(sideOpposite(first)) + "² + "
                 + symbolOf(sideOpposite(otherVertex(v, first))) + "²"});
     }
+    // By the law of sines, the angle opposite the shorter side (or the
+    // equal one) is acute: the obtuse value fits no triangle.
+    bool acuteBySides() const
+    {
+        return m_step.rule == Rule::LawOfSines && m_step.operands.at(0).value <= m_step.operands.at(1).value
+            && shownValue(m_step.quantity, m_step.value) < 90.0L;
+    }
+    std::string acuteNote() const
+    {
+        const bool equal = m_step.operands.at(0).value == m_step.operands.at(1).value;
+        return filled(m_words.acute, {found(), sym(0) + (equal ? " = " : " < ") + sym(1)});
+    }
     std::string fromSine(const std::string &sineFormula) const;
     // By the law of sines, the obtuse value of the angle sought, with the
     // angle given beside it, can leave the third angle no room: it fits no
@@ -193,6 +205,8 @@ std::string Writer::fromSine(const std::string &sineFormula) const
         text += clause(m_step.value);
         if (shownValue(m_step.quantity, m_step.value) > 90.0L)
             text += obtuseNote();
+        else if (acuteBySides())
+            text += acuteNote();
         return text;
     case Choice::First:
         if (leavesNoRoom(m_step.alternative))
@@ -261,6 +275,9 @@ std::string Writer::ruleText() const
         return std::string(m_words.lawOfSines)
             + fromSine(sym(0) + "·sin " + sym(2) + " / " + sym(1) + " = " + val(0) + "·sin " + val(2) + " / "
                 + val(1));
+    case Rule::SideByLawOfSines:
+        return std::string(m_words.lawOfSines) + found() + " = " + sym(0) + "·sin " + sym(1) + " / sin "
+            + sym(2) + " = " + val(0) + "·sin " + val(1) + " / sin " + val(2) + result();
     case Rule::LawOfCosines:
         return std::string(m_words.lawOfCosines) + found() + "² = " + sym(0) + "² + " + sym(1) + "² − 2"
             + sym(0) + sym(1) + "·cos " + sym(2) + " = " + sq(0) + " + " + sq(1) + " − 2·" + val(0) + "·"
