@@ -232,6 +232,7 @@ const Language kEnglish = {
         "the law of sines does not hold — a side comes out longer than 2R or does not match the angle "
         "opposite it.",
         "the area does not match the sides and the radius (S ≠ abc / (4R)).",
+        " (computed with the unrounded values)",
     },
     {
         "The page computes with JavaScript and WebAssembly; turn them on in your browser.",

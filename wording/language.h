@@ -141,6 +141,9 @@ struct SolutionWords {
     std::string_view sizeNotPositive;
     std::string_view lawOfSinesFails;
     std::string_view areaDoesNotMatch;
+    // The end of a step whose results do not follow from the rounded
+    // numbers it shows: they were computed with the unrounded ones.
+    std::string_view unroundedValues;
 };
 
 // The web page's words besides the window's.

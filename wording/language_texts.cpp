@@ -100,7 +100,7 @@ void addSolution(Gatherer &all, const SolutionWords &s)
              {"anglesLeaveNoRoom", s.anglesLeaveNoRoom}, {"lawOfSinesSineAboveOne", s.lawOfSinesSineAboveOne},
              {"areaSineAboveOne", s.areaSineAboveOne}, {"areaTooLargeForSides", s.areaTooLargeForSides},
              {"sizeNotPositive", s.sizeNotPositive}, {"lawOfSinesFails", s.lawOfSinesFails},
-             {"areaDoesNotMatch", s.areaDoesNotMatch}})
+             {"areaDoesNotMatch", s.areaDoesNotMatch}, {"unroundedValues", s.unroundedValues}})
         all.add(std::string("solution.") + name, text);
     all.add("solution.byAngles", s.byAngles);
     all.add("solution.bySides", s.bySides);

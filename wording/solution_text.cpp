@@ -6,6 +6,7 @@
 
 #include "solver/number_formatting.h"
 #include "solver/solve.h"
+#include "wording/step_recomputation.h"
 #include "wording/text_echo.h"
 
 namespace triangle::wording {
@@ -14,22 +15,7 @@ namespace {
 
 // A result with four decimals, trailing zeros dropped as a teacher writes
 // it: 7 rather than 7,0000.
-std::string decimal(Real::Value value, const NumberFormat &format)
-{
-    std::string text = formatResult(value, format);
-    const auto separator = text.find(format.decimalSeparator);
-    if (separator == std::string::npos)
-        return text;
-    while (text.ends_with('0'))
-        text.pop_back();
-    if (text.size() == separator + format.decimalSeparator.size())
-        text.resize(separator);
-    // A negative value (only data that make no triangle have one) takes the
-    // minus sign.
-    if (text.starts_with('-'))
-        text.replace(0, 1, "−");
-    return text;
-}
+std::string decimal(Real::Value value, const NumberFormat &format) { return decimalText(value, format); }
 
 // "=" where four decimals show the value whole, "≈" where they round it.
 // Whole means within the arithmetic's own rounding of a ten-thousandth: a
@@ -73,41 +59,54 @@ public:
         StepForms exact)
         : m_step(step), m_given(given), m_format(format), m_words(words), m_exact(exact)
     {
+        // Each operand is written once, whatever number of times the formula shows it.
+        for (std::size_t i = 0; i < m_step.operandCount; ++i)
+            m_shown.at(i) = shown(i);
     }
 
     std::string text() const;
 
 private:
     std::string ruleText() const;
+    ShownOperands shownOperands() const;
     // The operand's symbol, and its value as the step used it: as typed
     // where it was given, else as a four-decimal result.
     std::string sym(std::size_t i) const { return symbolOf(m_step.operands.at(i).quantity); }
     std::string val(std::size_t i) const
     {
         const Operand &operand = m_step.operands.at(i);
-        const std::string typed = typedText(m_given, operand.quantity);
-        const bool given = !typed.empty();
-        const std::string number = given ? typed : computedValue(operand);
+        const std::string &number = m_shown.at(i).text;
         // Inside a formula a negative number stands in brackets.
         if (number.starts_with("−") || number.starts_with('-'))
             return "(" + number + unitOf(operand.quantity) + ")";
         return number + unitOf(operand.quantity);
     }
-    // A value found earlier, exactly where it has an exact form that says
-    // more than its decimal: √39 rather than 6,245.
-    std::string computedValue(const Operand &operand) const
+    // The operand as the step shows it and the value a student reads there:
+    // as typed where it was given; a value found earlier exactly where it has
+    // an exact form that says more than its decimal (√39 rather than 6,245),
+    // else as a four-decimal result.
+    ShownDecimal shown(std::size_t i) const
     {
+        const Operand &operand = m_step.operands.at(i);
+        const Real::Value value = shownValue(operand.quantity, operand.value);
+        if (std::string typed = typedText(m_given, operand.quantity); !typed.empty())
+            return {std::move(typed), value};
         const ExactForm *form = m_exact.valueOf(operand.quantity);
         if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form))
-            return form->school.find_first_of(" /") == std::string::npos ? form->school
-                                                                         : "(" + form->school + ")";
-        return decimal(shownValue(operand.quantity, operand.value), m_format);
+            return {inFormula(*form), value};
+        return shownDecimal(value, m_format);
     }
-    // The operand squared: a root in brackets, so that √39² cannot read as √(39²).
+    static std::string inFormula(const ExactForm &form)
+    {
+        return form.school.find_first_of(" /") == std::string::npos ? form.school : "(" + form.school + ")";
+    }
+    // The operand squared: a root in brackets, so that √39² cannot read as
+    // √(39²), nor 5√2² as 5·(√2)².
     std::string sq(std::size_t i) const
     {
         const std::string value = val(i);
-        return (value.find("√") == 0 ? "(" + value + ")" : value) + "²";
+        const bool bare = value.find("√") != std::string::npos && !value.starts_with('(');
+        return (bare ? "(" + value + ")" : value) + "²";
     }
     std::string found() const { return symbolOf(m_step.quantity); }
     std::string result() const
@@ -115,12 +114,11 @@ private:
         return exactly(shownValue(m_step.quantity, m_step.value), m_exact.result) + unitOf(m_step.quantity);
     }
     // The value found on the way, inside a formula.
-    std::string intermediateValue() const
+    ShownDecimal intermediateValue() const
     {
         if (m_exact.intermediate == nullptr || isWhole(*m_exact.intermediate))
-            return decimal(m_step.intermediate, m_format);
-        const std::string &form = m_exact.intermediate->school;
-        return form.find_first_of(" /") == std::string::npos ? form : "(" + form + ")";
+            return shownDecimal(m_step.intermediate, m_format);
+        return {inFormula(*m_exact.intermediate), m_step.intermediate};
     }
     // What the step found on the way, exactly too where it can be.
     std::string intermediate() const { return exactly(m_step.intermediate, m_exact.intermediate); }
@@ -184,6 +182,7 @@ private:
     const NumberFormat &m_format;
     const SolutionWords &m_words;
     StepForms m_exact;
+    std::array<ShownDecimal, 4> m_shown; // the operands as the text shows them
 };
 
 // "sin α = … ≈ 0,6186 ⇒ α ≈ 38,2132°", with the other angle of the same
@@ -253,9 +252,22 @@ std::string Writer::angleSum() const
 
 std::string Writer::text() const
 {
+    std::string text = ruleText();
     if (m_step.contradiction == Contradiction::SizeNotPositive)
-        return ruleText() + std::string(m_words.notPositive);
-    return ruleText();
+        text += m_words.notPositive;
+    if (!followsFromShownNumbers(m_step, shownOperands()))
+        text += m_words.unroundedValues;
+    return text;
+}
+
+ShownOperands Writer::shownOperands() const
+{
+    ShownOperands numbers;
+    for (std::size_t i = 0; i < m_step.operandCount; ++i)
+        numbers.values.at(i) = m_shown.at(i).value;
+    if (m_step.rule == Rule::Heron || m_step.rule == Rule::Inradius)
+        numbers.intermediate = intermediateValue().value;
+    return numbers;
 }
 
 std::string Writer::ruleText() const
@@ -329,9 +341,9 @@ std::string Writer::ruleText() const
     case Rule::Inradius:
         // The semiperimeter is introduced before it is used.
         return std::string(m_words.inradius) + "p = P / 2" + intermediate() + ", r = S / p = " + val(0)
-            + " / " + intermediateValue() + result();
+            + " / " + intermediateValue().text + result();
     case Rule::Heron: {
-        const std::string p = intermediateValue();
+        const std::string p = intermediateValue().text;
         return std::string(m_words.heron) + "p = (a + b + c) / 2" + intermediate()
             + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·(" + p + " − " + val(0) + ")·(" + p + " − "
             + val(1) + ")·(" + p + " − " + val(2) + "))" + result();

@@ -1,0 +1,339 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A worked solution redone by hand: a step line says that it was computed
+// with unrounded values exactly where its results do not follow from the
+// numbers it shows, read back out of its own text; and "=" stands only
+// before a value that four decimals show exactly.
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "random_triangles.h"
+#include "solver/answer.h"
+#include "solver/solve.h"
+#include "wording/solution_text.h"
+
+using namespace triangle;
+
+namespace {
+
+using Value = long double;
+
+constexpr Value kRadiansPerDegree = std::numbers::pi_v<Value> / 180;
+
+// The school notation a line substitutes numbers in: 5,1423 and 2.5, °, ²,
+// ½, √ (10√3 is a product), ·, /, +, −, sin and cos of degrees, brackets.
+// Any letter of a formula left in fails the reading.
+class Calculator {
+public:
+    static std::optional<Value> valueOf(std::string_view text)
+    {
+        Calculator reading(text);
+        const std::optional<Value> value = reading.sum();
+        reading.skipSpaces();
+        return reading.m_rest.empty() ? value : std::nullopt;
+    }
+
+private:
+    explicit Calculator(std::string_view text) : m_rest(text) {}
+
+    void skipSpaces()
+    {
+        while (m_rest.starts_with(' '))
+            m_rest.remove_prefix(1);
+    }
+    bool take(std::string_view token)
+    {
+        skipSpaces();
+        if (!m_rest.starts_with(token))
+            return false;
+        m_rest.remove_prefix(token.size());
+        return true;
+    }
+
+    std::optional<Value> sum()
+    {
+        std::optional<Value> value = product();
+        while (value) {
+            if (take("+"))
+                value = add(value, product(), 1);
+            else if (take("−") || take("-"))
+                value = add(value, product(), -1);
+            else
+                break;
+        }
+        return value;
+    }
+    template <typename Function>
+    static std::optional<Value> map(std::optional<Value> x, Function f)
+    {
+        return x ? std::optional<Value>(f(*x)) : std::nullopt;
+    }
+    static std::optional<Value> add(std::optional<Value> x, std::optional<Value> y, int sign)
+    {
+        return y ? std::optional<Value>(*x + sign * *y) : std::nullopt;
+    }
+
+    std::optional<Value> product()
+    {
+        std::optional<Value> value = juxtaposed();
+        while (value) {
+            std::optional<Value> factor;
+            if (take("·"))
+                factor = juxtaposed();
+            else if (take("/"))
+                factor = map(juxtaposed(), [](Value y) { return 1 / y; });
+            else
+                break;
+            value = factor ? std::optional<Value>(*value * *factor) : std::nullopt;
+        }
+        return value;
+    }
+
+    // A number written against a root or a bracket is one number: 5√2 in
+    // "/ 5√2" divides by both.
+    std::optional<Value> juxtaposed()
+    {
+        std::optional<Value> value = power();
+        while (value && (m_rest.starts_with("√") || m_rest.starts_with("("))) {
+            const std::optional<Value> factor = power();
+            value = factor ? std::optional<Value>(*value * *factor) : std::nullopt;
+        }
+        return value;
+    }
+
+    std::optional<Value> power()
+    {
+        const std::optional<Value> value = primary();
+        return value && take("²") ? std::optional<Value>(*value * *value) : value;
+    }
+
+    std::optional<Value> primary()
+    {
+        if (take("−"))
+            return map(primary(), [](Value x) { return -x; });
+        if (take("½"))
+            return 0.5L;
+        if (take("√"))
+            return map(power(), [](Value x) { return std::sqrt(x); });
+        if (take("sin"))
+            return map(power(), [](Value x) { return std::sin(x * kRadiansPerDegree); });
+        if (take("cos"))
+            return map(power(), [](Value x) { return std::cos(x * kRadiansPerDegree); });
+        if (take("(")) {
+            const std::optional<Value> value = sum();
+            return take(")") ? value : std::nullopt;
+        }
+        return number();
+    }
+
+    // 5,1423 or 2.5 or 1e-3, and a degree sign after it.
+    std::optional<Value> number()
+    {
+        skipSpaces();
+        std::string digits;
+        while (
+            !m_rest.empty() && std::string_view("0123456789,.e").find(m_rest.front()) != std::string::npos) {
+            if (m_rest.front() == 'e' && m_rest.size() > 1 && m_rest[1] == '-') {
+                digits += "e-";
+                m_rest.remove_prefix(2);
+                continue;
+            }
+            digits += m_rest.front() == ',' ? '.' : m_rest.front();
+            m_rest.remove_prefix(1);
+        }
+        take("°");
+        if (digits.empty() || !std::isdigit(static_cast<unsigned char>(digits.front())))
+            return std::nullopt;
+        return std::stold(digits);
+    }
+
+    std::string_view m_rest;
+};
+
+std::vector<std::string> split(const std::string &text, const std::vector<std::string> &separators)
+{
+    std::vector<std::string> parts {""};
+    int depth = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto separator = std::find_if(separators.begin(), separators.end(),
+            [&](const std::string &s) { return depth == 0 && text.compare(at, s.size(), s) == 0; });
+        if (separator != separators.end()) {
+            parts.emplace_back();
+            at += separator->size();
+            continue;
+        }
+        depth += text[at] == '(' ? 1 : text[at] == ')' ? -1 : 0;
+        parts.back() += text[at++];
+    }
+    return parts;
+}
+
+// The line's formulas and values: without the rule's name before ": ", the
+// notes in words in brackets, and what follows "; " (the branch taken, or
+// the value rejected, said again).
+std::string formulasOf(std::string line)
+{
+    if (const auto name = line.find(": "); name != std::string::npos)
+        line.erase(0, name + 2);
+    for (auto note = line.find(" ("); note != std::string::npos; note = line.find(" (", note + 1)) {
+        if (static_cast<unsigned char>(line[note + 2]) >= 0xD0
+            && static_cast<unsigned char>(line[note + 2]) <= 0xD1)
+            line.erase(note, line.find(')', note) + 1 - note);
+    }
+    return line.substr(0, line.find("; "));
+}
+
+// What a line claims: each value it shows after a formula with numbers, and
+// each value it derives from one ("⇒ α ≈ 38,2132°" after "sin α = …", "c = 7"
+// after "c² = …"), from the unrounded value as a calculator keeps it.
+struct Claims {
+    int checked = 0;
+    std::string wrong;      // the first claim that does not follow, if any
+    std::string lastSign;   // " = " or " ≈ " before the last value shown
+    Value lastValue = 0.0L; // that value
+};
+
+Claims claimsOf(const std::string &line)
+{
+    Claims claims;
+    std::optional<Value> unrounded;
+    std::string function; // the left side the unrounded value is of: "sin α", "c²"
+    for (const std::string &clause : split(formulasOf(line), {", ", " ⇒ ", " или "})) {
+        std::vector<std::string> sides = split(clause, {" = ", " ≈ "});
+        const std::optional<Value> shown = Calculator::valueOf(sides.back());
+        if (sides.size() < 2 || !shown)
+            continue;
+        claims.lastSign = clause.ends_with(" = " + sides.back()) ? " = " : " ≈ ";
+        claims.lastValue = *shown;
+        std::optional<Value> redone;
+        for (std::size_t i = 1; i + 1 < sides.size() && !redone; ++i)
+            redone = Calculator::valueOf(sides[i]);
+        if (redone) {
+            unrounded = redone;
+            function = sides.front();
+        } else if (unrounded && function.starts_with("sin ")) {
+            const Value acute = std::asin(*unrounded) / kRadiansPerDegree;
+            redone = *shown > 90 ? 180 - acute : acute;
+        } else if (unrounded && function.starts_with("cos ")) {
+            redone = std::acos(*unrounded) / kRadiansPerDegree;
+        } else if (unrounded && function == sides.front() + "²") {
+            redone = std::sqrt(*unrounded);
+        }
+        if (!redone)
+            continue;
+        ++claims.checked;
+        if (!(std::fabs(*redone - *shown) <= 0.5e-4L + 1e-12L * std::fabs(*shown)) && claims.wrong.empty())
+            claims.wrong = clause + " (" + std::to_string(static_cast<double>(*redone)) + ")";
+    }
+    return claims;
+}
+
+// A line whose every result this reading can redo: not the sides from the
+// area, whose text substitutes no numbers, nor p, which the text writes as
+// (a + b + c) / 2 and P / 2.
+bool redoneWhole(Rule rule)
+{
+    return rule != Rule::SidesFromAreaAndAngle && rule != Rule::Heron && rule != Rule::Inradius;
+}
+
+// Empty where the line says it was computed with unrounded values and does
+// not follow, or follows and "=" stands only before a value shown exactly;
+// else what is wrong.
+QString problemOf(const Step &step, const std::string &line, bool remarked)
+{
+    const Claims claims = claimsOf(line);
+    if (remarked)
+        return claims.wrong.empty() && redoneWhole(step.rule) ? "follows, yet says it does not" : "";
+    if (!claims.wrong.empty())
+        return QString::fromStdString(claims.wrong);
+    if (claims.checked == 0 && step.rule != Rule::SidesFromAreaAndAngle)
+        return "nothing in it could be redone";
+    const auto exactly = [&](Value stored) {
+        return std::fabs(shownValue(step.quantity, stored) - claims.lastValue)
+            <= 1e-9L * std::fmax(1.0L, std::fabs(claims.lastValue));
+    };
+    if (claims.lastSign == " = " && !exactly(step.value)
+        && !(step.choice != Choice::Only && exactly(step.alternative)))
+        return "\"=\" before a rounded value";
+    return {};
+}
+
+struct Tally {
+    int lines = 0;
+    int remarked = 0;
+};
+
+// Checks every step line of the request's triangles, the rest of each
+// included, in the Bulgarian window's notation with exact forms.
+void checkRequest(int combination, const std::array<std::string, 3> &texts, Tally &tally)
+{
+    const NumberFormat comma {","};
+    const std::string remark(wording::kBulgarian.solution.unroundedValues);
+    const Answer answer = answerRequest(combination, {texts[0], texts[1], texts[2]},
+        {.otherTriangles = true, .steps = true, .more = true, .exact = true}, comma);
+    const wording::GivenTexts typed = wording::givenTextsOf(combination, texts);
+    for (const AnsweredTriangle &triangle : answer.triangles) {
+        Journal steps = triangle.steps;
+        steps.insert(steps.end(), triangle.moreSteps.begin(), triangle.moreSteps.end());
+        for (std::size_t s = 0; s < steps.size(); ++s) {
+            // The rest of the triangle is written without the typed texts.
+            const bool more = s >= triangle.steps.size();
+            const std::string line = wording::stepText(steps[s], more ? wording::GivenTexts {} : typed, comma,
+                wording::kBulgarian, wording::stepForms(&triangle.exact, s));
+            const bool remarked = line.ends_with(remark);
+            ++tally.lines;
+            tally.remarked += remarked ? 1 : 0;
+            const QString problem = problemOf(
+                steps[s], remarked ? line.substr(0, line.size() - remark.size()) : line, remarked);
+            QVERIFY2(problem.isEmpty(),
+                qPrintable(
+                    QString("%1 %2 %3 %4: %5 — %6")
+                        .arg(combination)
+                        .arg(texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), line.c_str(), problem)));
+        }
+    }
+}
+
+} // namespace
+
+class ShownArithmeticTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Random triangles over every combination, and data whose values have
+    // exact forms that the lines substitute (√39, 10√3).
+    void everyLineFollowsFromItsNumbersOrSaysSo()
+    {
+        Tally tally;
+        RandomTriangles triangles(29);
+        for (int i = 0; i < 40; ++i) {
+            const Quantities q = triangles.next();
+            for (int combination = 0; combination < kCombinationCount; ++combination) {
+                const QStringList given = givenTexts(combination, q);
+                checkRequest(combination,
+                    {given[0].toStdString(), given[1].toStdString(), given[2].toStdString()}, tally);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+        const std::vector<std::pair<int, std::array<std::string, 3>>> exact
+            = {{21, {"60", "5", "8"}}, {51, {"5", "8", "7"}}, {51, {"2", "3", "4"}}, {30, {"5", "8", "10"}},
+                {12, {"30", "45", "5"}}, {41, {"90", "6", "2.5"}}, {26, {"45", "4", "3"}}};
+        for (const auto &[combination, texts] : exact) {
+            checkRequest(combination, texts, tally);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("%d of %d lines computed with unrounded values", tally.remarked, tally.lines);
+        QVERIFY(tally.remarked > 0 && tally.remarked < tally.lines);
+    }
+};
+
+QTEST_APPLESS_MAIN(ShownArithmeticTest)
+#include "test_shown_arithmetic.moc"

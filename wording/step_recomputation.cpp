@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wording/step_recomputation.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numbers>
+#include <optional>
+
+#include "solver/decimal_conversion.h"
+#include "solver/number_formatting.h"
+#include "solver/solve.h"
+
+namespace triangle::wording {
+
+namespace {
+
+using Value = Real::Value;
+
+// A student's calculator knows π better than the solver's constant does.
+constexpr Value kRadiansPerDegree = std::numbers::pi_v<Value> / 180;
+
+Value sine(Value degrees) { return std::sin(degrees * kRadiansPerDegree); }
+Value cosine(Value degrees) { return std::cos(degrees * kRadiansPerDegree); }
+Value squared(Value x) { return x * x; }
+
+// "1234,5678" or "-0,5000", as formatResult() writes it, read back: in
+// ten-thousandths as an integer, which needs no locale and no rounding
+// below 10^18 of them.
+Value valueOfFourDecimals(std::string text, const NumberFormat &format)
+{
+    text.erase(text.find(format.decimalSeparator), format.decimalSeparator.size());
+    const bool negative = text.starts_with('-');
+    std::uint64_t units = 0;
+    const auto [end, error]
+        = std::from_chars(text.data() + (negative ? 1 : 0), text.data() + text.size(), units);
+    if (error != std::errc() || end != text.data() + text.size())
+        return decimalToBinary(text + "e-4").value_or(std::numeric_limits<Value>::quiet_NaN());
+    const Value value = static_cast<Value>(units) / 1e4L;
+    return negative ? -value : value;
+}
+
+// Four decimals with trailing zeros dropped as a teacher writes them: 7
+// rather than 7,0000.
+std::string teachersDecimal(std::string text, const NumberFormat &format)
+{
+    const auto separator = text.find(format.decimalSeparator);
+    if (separator == std::string::npos)
+        return text;
+    while (text.ends_with('0'))
+        text.pop_back();
+    if (text.size() == separator + format.decimalSeparator.size())
+        text.resize(separator);
+    // A negative value (only data that make no triangle have one) takes the
+    // minus sign.
+    if (text.starts_with('-'))
+        text.replace(0, 1, "−");
+    return text;
+}
+
+// The angle of a sine on the side of 90° where the step's shown angle
+// lies: the text shows both angles of a sine where there are two.
+Value angleOfSine(Value sine, Value shownAngle)
+{
+    const Value acute = std::asin(sine) / kRadiansPerDegree;
+    return shownAngle > 90 ? 180 - acute : acute;
+}
+
+// What the step found on the way, from the shown numbers: a sine, a
+// cosine, c², bc or p; none where its text shows nothing on the way.
+std::optional<Value> redoneIntermediate(const Step &step, const ShownOperands &shown)
+{
+    const auto &v = shown.values;
+    switch (step.rule) {
+    case Rule::LawOfCosines: return squared(v[0]) + squared(v[1]) - 2 * v[0] * v[1] * cosine(v[2]);
+    case Rule::AngleFromSideAndCircumradius: return v[0] / (2 * v[1]);
+    case Rule::LawOfSines: return v[0] * sine(v[2]) / v[1];
+    case Rule::AngleFromArea: return 2 * v[0] / (v[1] * v[2]);
+    case Rule::AngleFromThreeSides:
+        return (squared(v[1]) + squared(v[2]) - squared(v[0])) / (2 * v[1] * v[2]);
+    case Rule::SidesFromAreaAndAngle: return 2 * v[0] / sine(v[2]);
+    case Rule::Heron: return (v[0] + v[1] + v[2]) / 2;
+    case Rule::Inradius: return (v[1] + v[2] + v[3]) / 2;
+    default: return std::nullopt;
+    }
+}
+
+// Of the two sides whose product and angle the step found, the one on the
+// same side as `shownSide`: the text shows both.
+Value sideFromAreaAndAngle(const ShownOperands &shown, Value product, Value shownSide)
+{
+    const auto &v = shown.values;
+    const Value total = std::sqrt(squared(v[1]) + 2 * product * (1 + cosine(v[2])));
+    const Value difference = std::sqrt(squared(v[1]) - 2 * product * (1 - cosine(v[2])));
+    const Value larger = (total + difference) / 2;
+    const Value smaller = (total - difference) / 2;
+    return std::fabs(larger - shownSide) <= std::fabs(smaller - shownSide) ? larger : smaller;
+}
+
+// The step's formula on the shown numbers, for the value the text shows as
+// `shownResult` (a step with two values shows both).
+Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, Value shownResult)
+{
+    const auto &v = shown.values;
+    const Value p = shown.intermediate;
+    switch (step.rule) {
+    case Rule::AngleSum: return 180 - v[0] - v[1];
+    case Rule::CircumradiusFromSideAndAngle: return v[0] / (2 * sine(v[1]));
+    case Rule::SideFromCircumradius: return 2 * v[0] * sine(v[1]);
+    case Rule::SideByLawOfSines: return v[0] * sine(v[1]) / sine(v[2]);
+    case Rule::AngleFromSideAndCircumradius:
+    case Rule::LawOfSines:
+    case Rule::AngleFromArea: return angleOfSine(onTheWay, shownResult);
+    case Rule::LawOfCosines: return std::sqrt(onTheWay);
+    case Rule::AreaFromTwoSidesAndAngle: return v[0] * v[1] * sine(v[2]) / 2;
+    case Rule::AreaFromSidesAndCircumradius:
+    case Rule::CircumradiusFromSidesAndArea: return v[0] * v[1] * v[2] / (4 * v[3]);
+    case Rule::AreaFromAnglesAndSide: return squared(v[0]) * sine(v[1]) * sine(v[2]) / (2 * sine(v[3]));
+    case Rule::CircumradiusFromAnglesAndArea:
+        return std::sqrt(v[0] / (2 * sine(v[1]) * sine(v[2]) * sine(v[3])));
+    case Rule::AreaFromAnglesAndCircumradius: return 2 * squared(v[0]) * sine(v[1]) * sine(v[2]) * sine(v[3]);
+    case Rule::SideFromArea: return 2 * v[0] / (v[1] * sine(v[2]));
+    case Rule::SidesFromAreaAndAngle: return sideFromAreaAndAngle(shown, onTheWay, shownResult);
+    case Rule::Perimeter: return v[0] + v[1] + v[2];
+    case Rule::AngleFromThreeSides: return std::acos(onTheWay) / kRadiansPerDegree;
+    case Rule::Heron: return std::sqrt(p * (p - v[0]) * (p - v[1]) * (p - v[2]));
+    case Rule::Height: return 2 * v[0] / v[1];
+    case Rule::Median: return std::sqrt(2 * squared(v[0]) + 2 * squared(v[1]) - squared(v[2])) / 2;
+    case Rule::Bisector: return 2 * v[0] * v[1] * cosine(v[2] / 2) / (v[0] + v[1]);
+    case Rule::Inradius: return v[0] / p;
+    }
+    return std::numeric_limits<Value>::quiet_NaN();
+}
+
+// Whether a value recomputed by hand shows as `stored` does: within half a
+// unit of the fourth decimal, and the arithmetic's own rounding.
+bool showsAs(Value redone, Value stored)
+{
+    const Value shown = shownDecimal(stored, NumberFormat {}).value;
+    const Value rounding = 64 * std::numeric_limits<Value>::epsilon() * std::fabs(shown);
+    return std::fabs(redone - shown) <= 0.5e-4L + rounding;
+}
+
+bool isSineAboveOne(Contradiction c)
+{
+    return c == Contradiction::SineAboveOne || c == Contradiction::SineFromAreaAboveOne;
+}
+
+} // namespace
+
+ShownDecimal shownDecimal(Real::Value value, const NumberFormat &format)
+{
+    const std::string fourDecimals = formatResult(value, format);
+    if (fourDecimals.find(format.decimalSeparator) == std::string::npos)
+        return {fourDecimals, value};
+    return {teachersDecimal(fourDecimals, format), valueOfFourDecimals(fourDecimals, format)};
+}
+
+std::string decimalText(Real::Value value, const NumberFormat &format)
+{
+    return teachersDecimal(formatResult(value, format), format);
+}
+
+bool followsFromShownNumbers(const Step &step, const ShownOperands &shown)
+{
+    const std::optional<Value> onTheWay = redoneIntermediate(step, shown);
+    // A sine that four decimals show as 1 goes unwritten beside "> 1".
+    const bool sineUnwritten
+        = isSineAboveOne(step.contradiction) && shownDecimal(step.intermediate, NumberFormat {}).text == "1";
+    if (onTheWay && !sineUnwritten && !showsAs(*onTheWay, step.intermediate))
+        return false;
+    if (step.contradiction == Contradiction::NoSidesForArea)
+        return showsAs(squared(shown.values[1]) - 2 * onTheWay.value_or(0) * (1 - cosine(shown.values[2])),
+            step.refuting);
+    if (isSineAboveOne(step.contradiction))
+        return true;
+    const auto follows = [&](Value stored) {
+        const Value inUnits = shownValue(step.quantity, stored);
+        return showsAs(redoneValue(step, shown, onTheWay.value_or(0), inUnits), inUnits);
+    };
+    return follows(step.value) && (step.choice == Choice::Only || follows(step.alternative));
+}
+
+} // namespace triangle::wording
