@@ -202,6 +202,7 @@ const Language kEnglish = {
         "Median to side %1: ",
         "Bisector of angle %1: ",
         "Inradius: ",
+        "Circumradius: ",
         "or",
         "and",
         "so",

@@ -112,6 +112,7 @@ struct SolutionWords {
     std::string_view medianTo;   // %1: the side
     std::string_view bisectorOf; // %1: the angle
     std::string_view inradius;
+    std::string_view circumradius;
     // Between the parts of a step.
     std::string_view orWord;       // "или": two values a step allows
     std::string_view andWord;      // "и"

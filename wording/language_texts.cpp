@@ -90,17 +90,18 @@ void addSolution(Gatherer &all, const SolutionWords &s)
              {"lawOfCosines", s.lawOfCosines}, {"area", s.area}, {"fromArea", s.fromArea},
              {"fromAreaAndLawOfCosines", s.fromAreaAndLawOfCosines}, {"perimeter", s.perimeter},
              {"heron", s.heron}, {"heightTo", s.heightTo}, {"medianTo", s.medianTo},
-             {"bisectorOf", s.bisectorOf}, {"inradius", s.inradius}, {"orWord", s.orWord},
-             {"andWord", s.andWord}, {"whence", s.whence}, {"branchTaken", s.branchTaken},
-             {"obtuse", s.obtuse}, {"acute", s.acute}, {"sidesSwapped", s.sidesSwapped},
-             {"rejected", s.rejected}, {"zeroAngle", s.zeroAngle}, {"negativeAngle", s.negativeAngle},
-             {"sineAboveOne", s.sineAboveOne}, {"negativeSquare", s.negativeSquare},
-             {"notPositive", s.notPositive}, {"outOfRange", s.outOfRange}, {"kind", s.kind},
-             {"noTriangle", s.noTriangle}, {"anglesFillTheSum", s.anglesFillTheSum},
-             {"anglesLeaveNoRoom", s.anglesLeaveNoRoom}, {"lawOfSinesSineAboveOne", s.lawOfSinesSineAboveOne},
-             {"areaSineAboveOne", s.areaSineAboveOne}, {"areaTooLargeForSides", s.areaTooLargeForSides},
-             {"sizeNotPositive", s.sizeNotPositive}, {"lawOfSinesFails", s.lawOfSinesFails},
-             {"areaDoesNotMatch", s.areaDoesNotMatch}, {"unroundedValues", s.unroundedValues}})
+             {"bisectorOf", s.bisectorOf}, {"inradius", s.inradius}, {"circumradius", s.circumradius},
+             {"orWord", s.orWord}, {"andWord", s.andWord}, {"whence", s.whence},
+             {"branchTaken", s.branchTaken}, {"obtuse", s.obtuse}, {"acute", s.acute},
+             {"sidesSwapped", s.sidesSwapped}, {"rejected", s.rejected}, {"zeroAngle", s.zeroAngle},
+             {"negativeAngle", s.negativeAngle}, {"sineAboveOne", s.sineAboveOne},
+             {"negativeSquare", s.negativeSquare}, {"notPositive", s.notPositive},
+             {"outOfRange", s.outOfRange}, {"kind", s.kind}, {"noTriangle", s.noTriangle},
+             {"anglesFillTheSum", s.anglesFillTheSum}, {"anglesLeaveNoRoom", s.anglesLeaveNoRoom},
+             {"lawOfSinesSineAboveOne", s.lawOfSinesSineAboveOne}, {"areaSineAboveOne", s.areaSineAboveOne},
+             {"areaTooLargeForSides", s.areaTooLargeForSides}, {"sizeNotPositive", s.sizeNotPositive},
+             {"lawOfSinesFails", s.lawOfSinesFails}, {"areaDoesNotMatch", s.areaDoesNotMatch},
+             {"unroundedValues", s.unroundedValues}})
         all.add(std::string("solution.") + name, text);
     all.add("solution.byAngles", s.byAngles);
     all.add("solution.bySides", s.bySides);

@@ -231,6 +231,17 @@ std::string Writer::sidesFromArea() const
             + symbolOf(sideOpposite(otherVertex(v, first))) + ")² = " + sym(1) + "² − 2" + pair + "·(1 − cos "
             + sym(2) + ")" + equalsOrAbout(m_step.refuting, m_format) + std::string(m_words.negativeSquare);
     }
+    // The sum and the difference of the two sides decide them: the roots
+    // of the quadratic a textbook solves, shown as their squares.
+    const std::string b = symbolOf(sideOpposite(first));
+    const std::string c = symbolOf(sideOpposite(otherVertex(v, first)));
+    const Real::Value other = m_step.choice == Choice::Only ? m_step.value : m_step.alternative;
+    const Real::Value sum = m_step.value + other;
+    const Real::Value difference = m_step.value - other;
+    text += "(" + b + " + " + c + ")² = " + sym(1) + "² + 2" + pair + "·(1 + cos " + sym(2) + ")"
+        + equalsOrAbout(sum * sum, m_format) + " " + std::string(m_words.andWord) + " (" + b + " − " + c
+        + ")² = " + sym(1) + "² − 2" + pair + "·(1 − cos " + sym(2) + ")"
+        + equalsOrAbout(difference * difference, m_format) + ", ";
     if (m_step.choice == Choice::Only)
         return text + clause(m_step.value);
     return text + clause(m_step.value) + orWord() + clause(m_step.alternative)
@@ -301,15 +312,15 @@ std::string Writer::ruleText() const
         return std::string(m_words.area) + "S = abc / (4R) = " + val(0) + "·" + val(1) + "·" + val(2)
             + " / (4·" + val(3) + ")" + result();
     case Rule::CircumradiusFromSidesAndArea:
-        return "R = abc / (4S) = " + val(0) + "·" + val(1) + "·" + val(2) + " / (4·" + val(3) + ")"
-            + result();
+        return std::string(m_words.circumradius) + "R = abc / (4S) = " + val(0) + "·" + val(1) + "·" + val(2)
+            + " / (4·" + val(3) + ")" + result();
     case Rule::AreaFromAnglesAndSide:
         return std::string(m_words.area) + "S = " + sym(0) + "²·sin " + sym(1) + "·sin " + sym(2)
             + " / (2·sin " + sym(3) + ") = " + sq(0) + "·sin " + val(1) + "·sin " + val(2) + " / (2·sin "
             + val(3) + ")" + result();
     case Rule::CircumradiusFromAnglesAndArea:
-        return "R = √(S / (2·sin α·sin β·sin γ)) = √(" + val(0) + " / (2·sin " + val(1) + "·sin " + val(2)
-            + "·sin " + val(3) + "))" + result();
+        return std::string(m_words.circumradius) + "R = √(S / (2·sin α·sin β·sin γ)) = √(" + val(0)
+            + " / (2·sin " + val(1) + "·sin " + val(2) + "·sin " + val(3) + "))" + result();
     case Rule::AreaFromAnglesAndCircumradius:
         return std::string(m_words.area) + "S = 2R²·sin α·sin β·sin γ = 2·" + sq(0) + "·sin " + val(1)
             + "·sin " + val(2) + "·sin " + val(3) + result();
