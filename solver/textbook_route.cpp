@@ -180,7 +180,7 @@ Vertex RouteWriter::vertexAt(At at) const
     case At::Next: return m_cast.next;
     case At::Last: return m_cast.last;
     case At::Rest: {
-        const auto unknown = std::find(m_angleKnown.begin(), m_angleKnown.end(), false);
+        const auto *const unknown = std::find(m_angleKnown.begin(), m_angleKnown.end(), false);
         return static_cast<Vertex>(unknown - m_angleKnown.begin());
     }
     case At::Pair:
