@@ -13,8 +13,6 @@ namespace {
 
 Integer absolute(Integer n) { return n < 0 ? -n : n; }
 
-Integer gcd(Integer x, Integer y) { return greatestCommonDivisor(x, y); }
-
 Integer times(Integer x, Integer y)
 {
     Integer product = 0;
@@ -71,7 +69,7 @@ Rational::Rational(Integer numerator, Integer denominator)
         numerator = -numerator;
         denominator = -denominator;
     }
-    const Integer common = gcd(numerator, denominator);
+    const Integer common = greatestCommonDivisor(numerator, denominator);
     if (common <= 1) {
         m_numerator = numerator;
         m_denominator = denominator;
@@ -94,7 +92,7 @@ Rational operator+(const Rational &x, const Rational &y)
 {
     if (x.m_denominator == 1 && y.m_denominator == 1)
         return Rational(plus(x.m_numerator, y.m_numerator));
-    const Integer common = gcd(x.m_denominator, y.m_denominator);
+    const Integer common = greatestCommonDivisor(x.m_denominator, y.m_denominator);
     const Integer xScale = y.m_denominator / common;
     const Integer yScale = x.m_denominator / common;
     return {plus(times(x.m_numerator, xScale), times(y.m_numerator, yScale)), times(x.m_denominator, xScale)};
@@ -106,8 +104,8 @@ Rational operator*(const Rational &x, const Rational &y)
 {
     // Cross-cancelled first, so that products of fractions in lowest terms
     // grow no more than they must.
-    const Integer first = gcd(x.m_numerator, y.m_denominator);
-    const Integer second = gcd(y.m_numerator, x.m_denominator);
+    const Integer first = greatestCommonDivisor(x.m_numerator, y.m_denominator);
+    const Integer second = greatestCommonDivisor(y.m_numerator, x.m_denominator);
     if (first == 0 || second == 0)
         return {};
     // Lowest terms already: what is left of each numerator is prime to

@@ -23,12 +23,6 @@ bool allZero(std::span<const Rational> x)
     return std::all_of(x.begin(), x.end(), [](const Rational &r) { return r.isZero(); });
 }
 
-bool allZero(const Coefficients &x, std::size_t from, std::size_t to)
-{
-    return std::all_of(x.begin() + static_cast<std::ptrdiff_t>(from),
-        x.begin() + static_cast<std::ptrdiff_t>(to), [](const Rational &r) { return r.isZero(); });
-}
-
 Coefficients lowHalf(const Coefficients &x)
 {
     return {x.begin(), x.begin() + static_cast<std::ptrdiff_t>(x.size() / 2)};
@@ -148,13 +142,20 @@ Field::Coefficients Field::inverseAt(std::size_t level, const Coefficients &x) c
     const std::size_t below = level - 1;
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
-    if (allZero(b, 0, b.size()))
+    if (allZero(b))
         return joined(inverseAt(below, a), Coefficients(a.size()));
-    const Coefficients &r = m_roots[below].radicand.coefficients;
-    const Coefficients norm
-        = sum(multiplyAt(below, a, a), negated(multiplyAt(below, multiplyAt(below, b, b), r)));
+    const Coefficients norm = normAt(level, a, b);
     const Coefficients inverseNorm = inverseAt(below, norm);
     return joined(multiplyAt(below, a, inverseNorm), negated(multiplyAt(below, b, inverseNorm)));
+}
+
+// a² − b²r for a + b√r, r the radicand of the root at `level`: the product
+// of a number and its conjugate, a number of the field below.
+Field::Coefficients Field::normAt(std::size_t level, const Coefficients &a, const Coefficients &b) const
+{
+    const std::size_t below = level - 1;
+    return sum(multiplyAt(below, a, a),
+        negated(multiplyAt(below, multiplyAt(below, b, b), m_roots[below].radicand.coefficients)));
 }
 
 Surd Field::divide(const Surd &x, const Surd &y) const
@@ -184,7 +185,7 @@ std::optional<Field::Coefficients> Field::rootAt(std::size_t level, const Coeffi
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
     const Coefficients &r = m_roots[below].radicand.coefficients;
-    if (allZero(b, 0, b.size())) {
+    if (allZero(b)) {
         if (auto s = rootAt(below, a))
             return joined(*s, Coefficients(a.size()));
         if (auto t = rootAt(below, multiplyAt(below, a, inverseAt(below, r))))
@@ -200,15 +201,14 @@ std::optional<Field::Coefficients> Field::rootOfSplit(std::size_t level, const C
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
     const Coefficients &r = m_roots[below].radicand.coefficients;
-    const Coefficients norm
-        = sum(multiplyAt(below, a, a), negated(multiplyAt(below, multiplyAt(below, b, b), r)));
+    const Coefficients norm = normAt(level, a, b);
     const auto d = rootAt(below, norm);
     if (!d)
         return std::nullopt;
     const Rational half(1, 2);
     for (const Coefficients &signedD : {*d, negated(*d)}) {
         const Coefficients h = scaled(sum(a, signedD), half);
-        if (allZero(h, 0, h.size()))
+        if (allZero(h))
             continue;
         if (auto s = rootAt(below, h))
             return joined(*s, multiplyAt(below, scaled(b, half), inverseAt(below, *s)));
@@ -227,11 +227,9 @@ std::optional<Rational> Field::rationalHint(std::size_t level, const Coefficient
     const std::size_t below = level - 1;
     const Coefficients a = lowHalf(x);
     const Coefficients b = highHalf(x);
-    const Coefficients &r = m_roots[below].radicand.coefficients;
-    if (allZero(b, 0, b.size()))
+    if (allZero(b))
         return rationalHint(below, a);
-    const Coefficients norm
-        = sum(multiplyAt(below, a, a), negated(multiplyAt(below, multiplyAt(below, b, b), r)));
+    const Coefficients norm = normAt(level, a, b);
     const auto d = rootAt(below, norm);
     if (!d)
         return std::nullopt;
@@ -329,11 +327,11 @@ int Field::sign(const Surd &x) const
     return approximate(x) > 0 ? 1 : -1;
 }
 
-bool Field::isZero(const Surd &x) { return allZero(x.coefficients, 0, x.coefficients.size()); }
+bool Field::isZero(const Surd &x) { return allZero(x.coefficients); }
 
 bool Field::isRational(const Surd &x)
 {
-    return x.coefficients.size() <= 1 || allZero(x.coefficients, 1, x.coefficients.size());
+    return x.coefficients.size() <= 1 || allZero(std::span(x.coefficients).subspan(1));
 }
 
 } // namespace triangle::exact

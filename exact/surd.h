@@ -57,6 +57,7 @@ private:
     static Coefficients padded(const Surd &x, std::size_t level);
     using View = std::span<const Rational>;
     Coefficients multiplyAt(std::size_t level, View x, View y) const;
+    Coefficients normAt(std::size_t level, const Coefficients &a, const Coefficients &b) const;
     Coefficients inverseAt(std::size_t level, const Coefficients &x) const;
     std::optional<Coefficients> rootAt(std::size_t level, const Coefficients &x) const;
     std::optional<Coefficients> rootOfSplit(std::size_t level, const Coefficients &x) const;
