@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <utility>
 
 #include "solver/answer.h"
+#include "solver/any_three.h"
 #include "solver/number_formatting.h"
 #include "solver/solve.h"
 #include "wording/solution_text.h"
@@ -125,7 +127,9 @@ void appendExact(std::string &out, const AnsweredTriangle &triangle)
 void appendSolved(std::string &out, const Request &request, const Answer &answer, bool exact,
     const wording::Language &language)
 {
-    const wording::GivenTexts given = wording::givenTextsOf(request.combination, request.texts);
+    const wording::GivenTexts given = request.combination >= 0
+        ? wording::givenTextsOf(request.combination, request.texts)
+        : wording::GivenTexts {};
     for (const AnsweredTriangle &triangle : answer.triangles) {
         out += &triangle == &answer.triangles.front() ? "solved" : "\nalso";
         appendValues(out, triangle);
@@ -156,11 +160,42 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
     return request;
 }
 
+bool isNamedWord(std::string_view word) { return word.find('=') != std::string_view::npos; }
+
+std::variant<Request, LineError> requestFromNamedWords(const std::array<std::string_view, 3> &words)
+{
+    Request request;
+    request.named = true;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words.at(i);
+        const auto equals = word.find('=');
+        const std::string_view name = word.substr(0, equals);
+        const bool half = name == "p";
+        const auto *const tag = std::find(kAllTags.begin(), kAllTags.end(), half ? "P" : name);
+        if (equals == std::string_view::npos || tag == kAllTags.end())
+            return LineError {"expected NAME=VALUE with an element's name (A B C a b c S R P p r h_a h_b h_c m_a m_b "
+                              "m_c l_a l_b l_c): '" + wording::echo(word) + "'"};
+        const auto element = static_cast<Quantity>(tag - kAllTags.begin());
+        if (std::find(request.elements.begin(), request.elements.begin() + static_cast<std::ptrdiff_t>(i), element)
+            != request.elements.begin() + static_cast<std::ptrdiff_t>(i))
+            return LineError {"an element given twice: '" + wording::echo(word) + "'"};
+        request.elements.at(i) = element;
+        request.half.at(i) = half;
+        request.texts.at(i) = word.substr(equals + 1);
+    }
+    return request;
+}
+
 std::variant<Request, LineError> parseRequestLine(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
     const auto fields = line.find('\t') != std::string_view::npos ? splitOn(line, '\t') : splitOnBlanks(line);
+    if (fields.count > 0 && isNamedWord(fields.words[0])) {
+        if (fields.count != 3)
+            return LineError {"expected 3 fields NAME=VALUE, found " + std::to_string(fields.count)};
+        return requestFromNamedWords({fields.words[0], fields.words[1], fields.words[2]});
+    }
     if (fields.count != fields.words.size()) {
         return LineError {
             "expected 4 fields (index and three values), found " + std::to_string(fields.count)};
@@ -168,13 +203,49 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
     return requestFromWords(fields.words);
 }
 
-void appendAnswer(std::string &out, const Request &request, AnswerOptions options)
+// Named elements: the combination of the list that gives the same three,
+// with its texts in field order, answers them where there is one.
+std::optional<Answer> appendNamedAnswer(std::string &out, Request &request, AnswerOptions &options)
 {
+    options.more = true;
+    std::array<NamedText, 3> given {};
+    for (std::size_t i = 0; i < given.size(); ++i)
+        given.at(i) = {request.elements.at(i), request.texts.at(i), request.half.at(i)};
+    ElementsAnswer named = answerElements(
+        given, {options.otherTriangles, options.steps, options.more, options.exact}, NumberFormat {".", ","});
+    if (named.set.kind == SetKind::ScaleFree) {
+        out += "scale-free";
+        return std::nullopt;
+    }
+    if (named.set.kind == SetKind::Dependent) {
+        out += "dependent\t";
+        out += kRelations.at(static_cast<std::size_t>(named.set.relation)).formula;
+        return std::nullopt;
+    }
+    request.combination = named.answer.outcome.combination;
+    if (request.combination >= 0) {
+        std::array<std::size_t, 3> order = {0, 1, 2};
+        std::sort(order.begin(), order.end(),
+            [&](std::size_t x, std::size_t y) { return request.elements.at(x) < request.elements.at(y); });
+        request.texts = {request.texts.at(order[0]), request.texts.at(order[1]), request.texts.at(order[2])};
+    }
+    return std::move(named.answer);
+}
+
+void appendAnswer(std::string &out, const Request &given, AnswerOptions options)
+{
+    Request request = given;
     // A decimal comma is read as a Bulgarian window reads it; the answers
     // are written with points.
-    const Answer answer
-        = answerRequest(request.combination, {request.texts[0], request.texts[1], request.texts[2]},
+    std::optional<Answer> found;
+    if (request.named)
+        found = appendNamedAnswer(out, request, options);
+    else
+        found = answerRequest(request.combination, {request.texts[0], request.texts[1], request.texts[2]},
             {options.otherTriangles, options.steps, options.more, options.exact}, NumberFormat {".", ","});
+    if (!found)
+        return;
+    const Answer &answer = *found;
     switch (answer.outcome.status) {
     case Outcome::Status::Invalid: out += "invalid"; return;
     case Outcome::Status::NoTriangle: out += "no-triangle"; return;

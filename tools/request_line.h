@@ -7,15 +7,20 @@
 #include <string_view>
 #include <variant>
 
+#include "solver/quantity.h"
 #include "wording/language.h"
 
 namespace triangle::cli {
 
 // One request of the command-line tool: a combination index and the texts of
-// its three given fields in field order.
+// its three given fields in field order, or (`named`) any three elements by
+// name and the texts of their values ("a=7 b=8 m_c=6").
 struct Request {
     int combination = 0;
     std::array<std::string, 3> texts;
+    bool named = false;
+    std::array<Quantity, 3> elements {};
+    std::array<bool, 3> half {}; // the semiperimeter p given for the perimeter
 };
 
 // A malformed line, with what is wrong with it.
@@ -23,12 +28,19 @@ struct LineError {
     std::string message;
 };
 
-// "INDEX<TAB>T1<TAB>T2<TAB>T3"; a line without a tab is split on runs of
-// blanks instead. A trailing carriage return is ignored.
+// "INDEX<TAB>T1<TAB>T2<TAB>T3", or three NAME=VALUE fields; a line without
+// a tab is split on runs of blanks instead. A trailing carriage return is
+// ignored.
 std::variant<Request, LineError> parseRequestLine(std::string_view line);
 
 // Four words: the index and the three texts, as given on the command line.
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words);
+
+// Three words NAME=VALUE, each naming a different element as the `more`
+// line does (A, B, C, a, b, c, S, R, P, h_a ... l_c, r), or p for the
+// semiperimeter.
+std::variant<Request, LineError> requestFromNamedWords(const std::array<std::string_view, 3> &words);
+bool isNamedWord(std::string_view word);
 
 // What an answer holds besides its first line.
 struct AnswerOptions {
@@ -58,7 +70,9 @@ bool applyOption(std::string_view word, AnswerOptions &options);
 // by angles and by sides (and, with `steps`, the steps that found them).
 // With `exact`, each solved or also line is followed at once by "exact" and
 // the nine values' exact forms in plain text ("10*sqrt(3)", "120"), "-"
-// where a value has none.
+// where a value has none. A request of named elements answers as the
+// others with the `more` line always, or "dependent<TAB>RELATION" or
+// "scale-free" for three values that cannot fix a triangle.
 std::string answer(const Request &request, AnswerOptions options = {});
 
 // The same answer, appended to `out`.

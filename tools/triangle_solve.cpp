@@ -32,7 +32,7 @@ using triangle::cli::AnswerOutput;
 using triangle::cli::LineReader;
 
 constexpr std::string_view kUsage
-    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] [INDEX T1 T2 T3]\n"
+    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] [INDEX T1 T2 T3 | N1=V1 N2=V2 N3=V3]\n"
       "       triangle-solve --help | --version\n";
 
 static_assert(
@@ -129,7 +129,8 @@ int run(int argc, char **argv)
         return writeText(helpText(*options.language), "help") ? 0 : 1;
     if (args.size() == 1 && std::string_view(args[0]) == "--version")
         return writeText("triangle-solve " + std::string(triangle::kVersion) + '\n', "version") ? 0 : 1;
-    if (!args.empty() && args.size() != 4) {
+    const bool named = args.size() == 3 && triangle::cli::isNamedWord(args[0]);
+    if (!args.empty() && args.size() != 4 && !named) {
         std::cerr << kUsage;
         return 2;
     }
@@ -141,7 +142,9 @@ int run(int argc, char **argv)
         wellFormed = args.empty()
             ? solveStandardInput(options, output)
             : triangle::cli::appendResponse(output.buffer(),
-                triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}), options);
+                named ? triangle::cli::requestFromNamedWords({args[0], args[1], args[2]})
+                      : triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}),
+                options);
     } catch (const std::bad_alloc &) {
         // The buffer holds whole answers only: they go out first.
         outOfMemory = true;

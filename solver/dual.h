@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+namespace triangle {
+
+// A number with its derivatives by N unknowns, carried through the same
+// formulas that compute it: Newton's method and the test of which sets of
+// three elements are independent take their Jacobians from it.
+template <class T, std::size_t N>
+struct Dual {
+    T value {};
+    std::array<T, N> slope {};
+
+    constexpr Dual() = default;
+    constexpr Dual(T constant) : value(constant) {} // NOLINT: constants read like the formula
+
+    static Dual variable(T value, std::size_t which)
+    {
+        Dual x(value);
+        x.slope.at(which) = T(1);
+        return x;
+    }
+
+    // The value f(x) with the derivative f'(x).
+    Dual chain(T f, T derivative) const
+    {
+        Dual y(f);
+        for (std::size_t i = 0; i < N; ++i)
+            y.slope[i] = derivative * slope[i];
+        return y;
+    }
+
+    friend Dual operator+(Dual x, const Dual &y)
+    {
+        x.value += y.value;
+        for (std::size_t i = 0; i < N; ++i)
+            x.slope[i] += y.slope[i];
+        return x;
+    }
+    friend Dual operator-(Dual x, const Dual &y)
+    {
+        x.value -= y.value;
+        for (std::size_t i = 0; i < N; ++i)
+            x.slope[i] -= y.slope[i];
+        return x;
+    }
+    friend Dual operator-(const Dual &x) { return Dual(T(0)) - x; }
+    friend Dual operator*(const Dual &x, const Dual &y)
+    {
+        Dual z(x.value * y.value);
+        for (std::size_t i = 0; i < N; ++i)
+            z.slope[i] = x.slope[i] * y.value + x.value * y.slope[i];
+        return z;
+    }
+    friend Dual operator/(const Dual &x, const Dual &y)
+    {
+        const T quotient = x.value / y.value;
+        Dual z(quotient);
+        for (std::size_t i = 0; i < N; ++i)
+            z.slope[i] = (x.slope[i] - quotient * y.slope[i]) / y.value;
+        return z;
+    }
+};
+
+template <class T, std::size_t N>
+Dual<T, N> sqrt(const Dual<T, N> &x)
+{
+    using std::sqrt;
+    const T root = sqrt(x.value);
+    return x.chain(root, T(1) / (2 * root));
+}
+
+template <class T, std::size_t N>
+Dual<T, N> sin(const Dual<T, N> &x)
+{
+    using std::cos;
+    using std::sin;
+    return x.chain(sin(x.value), cos(x.value));
+}
+
+template <class T, std::size_t N>
+Dual<T, N> cos(const Dual<T, N> &x)
+{
+    using std::cos;
+    using std::sin;
+    return x.chain(cos(x.value), -sin(x.value));
+}
+
+} // namespace triangle

@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/shape_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "solver/dual.h"
+#include "solver/flat_corner.h"
+#include "solver/interval.h"
+
+namespace triangle {
+
+namespace {
+
+constexpr long double kPiL = std::numbers::pi_v<long double>;
+
+// Cells narrower than this (in radians) are searched by Newton's method.
+constexpr double kCellWidth = 1e-3;
+// How far from flat the search over two angles leaves the shapes to the
+// flat corners' own coordinates: where the two small angles add up to less.
+constexpr double kFlatReach = 0.25;
+
+// The equations of a set, its given angles set apart: each given length
+// (or area) over the last one equals the ratio of their values.
+struct Equations {
+    std::array<Quantity, 3> lengths {};
+    int lengthCount = 0;
+    std::array<long double, 2> ratios {};
+    // With one given angle: where it is, and the vertex whose angle is sought.
+    Vertex givenVertex = Vertex::A;
+    long double givenAngle = 0;
+    Vertex freeVertex = Vertex::B;
+    Vertex thirdVertex = Vertex::C;
+};
+
+long double asLength(const GivenElement &g) { return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value; }
+
+Equations equationsOf(const std::array<GivenElement, 3> &given)
+{
+    Equations e;
+    for (const GivenElement &g : given) {
+        if (isAngle(g.element)) {
+            e.givenVertex = vertexOf(g.element);
+            e.givenAngle = g.value;
+        } else {
+            e.lengths.at(static_cast<std::size_t>(e.lengthCount++)) = g.element;
+        }
+    }
+    const auto reference = [&] {
+        for (auto it = given.rbegin(); it != given.rend(); ++it) {
+            if (!isAngle(it->element))
+                return asLength(*it);
+        }
+        return 1.0L;
+    }();
+    std::size_t j = 0;
+    for (const GivenElement &g : given) {
+        if (!isAngle(g.element) && j + 1 < static_cast<std::size_t>(e.lengthCount))
+            e.ratios.at(j++) = asLength(g) / reference;
+    }
+    e.freeVertex = firstOtherThan(e.givenVertex);
+    e.thirdVertex = otherVertex(e.givenVertex, e.freeVertex);
+    return e;
+}
+
+template <class T, std::size_t N>
+Shape<T> shapeOf(const Equations &e, const FlatCorner *corner, const std::array<T, N> &x)
+{
+    if constexpr (N == 2) {
+        if (corner != nullptr)
+            return flatShape(*corner, x[0], x[1]);
+        return {x[0], x[1], atLeastZero(T(kPiL) - x[0] - x[1])};
+    } else {
+        std::array<T, 3> angles;
+        angles.at(static_cast<std::size_t>(indexOf(e.givenVertex))) = T(e.givenAngle);
+        angles.at(static_cast<std::size_t>(indexOf(e.freeVertex))) = x[0];
+        angles.at(static_cast<std::size_t>(indexOf(e.thirdVertex))) = atLeastZero(T(kPiL - e.givenAngle) - x[0]);
+        return {angles[0], angles[1], angles[2]};
+    }
+}
+
+// Each equation as a relative residual: ratio found / ratio given − 1.
+template <class T, std::size_t N>
+std::array<T, N> residuals(const Equations &e, const FlatCorner *corner, const std::array<T, N> &x)
+{
+    const auto length = [&](Quantity q) {
+        if constexpr (N == 2) {
+            if (corner != nullptr)
+                return flatUnitLength(q, *corner, x[0], x[1]);
+        }
+        return unitLength(q, shapeOf(e, corner, x));
+    };
+    std::array<T, 3> factors;
+    if constexpr (N == 2) {
+        if (corner != nullptr)
+            factors = {atLeastZero(x[0]), atLeastZero(x[1]), atLeastZero(T(1) - x[1])};
+        else
+            factors = sines(shapeOf(e, corner, x));
+    } else {
+        factors = sines(shapeOf(e, corner, x));
+    }
+    const auto reference = length(e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1)));
+    std::array<T, N> r;
+    for (std::size_t j = 0; j < N; ++j)
+        r[j] = lengthRatio(length(e.lengths.at(j)), reference, factors) / T(e.ratios.at(j)) - T(1);
+    return r;
+}
+
+template <std::size_t N>
+using Point = std::array<long double, N>;
+template <std::size_t N>
+using Box = std::array<Interval, N>;
+
+// The region a search covers: with one given angle the line of the other
+// angle, with none the plane of α and β (less the flat corners) or one of
+// the flat corners.
+template <std::size_t N>
+struct Region {
+    const Equations &e;
+    const FlatCorner *corner = nullptr;
+
+    bool inside(const Point<N> &x) const
+    {
+        if constexpr (N == 1)
+            return x[0] > 0 && x[0] < kPiL - e.givenAngle;
+        else if (corner != nullptr)
+            return x[0] > 0 && x[0] < kPiL && x[1] > 0 && x[1] < 1;
+        else
+            return x[0] > 0 && x[1] > 0 && x[0] + x[1] < kPiL;
+    }
+
+    Box<N> whole() const
+    {
+        if constexpr (N == 1)
+            return {Interval(0.0, static_cast<double>(kPiL - e.givenAngle))};
+        else if (corner != nullptr)
+            return {Interval(0.0, kFlatReach), Interval(0.0, 1.0)};
+        else
+            return {Interval(0.0, static_cast<double>(kPiL)), Interval(0.0, static_cast<double>(kPiL))};
+    }
+
+    // Whether the box lies outside the region: past the plane's diagonal, or
+    // wholly within a flat corner, which its own coordinates cover.
+    bool outside(const Box<N> &box) const
+    {
+        if constexpr (N == 2) {
+            if (corner == nullptr) {
+                const double pi = static_cast<double>(kPiL);
+                return box[0].lo + box[1].lo >= pi || box[0].hi + box[1].hi < kFlatReach
+                    || box[0].lo > pi - kFlatReach || box[1].lo > pi - kFlatReach;
+            }
+        }
+        return false;
+    }
+
+    // Whether interval bounds leave room for a solution in the box.
+    bool mayHoldSolution(const Box<N> &box) const
+    {
+        if (outside(box))
+            return false;
+        const auto r = residuals<Interval, N>(e, corner, box);
+        return std::none_of(r.begin(), r.end(), [](const Interval &x) { return x.excludesZero(); });
+    }
+
+    // Newton's method from x; the solution where it converges inside.
+    std::optional<Point<N>> newton(Point<N> x) const
+    {
+        using Number = Dual<long double, N>;
+        int settled = 0;
+        for (int iteration = 0; iteration < 60; ++iteration) {
+            std::array<Number, N> variables;
+            for (std::size_t i = 0; i < N; ++i)
+                variables[i] = Number::variable(x[i], i);
+            const auto r = residuals<Number, N>(e, corner, variables);
+            const Point<N> step = newtonStep(r);
+            long double largest = 0;
+            for (std::size_t i = 0; i < N; ++i) {
+                if (!std::isfinite(step[i]))
+                    return std::nullopt;
+                x[i] += step[i];
+                largest = std::max(largest, std::fabs(step[i]));
+            }
+            if (!inside(x))
+                return std::nullopt;
+            // Near a double root the steps stall at the noise of the
+            // residuals' last bits over a small derivative: a few more
+            // then make no difference.
+            if (largest < 1e-14L && ++settled > 2)
+                return solves(x) ? std::optional(x) : std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    bool solves(const Point<N> &x) const
+    {
+        const auto r = residuals<long double, N>(e, corner, x);
+        return std::all_of(r.begin(), r.end(), [](long double v) { return std::fabs(v) < 1e-12L; });
+    }
+
+    static Point<N> newtonStep(const std::array<Dual<long double, N>, N> &r)
+    {
+        if constexpr (N == 1) {
+            return {-r[0].value / r[0].slope[0]};
+        } else {
+            const long double det = r[0].slope[0] * r[1].slope[1] - r[0].slope[1] * r[1].slope[0];
+            return {-(r[0].value * r[1].slope[1] - r[1].value * r[0].slope[1]) / det,
+                -(r[1].value * r[0].slope[0] - r[0].value * r[1].slope[0]) / det};
+        }
+    }
+
+    Shape<long double> shapeAt(const Point<N> &x) const { return shapeOf<long double, N>(e, corner, x); }
+};
+
+template <std::size_t N>
+double widest(const Box<N> &box)
+{
+    double w = 0;
+    for (const Interval &side : box)
+        w = std::max(w, side.width());
+    return w;
+}
+
+bool sameShape(const Shape<long double> &x, const Shape<long double> &y)
+{
+    return std::fabs(x.alpha - y.alpha) < 1e-9L && std::fabs(x.beta - y.beta) < 1e-9L
+        && std::fabs(x.gamma - y.gamma) < 1e-9L;
+}
+
+// Adds the shapes of every solution in the region to `found`.
+template <std::size_t N>
+void search(const Region<N> &region, std::vector<Shape<long double>> &found)
+{
+    std::vector<Box<N>> pending = {region.whole()};
+    while (!pending.empty()) {
+        const Box<N> box = pending.back();
+        pending.pop_back();
+        if (!region.mayHoldSolution(box))
+            continue;
+        if (widest<N>(box) > kCellWidth) {
+            std::size_t split = 0;
+            for (std::size_t i = 1; i < N; ++i)
+                split = box[i].width() > box[split].width() ? i : split;
+            Box<N> lower = box;
+            Box<N> upper = box;
+            lower[split].hi = upper[split].lo = box[split].middle();
+            pending.push_back(lower);
+            pending.push_back(upper);
+            continue;
+        }
+        Point<N> start {};
+        for (std::size_t i = 0; i < N; ++i)
+            start[i] = box[i].middle();
+        const auto solution = region.newton(start);
+        if (!solution)
+            continue;
+        const Shape<long double> shape = region.shapeAt(*solution);
+        if (std::none_of(found.begin(), found.end(), [&](const auto &other) { return sameShape(other, shape); }))
+            found.push_back(shape);
+    }
+}
+
+// Two angles given: the third is the rest of pi.
+std::vector<Shape<long double>> shapeOfTwoAngles(const std::array<GivenElement, 3> &given)
+{
+    std::array<long double, 3> angles {-1, -1, -1};
+    long double known = 0;
+    for (const GivenElement &g : given) {
+        if (isAngle(g.element)) {
+            angles.at(static_cast<std::size_t>(indexOf(vertexOf(g.element)))) = g.value;
+            known += g.value;
+        }
+    }
+    for (long double &angle : angles)
+        angle = angle < 0 ? kPiL - known : angle;
+    if (std::all_of(angles.begin(), angles.end(), [](long double angle) { return angle > 0; }))
+        return {{angles[0], angles[1], angles[2]}};
+    return {};
+}
+
+} // namespace
+
+std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> &given)
+{
+    const Equations e = equationsOf(given);
+    std::vector<Shape<long double>> shapes;
+    if (e.lengthCount == 1)
+        return shapeOfTwoAngles(given);
+    if (e.lengthCount == 2) {
+        search(Region<1> {e}, shapes);
+    } else if (e.lengthCount == 3) {
+        search(Region<2> {e}, shapes);
+        for (const FlatCorner &corner : kFlatCorners)
+            search(Region<2> {e, &corner}, shapes);
+    }
+    return shapes;
+}
+
+long double circumdiameterFor(const Shape<long double> &shape, const GivenElement &given)
+{
+    return asLength(given) / unitLengthValue(given.element, shape);
+}
+
+} // namespace triangle

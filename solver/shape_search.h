@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "solver/quantity.h"
+#include "solver/unit_triangle.h"
+
+namespace triangle {
+
+// One given element: an angle in radians, a length, or the area.
+struct GivenElement {
+    Quantity element;
+    long double value;
+};
+
+// Every shape of triangle in which three elements of a determinate set can
+// have the given values, each once. Two given angles fix the shape; with
+// one the other two are sought along a line, with none over the plane of
+// two angles. The search rules out a region of shapes only where interval
+// bounds of the equations prove that no solution lies in it, narrows the
+// rest down to small cells, and takes every solution from Newton's method
+// in long double started in them, kept only where the elements it gives
+// agree with the values given. Solutions within about 1e-7 radians of a
+// degenerate shape (an angle of 0 or 180°) are not looked for. Does not
+// throw.
+std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> &given);
+
+// The diameter of the circumscribed circle of the triangle of that shape
+// in which the element (a length or the area) has the given value.
+long double circumdiameterFor(const Shape<long double> &shape, const GivenElement &given);
+
+} // namespace triangle
