@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "solver/answer.h"
+#include "solver/any_three.h"
 #include "solver/compute.h"
 #include "solver/request_form.h"
 #include "wording/solution_text.h"
@@ -78,5 +79,26 @@ void requestWithExactSteps(benchmark::State &state)
 
 BENCHMARK(wholeRequest)->DenseRange(0, static_cast<int>(kFamilies.size()) - 1);
 BENCHMARK(requestWithExactSteps)->DenseRange(0, static_cast<int>(kTextbookFamilies.size()) - 1);
+
+// Any three elements outside the list, solved by the search for the shape:
+// with an angle along a line, without one over the plane.
+constexpr std::array<std::array<triangle::NamedText, 3>, 6> kNamedSets = {{
+    {{{triangle::Quantity::A, "60"}, {triangle::Quantity::a, "7"}, {triangle::Quantity::ha, "5"}}},
+    {{{triangle::Quantity::A, "60"}, {triangle::Quantity::P, "20"}, {triangle::Quantity::r, "1.5"}}},
+    {{{triangle::Quantity::a, "7"}, {triangle::Quantity::b, "8"}, {triangle::Quantity::mc, "6"}}},
+    {{{triangle::Quantity::ma, "12"}, {triangle::Quantity::mb, "15"}, {triangle::Quantity::mc, "9"}}},
+    {{{triangle::Quantity::ha, "3"}, {triangle::Quantity::hb, "4"}, {triangle::Quantity::hc, "5"}}},
+    {{{triangle::Quantity::la, "5"}, {triangle::Quantity::lb, "6"}, {triangle::Quantity::lc, "7"}}},
+}};
+
+void namedElementsBySearch(benchmark::State &state)
+{
+    const auto &given = kNamedSets.at(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        const auto answer = triangle::answerElements(given, {.otherTriangles = true}, {});
+        benchmark::DoNotOptimize(answer.answer.triangles.data());
+    }
+}
+BENCHMARK(namedElementsBySearch)->DenseRange(0, static_cast<int>(kNamedSets.size()) - 1)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "solver/element_set.h"
 #include "solver/catalogue.h"
 #include "solver/rule.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 constexpr std::string_view kMarker = ".\\\" <combination table>";
 constexpr std::string_view kRuleMarker = ".\\\" <rule table>";
+constexpr std::string_view kSetMarker = ".\\\" <element set table>";
 constexpr int kColumns = 3;
 constexpr int kRows = (triangle::kCombinationCount + kColumns - 1) / kColumns;
 
@@ -60,6 +62,25 @@ void writeRules(std::ostream &out)
         out << ".TP\n.B " << rule.name << '\n' << rule.formula << '\n';
 }
 
+// The sets of three elements that fix no triangle, from the solver's table.
+void writeUndeterminedSets(std::ostream &out)
+{
+    for (int index = 0; index < triangle::kElementSetCount; ++index) {
+        const triangle::ElementSet set = triangle::elementSetAt(index);
+        const triangle::SetClass found = triangle::classOf(set);
+        if (found.kind == triangle::SetKind::Determinate)
+            continue;
+        out << ".TP\n.B";
+        for (const triangle::Quantity q : set)
+            out << ' ' << triangle::tagOf(q);
+        out << '\n';
+        if (found.kind == triangle::SetKind::ScaleFree)
+            out << "scale-free: the angles fix the shape, not the size\n";
+        else
+            out << "dependent: " << triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula << '\n';
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -77,6 +98,8 @@ int main(int argc, char **argv)
     for (std::string line; std::getline(in, line);) {
         if (line == kMarker)
             writeTable(out);
+        else if (line == kSetMarker)
+            writeUndeterminedSets(out);
         else if (line == kRuleMarker)
             writeRules(out);
         else

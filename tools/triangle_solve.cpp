@@ -17,6 +17,7 @@
 
 #include <unistd.h>
 
+#include "solver/element_set.h"
 #include "solver/rule.h"
 #include "solver/version.h"
 #include "tools/answer_output.h"
@@ -52,12 +53,39 @@ void tell(std::string_view message)
     }
 }
 
-// The help in `language`, with the table of the rules' names and formulas.
+// The sets of three elements that fix no triangle, a line each, from the
+// solver's table.
+std::string undeterminedSets()
+{
+    std::string text;
+    for (int index = 0; index < triangle::kElementSetCount; ++index) {
+        const triangle::ElementSet set = triangle::elementSetAt(index);
+        const triangle::SetClass found = triangle::classOf(set);
+        if (found.kind == triangle::SetKind::Determinate)
+            continue;
+        std::string line = "  ";
+        for (const triangle::Quantity q : set) {
+            line += triangle::tagOf(q);
+            line += ' ';
+        }
+        line.resize(std::max<std::size_t>(line.size(), 14), ' ');
+        line += found.kind == triangle::SetKind::ScaleFree
+            ? "scale-free"
+            : "dependent: " + std::string(triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula);
+        text += line + '\n';
+    }
+    return text;
+}
+
+// The help in `language`, with the sets that fix no triangle and the table
+// of the rules' names and formulas.
 std::string helpText(const triangle::wording::Language &language)
 {
-    const std::string_view help = language.commandLineHelp;
+    std::string help(language.commandLineHelp);
+    const auto sets = help.find("SETS\n");
+    help.replace(sets, 5, undeterminedSets());
     const auto rules = help.find("RULES\n");
-    std::string text(help.substr(0, rules));
+    std::string text = help.substr(0, rules);
     for (const triangle::RuleName &rule : triangle::kRuleNames) {
         text += "  ";
         text += rule.name;

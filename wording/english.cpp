@@ -38,6 +38,7 @@ constexpr std::string_view kMotto = "The trouble with doing something right\n"
 constexpr std::string_view kHelp = R"(Solves triangles from three known quantities, as the window does.
 
   triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] INDEX T1 T2 T3
+  triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] N1=V1 N2=V2 N3=V3
   triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] < FILE   (one a line)
 
 INDEX is the combination, 0 to 51: which three of A, B, C (angles in degrees),
@@ -47,13 +48,26 @@ read as a Bulgarian window reads them (a point or a comma as decimal
 separator; the answers use points). On standard input each line is
 INDEX<TAB>T1<TAB>T2<TAB>T3; a line without a tab is split on blanks.
 
+Any three of the nineteen elements may be given by name instead, as
+NAME=VALUE three times (a=7 b=8 m_c=6), as arguments or on a line: NAME is
+one of A B C a b c S R P r h_a h_b h_c m_a m_b m_c l_a l_b l_c, as on the
+more line, or p for the semiperimeter. The answer is as below, always with
+the more line; three of A, B, C, a, b, c, S, R are solved as their
+combination is. The other sets are solved numerically (--steps writes no
+step lines for them yet). Sets of three that cannot fix a triangle answer
+  dependent<TAB>RELATION   one value follows from the other two
+  scale-free               the angles fix the shape but not the size
+and these are all of them; the other 955 sets fix finitely many triangles:
+SETS
+
 Each request gets one line:
   solved<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P<TAB>VERDICT
       nine values with four decimals; VERDICT is triangle, or no-triangle
       when the values describe no real triangle
   invalid              a given value is empty, not a number, or not above 0
   no-triangle          the three given sides close no triangle: one is at
-                       least the sum of the other two (combination 51)
+                       least the sum of the other two (combination 51);
+                       for elements by name, no triangle has the three
   fault<TAB>KIND       the arithmetic failed: division-by-zero, overflow or
                        invalid-argument
   error<TAB>MESSAGE    the line is malformed, or longer than 65536 bytes;
