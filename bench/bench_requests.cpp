@@ -99,6 +99,8 @@ void namedElementsBySearch(benchmark::State &state)
         benchmark::DoNotOptimize(answer.answer.triangles.data());
     }
 }
-BENCHMARK(namedElementsBySearch)->DenseRange(0, static_cast<int>(kNamedSets.size()) - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(namedElementsBySearch)
+    ->DenseRange(0, static_cast<int>(kNamedSets.size()) - 1)
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

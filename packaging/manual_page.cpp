@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "solver/element_set.h"
 #include "solver/catalogue.h"
+#include "solver/element_set.h"
 #include "solver/rule.h"
 
 namespace {
@@ -77,7 +77,8 @@ void writeUndeterminedSets(std::ostream &out)
         if (found.kind == triangle::SetKind::ScaleFree)
             out << "scale-free: the angles fix the shape, not the size\n";
         else
-            out << "dependent: " << triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula << '\n';
+            out << "dependent: " << triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula
+                << '\n';
     }
 }
 

@@ -20,7 +20,8 @@ namespace {
 constexpr int kListedCombinations = 51;
 
 // The given values, angles in radians; nothing when one is not above 0.
-std::optional<std::array<GivenElement, 3>> readGiven(const std::array<NamedText, 3> &given, const NumberFormat &format)
+std::optional<std::array<GivenElement, 3>> readGiven(
+    const std::array<NamedText, 3> &given, const NumberFormat &format)
 {
     std::array<GivenElement, 3> values {};
     for (std::size_t i = 0; i < given.size(); ++i) {
@@ -45,9 +46,9 @@ std::string exactText(long double value)
     return {buffer.data(), static_cast<std::size_t>(length)};
 }
 
-// The triangle of the shape, completed from its three sides.
-std::optional<AnsweredTriangle> triangleOfShape(const Shape<long double> &shape, const GivenElement &size,
-    AnswerParts parts)
+// The triangle of the shape, completed from its three sides: its answer
+// holds it, or the fault that kept it from being completed.
+Answer triangleOfShape(const Shape<long double> &shape, const GivenElement &size, AnswerParts parts)
 {
     const long double diameter = circumdiameterFor(shape, size);
     const std::array<std::string, 3> sides = {exactText(diameter * std::sin(shape.alpha)),
@@ -57,24 +58,25 @@ std::optional<AnsweredTriangle> triangleOfShape(const Shape<long double> &shape,
     parts.otherTriangles = false;
     parts.steps = false;
     parts.exact = false;
-    Answer completed = answerRequest(kListedCombinations, {sides[0], sides[1], sides[2]}, parts, NumberFormat {});
-    if (completed.outcome.status != Outcome::Status::Solved || completed.triangles.empty())
-        return std::nullopt;
-    return std::move(completed.triangles.front());
+    return answerRequest(kListedCombinations, {sides[0], sides[1], sides[2]}, parts, NumberFormat {});
 }
 
 Answer answerBySearch(const std::array<GivenElement, 3> &given, AnswerParts parts)
 {
     Answer answer;
-    const auto size = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
+    const auto size
+        = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
     std::vector<Shape<long double>> shapes = fittingShapes(given);
     // The same order whatever order the search found them in.
     std::sort(shapes.begin(), shapes.end(), [](const auto &x, const auto &y) {
         return x.alpha != y.alpha ? x.alpha < y.alpha : x.beta < y.beta;
     });
     for (const auto &shape : shapes) {
-        if (auto triangle = triangleOfShape(shape, *size, parts))
-            answer.triangles.push_back(std::move(*triangle));
+        Answer completed = triangleOfShape(shape, *size, parts);
+        if (completed.outcome.status == Outcome::Status::Fault)
+            return completed; // never half an answer
+        if (completed.outcome.status == Outcome::Status::Solved && !completed.triangles.empty())
+            answer.triangles.push_back(std::move(completed.triangles.front()));
         if (!parts.otherTriangles && !answer.triangles.empty())
             break;
     }
@@ -88,13 +90,15 @@ Answer answerBySearch(const std::array<GivenElement, 3> &given, AnswerParts part
 int combinationGiving(const ElementSet &set)
 {
     for (int combination = 0; combination < kListedCombinations; ++combination) {
-        if (std::all_of(set.begin(), set.end(), [&](Quantity q) { return fieldIndex(q) < kQuantityCount && isGiven(combination, q); }))
+        if (std::all_of(set.begin(), set.end(),
+                [&](Quantity q) { return fieldIndex(q) < kQuantityCount && isGiven(combination, q); }))
             return combination;
     }
     return -1;
 }
 
-ElementsAnswer answerElements(const std::array<NamedText, 3> &given, AnswerParts parts, const NumberFormat &format)
+ElementsAnswer answerElements(
+    const std::array<NamedText, 3> &given, AnswerParts parts, const NumberFormat &format)
 {
     ElementSet set {};
     for (std::size_t i = 0; i < given.size(); ++i)
@@ -103,7 +107,8 @@ ElementsAnswer answerElements(const std::array<NamedText, 3> &given, AnswerParts
     if (result.set.kind != SetKind::Determinate)
         return result;
     const int combination = combinationGiving(set);
-    if (combination >= 0 && std::none_of(given.begin(), given.end(), [](const NamedText &g) { return g.half; })) {
+    if (combination >= 0
+        && std::none_of(given.begin(), given.end(), [](const NamedText &g) { return g.half; })) {
         std::array<NamedText, 3> inFieldOrder = given;
         std::sort(inFieldOrder.begin(), inFieldOrder.end(),
             [](const NamedText &x, const NamedText &y) { return x.element < y.element; });

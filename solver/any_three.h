@@ -32,7 +32,8 @@ struct ElementsAnswer {
 // answer with AnswerParts::otherTriangles, the first one alone without.
 // A dependent or scale-free set has an Invalid outcome and no triangle.
 // Throws nothing; arithmetic faults are the answer's outcome.
-ElementsAnswer answerElements(const std::array<NamedText, 3> &given, AnswerParts parts, const NumberFormat &format);
+ElementsAnswer answerElements(
+    const std::array<NamedText, 3> &given, AnswerParts parts, const NumberFormat &format);
 
 // The list's combination that gives the same three quantities, -1 if none.
 int combinationGiving(const ElementSet &set);

@@ -68,7 +68,10 @@ ElementSet sortedSet(ElementSet set)
     return set;
 }
 
-SetClass classOf(const ElementSet &set) { return kElementSetTable.at(static_cast<std::size_t>(elementSetIndex(set))); }
+SetClass classOf(const ElementSet &set)
+{
+    return kElementSetTable.at(static_cast<std::size_t>(elementSetIndex(set)));
+}
 
 namespace {
 
@@ -100,7 +103,8 @@ long double normalisedDeterminant(std::array<Derivatives, 3> rows)
         for (std::size_t j = 0; j < 3; ++j)
             m.at(i).at(j) = norm > 0 ? s.at(j) / norm : 0;
     }
-    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0])
+    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1])
+        - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0])
         + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 
@@ -121,8 +125,8 @@ SetClass classifyElementSet(const ElementSet &set)
     }
     if (largest > 1e-9L)
         return {SetKind::Determinate, -1};
-    const auto relation = std::find_if(
-        kRelations.begin(), kRelations.end(), [&](const Relation &r) { return sortedSet(r.elements) == set; });
+    const auto relation = std::find_if(kRelations.begin(), kRelations.end(),
+        [&](const Relation &r) { return sortedSet(r.elements) == set; });
     if (relation == kRelations.end())
         throw std::logic_error("a dependent set of elements without its relation");
     return {SetKind::Dependent, static_cast<int>(relation - kRelations.begin())};

@@ -14,7 +14,7 @@ namespace triangle {
 // in the order of Quantity.
 using ElementSet = std::array<Quantity, 3>;
 
-inline constexpr int kElementKinds = 19; // the nineteen elements
+inline constexpr int kElementKinds = 19;     // the nineteen elements
 inline constexpr int kElementSetCount = 969; // 19 choose 3
 
 // What three elements say about a triangle: a determinate set fixes

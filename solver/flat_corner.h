@@ -20,8 +20,8 @@ struct FlatCorner {
     Vertex corner, first, second;
 };
 
-inline constexpr std::array<FlatCorner, 3> kFlatCorners
-    = {{{Vertex::C, Vertex::A, Vertex::B}, {Vertex::A, Vertex::B, Vertex::C}, {Vertex::B, Vertex::C, Vertex::A}}};
+inline constexpr std::array<FlatCorner, 3> kFlatCorners = {{{Vertex::C, Vertex::A, Vertex::B},
+    {Vertex::A, Vertex::B, Vertex::C}, {Vertex::B, Vertex::C, Vertex::A}}};
 
 // sin x / x for 0 ≤ x ≤ π, where it falls from 1 to 0.
 inline Interval sinc(Interval x)

@@ -50,7 +50,8 @@ struct Interval {
             if (std::isnan(value))
                 return whole();
         }
-        return outward(*std::min_element(std::begin(p), std::end(p)), *std::max_element(std::begin(p), std::end(p)));
+        return outward(
+            *std::min_element(std::begin(p), std::end(p)), *std::max_element(std::begin(p), std::end(p)));
     }
     friend Interval operator/(Interval x, Interval y)
     {

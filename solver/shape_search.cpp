@@ -2,6 +2,7 @@
 #include "solver/shape_search.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -35,7 +36,10 @@ struct Equations {
     Vertex thirdVertex = Vertex::C;
 };
 
-long double asLength(const GivenElement &g) { return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value; }
+long double asLength(const GivenElement &g)
+{
+    return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
+}
 
 Equations equationsOf(const std::array<GivenElement, 3> &given)
 {
@@ -76,7 +80,8 @@ Shape<T> shapeOf(const Equations &e, const FlatCorner *corner, const std::array<
         std::array<T, 3> angles;
         angles.at(static_cast<std::size_t>(indexOf(e.givenVertex))) = T(e.givenAngle);
         angles.at(static_cast<std::size_t>(indexOf(e.freeVertex))) = x[0];
-        angles.at(static_cast<std::size_t>(indexOf(e.thirdVertex))) = atLeastZero(T(kPiL - e.givenAngle) - x[0]);
+        angles.at(static_cast<std::size_t>(indexOf(e.thirdVertex)))
+            = atLeastZero(T(kPiL - e.givenAngle) - x[0]);
         return {angles[0], angles[1], angles[2]};
     }
 }
@@ -256,7 +261,8 @@ void search(const Region<N> &region, std::vector<Shape<long double>> &found)
         if (!solution)
             continue;
         const Shape<long double> shape = region.shapeAt(*solution);
-        if (std::none_of(found.begin(), found.end(), [&](const auto &other) { return sameShape(other, shape); }))
+        if (std::none_of(
+                found.begin(), found.end(), [&](const auto &other) { return sameShape(other, shape); }))
             found.push_back(shape);
     }
 }
@@ -285,6 +291,16 @@ std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> 
 {
     const Equations e = equationsOf(given);
     std::vector<Shape<long double>> shapes;
+    // Values so far apart that their ratio leaves the range of a double,
+    // or an angle of 180° or more, fit no triangle; with such a ratio no
+    // bound could rule anything out.
+    const bool sizesCompare = std::all_of(
+        e.ratios.begin(), e.ratios.begin() + std::max(e.lengthCount - 1, 0), [](long double ratio) {
+            return ratio > 0 && ratio < static_cast<long double>(DBL_MAX)
+                && 1 / ratio < static_cast<long double>(DBL_MAX);
+        });
+    if (!sizesCompare || e.givenAngle >= kPiL)
+        return shapes;
     if (e.lengthCount == 1)
         return shapeOfTwoAngles(given);
     if (e.lengthCount == 2) {

@@ -41,7 +41,10 @@ inline double atLeastZero(double x) { return x; }
 inline long double atLeastZero(long double x) { return x; }
 inline Interval atLeastZero(Interval x) { return {std::max(x.lo, 0.0), std::max(x.hi, 0.0)}; }
 template <class D>
-D atLeastZero(const D &x) { return x; }
+D atLeastZero(const D &x)
+{
+    return x;
+}
 
 template <class T>
 T halfCosines(const Shape<T> &s)
@@ -58,7 +61,9 @@ UnitLength<T> unitLength(Quantity q, const Shape<T> &s)
     using std::sqrt;
     const auto square = [](const T &x) { return x * x; };
     const auto median = [&](const T &own, const T &x, const T &y) {
-        return T(0.5) * atLeastZero(sqrt(atLeastZero(T(2) * square(sin(x)) + T(2) * square(sin(y)) - square(sin(own)))));
+        return T(0.5)
+            * atLeastZero(
+                sqrt(atLeastZero(T(2) * square(sin(x)) + T(2) * square(sin(y)) - square(sin(own)))));
     };
     switch (q) {
     case Quantity::a: return {{2, 0, 0}, T(1)};

@@ -8,8 +8,8 @@
 
 #include <random>
 
-#include "solver/any_three.h"
 #include "exact_triangles.h"
+#include "solver/any_three.h"
 #include "tools/request_line.h"
 
 namespace {
@@ -68,20 +68,28 @@ private slots:
         QTest::addColumn<QString>("request");
         QTest::addColumn<QString>("expected");
         // a = ⅔·√(2m_b² + 2m_c² − m_a²): 4√13, 10 and 2√73; S = 4/3 of the medians' triangle's 54.
-        QTest::newRow("three medians 12, 15, 9") << "m_a=12 m_b=15 m_c=9" << "a=14.4222 b=10.0000 c=17.0880 S=72.0000";
+        QTest::newRow("three medians 12, 15, 9") << "m_a=12 m_b=15 m_c=9"
+                                                 << "a=14.4222 b=10.0000 c=17.0880 S=72.0000";
         // c² = 2a² + 2b² − 4m_c² = 82.
-        QTest::newRow("two sides and the median to the third") << "a=7 b=8 m_c=6" << "a=7.0000 b=8.0000 c=9.0554";
+        QTest::newRow("two sides and the median to the third") << "a=7 b=8 m_c=6"
+                                                               << "a=7.0000 b=8.0000 c=9.0554";
         // S = a·h_a/2 = 17.5, bc = 2S / sin 60°, (b + c)² = a² + 3bc: both ways round.
         QTest::newRow("a side, its height and the opposite angle: two triangles")
-            << "A=60 a=7 h_a=5" << "S=17.5000 P=20.0477 b=5.0588 | S=17.5000 P=20.0477 b=7.9889";
-        QTest::newRow("two angles and the perimeter") << "A=30 B=60 P=4.73205080756887729" << "a=1.0000 b=1.7321 c=2.0000";
+            << "A=60 a=7 h_a=5"
+            << "S=17.5000 P=20.0477 b=5.0588 | S=17.5000 P=20.0477 b=7.9889";
+        QTest::newRow("two angles and the perimeter") << "A=30 B=60 P=4.73205080756887729"
+                                                      << "a=1.0000 b=1.7321 c=2.0000";
         // A right angle with r = (b + c − a)/2 = 1 and P = 12: 3-4-5 either way round.
-        QTest::newRow("an angle, r and P: two triangles") << "A=90 r=1 p=6" << "a=5.0000 b=3.0000 | a=5.0000 b=4.0000";
-        QTest::newRow("three heights of the 3-4-5 triangle") << "h_a=4 h_b=3 h_c=2,4" << "a=3.0000 b=4.0000 c=5.0000";
-        QTest::newRow("dependent: S = a·h_a / 2") << "a=7 h_a=3 S=10.5" << "dependent\tS = a·h_a / 2";
-        QTest::newRow("scale-free: three angles") << "A=30 B=60 C=90" << "scale-free";
-        QTest::newRow("no triangle: a median longer than half the sides' sum")
-            << "a=3 b=4 m_c=4" << "no-triangle";
+        QTest::newRow("an angle, r and P: two triangles") << "A=90 r=1 p=6"
+                                                          << "a=5.0000 b=3.0000 | a=5.0000 b=4.0000";
+        QTest::newRow("three heights of the 3-4-5 triangle") << "h_a=4 h_b=3 h_c=2,4"
+                                                             << "a=3.0000 b=4.0000 c=5.0000";
+        QTest::newRow("dependent: S = a·h_a / 2") << "a=7 h_a=3 S=10.5"
+                                                  << "dependent\tS = a·h_a / 2";
+        QTest::newRow("scale-free: three angles") << "A=30 B=60 C=90"
+                                                  << "scale-free";
+        QTest::newRow("no triangle: a median longer than half the sides' sum") << "a=3 b=4 m_c=4"
+                                                                               << "no-triangle";
     }
 
     void textbookProblemsHaveTheirKnownAnswers()
@@ -104,7 +112,8 @@ private slots:
             const auto values = columns(lines.at(static_cast<std::size_t>(i)));
             for (const QString &field : triangles.at(i).split(' ')) {
                 const auto name = field.section('=', 0, 0).toStdString();
-                const auto tag = std::find(triangle::kQuantityTags.begin(), triangle::kQuantityTags.end(), name);
+                const auto tag
+                    = std::find(triangle::kQuantityTags.begin(), triangle::kQuantityTags.end(), name);
                 QVERIFY2(tag != triangle::kQuantityTags.end(), qPrintable(field));
                 const auto column = static_cast<std::size_t>(tag - triangle::kQuantityTags.begin()) + 1;
                 QCOMPARE(QString::fromStdString(values.at(column)), field.section('=', 1));
@@ -127,7 +136,8 @@ private slots:
                 continue;
             const Quad alpha = 8 + 142 * unit(generator);
             const Quad beta = 8 + (164 - alpha) * unit(generator);
-            const ExactValues source = exactFromAngles(alpha, beta, 180 - alpha - beta, 0.5 + 50 * unit(generator));
+            const ExactValues source
+                = exactFromAngles(alpha, beta, 180 - alpha - beta, 0.5 + 50 * unit(generator));
             std::array<std::string, 3> texts;
             std::array<triangle::NamedText, 3> given {};
             for (std::size_t i = 0; i < 3; ++i) {
@@ -135,9 +145,9 @@ private slots:
                 given.at(i) = {set.at(i), texts.at(i)};
             }
             const auto answer = triangle::answerElements(given, {.otherTriangles = true, .more = true}, {});
-            const QString request = QString::fromStdString(std::string(triangle::tagOf(set[0])) + "=" + texts[0] + " "
-                + std::string(triangle::tagOf(set[1])) + "=" + texts[1] + " " + std::string(triangle::tagOf(set[2]))
-                + "=" + texts[2]);
+            const QString request = QString::fromStdString(std::string(triangle::tagOf(set[0])) + "="
+                + texts[0] + " " + std::string(triangle::tagOf(set[1])) + "=" + texts[1] + " "
+                + std::string(triangle::tagOf(set[2])) + "=" + texts[2]);
             QVERIFY2(answer.answer.outcome.status == triangle::Outcome::Status::Solved, qPrintable(request));
             bool sourceFound = false;
             for (const auto &found : answer.answer.triangles) {
@@ -150,7 +160,8 @@ private slots:
                 for (std::size_t field = 0; field < found.values.size(); ++field) {
                     const Quad shown = found.values.at(field);
                     const Quad exact = reference.at(field);
-                    QVERIFY2(fabsq(shown - exact) <= Quad(0.5e-4) + Quad(1e-12) * fabsq(exact), qPrintable(request));
+                    QVERIFY2(fabsq(shown - exact) <= Quad(0.5e-4) + Quad(1e-12) * fabsq(exact),
+                        qPrintable(request));
                 }
                 sourceFound |= fabsq(reference[3] - source[3]) < Quad(1e-9) * source[3]
                     && fabsq(reference[4] - source[4]) < Quad(1e-9) * source[4];

@@ -41,13 +41,15 @@ void writeSource()
     for (int index = 0; index < kElementSetCount; ++index) {
         const auto set = elementSetAt(index);
         const auto found = classifyElementSet(set);
-        std::cout << "    ";
+        std::string entry;
         switch (found.kind) {
-        case SetKind::Determinate: std::cout << 'D'; break;
-        case SetKind::Dependent: std::cout << "dependent(" << found.relation << ')'; break;
-        case SetKind::ScaleFree: std::cout << "kScaleFree"; break;
+        case SetKind::Determinate: entry = "D,"; break;
+        case SetKind::Dependent: entry = "dependent(" + std::to_string(found.relation) + "),"; break;
+        case SetKind::ScaleFree: entry = "kScaleFree,"; break;
         }
-        std::cout << ", // " << names(set) << '\n';
+        // The comments in one column, as clang-format leaves them.
+        entry.resize(15, ' ');
+        std::cout << "    " << entry << "// " << names(set) << '\n';
     }
     std::cout << "};\n\n} // namespace triangle\n";
 }
@@ -67,8 +69,8 @@ void writeMarkdown()
         if (found.kind == SetKind::ScaleFree)
             std::cout << "scale-free | the angles fix the shape, not the size |\n";
         else
-            std::cout << "dependent | " << triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula
-                      << " |\n";
+            std::cout << "dependent | "
+                      << triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula << " |\n";
     }
     std::cout << "| the other " << determinate << " sets | determinate | |\n";
 }

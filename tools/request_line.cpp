@@ -173,10 +173,13 @@ std::variant<Request, LineError> requestFromNamedWords(const std::array<std::str
         const bool half = name == "p";
         const auto *const tag = std::find(kAllTags.begin(), kAllTags.end(), half ? "P" : name);
         if (equals == std::string_view::npos || tag == kAllTags.end())
-            return LineError {"expected NAME=VALUE with an element's name (A B C a b c S R P p r h_a h_b h_c m_a m_b "
-                              "m_c l_a l_b l_c): '" + wording::echo(word) + "'"};
+            return LineError {
+                "expected NAME=VALUE with an element's name (A B C a b c S R P p r h_a h_b h_c m_a m_b "
+                "m_c l_a l_b l_c): '"
+                + wording::echo(word) + "'"};
         const auto element = static_cast<Quantity>(tag - kAllTags.begin());
-        if (std::find(request.elements.begin(), request.elements.begin() + static_cast<std::ptrdiff_t>(i), element)
+        if (std::find(
+                request.elements.begin(), request.elements.begin() + static_cast<std::ptrdiff_t>(i), element)
             != request.elements.begin() + static_cast<std::ptrdiff_t>(i))
             return LineError {"an element given twice: '" + wording::echo(word) + "'"};
         request.elements.at(i) = element;

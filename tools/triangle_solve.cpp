@@ -32,9 +32,9 @@ namespace {
 using triangle::cli::AnswerOutput;
 using triangle::cli::LineReader;
 
-constexpr std::string_view kUsage
-    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] [--exact] [INDEX T1 T2 T3 | N1=V1 N2=V2 N3=V3]\n"
-      "       triangle-solve --help | --version\n";
+constexpr std::string_view kUsage = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] "
+                                    "[--exact] [INDEX T1 T2 T3 | N1=V1 N2=V2 N3=V3]\n"
+                                    "       triangle-solve --help | --version\n";
 
 static_assert(
     LineReader::kMaxLineLength == 65536 && triangle::wording::kEchoLimit == 60, "--help states both limits");
@@ -69,9 +69,9 @@ std::string undeterminedSets()
             line += ' ';
         }
         line.resize(std::max<std::size_t>(line.size(), 14), ' ');
-        line += found.kind == triangle::SetKind::ScaleFree
-            ? "scale-free"
-            : "dependent: " + std::string(triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula);
+        line += found.kind == triangle::SetKind::ScaleFree ? "scale-free"
+                                                           : "dependent: "
+                + std::string(triangle::kRelations.at(static_cast<std::size_t>(found.relation)).formula);
         text += line + '\n';
     }
     return text;
