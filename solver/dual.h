@@ -36,16 +36,16 @@ struct Dual {
 
     friend Dual operator+(Dual x, const Dual &y)
     {
-        x.value += y.value;
+        x.value = x.value + y.value;
         for (std::size_t i = 0; i < N; ++i)
-            x.slope[i] += y.slope[i];
+            x.slope[i] = x.slope[i] + y.slope[i];
         return x;
     }
     friend Dual operator-(Dual x, const Dual &y)
     {
-        x.value -= y.value;
+        x.value = x.value - y.value;
         for (std::size_t i = 0; i < N; ++i)
-            x.slope[i] -= y.slope[i];
+            x.slope[i] = x.slope[i] - y.slope[i];
         return x;
     }
     friend Dual operator-(const Dual &x) { return Dual(T(0)) - x; }

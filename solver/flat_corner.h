@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "solver/dual.h"
 #include "solver/interval.h"
 #include "solver/unit_triangle.h"
 
@@ -35,6 +36,13 @@ D sinc(const D &x)
 {
     using std::sin;
     return x.value == 0 ? D(1) : sin(x) / x;
+}
+// With bounds on the derivative: (x cos x − sin x)/x² lies between −x/3
+// and 0 for 0 ≤ x ≤ π, since sin x − x cos x grows no faster than x³/3.
+template <std::size_t N>
+Dual<Interval, N> sinc(const Dual<Interval, N> &x)
+{
+    return x.chain(sinc(x.value), Interval(-std::max(x.value.hi, 0.0) / 3, 0.0));
 }
 
 template <class T>

@@ -17,8 +17,11 @@ namespace {
 
 constexpr long double kPiL = std::numbers::pi_v<long double>;
 
-// Cells narrower than this (in radians) are searched by Newton's method.
+// Cells narrower than this (in radians) are searched by Newton's method,
+// and those narrower than kTestedWidth first by Krawczyk's test, which may
+// prove that a cell holds one solution or none.
 constexpr double kCellWidth = 1e-3;
+constexpr double kTestedWidth = 0.1;
 // How far from flat the search over two angles leaves the shapes to the
 // flat corners' own coordinates: where the two small angles add up to less.
 constexpr double kFlatReach = 0.25;
@@ -90,26 +93,23 @@ Shape<T> shapeOf(const Equations &e, const FlatCorner *corner, const std::array<
 template <class T, std::size_t N>
 std::array<T, N> residuals(const Equations &e, const FlatCorner *corner, const std::array<T, N> &x)
 {
-    const auto length = [&](Quantity q) {
-        if constexpr (N == 2) {
-            if (corner != nullptr)
-                return flatUnitLength(q, *corner, x[0], x[1]);
-        }
-        return unitLength(q, shapeOf(e, corner, x));
-    };
-    std::array<T, 3> factors;
-    if constexpr (N == 2) {
-        if (corner != nullptr)
-            factors = {atLeastZero(x[0]), atLeastZero(x[1]), atLeastZero(T(1) - x[1])};
-        else
-            factors = sines(shapeOf(e, corner, x));
-    } else {
-        factors = sines(shapeOf(e, corner, x));
-    }
-    const auto reference = length(e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1)));
+    const auto reference = e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1));
     std::array<T, N> r;
-    for (std::size_t j = 0; j < N; ++j)
-        r[j] = lengthRatio(length(e.lengths.at(j)), reference, factors) / T(e.ratios.at(j)) - T(1);
+    const auto fill = [&](const auto &length, const std::array<T, 3> &factors) {
+        const UnitLength<T> size = length(reference);
+        for (std::size_t j = 0; j < N; ++j)
+            r[j] = lengthRatio(length(e.lengths.at(j)), size, factors) / T(e.ratios.at(j)) - T(1);
+    };
+    if constexpr (N == 2) {
+        if (corner != nullptr) {
+            fill([&](Quantity q) { return flatUnitLength(q, *corner, x[0], x[1]); },
+                {atLeastZero(x[0]), atLeastZero(x[1]), atLeastZero(T(1) - x[1])});
+            return r;
+        }
+    }
+    const Shape<T> shape = shapeOf(e, corner, x);
+    const Trigonometry<T> trig = trigonometryOf(shape);
+    fill([&](Quantity q) { return unitLength(q, shape, trig); }, trig.sines);
     return r;
 }
 
@@ -167,6 +167,75 @@ struct Region {
             return false;
         const auto r = residuals<Interval, N>(e, corner, box);
         return std::none_of(r.begin(), r.end(), [](const Interval &x) { return x.excludesZero(); });
+    }
+
+    // Whether the box lies inside the region, off its edges, where the
+    // equations are smooth and their derivatives bounded.
+    bool holdsWithin(const Box<N> &box) const
+    {
+        if constexpr (N == 1)
+            return box[0].lo > 0 && box[0].hi < static_cast<double>(kPiL - e.givenAngle);
+        else if (corner != nullptr)
+            return box[0].lo > 0 && box[1].lo > 0 && box[1].hi < 1;
+        else
+            return box[0].lo > 0 && box[1].lo > 0 && box[0].hi + box[1].hi < static_cast<double>(kPiL);
+    }
+
+    enum class Verdict { None, One, Unknown };
+
+    // Krawczyk's test: the box holds no solution where the operator's image
+    // misses it, exactly one where the image lies inside it.
+    Verdict krawczyk(const Box<N> &box) const
+    {
+        using Slopes = Dual<Interval, N>;
+        std::array<Slopes, N> variables;
+        Box<N> middle;
+        for (std::size_t i = 0; i < N; ++i) {
+            variables[i] = Slopes::variable(box[i], i);
+            middle[i] = Interval(box[i].middle());
+        }
+        const auto jacobian = residuals<Slopes, N>(e, corner, variables);
+        const auto atMiddle = residuals<Interval, N>(e, corner, middle);
+        const auto y = inverseOfMiddle(jacobian);
+        if (!y)
+            return Verdict::Unknown;
+        bool inside = true;
+        for (std::size_t i = 0; i < N; ++i) {
+            Interval k = middle[i];
+            for (std::size_t j = 0; j < N; ++j)
+                k = k - Interval((*y)[i][j]) * atMiddle[j];
+            for (std::size_t l = 0; l < N; ++l) {
+                Interval coefficient(i == l ? 1.0 : 0.0);
+                for (std::size_t j = 0; j < N; ++j)
+                    coefficient = coefficient - Interval((*y)[i][j]) * jacobian[j].slope[l];
+                k = k + coefficient * (box[l] - middle[l]);
+            }
+            if (std::isnan(k.lo) || std::isnan(k.hi))
+                return Verdict::Unknown;
+            if (k.hi < box[i].lo || k.lo > box[i].hi)
+                return Verdict::None;
+            inside = inside && k.lo > box[i].lo && k.hi < box[i].hi;
+        }
+        return inside ? Verdict::One : Verdict::Unknown;
+    }
+
+    // The inverse of the Jacobian's middle, where it has one.
+    static std::optional<std::array<std::array<double, N>, N>> inverseOfMiddle(
+        const std::array<Dual<Interval, N>, N> &jacobian)
+    {
+        const auto m = [&](std::size_t i, std::size_t j) { return jacobian[i].slope[j].middle(); };
+        if constexpr (N == 1) {
+            const double d = m(0, 0);
+            if (!std::isfinite(d) || d == 0)
+                return std::nullopt;
+            return std::array<std::array<double, 1>, 1> {{{1 / d}}};
+        } else {
+            const double det = m(0, 0) * m(1, 1) - m(0, 1) * m(1, 0);
+            if (!std::isfinite(det) || det == 0)
+                return std::nullopt;
+            return std::array<std::array<double, 2>, 2> {
+                {{m(1, 1) / det, -m(0, 1) / det}, {-m(1, 0) / det, m(0, 0) / det}}};
+        }
     }
 
     // Newton's method from x; the solution where it converges inside.
@@ -243,7 +312,13 @@ void search(const Region<N> &region, std::vector<Shape<long double>> &found)
         pending.pop_back();
         if (!region.mayHoldSolution(box))
             continue;
-        if (widest<N>(box) > kCellWidth) {
+        using Verdict = typename Region<N>::Verdict;
+        const Verdict verdict = widest<N>(box) < kTestedWidth && region.holdsWithin(box)
+            ? region.krawczyk(box)
+            : Verdict::Unknown;
+        if (verdict == Verdict::None)
+            continue;
+        if (verdict == Verdict::Unknown && widest<N>(box) > kCellWidth) {
             std::size_t split = 0;
             for (std::size_t i = 1; i < N; ++i)
                 split = box[i].width() > box[split].width() ? i : split;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "solver/dual.h"
 #include "solver/interval.h"
 #include "solver/quantity.h"
 
@@ -45,6 +46,12 @@ D atLeastZero(const D &x)
 {
     return x;
 }
+template <std::size_t N>
+Dual<Interval, N> atLeastZero(Dual<Interval, N> x)
+{
+    x.value = atLeastZero(x.value);
+    return x;
+}
 
 template <class T>
 T halfCosines(const Shape<T> &s)
@@ -53,17 +60,39 @@ T halfCosines(const Shape<T> &s)
     return cos(s.alpha * T(0.5)) * cos(s.beta * T(0.5)) * cos(s.gamma * T(0.5));
 }
 
+// The sines and cosines of a shape's angles, worked out once for all the
+// elements of an equation.
 template <class T>
-UnitLength<T> unitLength(Quantity q, const Shape<T> &s)
+struct Trigonometry {
+    std::array<T, 3> sines;
+    std::array<T, 3> cosines;
+};
+
+template <class T>
+Trigonometry<T> trigonometryOf(const Shape<T> &s)
 {
     using std::cos;
     using std::sin;
+    return {{atLeastZero(sin(s.alpha)), atLeastZero(sin(s.beta)), atLeastZero(sin(s.gamma))},
+        {cos(s.alpha), cos(s.beta), cos(s.gamma)}};
+}
+
+template <class T>
+UnitLength<T> unitLength(Quantity q, const Shape<T> &s, const Trigonometry<T> &trig)
+{
+    using std::cos;
     using std::sqrt;
     const auto square = [](const T &x) { return x * x; };
-    const auto median = [&](const T &own, const T &x, const T &y) {
-        return T(0.5)
-            * atLeastZero(
-                sqrt(atLeastZero(T(2) * square(sin(x)) + T(2) * square(sin(y)) - square(sin(own)))));
+    // 2b² + 2c² − a² as a sum of squares, (b − c)² + 2b²c² + 2bc·(1 −
+    // cos β·cos γ), from a = b·cos γ + c·cos β with b = sin β, c = sin γ:
+    // near a flat triangle it is small beside each of the first form's
+    // terms, and a bound that subtracted would not come near it.
+    const auto median = [&](std::size_t x, std::size_t y) {
+        const T &b = trig.sines.at(x);
+        const T &c = trig.sines.at(y);
+        const T sum = square(b - c) + T(2) * square(b * c)
+            + T(2) * b * c * (T(1) - trig.cosines.at(x) * trig.cosines.at(y));
+        return T(0.5) * atLeastZero(sqrt(atLeastZero(sum)));
     };
     switch (q) {
     case Quantity::a: return {{2, 0, 0}, T(1)};
@@ -76,15 +105,21 @@ UnitLength<T> unitLength(Quantity q, const Shape<T> &s)
     case Quantity::ha: return {{0, 2, 2}, T(1)};
     case Quantity::hb: return {{2, 0, 2}, T(1)};
     case Quantity::hc: return {{2, 2, 0}, T(1)};
-    case Quantity::ma: return {{0, 0, 0}, median(s.alpha, s.beta, s.gamma)};
-    case Quantity::mb: return {{0, 0, 0}, median(s.beta, s.alpha, s.gamma)};
-    case Quantity::mc: return {{0, 0, 0}, median(s.gamma, s.alpha, s.beta)};
+    case Quantity::ma: return {{0, 0, 0}, median(1, 2)};
+    case Quantity::mb: return {{0, 0, 0}, median(0, 2)};
+    case Quantity::mc: return {{0, 0, 0}, median(0, 1)};
     case Quantity::la: return {{0, 2, 2}, T(1) / cos((s.beta - s.gamma) * T(0.5))};
     case Quantity::lb: return {{2, 0, 2}, T(1) / cos((s.alpha - s.gamma) * T(0.5))};
     case Quantity::lc: return {{2, 2, 0}, T(1) / cos((s.alpha - s.beta) * T(0.5))};
     default: break;
     }
     return {{0, 0, 0}, T(0)}; // angles have no length
+}
+
+template <class T>
+UnitLength<T> unitLength(Quantity q, const Shape<T> &s)
+{
+    return unitLength(q, s, trigonometryOf(s));
 }
 
 // x^(halves/2) for x ≥ 0.
@@ -118,18 +153,11 @@ T lengthRatio(const UnitLength<T> &first, const UnitLength<T> &second, const std
     return ratio;
 }
 
-template <class T>
-std::array<T, 3> sines(const Shape<T> &s)
-{
-    using std::sin;
-    return {atLeastZero(sin(s.alpha)), atLeastZero(sin(s.beta)), atLeastZero(sin(s.gamma))};
-}
-
 // The element as a length in the unit triangle.
 template <class T>
 T unitLengthValue(Quantity q, const Shape<T> &s)
 {
-    return lengthRatio(unitLength(q, s), UnitLength<T> {{0, 0, 0}, T(1)}, sines(s));
+    return lengthRatio(unitLength(q, s), UnitLength<T> {{0, 0, 0}, T(1)}, trigonometryOf(s).sines);
 }
 
 } // namespace triangle
