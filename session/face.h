@@ -16,9 +16,13 @@ struct Face {
     // The shortcut of «Друг триъгълник», named in the note: a browser keeps
     // Ctrl+T for a new tab.
     std::string_view otherTriangleShortcut;
+    // After a request that found no triangle to draw, the window keeps its
+    // start-up drawing in the picture; the page leaves the picture empty, so
+    // that no triangle stands beside a note that there is none.
+    bool emptiesPictureWithoutTriangle = false;
 };
 
-inline constexpr Face kWindowFace {false, "Ctrl+T"};
-inline constexpr Face kPageFace {true, "Alt+N"};
+inline constexpr Face kWindowFace {false, "Ctrl+T", false};
+inline constexpr Face kPageFace {true, "Alt+N", true};
 
 } // namespace triangle::session

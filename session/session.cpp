@@ -78,7 +78,7 @@ const View &Session::setLanguage(const Language &language, NumberFormat format)
     if (m_view.picture)
         showPicture(*m_view.picture);
     else
-        showStartUpPicture();
+        showStartUpPicture(m_view.pictureEmpty);
     return m_view;
 }
 
@@ -113,7 +113,7 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
         m_readAs = keepGivenValues();
     }
     m_view.solutionOffered = solved;
-    showStartUpPicture();
+    showStartUpPicture(m_face.emptiesPictureWithoutTriangle);
     if (solved && outcome.realTriangle) {
         if (answer.triangles.size() > 1)
             m_fitting = std::move(answer.triangles);
@@ -322,12 +322,14 @@ void Session::showRecord()
 void Session::showPicture(const PictureView &picture)
 {
     m_view.picture = picture;
+    m_view.pictureEmpty = false;
     m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
 }
 
-void Session::showStartUpPicture()
+void Session::showStartUpPicture(bool empty)
 {
     m_view.picture.reset();
+    m_view.pictureEmpty = empty;
     m_view.pictureDescription = startUpPictureDescription(*m_language);
 }
 

@@ -42,6 +42,8 @@ public:
     const Language &language() const { return *m_language; }
 
     const View &view() const { return m_view; }
+    // Which of the triangles the last request's data fit is on view, from 0.
+    std::size_t shownTriangle() const { return m_shown; }
 
     // A row of the list: marks and empties the combination's given fields;
     // the perimeter keeps the last result.
@@ -77,7 +79,7 @@ private:
         int combination, const std::array<std::string, kQuantityCount> &typed) const;
     void showRecord();
     void showPicture(const PictureView &picture);
-    void showStartUpPicture();
+    void showStartUpPicture(bool empty = false);
     Announcement announcementFor(const Outcome &outcome) const;
 
     NumberFormat m_format;

@@ -34,8 +34,9 @@ struct View {
     std::string note;
     // Said for the action just taken only.
     std::optional<Announcement> announcement;
-    // None: the start-up drawing.
+    // None: the start-up drawing, or nothing where `pictureEmpty`.
     std::optional<PictureView> picture;
+    bool pictureEmpty = false;
     // What a screen reader says of the picture.
     std::string pictureDescription;
     bool otherTriangleOffered = false; // «Друг триъгълник» shows

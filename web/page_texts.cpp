@@ -58,9 +58,10 @@ std::string_view trimmed(std::string_view text)
                                            : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Each row of the list: its label, and the name a screen reader says, the
+// Each row of the list: its label, the name a screen reader says, the
 // label first (the row's number, which the user types to choose it) and
-// then its quantities in words: said aloud, "A" and "a" sound alike.
+// then its quantities in words: said aloud, "A" and "a" sound alike; and
+// the positions of its given fields, by which an address names the row.
 void combinations(JsonText &json, const Language &language)
 {
     json.key("combinations").beginArray();
@@ -71,7 +72,13 @@ void combinations(JsonText &json, const Language &language)
             .string(label)
             .key("name")
             .string(std::string(trimmed(label)) + ' ' + triangle::session::combinationWords(language, index))
-            .endObject();
+            .key("given")
+            .beginArray();
+        for (int position = 0; position < triangle::kQuantityCount; ++position) {
+            if (triangle::isGiven(index, triangle::quantityAt(position)))
+                json.number(position);
+        }
+        json.endArray().endObject();
     }
     json.endArray();
 }
@@ -108,9 +115,11 @@ void languages(JsonText &json)
 std::string pageTexts(const Language &language)
 {
     const triangle::wording::WindowWords &window = language.window;
+    const triangle::wording::PageWords &page = language.page;
     JsonText json;
-    json.beginObject().key("code").string(language.code).key("title").string(window.title).key("labels");
+    json.beginObject().key("code").string(language.code).key("title").string(page.title).key("labels");
     captions(json, window.label1);
+    json.key("legend").string(page.legend);
     json.key("perimeterLabel").string(window.label2.caption);
     json.key("listName").string(window.list1[0].accessibleName);
     json.key("frame").string(window.frame1.caption);
@@ -132,7 +141,12 @@ std::string pageTexts(const Language &language)
     json.key("motto").string(window.text1[1].caption);
     json.key("enlargedPicture").string(window.enlargedPicture);
     json.key("languageName").string(window.language.accessibleName);
-    json.key("notLoaded").string(language.page.notLoaded);
+    json.key("notLoaded").string(page.notLoaded);
+    button(json, "link", page.link);
+    button(json, "copy", page.copy);
+    json.key("linkCopied").string(page.linkCopied);
+    json.key("textCopied").string(page.textCopied);
+    json.key("notCopied").string(page.notCopied);
     solution(json, language);
     languages(json);
     combinations(json, language);

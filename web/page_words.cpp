@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the page's HTML from its template: a line "<!-- words: NAME -->"
-// becomes one paragraph of that text in each language, in the program's
-// language tables (a "%1" left for the script to fill is dropped). Any other
-// line is copied as it is. Run under node when the page is built, so that
-// the HTML holds no words of its own.
+// Writes the page's HTML, or its web app manifest, from a template: a line
+// "<!-- words: NAME -->" becomes one paragraph of that text in each
+// language, in the program's language tables (a "%1" left for the script to
+// fill is dropped), and "{{NAME}}" within a line that text in the first
+// language, the default, escaped for HTML or, in a .webmanifest, for JSON,
+// where the template's lines that start with "//" are its comments, left
+// out. Anything else is copied as it is. Run under node when the page is built,
+// so that the site holds no words of its own.
 //
 //     page-words TEMPLATE OUTPUT
 #include <fstream>
@@ -32,6 +35,17 @@ std::string escaped(std::string_view text)
     return html;
 }
 
+std::string jsonEscaped(std::string_view text)
+{
+    std::string json;
+    for (const char ch : text) {
+        if (ch == '"' || ch == '\\')
+            json += '\\';
+        json += ch;
+    }
+    return json;
+}
+
 std::string_view textNamed(const triangle::wording::Language &language, std::string_view name)
 {
     for (const triangle::wording::NamedText &text : triangle::wording::allTexts(language)) {
@@ -57,6 +71,26 @@ bool writeWords(std::ostream &out, std::string_view name)
     return true;
 }
 
+// The line with each "{{NAME}}" filled in; false where a name has no text.
+bool fillInline(std::string &line, bool json)
+{
+    for (auto start = line.find("{{"); start != std::string::npos; start = line.find("{{", start)) {
+        const auto end = line.find("}}", start);
+        if (end == std::string::npos)
+            return true;
+        const std::string_view name = std::string_view(line).substr(start + 2, end - start - 2);
+        const std::string_view text = textNamed(*triangle::wording::kLanguages.front(), name);
+        if (text.empty()) {
+            std::cerr << "page-words: no text named " << name << '\n';
+            return false;
+        }
+        const std::string filled = json ? jsonEscaped(text) : escaped(text);
+        line.replace(start, end + 2 - start, filled);
+        start += filled.size();
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -71,7 +105,12 @@ int main(int argc, char **argv)
         std::cerr << "page-words: cannot open " << (in ? argv[2] : argv[1]) << '\n';
         return 1;
     }
+    const bool json = std::string_view(argv[2]).ends_with(".webmanifest");
     for (std::string line; std::getline(in, line);) {
+        if (json && line.starts_with("//"))
+            continue;
+        if (!fillInline(line, json))
+            return 1;
         const std::string_view text = line;
         if (text.starts_with(kMarkerStart) && text.ends_with(kMarkerEnd)) {
             const std::string_view name

@@ -93,7 +93,10 @@ std::string picture(double width, double height)
     const triangle::geometry::Rect area {0, 0, width, height};
     JsonText json;
     json.beginObject();
-    const auto &shown = triangle::web::pageSession().view().picture;
+    const auto &view = triangle::web::pageSession().view();
+    const auto &shown = view.picture;
+    if (!shown && view.pictureEmpty)
+        return json.key("empty").boolean(true).endObject().text();
     if (!shown) {
         const auto &[a, b, c] = triangle::ui::design::kPictureSides;
         json.key("startUp").boolean(true);
@@ -107,7 +110,8 @@ std::string picture(double width, double height)
 } // namespace
 
 // The layout of a `width` by `height` picture of the triangle on view, or of
-// the start-up drawing. JSON; the text stays valid until the next call.
+// the start-up drawing, or {"empty": true} where the picture is to be empty.
+// JSON; the text stays valid until the next call.
 extern "C" const char *triangle_picture(double width, double height)
 {
     static std::string layout; // NOLINT(*-avoid-non-const-global-variables): lent to the page

@@ -14,6 +14,8 @@ const kTypes = {
   '.js': 'text/javascript; charset=utf-8',
   '.wasm': 'application/wasm',
   '.png': 'image/png',
+  '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves `folder` on 127.0.0.1:`port` (0: any free port); resolves to the

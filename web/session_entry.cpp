@@ -2,7 +2,9 @@
 // The page's actions, forwarded to the session the window runs as well;
 // each answers with the view the page is to show, as JSON.
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "solver/catalogue.h"
 #include "wording/solution_markup.h"
@@ -54,12 +56,16 @@ void viewJson(JsonText &json, const View &view)
     announcement(json, view.announcement);
     json.key("picture")
         .boolean(view.picture.has_value())
+        .key("pictureEmpty")
+        .boolean(view.pictureEmpty)
         .key("pictureDescription")
         .string(view.pictureDescription)
         .key("otherTriangle")
         .boolean(view.otherTriangleOffered)
         .key("solution")
         .boolean(view.solutionOffered)
+        .key("triangle")
+        .number(static_cast<double>(triangle::web::pageSession().shownTriangle() + 1))
         .endObject();
 }
 
@@ -69,6 +75,37 @@ const char *lent(std::string text)
     static std::string held; // NOLINT(*-avoid-non-const-global-variables): lent to the page
     held = std::move(text);
     return held.c_str();
+}
+
+// «Копирай»: the request on view, its nine values and where it is found,
+// one a line, and after them the worked solution when `withSolution`.
+std::string copiedText(const View &view, std::string_view address, bool withSolution)
+{
+    auto &session = triangle::web::pageSession();
+    const triangle::wording::Language &language = session.language();
+    const auto &names = language.window.text2;
+    const auto line = [&](std::size_t position) {
+        return std::string(names.at(position).accessibleName) + " = " + view.fields.at(position);
+    };
+    std::string text(language.solution.given);
+    std::string_view comma;
+    for (int position = 0; position < triangle::kQuantityCount; ++position) {
+        if (triangle::isGiven(view.combination, triangle::quantityAt(position))) {
+            text.append(comma).append(line(static_cast<std::size_t>(position)));
+            comma = ", ";
+        }
+    }
+    text += '\n';
+    for (std::size_t position = 0; position < view.fields.size(); ++position)
+        text.append(line(position)).append("\n");
+    if (!view.picture)
+        text.append(language.notes.noTriangle).append("\n");
+    text.append(address).append("\n");
+    if (const auto page = withSolution ? session.openSolution() : std::nullopt) {
+        text.append("\n").append(triangle::wording::solutionDocument(
+            page->solution, page->given, pageFormat(language), language, &page->exact));
+    }
+    return text;
 }
 
 const char *shown(const View &view)
@@ -159,4 +196,14 @@ extern "C" const char *triangle_solution()
     json.key("view");
     viewJson(json, pageSession().view());
     return lent(json.endObject().text());
+}
+
+// The text «Копирай» puts on the clipboard, for the address `address`;
+// with the worked solution where `withSolution` is not 0.
+extern "C" const char *triangle_copied(const char *address, int withSolution)
+{
+    const View &view = pageSession().view();
+    JsonText json;
+    json.beginObject().key("text").string(copiedText(view, address, withSolution != 0)).endObject();
+    return lent(json.text());
 }

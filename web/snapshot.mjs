@@ -4,12 +4,14 @@
 // test: it makes the pictures of the page for the documentation.
 //
 //   node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--solution 1] [--width PIXELS]
-//                         [--lang CODE]
+//                         [--height PIXELS] [--lang CODE]
 //
 // --other presses the next triangle's button N times; --solution 1 presses
 // the solution's button after that; --width sets the browser's width
-// (default 1000; a phone is about 400); --lang the browser's language (bg,
-// en), which the page starts in. Needs the playwright-core of
+// (default 1000; a phone is about 400); --height the screen's height, and
+// then only what is in view is saved rather than the whole page, as a phone
+// shows it; --lang the browser's language (bg, en), which the page starts
+// in. An OUTPUT ending in .pdf is the page printed, on A4. Needs the playwright-core of
 // web/tests (npm ci --prefix web/tests) and a site built by build-web.sh.
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -24,7 +26,7 @@ const { chromium } = createRequire(join(here, 'tests/package.json'))('playwright
 
 const args = process.argv.slice(2);
 const output = args.shift();
-const options = { other: 0, solution: 0, width: 1000, lang: 'bg' };
+const options = { other: 0, solution: 0, width: 1000, height: 0, lang: 'bg' };
 const request = [];
 while (args.length > 0) {
   const word = args.shift();
@@ -36,7 +38,8 @@ while (args.length > 0) {
     request.push(word);
 }
 if (!output || (request.length !== 0 && request.length !== 4)) {
-  console.error('usage: node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--width PIXELS]');
+  console.error('usage: node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--solution 1] '
+    + '[--width PIXELS] [--height PIXELS] [--lang CODE]');
   process.exit(2);
 }
 
@@ -46,7 +49,7 @@ const context = await chromium.launchPersistentContext(profile, {
   executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
     '--disable-sync', '--no-first-run'],
-  viewport: { width: options.width, height: 600 },
+  viewport: { width: options.width, height: options.height || 600 },
   locale: options.lang,
 });
 try {
@@ -66,7 +69,10 @@ try {
   } else {
     await page.getByRole('listbox').waitFor();
   }
-  await page.screenshot({ path: output, fullPage: true });
+  if (output.endsWith('.pdf'))
+    await page.pdf({ path: output, preferCSSPageSize: true });
+  else
+    await page.screenshot({ path: output, fullPage: !options.height });
 } finally {
   await context.close();
   server.close();

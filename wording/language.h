@@ -152,6 +152,17 @@ struct PageWords {
     std::string_view noScript;     // without JavaScript nothing is computed
     std::string_view notLoaded;    // %1: why the module did not load
     std::string_view languageName; // the language named in itself, for the switch
+    // The tab's and the installed app's title, and the app's short name
+    // under its icon.
+    std::string_view title;
+    std::string_view shortName;
+    // Under the list: which letters are which, in words.
+    std::string_view legend;
+    ControlWords link; // copies the address of the request on view
+    ControlWords copy; // copies the request, the results and the open solution
+    std::string_view linkCopied;
+    std::string_view textCopied;
+    std::string_view notCopied; // the browser refused the clipboard
 };
 
 struct Language {

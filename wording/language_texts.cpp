@@ -121,6 +121,14 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("page.noScript", language.page.noScript);
     all.add("page.notLoaded", language.page.notLoaded);
     all.add("page.languageName", language.page.languageName);
+    all.add("page.title", language.page.title);
+    all.add("page.shortName", language.page.shortName);
+    all.add("page.legend", language.page.legend);
+    all.add("page.link", language.page.link);
+    all.add("page.copy", language.page.copy);
+    all.add("page.linkCopied", language.page.linkCopied);
+    all.add("page.textCopied", language.page.textCopied);
+    all.add("page.notCopied", language.page.notCopied);
     all.add("commandLineHelp", language.commandLineHelp);
     return std::move(all).texts();
 }

@@ -28,7 +28,80 @@
       clear: call('triangle_clear'),
       solution: call('triangle_solution'),
       picture: call('triangle_picture', 'number', 'number'),
+      copied: call('triangle_copied', 'string', 'number'),
     };
+  }
+
+  // The given quantities' names in an address, in field order: the
+  // notation of the fields, the same in every language.
+  const kQuantityNames = ['A', 'B', 'C', 'a', 'b', 'c', 'S', 'R'];
+
+  // A value as it stands in an address: escaped where it could be taken for
+  // a separator, a decimal comma kept as it reads.
+  const escapedValue = (text) => encodeURIComponent(text).replaceAll('%2C', ',');
+
+  // The address of a request: its given values by name, in field order, and
+  // which triangle is shown where it is not the first: "#C=60;a=5;b=8",
+  // "#A=30;a=5;b=8;n=2". An address is a list of name=value items apart by
+  // ";", and a reader passes over the names it does not know, so that other
+  // kinds of items can join later.
+  function addressOf(view) {
+    const items = [];
+    view.open.forEach((given, position) => {
+      if (given)
+        items.push(`${kQuantityNames[position]}=${escapedValue(view.fields[position])}`);
+    });
+    if (view.triangle > 1)
+      items.push(`n=${view.triangle}`);
+    return `#${items.join(';')}`;
+  }
+
+  // The request an address names, or null: the row whose given quantities
+  // are the three named, the eight fields' texts and the triangle to show.
+  function requestOf(hash, combinations) {
+    const values = Array(kQuantityNames.length).fill('');
+    const named = [];
+    let triangle = 1;
+    try {
+      for (const item of hash.replace(/^#/, '').split(';')) {
+        const [name, value = ''] = item.split('=', 2);
+        const position = kQuantityNames.indexOf(name);
+        if (position >= 0 && !named.includes(position)) {
+          named.push(position);
+          values[position] = decodeURIComponent(value);
+        } else if (name === 'n' && /^[1-9][0-9]?$/.test(value)) {
+          triangle = Number(value);
+        }
+      }
+    } catch {
+      // A malformed escape: no request of ours.
+      return null;
+    }
+    const key = named.sort((p, q) => p - q).join(',');
+    const combination = combinations.findIndex((row) => row.given.join(',') === key);
+    return combination >= 0 ? { combination, values, triangle } : null;
+  }
+
+  // Puts `text` on the clipboard; resolves to whether it is there. Where the
+  // clipboard's interface is missing or refused (a page not served
+  // securely), through a selection copied the old way.
+  async function toClipboard(text) {
+    try {
+      await navigator.clipboard.writeText(text);
+      return true;
+    } catch {
+      const focused = document.activeElement;
+      const holder = document.createElement('textarea');
+      holder.value = text;
+      holder.setAttribute('aria-hidden', 'true');
+      holder.className = 'spoken';
+      document.body.append(holder);
+      holder.select();
+      const copied = document.execCommand('copy');
+      holder.remove();
+      focused?.focus();
+      return copied;
+    }
   }
 
   // The language a first visit starts in: the browser's first one that the
@@ -49,6 +122,8 @@
       this.picture = byId('picture');
       this.other = byId('other');
       this.solutionButton = byId('solution-button');
+      this.link = byId('link');
+      this.copy = byId('copy');
       this.solution = byId('solution');
       this.note = byId('note');
       this.languageChoice = byId('language');
@@ -86,7 +161,7 @@
       this.languageChoice.setAttribute('aria-label', t.languageName);
       byId('heading').textContent = t.labels[0];
       byId('list-label').textContent = t.labels[1];
-      byId('legend').textContent = t.labels[2];
+      byId('legend').textContent = t.legend;
       byId('frame').textContent = t.frame;
       this.picture.setAttribute('aria-label', t.pictureName);
       this.note.setAttribute('aria-label', t.noteName);
@@ -102,6 +177,10 @@
       this.other.title = `${t.otherTriangle.caption} (${t.otherTriangleShortcut})`;
       this.solutionButton.textContent = t.solutionButton.caption;
       this.solutionButton.accessKey = t.solutionButton.mnemonic.toLowerCase();
+      for (const [button, words] of [[this.link, t.link], [this.copy, t.copy]]) {
+        button.textContent = words.caption;
+        button.accessKey = words.mnemonic.toLowerCase();
+      }
       byId('solution-title').textContent = t.solution.title;
       byId('solution-picture').setAttribute('aria-label', t.solution.pictureName);
       byId('solution-text').setAttribute('aria-label', t.solution.textName);
@@ -173,6 +252,14 @@
       byId('sample').addEventListener('click', () => this.render(this.session.sample(Math.random())));
       this.other.addEventListener('click', () => this.showNextTriangle());
       this.solutionButton.addEventListener('click', () => this.openSolution());
+      this.link.addEventListener('click', () => this.copyText(location.href, this.texts.linkCopied));
+      this.copy.addEventListener('click', () => {
+        const { text } = this.session.copied(location.href, this.solution.hidden ? 0 : 1);
+        this.copyText(text, this.texts.textCopied);
+      });
+      // Back and Forward: the request of that address, or the page as it
+      // starts.
+      window.addEventListener('popstate', () => this.open(requestOf(location.hash, this.texts.combinations)));
       byId('solution-close').addEventListener('click', () => this.closeSolution());
       this.solution.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
@@ -200,10 +287,55 @@
     }
 
     start() {
-      this.list.selectedIndex = 0;
-      this.render(this.session.choose(0));
+      this.open(requestOf(location.hash, this.texts.combinations));
       byId('page').hidden = false;
       this.list.focus();
+    }
+
+    // The view of an address: its request solved and its triangle shown;
+    // without one, the first row chosen and nothing else.
+    open(request) {
+      const combination = request?.combination ?? 0;
+      this.list.selectedIndex = combination;
+      this.session.clear();
+      let view = this.session.choose(combination);
+      if (request) {
+        view = this.session.compute(request.values.join('\n'));
+        for (let shown = 1; shown < request.triangle && view.otherTriangle; ++shown)
+          view = this.session.next();
+      }
+      this.render(view);
+      // As the page writes it: a triangle the data do not have is not named.
+      if (request)
+        this.remember(false);
+    }
+
+    // The address names the request on view: a new request is a new entry
+    // in the browser's history, the next triangle of the same request
+    // changes the entry it is in.
+    remember(newEntry) {
+      if (!this.view.solution)
+        return;
+      const address = addressOf(this.view);
+      if (address === location.hash)
+        return;
+      if (newEntry)
+        history.pushState(null, '', address);
+      else
+        history.replaceState(null, '', address);
+    }
+
+    // On a narrow screen the fields may be above the part of the page in
+    // view, the button pressed below them.
+    bringResultsIntoView() {
+      byId('values').scrollIntoView({ block: 'nearest' });
+    }
+
+    async copyText(text, said) {
+      const copied = await toClipboard(text);
+      const words = copied ? said : this.texts.notCopied;
+      this.announce({ kind: copied ? 'status' : 'alert', text: words });
+      byId('copied').textContent = words;
     }
 
     // Typing a row's number selects it: "2", then "21" within a second.
@@ -227,11 +359,16 @@
     compute() {
       const typed = this.fields.slice(0, kValueFields).map((field) => field.value);
       this.render(this.session.compute(typed.join('\n')));
+      this.remember(true);
+      this.bringResultsIntoView();
     }
 
     showNextTriangle() {
-      if (!this.other.hidden)
-        this.render(this.session.next());
+      if (this.other.hidden)
+        return;
+      this.render(this.session.next());
+      this.remember(false);
+      this.bringResultsIntoView();
     }
 
     render(view) {
@@ -256,6 +393,8 @@
         this.note.textContent = view.note;
       this.other.hidden = !view.otherTriangle;
       this.solutionButton.hidden = !view.solution;
+      byId('share').hidden = !view.solution;
+      byId('copied').textContent = '';
       this.announce(view.announcement);
       this.paint(this.picture);
     }
@@ -318,6 +457,19 @@
         byId('picture-description').textContent = description;
       }
     }
+  }
+
+  // An app to install, kept for use without a connection, where the page is
+  // served: a page opened as a file may neither read its manifest nor have
+  // a worker. The browser looks for a newer worker at every visit with a
+  // connection, and a new build's takes the kept files' place.
+  if (/^https?:$/.test(location.protocol)) {
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    navigator.serviceWorker?.register('sw.js')
+      .catch((error) => console.warn(`The page is not kept for use offline: ${error}`));
   }
 
   createTriangleModule()

@@ -29,9 +29,12 @@
   const pointsOf = (points) => points.map(([x, y]) => `${x},${y}`).join(' ');
 
   // The parts, in the order the window paints them.
-  function makeParts(svg) {
+  function makeParts(picture) {
     const parts = {};
-    parts.background = element('rect', { x: 0, y: 0, fill: 'white' }, svg);
+    parts.background = element('rect', { x: 0, y: 0, fill: 'white' }, picture);
+    // All but the background, which an empty picture shows alone.
+    const svg = element('g', {}, picture);
+    parts.drawing = svg;
     const circlePen = { fill: 'none', stroke: 'rgb(0,0,160)' };
     parts.circle = element('circle', circlePen, svg);
     parts.arcInView = element('polyline', circlePen, svg);
@@ -132,6 +135,9 @@
     const drawing = parts.get(svg);
     set(svg, { viewBox: `0 0 ${side} ${side}` });
     set(drawing.background, { width: side, height: side });
+    show(drawing.drawing, !layout.empty);
+    if (layout.empty)
+      return;
     drawCircle(drawing, layout.circle, side);
     drawArcs(drawing, layout, side);
     set(drawing.triangle, { points: pointsOf(layout.corners), 'stroke-width': Math.max(1, side / 90) });

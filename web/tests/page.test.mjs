@@ -56,6 +56,9 @@ let server;
 let context;
 let page;
 let profile;
+// How many requests the page's server has answered: none while the
+// connection is cut.
+let answered = 0;
 const requested = [];
 // The browser's complaints: a script error, or a request the page's
 // security policy refused before it could leave.
@@ -63,6 +66,7 @@ const complaints = [];
 
 before(async () => {
   server = await serve(siteDir);
+  server.on('request', () => ++answered);
   const origin = `http://127.0.0.1:${server.address().port}`;
   profile = mkdtempSync(join(tmpdir(), 'triangle-chromium-'));
   // A fresh profile for each run, as a first start would have.
@@ -76,6 +80,7 @@ before(async () => {
     locale: 'bg-BG',
   });
   context.on('request', (request) => requested.push(request.url()));
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
   // Anything bound elsewhere is stopped before it leaves, and still counted.
   // (The page opened as a file loads its files from the disk.)
   await context.route((url) => url.origin !== origin && url.protocol !== 'file:', (route) => route.abort());
@@ -89,10 +94,11 @@ before(async () => {
   await page.getByRole('button', { name: 'Изчисли' }).waitFor();
 });
 
-// The page as a first visit shows it, in the browser's language.
+// The page as a first visit shows it, in the browser's language: at its
+// own address, which names no request.
 async function reload() {
   await page.evaluate(() => localStorage.clear());
-  await page.reload();
+  await page.goto(new URL('/', page.url()).href);
   await page.getByRole('button', { name: 'Изчисли' }).waitFor();
 }
 
@@ -245,6 +251,177 @@ test('the solution: the whole of it, closed by Esc with the focus back on its bu
   assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Решение');
 });
 
+// The page as a web app. Each row opens an address (after the page's own:
+// empty for the page as it starts), does what a user does — the scenarios'
+// actions and Back, cutting the connection, reloading, «Връзка», «Копирай» —
+// and says what must follow: the request on view (its row, its three values,
+// which of its triangles), compared field by field with triangle-solve; the
+// address then; what the clipboard holds; how many pages it prints on; that
+// Chromium would install it.
+const kWebAppCases = [
+  {
+    name: 'an address opens its request',
+    address: '#C=60;a=5,5;b=8',
+    shows: { combination: 21, values: ['60', '5,5', '8'] },
+  },
+  {
+    name: 'an address opens the second triangle of its data',
+    address: '#A=30;a=5;b=8;n=2',
+    shows: { combination: 24, values: ['30', '5', '8'], triangle: 2 },
+  },
+  {
+    name: 'a request and the next triangle are addressed; Back returns the request before',
+    actions: ['choose 21', 'compute 60 5 8', 'choose 24', 'compute 30 5 8', 'next'],
+    then: '#A=30;a=5;b=8;n=2',
+    more: ['back'],
+    shows: { combination: 21, values: ['60', '5', '8'] },
+    finally: '#C=60;a=5;b=8',
+  },
+  {
+    name: 'installable, and with the connection cut after the first visit the page opens again and computes',
+    installable: true,
+    actions: ['offline', 'reload', 'choose 51', 'compute 3 4 5'],
+    shows: { combination: 51, values: ['3', '4', '5'] },
+  },
+  {
+    name: '«Връзка» copies the address of the request',
+    actions: ['choose 21', 'compute 60 5 8', 'link'],
+    copies: 'address',
+  },
+  {
+    name: '«Копирай» copies the request, its results, its address and the open solution',
+    address: '#A=30;a=5;b=8;n=2',
+    actions: ['solution', 'copy'],
+    copies: { combination: 24, values: ['30', '5', '8'], triangle: 2 },
+  },
+  {
+    name: 'the solution prints on one A4 page with the picture and the values, without the list and the buttons',
+    address: '#a=3;b=4;c=5',
+    actions: ['solution'],
+    prints: 1,
+  },
+];
+
+async function playAsUser(action) {
+  if (action === 'back') {
+    await page.goBack();
+  } else if (action === 'reload') {
+    await page.reload();
+    await page.locator('#compute').waitFor();
+  } else if (action === 'offline') {
+    // Once its worker has kept the site.
+    await page.evaluate(() => Promise.race([navigator.serviceWorker.ready,
+      new Promise((resolve, reject) => setTimeout(() => reject(new Error('no service worker')), 10000))]));
+    await context.setOffline(true);
+  } else if (action === 'link' || action === 'copy') {
+    await page.locator(`#${action}`).click();
+    await page.locator('#copied:not(:empty)').waitFor();
+  } else {
+    await play(action);
+  }
+}
+
+// The editable fields' names for the view on show.
+async function editableNames() {
+  const editable = [];
+  for (const name of kFieldNames) {
+    if (await page.getByRole('textbox', { name }).isEditable())
+      editable.push(name);
+  }
+  return editable;
+}
+
+// The fields triangle-solve expects for the request, named, and the given
+// ones as the line "Дадено: …" of the copied text writes them.
+async function expectedView({ combination, values, triangle = 1 }) {
+  const editable = await editableNames();
+  const fields = expectedFields(solve(combination, values)[triangle - 1], editable, values);
+  const given = editable.map((name, i) => `${name} = ${values[i]}`).join(', ');
+  return { fields, given };
+}
+
+// The clipboard: the address alone, or the request with its values, the
+// address and the open solution's lines.
+async function checkCopied(request) {
+  const copied = await page.evaluate(() => navigator.clipboard.readText());
+  if (request === 'address') {
+    assert.equal(copied, page.url());
+    assert.ok(new URL(copied).hash.length > 1, copied);
+    return;
+  }
+  const { fields, given } = await expectedView(request);
+  const lines = copied.split('\n');
+  assert.equal(lines[0], `Дадено: ${given}`);
+  assert.deepEqual(lines.slice(1, 10), kFieldNames.map((name, i) => `${name} = ${fields[i]}`));
+  assert.equal(lines[10], page.url());
+  const solution = await page.locator('#solution-text p').allTextContents();
+  assert.ok(solution.length > 10, 'the solution is open');
+  for (const line of solution)
+    assert.ok(copied.includes(line.replaceAll('\u00a0', ' ')), line);
+}
+
+// The pages printed, and what shows on paper.
+async function checkPrinted(pages) {
+  assert.equal(pageCount(await page.pdf({ preferCSSPageSize: true })), pages);
+  await page.emulateMedia({ media: 'print' });
+  try {
+    for (const hidden of ['#combinations', '#compute', '#solution-close', '#language'])
+      assert.equal(await page.locator(hidden).isVisible(), false, hidden);
+    for (const shown of ['#picture', '#rows', '#solution-text'])
+      assert.ok(await page.locator(shown).isVisible(), shown);
+  } finally {
+    await page.emulateMedia({ media: null });
+  }
+}
+
+// The number of pages of a PDF that Chromium writes, one page object each.
+const pageCount = (pdf) => (pdf.toString('latin1').match(/\/Type\s*\/Page\b(?!s)/g) ?? []).length;
+
+for (const row of kWebAppCases) {
+  test(`web app: ${row.name}`, async () => {
+    // One new document at the address, as a first visit opens it: going to
+    // a fragment of the page keeps the document, so that is reloaded.
+    const origin = `http://127.0.0.1:${server.address().port}`;
+    // (After a row that failed offline, from the browser's error page.)
+    if (new URL(page.url()).origin !== origin)
+      await page.goto(`${origin}/`);
+    await page.evaluate(() => localStorage.clear());
+    await page.goto(`${origin}/${row.address ?? ''}`);
+    if (row.address)
+      await page.reload();
+    await page.locator('#compute').waitFor();
+    if (row.installable) {
+      const devtools = await context.newCDPSession(page);
+      const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+      await devtools.detach();
+    }
+    const answeredBefore = answered;
+    try {
+      for (const action of row.actions ?? [])
+        await playAsUser(action);
+      if (row.then)
+        assert.equal(new URL(page.url()).hash, row.then);
+      for (const action of row.more ?? [])
+        await playAsUser(action);
+      if (row.actions?.includes('offline'))
+        assert.equal(answered, answeredBefore, 'the server was asked while the connection was cut');
+    } finally {
+      await context.setOffline(false);
+    }
+    if (row.shows) {
+      assert.equal(await page.locator('#combinations').evaluate((list) => list.selectedIndex), row.shows.combination);
+      assert.deepEqual(await shownFields(), (await expectedView(row.shows)).fields);
+    }
+    if (row.finally)
+      assert.equal(new URL(page.url()).hash, row.finally);
+    if (row.copies)
+      await checkCopied(row.copies);
+    if (row.prints)
+      await checkPrinted(row.prints);
+  });
+}
+
 test('opened as a file, the page computes', async () => {
   const local = await context.newPage();
   try {
@@ -262,8 +439,10 @@ test('opened as a file, the page computes', async () => {
 test('no request leaves the page\'s own server or is refused, and computing asks for nothing', () => {
   const origin = new URL(page.url()).origin;
   const files = requested.map((url) => new URL(url)).map((url) => (url.origin === origin ? url.pathname : url.href));
-  const served = ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js'];
+  const served = ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js', '/icon.svg'];
   const onFile = served.map((file) => `file://${siteDir}${file === '/' ? '/index.html' : file}`);
-  assert.deepEqual([...new Set(files)].sort(), [...served, ...onFile].sort());
+  // The app's manifest and service worker only where the page is served.
+  const app = ['/manifest.webmanifest', '/sw.js'];
+  assert.deepEqual([...new Set(files)].sort(), [...served, ...app, ...onFile].sort());
   assert.deepEqual(complaints, []);
 });
