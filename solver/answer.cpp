@@ -4,6 +4,7 @@
 #include "solver/other_triangles.h"
 #include "solver/request_form.h"
 #include "solver/solution.h"
+#include "solver/verdict.h"
 
 namespace triangle {
 
@@ -50,6 +51,31 @@ Answer answerRequest(int combination, const std::array<std::string_view, 3> &tex
                 answer.triangles.push_back(
                     answered(answer.outcome, other.record, true, other.branches, parts, texts));
         }
+    } catch (const ArithmeticFault &fault) {
+        answer.outcome.status = Outcome::Status::Fault;
+        answer.outcome.fault = fault.kind;
+        answer.triangles.clear();
+    }
+    return answer;
+}
+
+Answer answerGivenValues(int combination, const GivenValues &values, AnswerParts parts)
+{
+    Triangle record;
+    Answer answer;
+    answer.outcome.combination = combination;
+    answer.outcome.givenValues = values;
+    try {
+        Branches firstTriangle;
+        const Contradiction first = solveCombination(record, combination, values, firstTriangle);
+        answer.outcome.status = Outcome::Status::Solved;
+        answer.outcome.realTriangle = verdictOf(record, first) == Verdict::RealTriangle;
+        parts.exact = false;
+        answer.triangles.push_back(
+            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, {}));
+    } catch (const SidesCloseNoTriangle &) {
+        answer.outcome.status = Outcome::Status::NoTriangle;
+        answer.triangles.clear();
     } catch (const ArithmeticFault &fault) {
         answer.outcome.status = Outcome::Status::Fault;
         answer.outcome.fault = fault.kind;

@@ -11,6 +11,7 @@
 #include "solver/journal.h"
 #include "solver/more_elements.h"
 #include "solver/number_format.h"
+#include "solver/solve.h"
 
 namespace triangle {
 
@@ -53,5 +54,9 @@ struct Answer {
 // no triangle: never half an answer.
 Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
     const NumberFormat &format);
+
+// The same from values instead of texts (angles in degrees), for callers
+// that have worked them out: the first triangle only, without exact forms.
+Answer answerGivenValues(int combination, const GivenValues &values, AnswerParts parts);
 
 } // namespace triangle

@@ -2,13 +2,13 @@
 #include "solver/any_three.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <numbers>
 #include <optional>
 #include <string>
 
 #include "solver/catalogue.h"
 #include "solver/number_reading.h"
+#include "solver/school_routes.h"
 #include "solver/shape_search.h"
 
 namespace triangle {
@@ -38,41 +38,60 @@ std::optional<std::array<GivenElement, 3>> readGiven(
     return values;
 }
 
-// A text that reads back as the long double.
-std::string exactText(long double value)
+// The triangle with these sides, completed: its answer holds it, or the
+// fault that kept it from being completed.
+Answer triangleOfSides(const Sides &sides, AnswerParts parts)
 {
-    std::array<char, 48> buffer {};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.21Lg", value);
-    return {buffer.data(), static_cast<std::size_t>(length)};
-}
-
-// The triangle of the shape, completed from its three sides: its answer
-// holds it, or the fault that kept it from being completed.
-Answer triangleOfShape(const Shape<long double> &shape, const GivenElement &size, AnswerParts parts)
-{
-    const long double diameter = circumdiameterFor(shape, size);
-    const std::array<std::string, 3> sides = {exactText(diameter * std::sin(shape.alpha)),
-        exactText(diameter * std::sin(shape.beta)), exactText(diameter * std::sin(shape.gamma))};
-    // The steps of a searched triangle are not written yet: those of
-    // the completion alone would pass its sides off as given.
+    GivenValues values {};
+    for (std::size_t i = 0; i < sides.size(); ++i)
+        values.at(static_cast<std::size_t>(fieldIndex(sideOpposite(kVertices.at(i)))))
+            = Real::checked(sides.at(i));
+    // The steps of these triangles are not written yet: those of the
+    // completion alone would pass its sides off as given.
     parts.otherTriangles = false;
     parts.steps = false;
-    parts.exact = false;
-    return answerRequest(kListedCombinations, {sides[0], sides[1], sides[2]}, parts, NumberFormat {});
+    return answerGivenValues(kListedCombinations, values, parts);
+}
+
+// The sides of every triangle the values fit: by the school's formula where
+// there is one, else by the search for the shape.
+std::vector<Sides> fittingSides(const std::array<GivenElement, 3> &given)
+{
+    if (auto sides = sidesBySchoolRoute(given))
+        return std::move(*sides);
+    const auto size
+        = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
+    std::vector<Sides> sides;
+    for (const auto &shape : fittingShapes(given)) {
+        const long double diameter = circumdiameterFor(shape, *size);
+        sides.push_back({diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta),
+            diameter * std::sin(shape.gamma)});
+    }
+    return sides;
+}
+
+// The angle at A, then at B, grows as its cosine falls.
+bool comesBefore(const Sides &x, const Sides &y)
+{
+    const auto cosine = [](const Sides &s, std::size_t at) {
+        const long double own = s.at(at);
+        const long double next = s.at((at + 1) % 3);
+        const long double last = s.at((at + 2) % 3);
+        return (next * next + last * last - own * own) / (2 * next * last);
+    };
+    const long double x0 = cosine(x, 0);
+    const long double y0 = cosine(y, 0);
+    return x0 != y0 ? x0 > y0 : cosine(x, 1) > cosine(y, 1);
 }
 
 Answer answerBySearch(const std::array<GivenElement, 3> &given, AnswerParts parts)
 {
     Answer answer;
-    const auto size
-        = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
-    std::vector<Shape<long double>> shapes = fittingShapes(given);
-    // The same order whatever order the search found them in.
-    std::sort(shapes.begin(), shapes.end(), [](const auto &x, const auto &y) {
-        return x.alpha != y.alpha ? x.alpha < y.alpha : x.beta < y.beta;
-    });
-    for (const auto &shape : shapes) {
-        Answer completed = triangleOfShape(shape, *size, parts);
+    // The same order whichever way they were found: by α, then β.
+    std::vector<Sides> found = fittingSides(given);
+    std::sort(found.begin(), found.end(), comesBefore);
+    for (const Sides &sides : found) {
+        Answer completed = triangleOfSides(sides, parts);
         if (completed.outcome.status == Outcome::Status::Fault)
             return completed; // never half an answer
         if (completed.outcome.status == Outcome::Status::Solved && !completed.triangles.empty())

@@ -10,6 +10,7 @@
 
 #include "exact_triangles.h"
 #include "solver/any_three.h"
+#include "solver/school_routes.h"
 #include "tools/request_line.h"
 
 namespace {
@@ -130,6 +131,7 @@ private slots:
         std::mt19937 generator(20261209);
         std::uniform_real_distribution<double> unit(0.0, 1.0);
         int checked = 0;
+        int byFormula = 0;
         for (int index = 0; index < triangle::kElementSetCount; ++index) {
             const auto set = triangle::elementSetAt(index);
             if (triangle::classOf(set).kind != triangle::SetKind::Determinate)
@@ -167,9 +169,22 @@ private slots:
                     && fabsq(reference[4] - source[4]) < Quad(1e-9) * source[4];
             }
             QVERIFY2(sourceFound, qPrintable(request));
+            // Where a school's formula solves the set, the search finds as many triangles.
+            std::array<triangle::GivenElement, 3> values {};
+            for (std::size_t i = 0; i < 3; ++i) {
+                const Quad value = source.at(at(set.at(i)));
+                values.at(i) = {set.at(i),
+                    static_cast<long double>(triangle::isAngle(set.at(i)) ? radians(value) : value)};
+            }
+            if (const auto bySchool = triangle::sidesBySchoolRoute(values)) {
+                ++byFormula;
+                QVERIFY2(bySchool->size() == triangle::fittingShapes(values).size(), qPrintable(request));
+            }
             ++checked;
         }
         QCOMPARE(checked, 955);
+        // The thirteen formulas with their vertices renamed.
+        QCOMPARE(byFormula, 44);
     }
 
     // The table says what classifying anew says, for every set.

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "solver/shape_search.h"
+
+namespace triangle {
+
+// The sides a, b, c of one triangle.
+using Sides = std::array<long double, 3>;
+
+// The sides of every triangle the given values fit, by the formula a
+// textbook gives for their set: three medians, three heights, two sides
+// with the median, height or bisector to the third or to one of them, a
+// side with its height and an angle, a side with its median and height, an
+// angle with r and P, with S and P, with R and r. Each set is recognised
+// with its vertices renamed, so that m_b, m_c and a are the same route as
+// m_a, m_b and c. Nothing where no route covers the set. Angles in
+// radians. Does not throw.
+std::optional<std::vector<Sides>> sidesBySchoolRoute(const std::array<GivenElement, 3> &given);
+
+} // namespace triangle
