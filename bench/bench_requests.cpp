@@ -81,7 +81,7 @@ BENCHMARK(wholeRequest)->DenseRange(0, static_cast<int>(kFamilies.size()) - 1);
 BENCHMARK(requestWithExactSteps)->DenseRange(0, static_cast<int>(kTextbookFamilies.size()) - 1);
 
 using triangle::Quantity;
-using NamedSet = std::array<triangle::NamedText, 3>;
+using NamedSet = std::array<triangle::ElementText, 3>;
 
 // Any three elements outside the list with a school's formula, as a
 // request without --all: the first triangle, completed from its sides.

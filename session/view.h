@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,22 @@ struct View {
     std::string pictureDescription;
     bool otherTriangleOffered = false; // «Друг триъгълник» shows
     bool solutionOffered = false;      // «Решение» shows
+};
+
+// What a face shows of any three elements: the nineteen fields in the order
+// A B C a b c S R P h_a h_b h_c m_a m_b m_c l_a l_b l_c r, which of them are
+// open for typing (all until three are filled in, then those three), which
+// were given in the request on view, and the rest as in View.
+struct ElementsView {
+    static constexpr std::size_t kFields = 19;
+    std::array<std::string, kFields> fields;
+    std::array<bool, kFields> open {};
+    std::array<bool, kFields> given {};
+    std::string note;
+    std::optional<Announcement> announcement;
+    std::optional<PictureView> picture; // none: an empty picture
+    std::string pictureDescription;
+    bool otherTriangleOffered = false;
 };
 
 } // namespace triangle::session

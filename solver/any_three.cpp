@@ -21,11 +21,11 @@ constexpr int kListedCombinations = 51;
 
 // The given values, angles in radians; nothing when one is not above 0.
 std::optional<std::array<GivenElement, 3>> readGiven(
-    const std::array<NamedText, 3> &given, const NumberFormat &format)
+    const std::array<ElementText, 3> &given, const NumberFormat &format)
 {
     std::array<GivenElement, 3> values {};
     for (std::size_t i = 0; i < given.size(); ++i) {
-        const NamedText &g = given.at(i);
+        const ElementText &g = given.at(i);
         long double value = readNumber(g.text, format).value();
         if (!(value > 0))
             return std::nullopt;
@@ -117,7 +117,7 @@ int combinationGiving(const ElementSet &set)
 }
 
 ElementsAnswer answerElements(
-    const std::array<NamedText, 3> &given, AnswerParts parts, const NumberFormat &format)
+    const std::array<ElementText, 3> &given, AnswerParts parts, const NumberFormat &format)
 {
     ElementSet set {};
     for (std::size_t i = 0; i < given.size(); ++i)
@@ -127,10 +127,10 @@ ElementsAnswer answerElements(
         return result;
     const int combination = combinationGiving(set);
     if (combination >= 0
-        && std::none_of(given.begin(), given.end(), [](const NamedText &g) { return g.half; })) {
-        std::array<NamedText, 3> inFieldOrder = given;
+        && std::none_of(given.begin(), given.end(), [](const ElementText &g) { return g.half; })) {
+        std::array<ElementText, 3> inFieldOrder = given;
         std::sort(inFieldOrder.begin(), inFieldOrder.end(),
-            [](const NamedText &x, const NamedText &y) { return x.element < y.element; });
+            [](const ElementText &x, const ElementText &y) { return x.element < y.element; });
         result.answer = answerRequest(
             combination, {inFieldOrder[0].text, inFieldOrder[1].text, inFieldOrder[2].text}, parts, format);
         return result;

@@ -11,7 +11,7 @@ namespace triangle {
 
 // One given element and the text typed for it. The semiperimeter is given
 // as the perimeter, with `half` set.
-struct NamedText {
+struct ElementText {
     Quantity element;
     std::string_view text;
     bool half = false;
@@ -33,7 +33,7 @@ struct ElementsAnswer {
 // A dependent or scale-free set has an Invalid outcome and no triangle.
 // Throws nothing; arithmetic faults are the answer's outcome.
 ElementsAnswer answerElements(
-    const std::array<NamedText, 3> &given, AnswerParts parts, const NumberFormat &format);
+    const std::array<ElementText, 3> &given, AnswerParts parts, const NumberFormat &format);
 
 // The list's combination that gives the same three quantities, -1 if none.
 int combinationGiving(const ElementSet &set);

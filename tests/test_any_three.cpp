@@ -141,7 +141,7 @@ private slots:
             const ExactValues source
                 = exactFromAngles(alpha, beta, 180 - alpha - beta, 0.5 + 50 * unit(generator));
             std::array<std::string, 3> texts;
-            std::array<triangle::NamedText, 3> given {};
+            std::array<triangle::ElementText, 3> given {};
             for (std::size_t i = 0; i < 3; ++i) {
                 texts.at(i) = textOf(source.at(at(set.at(i))), 21);
                 given.at(i) = {set.at(i), texts.at(i)};

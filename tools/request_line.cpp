@@ -211,7 +211,7 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
 std::optional<Answer> appendNamedAnswer(std::string &out, Request &request, AnswerOptions &options)
 {
     options.more = true;
-    std::array<NamedText, 3> given {};
+    std::array<ElementText, 3> given {};
     for (std::size_t i = 0; i < given.size(); ++i)
         given.at(i) = {request.elements.at(i), request.texts.at(i), request.half.at(i)};
     ElementsAnswer named = answerElements(

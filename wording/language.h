@@ -165,6 +165,23 @@ struct PageWords {
     std::string_view notCopied; // the browser refused the clipboard
 };
 
+// Any three of the nineteen elements: the mode, its groups of fields, each
+// field's name, and what its notes say.
+struct ElementsWords {
+    ControlWords mode; // the choice between the list and any three elements
+    // Angles, sides, area and radii, perimeter, heights, medians, bisectors.
+    std::array<std::string_view, 7> groups;
+    // Each element in the order A B C a b c S R P h_a … l_c r, as a screen
+    // reader names its field.
+    std::array<std::string_view, 19> names;
+    std::string_view statement; // the note before a request
+    std::string_view notThree;  // %1: how many fields are filled in
+    std::string_view dependent; // %1: the relation among the three values
+    std::string_view scaleFree;
+    std::string_view noTriangle;
+    std::string_view solved; // %1 by angles, %2 by sides
+};
+
 struct Language {
     std::string_view code;             // "bg", "en"
     std::string_view decimalSeparator; // where no regional setting decides it
@@ -174,6 +191,7 @@ struct Language {
     SolutionWindowWords solutionWindow;
     SolutionWords solution;
     PageWords page;
+    ElementsWords elements;
     std::string_view commandLineHelp; // triangle-solve --help
 };
 

@@ -129,6 +129,15 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("page.linkCopied", language.page.linkCopied);
     all.add("page.textCopied", language.page.textCopied);
     all.add("page.notCopied", language.page.notCopied);
+    all.add("elements.mode", language.elements.mode);
+    all.add("elements.groups", language.elements.groups);
+    all.add("elements.names", language.elements.names);
+    all.add("elements.statement", language.elements.statement);
+    all.add("elements.notThree", language.elements.notThree);
+    all.add("elements.dependent", language.elements.dependent);
+    all.add("elements.scaleFree", language.elements.scaleFree);
+    all.add("elements.noTriangle", language.elements.noTriangle);
+    all.add("elements.solved", language.elements.solved);
     all.add("commandLineHelp", language.commandLineHelp);
     return std::move(all).texts();
 }

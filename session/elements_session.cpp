@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/elements_session.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "session/notes.h"
+#include "session/spoken.h"
+#include "solver/any_three.h"
+#include "solver/number_formatting.h"
+
+namespace triangle::session {
+
+namespace {
+
+using Status = Outcome::Status;
+
+constexpr Quantity elementAt(std::size_t field) { return static_cast<Quantity>(field); }
+
+// The element's value in a solved triangle, from its nine values and the rest.
+long double valueOf(const AnsweredTriangle &triangle, std::size_t field)
+{
+    if (field < triangle.values.size())
+        return triangle.values.at(field);
+    const auto more = std::find(kMoreElements.begin(), kMoreElements.end(), elementAt(field));
+    const auto &value = triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin()));
+    const auto *number = std::get_if<Real::Value>(&value);
+    return number != nullptr ? *number : 0.0L;
+}
+
+} // namespace
+
+ElementsSession::ElementsSession(NumberFormat format, const wording::Language &language)
+    : m_format(std::move(format)), m_language(&language)
+{
+    clear();
+}
+
+const ElementsView &ElementsSession::setLanguage(const wording::Language &language, NumberFormat format)
+{
+    m_view.announcement.reset();
+    m_language = &language;
+    m_format = std::move(format);
+    if (!m_fitting.empty())
+        showTriangle();
+    else
+        noteFailure(m_failure);
+    return m_view;
+}
+
+const ElementsView &ElementsSession::edit(std::size_t field, std::string text)
+{
+    m_view.announcement.reset();
+    if (!m_view.open.at(field))
+        return m_view;
+    if (!m_fitting.empty() || !m_failure.empty())
+        clearResults();
+    m_view.fields.at(field) = std::move(text);
+    m_typed.at(field) = !m_view.fields.at(field).empty();
+    writeOpenFields();
+    return m_view;
+}
+
+const ElementsView &ElementsSession::compute()
+{
+    m_view.announcement.reset();
+    clearResults();
+    std::vector<ElementText> given;
+    for (std::size_t field = 0; field < m_typed.size(); ++field) {
+        if (m_typed.at(field))
+            given.push_back({elementAt(field), m_view.fields.at(field)});
+    }
+    if (given.size() != 3) {
+        noteFailure(wording::filled(m_language->elements.notThree, {std::to_string(given.size())}));
+        return m_view;
+    }
+    ElementsAnswer answer
+        = answerElements({given[0], given[1], given[2]}, {.otherTriangles = true, .more = true}, m_format);
+    if (answer.set.kind == SetKind::ScaleFree) {
+        noteFailure(std::string(m_language->elements.scaleFree));
+        return m_view;
+    }
+    if (answer.set.kind == SetKind::Dependent) {
+        const auto &relation = kRelations.at(static_cast<std::size_t>(answer.set.relation));
+        noteFailure(wording::filled(m_language->elements.dependent, {relation.formula}));
+        return m_view;
+    }
+    const Outcome &outcome = answer.answer.outcome;
+    if (outcome.status == Status::Solved && outcome.realTriangle) {
+        m_view.given = m_typed;
+        m_fitting = std::move(answer.answer.triangles);
+        m_shown = 0;
+        showTriangle();
+        m_view.announcement = Announcement {Announcement::Kind::Status, m_view.note};
+        return m_view;
+    }
+    noteFailure(outcome.status == Status::NoTriangle || outcome.status == Status::Solved
+            ? std::string(m_language->elements.noTriangle)
+            : noteFor(*m_language, outcome));
+    return m_view;
+}
+
+const ElementsView &ElementsSession::showNextTriangle()
+{
+    m_view.announcement.reset();
+    if (m_fitting.size() < 2)
+        return m_view;
+    m_shown = (m_shown + 1) % m_fitting.size();
+    showTriangle();
+    m_view.announcement = Announcement {Announcement::Kind::Status, m_view.note};
+    return m_view;
+}
+
+const ElementsView &ElementsSession::clear()
+{
+    m_view.announcement.reset();
+    for (std::string &field : m_view.fields)
+        field.clear();
+    m_typed = {};
+    m_view.given = {};
+    clearResults();
+    writeOpenFields();
+    return m_view;
+}
+
+// The fields, the note and the picture of the triangle on view.
+void ElementsSession::showTriangle()
+{
+    const AnsweredTriangle &shown = m_fitting.at(m_shown);
+    for (std::size_t field = 0; field < m_view.fields.size(); ++field) {
+        if (!m_typed.at(field))
+            m_view.fields.at(field) = formatResult(valueOf(shown, field), m_format);
+    }
+    const auto &words = m_language->solution;
+    const auto &more = *shown.more;
+    m_view.note = wording::filled(m_language->elements.solved,
+        {words.byAngles.at(static_cast<std::size_t>(more.angles)),
+            words.bySides.at(static_cast<std::size_t>(more.sides))});
+    if (m_fitting.size() > 1)
+        m_view.note += ' ' + otherTrianglesFit(*m_language, m_fitting.size()) + ' '
+            + whichTriangle(*m_language, m_shown + 1, m_fitting.size());
+    PictureView picture;
+    for (std::size_t vertex = 0; vertex < 3; ++vertex) {
+        picture.angles.at(vertex) = static_cast<double>(shown.values.at(vertex));
+        picture.sides.at(vertex) = static_cast<double>(shown.values.at(vertex + 3));
+    }
+    m_view.picture = picture;
+    m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
+    m_view.otherTriangleOffered = m_fitting.size() > 1;
+}
+
+// Back to the typed values alone: the results, the note and the picture go.
+void ElementsSession::clearResults()
+{
+    for (std::size_t field = 0; field < m_view.fields.size(); ++field) {
+        if (!m_typed.at(field))
+            m_view.fields.at(field).clear();
+    }
+    m_fitting.clear();
+    m_shown = 0;
+    m_view.otherTriangleOffered = false;
+    noteFailure({});
+}
+
+// The note says why the request failed, or the statement; the picture is empty.
+void ElementsSession::noteFailure(std::string note)
+{
+    m_failure = std::move(note);
+    m_view.note = m_failure.empty() ? std::string(m_language->elements.statement) : m_failure;
+    m_view.picture.reset();
+    m_view.pictureDescription = startUpPictureDescription(*m_language);
+    if (!m_failure.empty())
+        m_view.announcement = Announcement {Announcement::Kind::Alert, m_failure};
+}
+
+void ElementsSession::writeOpenFields()
+{
+    const auto typed = static_cast<std::size_t>(std::count(m_typed.begin(), m_typed.end(), true));
+    for (std::size_t field = 0; field < m_view.open.size(); ++field)
+        m_view.open.at(field) = typed < 3 || m_typed.at(field);
+}
+
+} // namespace triangle::session
