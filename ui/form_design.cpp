@@ -20,7 +20,7 @@ const Window kWindow = {
 
 //   name      index   left   top  width height  back colour   tab
 const std::array<Control, 3> kLabel1 = {{
-    {"Label1", 0, {720, 0, 5655, 375}, kPeach, 2},
+    {"Label1", 0, {720, 0, 3615, 375}, kPeach, 2},
     {"Label1", 1, {120, 480, 1575, 375}, kPeach, 19},
     {"Label1", 2, {120, 3600, 1575, 855}, kPeach, 29},
 }};
@@ -55,6 +55,11 @@ const Control kCommand2 = {"Command2", -1, {4440, 3225, 1680, 375}, Rgb {255, 25
 const Control kCommand3 = {"Command3", -1, {6180, 3225, 930, 375}, Rgb {176, 224, 255}, 31};
 
 const Control kLanguage = {"Language", -1, {6435, 15, 720, 345}, std::nullopt, 32};
+
+// The heading keeps the width its words take; the mode's button stands
+// over the picture's left edge, just short of the language.
+const Control kCommand4 = {"Command4", -1, {4440, 15, 1935, 345}, Rgb {255, 255, 160}, 15};
+const Control kElementsPanel = {"Elements1", -1, {120, 480, 4215, 4020}, kPeriwinkle, 3};
 
 const std::array<Control, 8> kCheck1 = {{
     {"Check1", 0, {120, 350, 855, 400}, kLavender, 4},

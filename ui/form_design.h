@@ -64,6 +64,22 @@ extern const Control kLanguage;
 // round, as it stands to its right.
 extern const Control kCommand3;
 
+// Not on the form: the mode of any three elements, a button that stays down
+// while it is on, in the heading's row between the heading and the
+// language; and where the list and the frame stand, the panel of its
+// nineteen fields, shown instead of them in that mode.
+extern const Control kCommand4;
+extern const Control kElementsPanel;
+inline constexpr double kCommand4PointSize = 9;
+// Any three elements: each group's caption over its row of fields, each
+// field with its symbol on its left; the element's text may be longer than
+// the form's fields take.
+inline constexpr int kElementRowHeight = 38;
+inline constexpr int kElementCaptionHeight = 14;
+inline constexpr int kElementSymbolWidth = 24;
+inline constexpr int kElementFieldWidth = 62;
+inline constexpr int kElementTypingLimit = 12;
+
 // The two captions side by side are wider than the picture in the window's
 // font; a point and a half smaller, both fit.
 inline constexpr double kUnderPicturePointSize = 10.5;

@@ -2,6 +2,7 @@
 #include "ui/triangle_window.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -111,6 +112,7 @@ TriangleWindow::TriangleWindow(
     const QLocale &locale, RandomSource random, const wording::Language &language, QWidget *parent)
     : QWidget(parent),
       m_session(triangle::NumberFormat {locale.decimalPoint().toStdString()}, session::kWindowFace, language),
+      m_elements(triangle::NumberFormat {locale.decimalPoint().toStdString()}, language),
       m_language(&language), m_locale(locale), m_random(std::move(random))
 {
     // Before any control is asked how a screen reader should see it.
@@ -127,7 +129,11 @@ void TriangleWindow::setLanguage(const wording::Language &language)
         return;
     m_language = &language;
     applyWords();
-    render(m_session.setLanguage(language, triangle::NumberFormat {m_locale.decimalPoint().toStdString()}));
+    const triangle::NumberFormat format {m_locale.decimalPoint().toStdString()};
+    render(m_session.setLanguage(language, format));
+    const auto &elements = m_elements.setLanguage(language, format);
+    if (Command4->isChecked())
+        render(elements);
 }
 
 // Every caption, name and Alt letter in the window's language.
@@ -153,6 +159,8 @@ void TriangleWindow::applyWords()
     Command2->setShortcut(QKeySequence(utf8(design::kCommand2Shortcut)));
     Command2->setToolTip(QStringLiteral("%1 (%2)").arg(Command2->text(), utf8(design::kCommand2Shortcut)));
     nameButton(*Command3, words.command3);
+    nameButton(*Command4, m_language->elements.mode);
+    Elements1->setLanguage(*m_language);
     for (int i = 0; i < kQuantityCount; ++i)
         Check1[i]->setText(utf8(words.check1.at(i).caption));
     for (int i = 0; i < kFieldCount; ++i)
@@ -210,6 +218,13 @@ void TriangleWindow::createControls()
     underPicture.setPointSizeF(design::kUnderPicturePointSize);
     Command2->setFont(underPicture);
     Command3->setFont(underPicture);
+    Command4 = createButton(this, design::kCommand4, tabStops);
+    Command4->setCheckable(true);
+    QFont modeFont = font();
+    modeFont.setPointSizeF(design::kCommand4PointSize);
+    Command4->setFont(modeFont);
+    Elements1 = placed(new ElementsPanel(this), design::kElementsPanel, tabStops);
+    Elements1->hide();
     Language = placed(new QComboBox(this), design::kLanguage, tabStops);
     for (const wording::Language *language : wording::kLanguages) {
         Language->addItem(utf8(language->code).toUpper());
@@ -219,6 +234,12 @@ void TriangleWindow::createControls()
     }
     m_announcer = new Announcer(this);
     orderTabStops(tabStops);
+    // The mode's fields follow its button; hidden, Tab passes them over.
+    QWidget *previous = Command4;
+    for (ValueField *field : Elements1->fields()) {
+        QWidget::setTabOrder(previous, field);
+        previous = field;
+    }
 }
 
 void TriangleWindow::createFrameControls(TabStops &tabStops)
@@ -253,6 +274,11 @@ void TriangleWindow::connectEvents()
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Elements1, &ElementsPanel::edited, this, [this](int field, const QString &text) {
+        render(m_elements.edit(static_cast<std::size_t>(field), text.toStdString()));
+    });
+    connect(Elements1, &ElementsPanel::enterPressed, this, [this] { Command1_Click(0); });
     for (ValueField *field : Text2)
         connect(field, &ValueField::enterPressed, this, [this] { Command1_Click(0); });
     connect(Language, &QComboBox::activated, this, [this](int index) {
@@ -298,6 +324,13 @@ void TriangleWindow::List1_Click(int Index)
 
 void TriangleWindow::Command1_Click(int Index)
 {
+    if (Command4->isChecked()) {
+        if (Index == 0)
+            render(m_elements.compute());
+        else if (Index == 1)
+            render(m_elements.clear());
+        return;
+    }
     switch (Index) {
     case 0: render(m_session.compute(fieldTexts())); break;
     case 1: render(m_session.clear()); break;
@@ -306,7 +339,36 @@ void TriangleWindow::Command1_Click(int Index)
     }
 }
 
-void TriangleWindow::Command2_Click() { render(m_session.showNextTriangle()); }
+void TriangleWindow::Command2_Click()
+{
+    if (Command4->isChecked())
+        render(m_elements.showNextTriangle());
+    else
+        render(m_session.showNextTriangle());
+}
+
+// The list's mode or that of any three elements: each keeps its own fields,
+// note and picture while the other is on view.
+void TriangleWindow::Command4_Click()
+{
+    showMode();
+    if (Command4->isChecked()) {
+        render(m_elements.view());
+        Elements1->fields().front()->setFocus();
+    } else {
+        render(m_session.view());
+        List1[0]->setFocus();
+    }
+}
+
+void TriangleWindow::showMode()
+{
+    const bool elements = Command4->isChecked();
+    for (QWidget *listMode :
+        std::initializer_list<QWidget *> {Label1[1], List1[0], Label1[2], Frame1, List1[1], Command1[2]})
+        listMode->setVisible(!elements);
+    Elements1->setVisible(elements);
+}
 
 // The solution of the triangle on screen: the first that fits the data, or
 // the one «Друг триъгълник» went on to. One solution window at a time.
@@ -349,11 +411,26 @@ void TriangleWindow::render(const triangle::session::View &view)
     Command3->setVisible(view.solutionOffered);
     showNote(QString::fromStdString(view.note));
     renderPicture(view.picture, QString::fromStdString(view.pictureDescription));
-    if (view.announcement) {
-        using Kind = triangle::session::Announcement::Kind;
-        m_announcer->announce(QString::fromStdString(view.announcement->text),
-            view.announcement->kind == Kind::Alert ? Announcer::Kind::Alert : Announcer::Kind::Status);
-    }
+    announce(view.announcement);
+}
+
+void TriangleWindow::render(const triangle::session::ElementsView &view)
+{
+    Elements1->render(view);
+    Command2->setVisible(view.otherTriangleOffered);
+    Command3->hide();
+    showNote(QString::fromStdString(view.note));
+    renderPicture(view.picture, QString::fromStdString(view.pictureDescription));
+    announce(view.announcement);
+}
+
+void TriangleWindow::announce(const std::optional<triangle::session::Announcement> &announcement)
+{
+    if (!announcement)
+        return;
+    using Kind = triangle::session::Announcement::Kind;
+    m_announcer->announce(QString::fromStdString(announcement->text),
+        announcement->kind == Kind::Alert ? Announcer::Kind::Alert : Announcer::Kind::Status);
 }
 
 // A triangle to scale, from its three sides, and in words; or the start-up

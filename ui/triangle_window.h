@@ -11,10 +11,12 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "session/elements_session.h"
 #include "session/session.h"
 #include "solver/catalogue.h"
 
 #include "ui/clock_random.h"
+#include "ui/elements_panel.h"
 #include "ui/picture_box.h"
 #include "ui/value_field.h"
 
@@ -68,6 +70,10 @@ public:
     QPushButton *Command3 = nullptr;
     // The language of the window's words, beside the heading.
     QComboBox *Language = nullptr;
+    // The mode of any three elements, down while it is on, and its fields
+    // in place of the list and the frame.
+    QPushButton *Command4 = nullptr;
+    ElementsPanel *Elements1 = nullptr;
 
 signals:
     // The user chose a language: the program remembers it.
@@ -86,16 +92,21 @@ private:
     void Command1_Click(int Index);
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
+    void showMode();
 
     std::array<std::string, kQuantityCount> fieldTexts() const;
     // Shows what the session's last action left: the fields, the marks,
     // the note, the picture, the buttons under it and the announcement.
     void render(const triangle::session::View &view);
+    void render(const triangle::session::ElementsView &view);
+    void announce(const std::optional<triangle::session::Announcement> &announcement);
     void renderPicture(
         const std::optional<triangle::session::PictureView> &picture, const QString &description);
     void showNote(const QString &note);
 
     triangle::session::Session m_session;
+    triangle::session::ElementsSession m_elements;
     // The picture on view, so that a view that leaves it does not redraw it
     // or tell a screen reader of it again.
     std::optional<std::optional<triangle::session::PictureView>> m_drawn;

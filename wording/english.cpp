@@ -275,7 +275,7 @@ const Language kEnglish = {
         "%1: the three values are not independent and fix no triangle.",
         "Three angles fix the shape of a triangle but not its size.",
         "No triangle has these three values.",
-        "Solved: a %1, %2 triangle.",
+        "Solved: the triangle is %1 and %2.",
     },
     kHelp,
 };

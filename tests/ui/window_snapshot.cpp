@@ -4,7 +4,7 @@
 // what the window shows as a PNG. Not a test: it makes the pictures of the
 // window for the documentation.
 //
-//     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]
+//     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3 | N1=V1 N2=V2 N3=V3] [--other N] [--compute N]
 //                     [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]
 //
 // --other presses "Друг триъгълник" N times; --compute presses "Изчисли" N
@@ -17,6 +17,8 @@
 #include <optional>
 
 #include <QApplication>
+#include <algorithm>
+
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -31,6 +33,8 @@ struct Snapshot {
     QString output;
     int combination = 21;
     QStringList given = {"60", "5", "8"};
+    // NAME=VALUE three times: the mode of any three elements instead.
+    QStringList named;
     int otherPresses = 0;
     int computePresses = 0;
     int tooltipField = -1;
@@ -46,7 +50,10 @@ std::optional<Snapshot> readArguments(QStringList arguments)
     if (arguments.isEmpty())
         return std::nullopt;
     snapshot.output = arguments.takeFirst();
-    if (arguments.size() >= 4 && !arguments.first().startsWith("--")) {
+    if (arguments.size() >= 3 && arguments.first().contains('=')) {
+        snapshot.named = arguments.mid(0, 3);
+        arguments.remove(0, 3);
+    } else if (arguments.size() >= 4 && !arguments.first().startsWith("--")) {
         snapshot.combination = arguments.takeFirst().toInt();
         snapshot.given = arguments.mid(0, 3);
         arguments.remove(0, 3);
@@ -109,6 +116,25 @@ QPixmap withToolTip(const triangle::ui::TriangleWindow &window, int field)
     return window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
 }
 
+// Turns the mode of any three elements on and types NAME=VALUE into each
+// named field, as a user would, then computes.
+bool typeElements(triangle::ui::TriangleWindow &window, const QStringList &named)
+{
+    triangle::ui::test::click(*window.Command4);
+    for (const QString &item : named) {
+        const auto tag = std::find(
+            triangle::kAllTags.begin(), triangle::kAllTags.end(), item.section('=', 0, 0).toStdString());
+        if (tag == triangle::kAllTags.end())
+            return false;
+        auto *field
+            = window.Elements1->fields().at(static_cast<std::size_t>(tag - triangle::kAllTags.begin()));
+        field->setFocus();
+        QTest::keyClicks(field, item.section('=', 1));
+    }
+    triangle::ui::test::click(*window.Command1[0]);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -117,7 +143,8 @@ int main(int argc, char **argv)
     QApplication::setFont(triangle::ui::windowFont());
     const std::optional<Snapshot> snapshot = readArguments(QApplication::arguments());
     if (!snapshot) {
-        qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--compute N]"
+        qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3 | N1=V1 N2=V2 N3=V3] [--other N] "
+                 "[--compute N]"
                  " [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]");
         return 2;
     }
@@ -125,7 +152,10 @@ int main(int argc, char **argv)
     auto window = triangle::ui::test::openWindow(QLocale());
     window->setLanguage(*snapshot->language);
     window->move(0, 0);
-    triangle::ui::test::solve(*window, snapshot->combination, snapshot->given);
+    if (snapshot->named.isEmpty())
+        triangle::ui::test::solve(*window, snapshot->combination, snapshot->given);
+    else if (!typeElements(*window, snapshot->named))
+        return 2;
     for (int press = 0; press < snapshot->otherPresses; ++press)
         triangle::ui::test::click(*window->Command2);
     for (int press = 0; press < snapshot->computePresses; ++press)
