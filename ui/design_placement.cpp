@@ -63,7 +63,8 @@ void paintButton(QPushButton &button, const design::Rgb &colour)
     const QString rgb = QStringLiteral("rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue);
     button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                         " border: 2px outset rgb(96, 96, 96); }"
-                                        "QPushButton:pressed { border-style: inset; }"
+                                        "QPushButton:pressed, QPushButton:checked { border-style: inset; }"
+                                        "QPushButton:checked { background-color: rgb(224, 224, 224); }"
                                         "QPushButton:focus { border: 2px dotted black; }")
                              .arg(rgb));
 }
