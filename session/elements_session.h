@@ -21,6 +21,8 @@ public:
 
     const ElementsView &view() const { return m_view; }
     const wording::Language &language() const { return *m_language; }
+    // Which of the fitting triangles is on view, from 0.
+    std::size_t shownTriangle() const { return m_shown; }
 
     // Another language, with its number format: the note, the picture's
     // description and the results are written anew.

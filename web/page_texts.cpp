@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's words in one language, from the program's language tables, so
 // that the page and the window say the same.
+#include <array>
 #include <string>
 
 #include "session/face.h"
 #include "session/spoken.h"
+#include "session/view.h"
 #include "solver/catalogue.h"
+#include "solver/quantity.h"
 #include "ui/form_design.h"
 #include "wording/language.h"
 
@@ -98,6 +101,35 @@ void solution(JsonText &json, const Language &language)
     json.endObject();
 }
 
+// The group of each field of any three elements, in the view's order
+// A B C a b c S R P h_a … l_c r, as the groups' captions go: angles, sides,
+// area and radii (the inradius too), perimeter, heights, medians, bisectors.
+constexpr std::array<int, triangle::session::ElementsView::kFields> kElementGroups
+    = {0, 0, 0, 1, 1, 1, 2, 2, 3, 4, 4, 4, 5, 5, 5, 6, 6, 6, 2};
+
+// The mode of any three elements: its switch, the captions of its groups of
+// fields, each field's group, name and letters ("h_a"), which label it and
+// name it in an address.
+void elements(JsonText &json, const Language &language)
+{
+    const triangle::wording::ElementsWords &words = language.elements;
+    json.key("elements").beginObject();
+    button(json, "mode", words.mode);
+    json.key("groups").beginArray();
+    for (const std::string_view caption : words.groups)
+        json.string(caption);
+    json.endArray().key("group").beginArray();
+    for (const int group : kElementGroups)
+        json.number(group);
+    json.endArray().key("names").beginArray();
+    for (const std::string_view name : words.names)
+        json.string(name);
+    json.endArray().key("tags").beginArray();
+    for (const std::string_view tag : triangle::kAllTags)
+        json.string(tag);
+    json.endArray().endObject();
+}
+
 // Every language the page offers, named in itself.
 void languages(JsonText &json)
 {
@@ -150,6 +182,7 @@ std::string pageTexts(const Language &language)
     solution(json, language);
     languages(json);
     combinations(json, language);
+    elements(json, language);
     return json.endObject().text();
 }
 

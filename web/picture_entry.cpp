@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture's layout for the page to paint, from the same geometry as the
-// window's picture, of the triangle the page's session shows, at full
-// precision rather than its four shown decimals.
+// window's picture, of the triangle one of the page's sessions shows, at
+// full precision rather than its four shown decimals.
 #include <array>
 #include <string>
 
@@ -88,14 +88,15 @@ std::string pictureJson(
     return json.endObject().text();
 }
 
-std::string picture(double width, double height)
+std::string picture(double width, double height, bool elements)
 {
     const triangle::geometry::Rect area {0, 0, width, height};
     JsonText json;
     json.beginObject();
     const auto &view = triangle::web::pageSession().view();
-    const auto &shown = view.picture;
-    if (!shown && view.pictureEmpty)
+    // Any three elements show no start-up drawing: only a triangle found.
+    const auto &shown = elements ? triangle::web::pageElements().view().picture : view.picture;
+    if (!shown && (elements || view.pictureEmpty))
         return json.key("empty").boolean(true).endObject().text();
     if (!shown) {
         const auto &[a, b, c] = triangle::ui::design::kPictureSides;
@@ -109,12 +110,13 @@ std::string picture(double width, double height)
 
 } // namespace
 
-// The layout of a `width` by `height` picture of the triangle on view, or of
-// the start-up drawing, or {"empty": true} where the picture is to be empty.
-// JSON; the text stays valid until the next call.
-extern "C" const char *triangle_picture(double width, double height)
+// The layout of a `width` by `height` picture of the triangle on view in the
+// list's mode, or where `elements` is not 0 in the mode of any three
+// elements; or of the start-up drawing, or {"empty": true} where the picture
+// is to be empty. JSON; the text stays valid until the next call.
+extern "C" const char *triangle_picture(double width, double height, int elements)
 {
     static std::string layout; // NOLINT(*-avoid-non-const-global-variables): lent to the page
-    layout = picture(width, height);
+    layout = picture(width, height, elements != 0);
     return layout.c_str();
 }

@@ -17,6 +17,7 @@
 namespace {
 
 using triangle::session::Announcement;
+using triangle::session::ElementsView;
 using triangle::session::View;
 using triangle::web::JsonText;
 
@@ -69,6 +70,36 @@ void viewJson(JsonText &json, const View &view)
         .endObject();
 }
 
+void booleans(JsonText &json, const auto &values)
+{
+    json.beginArray();
+    for (const bool value : values)
+        json.boolean(value);
+    json.endArray();
+}
+
+void elementsJson(JsonText &json, const ElementsView &view)
+{
+    json.beginObject().key("fields").beginArray();
+    for (const std::string &field : view.fields)
+        json.string(field);
+    json.endArray().key("open");
+    booleans(json, view.open);
+    json.key("given");
+    booleans(json, view.given);
+    json.key("note").string(view.note);
+    announcement(json, view.announcement);
+    json.key("picture")
+        .boolean(view.picture.has_value())
+        .key("pictureDescription")
+        .string(view.pictureDescription)
+        .key("otherTriangle")
+        .boolean(view.otherTriangleOffered)
+        .key("triangle")
+        .number(static_cast<double>(triangle::web::pageElements().shownTriangle() + 1))
+        .endObject();
+}
+
 // The text handed to the page stays valid until the next call.
 const char *lent(std::string text)
 {
@@ -115,6 +146,13 @@ const char *shown(const View &view)
     return lent(json.text());
 }
 
+const char *shown(const ElementsView &view)
+{
+    JsonText json;
+    elementsJson(json, view);
+    return lent(json.text());
+}
+
 } // namespace
 
 namespace triangle::web {
@@ -126,8 +164,16 @@ triangle::session::Session &pageSession()
     return session;
 }
 
+triangle::session::ElementsSession &pageElements()
+{
+    static triangle::session::ElementsSession session(
+        pageFormat(triangle::wording::kBulgarian), triangle::wording::kBulgarian);
+    return session;
+}
+
 } // namespace triangle::web
 
+using triangle::web::pageElements;
 using triangle::web::pageSession;
 
 // What the page shows now.
@@ -164,12 +210,14 @@ extern "C" const char *triangle_sample(double draw)
 extern "C" const char *triangle_clear() { return shown(pageSession().clear()); }
 
 // The page in the language of `code` ("bg", "en"; any other changes
-// nothing), with that language's number format.
+// nothing), with that language's number format: both modes' sessions; the
+// list's view.
 extern "C" const char *triangle_language(const char *code)
 {
     const triangle::wording::Language *language = triangle::wording::languageFor(code);
     if (language == nullptr)
         return triangle_view();
+    pageElements().setLanguage(*language, pageFormat(*language));
     return shown(pageSession().setLanguage(*language, pageFormat(*language)));
 }
 
@@ -207,3 +255,21 @@ extern "C" const char *triangle_copied(const char *address, int withSolution)
     json.beginObject().key("text").string(copiedText(view, address, withSolution != 0)).endObject();
     return lent(json.text());
 }
+
+// The mode «Всякакви три елемента»: what it shows now.
+extern "C" const char *triangle_elements_view() { return shown(pageElements().view()); }
+
+// The user typed `text` into the field at `field` (0 to 18, in the view's
+// order); any other number changes nothing.
+extern "C" const char *triangle_elements_edit(int field, const char *text)
+{
+    if (field < 0 || field >= static_cast<int>(ElementsView::kFields))
+        return triangle_elements_view();
+    return shown(pageElements().edit(static_cast<std::size_t>(field), text));
+}
+
+extern "C" const char *triangle_elements_compute() { return shown(pageElements().compute()); }
+
+extern "C" const char *triangle_elements_next() { return shown(pageElements().showNextTriangle()); }
+
+extern "C" const char *triangle_elements_clear() { return shown(pageElements().clear()); }

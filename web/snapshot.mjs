@@ -4,14 +4,15 @@
 // test: it makes the pictures of the page for the documentation.
 //
 //   node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--solution 1] [--width PIXELS]
-//                         [--height PIXELS] [--lang CODE]
+//                         [--height PIXELS] [--lang CODE] [--address '#a=7;b=8;m_c=6']
 //
 // --other presses the next triangle's button N times; --solution 1 presses
 // the solution's button after that; --width sets the browser's width
 // (default 1000; a phone is about 400); --height the screen's height, and
 // then only what is in view is saved rather than the whole page, as a phone
 // shows it; --lang the browser's language (bg, en), which the page starts
-// in. An OUTPUT ending in .pdf is the page printed, on A4. Needs the playwright-core of
+// in; --address opens the page at that address, which names the request
+// (in place of COMBINATION V1 V2 V3). An OUTPUT ending in .pdf is the page printed, on A4. Needs the playwright-core of
 // web/tests (npm ci --prefix web/tests) and a site built by build-web.sh.
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -26,12 +27,12 @@ const { chromium } = createRequire(join(here, 'tests/package.json'))('playwright
 
 const args = process.argv.slice(2);
 const output = args.shift();
-const options = { other: 0, solution: 0, width: 1000, height: 0, lang: 'bg' };
+const options = { other: 0, solution: 0, width: 1000, height: 0, lang: 'bg', address: '' };
 const request = [];
 while (args.length > 0) {
   const word = args.shift();
-  if (word === '--lang')
-    options.lang = args.shift();
+  if (word === '--lang' || word === '--address')
+    options[word.slice(2)] = args.shift();
   else if (word.startsWith('--'))
     options[word.slice(2)] = Number(args.shift());
   else
@@ -39,7 +40,7 @@ while (args.length > 0) {
 }
 if (!output || (request.length !== 0 && request.length !== 4)) {
   console.error('usage: node web/snapshot.mjs OUTPUT.png [COMBINATION V1 V2 V3] [--other N] [--solution 1] '
-    + '[--width PIXELS] [--height PIXELS] [--lang CODE]');
+    + '[--width PIXELS] [--height PIXELS] [--lang CODE] [--address HASH]');
   process.exit(2);
 }
 
@@ -54,7 +55,7 @@ const context = await chromium.launchPersistentContext(profile, {
 });
 try {
   const page = context.pages()[0] ?? (await context.newPage());
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(`http://127.0.0.1:${server.address().port}/${options.address}`);
   if (request.length === 4) {
     const [combination, ...values] = request;
     await page.getByRole('listbox').selectOption({ index: Number(combination) });
@@ -67,7 +68,9 @@ try {
     if (options.solution)
       await page.locator('#solution-button').click();
   } else {
-    await page.getByRole('listbox').waitFor();
+    await page.locator('#compute').waitFor();
+    for (let i = 0; i < options.other; ++i)
+      await page.locator('#other').click();
   }
   if (output.endsWith('.pdf'))
     await page.pdf({ path: output, preferCSSPageSize: true });

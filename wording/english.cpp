@@ -265,10 +265,10 @@ const Language kEnglish = {
     {
         {"Any three elements", "", "A"},
         {"Angles", "Sides", "Area and radii", "Perimeter", "Heights", "Medians", "Bisectors"},
-        {"angle A", "angle B", "angle C", "side a", "side b", "side c", "area S", "circumradius R", "perimeter P",
-            "height h_a to side a", "height h_b to side b", "height h_c to side c", "median m_a to side a",
-            "median m_b to side b", "median m_c to side c", "bisector l_a of angle A", "bisector l_b of angle B",
-            "bisector l_c of angle C", "inradius r"},
+        {"angle A", "angle B", "angle C", "side a", "side b", "side c", "area S", "circumradius R",
+            "perimeter P", "height h_a to side a", "height h_b to side b", "height h_c to side c",
+            "median m_a to side a", "median m_b to side b", "median m_c to side c", "bisector l_a of angle A",
+            "bisector l_b of angle B", "bisector l_c of angle C", "inradius r"},
         "Fill in any three of the nineteen fields and press Compute: the program finds every triangle with "
         "these values and the rest of its elements.",
         "Fill in exactly three of the fields (filled in now: %1).",

@@ -27,14 +27,18 @@
       sample: call('triangle_sample', 'number'),
       clear: call('triangle_clear'),
       solution: call('triangle_solution'),
-      picture: call('triangle_picture', 'number', 'number'),
+      picture: call('triangle_picture', 'number', 'number', 'number'),
       copied: call('triangle_copied', 'string', 'number'),
+      // The mode of any three elements, a session of its own.
+      elements: {
+        view: call('triangle_elements_view'),
+        edit: call('triangle_elements_edit', 'number', 'string'),
+        compute: call('triangle_elements_compute'),
+        next: call('triangle_elements_next'),
+        clear: call('triangle_elements_clear'),
+      },
     };
   }
-
-  // The given quantities' names in an address, in field order: the
-  // notation of the fields, the same in every language.
-  const kQuantityNames = ['A', 'B', 'C', 'a', 'b', 'c', 'S', 'R'];
 
   // A value as it stands in an address: escaped where it could be taken for
   // a separator, a decimal comma kept as it reads.
@@ -42,30 +46,35 @@
 
   // The address of a request: its given values by name, in field order, and
   // which triangle is shown where it is not the first: "#C=60;a=5;b=8",
-  // "#A=30;a=5;b=8;n=2". An address is a list of name=value items apart by
-  // ";", and a reader passes over the names it does not know, so that other
-  // kinds of items can join later.
-  function addressOf(view) {
+  // "#A=30;a=5;b=8;n=2", "#a=7;b=8;m_c=6". The names are the elements'
+  // letters (`names`), the same in every language; `given` says which
+  // fields hold the request. An address is a list of name=value items apart
+  // by ";", and a reader passes over the names it does not know, so that
+  // other kinds of items can join later.
+  function addressOf(view, names, given) {
     const items = [];
-    view.open.forEach((given, position) => {
-      if (given)
-        items.push(`${kQuantityNames[position]}=${escapedValue(view.fields[position])}`);
+    given.forEach((isGiven, position) => {
+      if (isGiven)
+        items.push(`${names[position]}=${escapedValue(view.fields[position])}`);
     });
     if (view.triangle > 1)
       items.push(`n=${view.triangle}`);
     return `#${items.join(';')}`;
   }
 
-  // The request an address names, or null: the row whose given quantities
-  // are the three named, the eight fields' texts and the triangle to show.
-  function requestOf(hash, combinations) {
-    const values = Array(kQuantityNames.length).fill('');
+  // The request an address names, or null: the three elements named (their
+  // positions among `texts.elements.tags`), the nineteen fields' texts, the
+  // triangle to show, and the row of the list whose given quantities they
+  // are, -1 where there is none: any three elements then.
+  function requestOf(hash, texts) {
+    const names = texts.elements.tags;
+    const values = Array(names.length).fill('');
     const named = [];
     let triangle = 1;
     try {
       for (const item of hash.replace(/^#/, '').split(';')) {
         const [name, value = ''] = item.split('=', 2);
-        const position = kQuantityNames.indexOf(name);
+        const position = names.indexOf(name);
         if (position >= 0 && !named.includes(position)) {
           named.push(position);
           values[position] = decodeURIComponent(value);
@@ -77,9 +86,22 @@
       // A malformed escape: no request of ours.
       return null;
     }
+    if (named.length !== 3)
+      return null;
     const key = named.sort((p, q) => p - q).join(',');
-    const combination = combinations.findIndex((row) => row.given.join(',') === key);
-    return combination >= 0 ? { combination, values, triangle } : null;
+    const combination = texts.combinations.findIndex((row) => row.given.join(',') === key);
+    return { combination, named, values, triangle };
+  }
+
+  // An element's letters as its field's label shows them: "h_a" with the
+  // index lowered.
+  function letters(tag) {
+    const [letter, index] = tag.split('_');
+    if (!index)
+      return [letter];
+    const lowered = document.createElement('sub');
+    lowered.textContent = index;
+    return [letter, lowered];
   }
 
   // Puts `text` on the clipboard; resolves to whether it is there. Where the
@@ -127,7 +149,12 @@
       this.solution = byId('solution');
       this.note = byId('note');
       this.languageChoice = byId('language');
+      this.modeButton = byId('mode');
+      // Whether the page is in the mode of any three elements, rather than
+      // the list's.
+      this.anyThree = false;
       this.fields = [];
+      this.elementFields = [];
       this.marks = [];
       this.view = null;
       // Where the focus goes back to when the solution closes.
@@ -147,6 +174,7 @@
       for (const combination of this.texts.combinations)
         this.list.add(new Option(combination.label));
       this.buildRows();
+      this.buildElements();
       this.applyWords();
       this.connect();
       this.session.language(code);
@@ -185,6 +213,7 @@
       byId('solution-picture').setAttribute('aria-label', t.solution.pictureName);
       byId('solution-text').setAttribute('aria-label', t.solution.textName);
       byId('solution-close').textContent = t.solution.close.caption;
+      this.applyElementWords();
       // Read in words: said aloud, "A" and "a" sound alike; the row's
       // number first, as typed to choose it.
       t.combinations.forEach((combination, k) => this.list.options[k].setAttribute('aria-label', combination.name));
@@ -195,11 +224,27 @@
       });
     }
 
+    // The mode's switch and the nineteen fields' group captions and names.
+    applyElementWords() {
+      const words = this.texts.elements;
+      this.modeButton.textContent = words.mode.caption;
+      // Alt and the mode's letter, unless a button of the page has it.
+      const key = words.mode.mnemonic.toLowerCase();
+      const taken = [...document.querySelectorAll('button[accesskey]')]
+        .some((button) => button !== this.modeButton && button.accessKey === key);
+      this.modeButton.accessKey = taken ? '' : key;
+      this.groupLegends.forEach((legend, k) => {
+        legend.textContent = words.groups[k];
+      });
+      words.names.forEach((name, position) => this.elementFields[position].setAttribute('aria-label', name));
+    }
+
     chooseLanguage(code) {
       localStorage.setItem('language', code);
       this.texts = this.session.texts(code);
       this.applyWords();
-      this.render(this.session.language(code));
+      const view = this.session.language(code);
+      this.render(this.anyThree ? this.session.elements.view() : view);
     }
 
     buildRows() {
@@ -235,20 +280,83 @@
       });
     }
 
-    connect() {
-      this.languageChoice.addEventListener('change', () => this.chooseLanguage(this.languageChoice.value));
-      this.list.addEventListener('change', () => this.render(this.session.choose(this.list.selectedIndex)));
-      this.list.addEventListener('keydown', (event) => this.typeRowNumber(event));
-      // Enter in a field computes, as in the window. Caught as a key rather
-      // than as the form's submission, which would first lay out the page.
-      byId('values').addEventListener('keydown', (event) => {
+    // The mode of any three elements: a fieldset for each group of fields,
+    // each field labelled with its element's letters and named in words.
+    buildElements() {
+      const words = this.texts.elements;
+      this.groupLegends = [];
+      const groups = words.groups.map(() => {
+        const group = document.createElement('fieldset');
+        const legend = document.createElement('legend');
+        const rows = document.createElement('div');
+        rows.className = 'rows';
+        group.append(legend, rows);
+        this.groupLegends.push(legend);
+        byId('groups').append(group);
+        return rows;
+      });
+      words.tags.forEach((tag, position) => {
+        const row = document.createElement('div');
+        row.className = position < 3 ? 'row angle' : 'row';
+        const field = document.createElement('input');
+        field.type = 'text';
+        field.id = `element-${position}`;
+        field.inputMode = 'decimal';
+        field.maxLength = this.texts.typingLimit;
+        field.spellcheck = false;
+        field.addEventListener('input', () => this.render(this.session.elements.edit(position, field.value)));
+        const label = document.createElement('label');
+        label.className = 'mark';
+        label.htmlFor = field.id;
+        label.append(...letters(tag));
+        this.elementFields.push(field);
+        row.append(label, field);
+        groups[words.group[position]].append(row);
+      });
+    }
+
+    // The list's mode or that of any three elements, each with its own
+    // session's request as it was left.
+    setMode(anyThree) {
+      this.anyThree = anyThree;
+      this.modeButton.setAttribute('aria-pressed', String(anyThree));
+      byId('layout').classList.toggle('any-three', anyThree);
+      byId('choice').hidden = anyThree;
+      byId('values').hidden = anyThree;
+      byId('elements').hidden = !anyThree;
+      byId('sample').hidden = anyThree;
+      this.copy.hidden = anyThree;
+    }
+
+    // The switch: the other mode's view as it was, with nothing to say,
+    // since no request changed; its request's address, where it has one.
+    switchMode() {
+      this.setMode(!this.anyThree);
+      const view = this.anyThree ? this.session.elements.view() : this.session.view();
+      this.render({ ...view, announcement: false });
+      this.remember(true);
+    }
+
+    // Enter in a field computes, as in the window. Caught as a key rather
+    // than as the form's submission, which would first lay out the page.
+    computeOnEnter(form) {
+      form.addEventListener('keydown', (event) => {
         if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey)
           return;
         event.preventDefault();
         this.compute();
       });
+    }
+
+    connect() {
+      this.languageChoice.addEventListener('change', () => this.chooseLanguage(this.languageChoice.value));
+      this.list.addEventListener('change', () => this.render(this.session.choose(this.list.selectedIndex)));
+      this.list.addEventListener('keydown', (event) => this.typeRowNumber(event));
+      this.modeButton.addEventListener('click', () => this.switchMode());
+      this.computeOnEnter(byId('values'));
+      this.computeOnEnter(byId('elements'));
       byId('compute').addEventListener('click', () => this.compute());
-      byId('clear').addEventListener('click', () => this.render(this.session.clear()));
+      byId('clear').addEventListener('click', () => this.render(this.modeSession().clear()));
       byId('sample').addEventListener('click', () => this.render(this.session.sample(Math.random())));
       this.other.addEventListener('click', () => this.showNextTriangle());
       this.solutionButton.addEventListener('click', () => this.openSolution());
@@ -259,7 +367,7 @@
       });
       // Back and Forward: the request of that address, or the page as it
       // starts.
-      window.addEventListener('popstate', () => this.open(requestOf(location.hash, this.texts.combinations)));
+      window.addEventListener('popstate', () => this.open(requestOf(location.hash, this.texts)));
       byId('solution-close').addEventListener('click', () => this.closeSolution());
       this.solution.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
@@ -287,36 +395,55 @@
     }
 
     start() {
-      this.open(requestOf(location.hash, this.texts.combinations));
+      this.open(requestOf(location.hash, this.texts));
       byId('page').hidden = false;
-      this.list.focus();
+      (this.anyThree ? this.elementFields[0] : this.list).focus();
     }
 
-    // The view of an address: its request solved and its triangle shown;
-    // without one, the first row chosen and nothing else.
+    // The session of the mode on view.
+    modeSession() {
+      return this.anyThree ? this.session.elements : this.session;
+    }
+
+    // The view of an address: its request solved and its triangle shown, in
+    // the list where it names a row of it, else as any three elements;
+    // without one, the list's first row chosen and nothing else.
     open(request) {
-      const combination = request?.combination ?? 0;
-      this.list.selectedIndex = combination;
-      this.session.clear();
-      let view = this.session.choose(combination);
-      if (request) {
-        view = this.session.compute(request.values.join('\n'));
-        for (let shown = 1; shown < request.triangle && view.otherTriangle; ++shown)
-          view = this.session.next();
-      }
-      this.render(view);
+      this.setMode(request !== null && request.combination < 0);
+      const view = this.anyThree ? this.openElements(request) : this.openRow(request);
+      for (let shown = 1; shown < (request?.triangle ?? 1) && view.otherTriangle; ++shown)
+        this.modeSession().next();
+      this.render(this.modeSession().view());
       // As the page writes it: a triangle the data do not have is not named.
       if (request)
         this.remember(false);
+    }
+
+    openRow(request) {
+      const combination = request?.combination ?? 0;
+      this.list.selectedIndex = combination;
+      this.session.clear();
+      const view = this.session.choose(combination);
+      return request ? this.session.compute(request.values.slice(0, kValueFields).join('\n')) : view;
+    }
+
+    openElements(request) {
+      const elements = this.session.elements;
+      elements.clear();
+      for (const position of request.named)
+        elements.edit(position, request.values[position]);
+      return elements.compute();
     }
 
     // The address names the request on view: a new request is a new entry
     // in the browser's history, the next triangle of the same request
     // changes the entry it is in.
     remember(newEntry) {
-      if (!this.view.solution)
+      if (!this.solved())
         return;
-      const address = addressOf(this.view);
+      const address = this.anyThree
+        ? addressOf(this.view, this.texts.elements.tags, this.view.given)
+        : addressOf(this.view, this.texts.elements.tags, this.view.open);
       if (address === location.hash)
         return;
       if (newEntry)
@@ -328,7 +455,12 @@
     // On a narrow screen the fields may be above the part of the page in
     // view, the button pressed below them.
     bringResultsIntoView() {
-      byId('values').scrollIntoView({ block: 'nearest' });
+      byId(this.anyThree ? 'elements' : 'values').scrollIntoView({ block: 'nearest' });
+    }
+
+    // Whether the view holds a request's triangle, which an address names.
+    solved() {
+      return this.anyThree ? this.view.picture : this.view.solution;
     }
 
     async copyText(text, said) {
@@ -357,8 +489,13 @@
     }
 
     compute() {
-      const typed = this.fields.slice(0, kValueFields).map((field) => field.value);
-      this.render(this.session.compute(typed.join('\n')));
+      if (this.anyThree) {
+        // Each field's text is in the session already, sent as it is typed.
+        this.render(this.session.elements.compute());
+      } else {
+        const typed = this.fields.slice(0, kValueFields).map((field) => field.value);
+        this.render(this.session.compute(typed.join('\n')));
+      }
       this.remember(true);
       this.bringResultsIntoView();
     }
@@ -366,7 +503,7 @@
     showNextTriangle() {
       if (this.other.hidden)
         return;
-      this.render(this.session.next());
+      this.render(this.modeSession().next());
       this.remember(false);
       this.bringResultsIntoView();
     }
@@ -374,29 +511,50 @@
     render(view) {
       this.view = view;
       this.closeSolution();
+      if (this.anyThree)
+        this.showElements(view);
+      else
+        this.showFields(view);
+      // Rewriting the same text would scroll the note back to its top.
+      if (this.note.textContent !== view.note)
+        this.note.textContent = view.note;
+      this.other.hidden = !view.otherTriangle;
+      this.solutionButton.hidden = this.anyThree || !view.solution;
+      byId('share').hidden = !this.solved();
+      byId('copied').textContent = '';
+      this.announce(view.announcement);
+      this.paint(this.picture);
+    }
+
+    // A field's text, only where it changes: every change makes the browser
+    // look at the page afresh. A long value is cut at the field's edge: the
+    // whole of it on hover.
+    static showText(field, text) {
+      if (field.value !== text) {
+        field.value = text;
+        field.title = text;
+      }
+    }
+
+    // The nineteen fields: those not open for typing stay read-only rather
+    // than disabled, to be focused, read and copied.
+    showElements(view) {
+      this.elementFields.forEach((field, i) => {
+        Page.showText(field, view.fields[i]);
+        if (field.readOnly === view.open[i])
+          field.readOnly = !view.open[i];
+      });
+    }
+
+    showFields(view) {
       this.fields.forEach((field, i) => {
         const open = i < kValueFields && view.open[i];
-        // Only what changes: every change makes the browser look at the
-        // page afresh. A long value is cut at the field's edge: the whole
-        // of it on hover.
-        if (field.value !== view.fields[i]) {
-          field.value = view.fields[i];
-          field.title = view.fields[i];
-        }
+        Page.showText(field, view.fields[i]);
         if (field.readOnly === open)
           field.readOnly = !open;
         if (i < kValueFields && this.marks[i].checked !== open)
           this.marks[i].checked = open;
       });
-      // Rewriting the same text would scroll the note back to its top.
-      if (this.note.textContent !== view.note)
-        this.note.textContent = view.note;
-      this.other.hidden = !view.otherTriangle;
-      this.solutionButton.hidden = !view.solution;
-      byId('share').hidden = !view.solution;
-      byId('copied').textContent = '';
-      this.announce(view.announcement);
-      this.paint(this.picture);
     }
 
     // What the focus does not show: a status to say when convenient, an
@@ -449,7 +607,7 @@
       const size = this.sizes.get(svg) ?? 0;
       if (size === 0 || svg.closest('[hidden]') || !this.view)
         return;
-      const layout = this.session.picture(size, size);
+      const layout = this.session.picture(size, size, this.anyThree ? 1 : 0);
       window.paintPicture(svg, layout, size, this.texts.enlargedPicture);
       if (svg === this.picture) {
         const description = layout.enlarged

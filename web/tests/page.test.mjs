@@ -422,6 +422,86 @@ for (const row of kWebAppCases) {
   });
 }
 
+// Any three elements, as a user asks: the mode switched on by the
+// keyboard and three values typed key by key into the fields found by
+// their names (the others closing once three hold text), then Enter; or
+// an address naming them. The nineteen fields, every triangle in turn, the
+// note and the address then, compared with triangle-solve's answer.
+
+// The fields' order: triangle-solve's, its nine values and then its more line.
+const kElementTags = ['A', 'B', 'C', 'a', 'b', 'c', 'S', 'R', 'P', 'h_a', 'h_b', 'h_c', 'm_a', 'm_b', 'm_c', 'l_a',
+  'l_b', 'l_c', 'r'];
+const kElementNames = {
+  A: 'ъгъл A', S: 'лице S', a: 'страна a', b: 'страна b', h_a: 'височина h_a към страна a',
+  m_c: 'медиана m_c към страна c',
+};
+const kElementCases = [
+  { name: 'two sides and a median', typed: ['a=7', 'b=8', 'm_c=6'] },
+  { name: 'an angle, its side and its height: two triangles', typed: ['A=60', 'a=7', 'h_a=5'] },
+  { name: 'a set that fixes no triangle says why', typed: ['a=7', 'h_a=3', 'S=10,5'] },
+  { name: 'an address of three medians opens the mode and computes', address: '#m_a=12;m_b=15;m_c=9' },
+];
+
+const elementFields = () => Promise.all(kElementTags.map((_, i) => page.locator(`#element-${i}`).inputValue()));
+
+// Types the request into the nineteen fields; the fields still open after
+// each value.
+async function typeElements(typed) {
+  await page.getByRole('button', { name: 'Всякакви три елемента' }).press('Space');
+  assert.equal(await page.locator('#mode').getAttribute('aria-pressed'), 'true');
+  const open = [];
+  for (const item of typed) {
+    const [name, value] = item.split('=');
+    await page.getByRole('textbox', { name: kElementNames[name], exact: true }).press('End');
+    await page.keyboard.type(value);
+    open.push(await page.locator('#elements input:not([readonly])').count());
+  }
+  assert.deepEqual(open, [19, 19, 3]);
+  await page.keyboard.press('Enter');
+}
+
+for (const { name, typed, address } of kElementCases) {
+  test(`any three elements: ${name}`, async () => {
+    await reload();
+    if (address) {
+      await page.goto(new URL(`/${address}`, page.url()).href);
+      await page.reload();
+      await page.locator('#compute').waitFor();
+      assert.equal(await page.locator('#mode').getAttribute('aria-pressed'), 'true');
+    } else {
+      await typeElements(typed);
+    }
+    const request = typed ?? address.slice(1).split(';');
+    const lines = execFileSync(triangleSolve, ['--all', '--more', ...request.map((item) => item.replace(',', '.'))],
+      { encoding: 'utf8' }).trimEnd().split('\n').map((line) => line.split('\t'));
+    const note = () => page.getByRole('region', { name: 'Бележка' }).textContent();
+    if (lines[0][0] === 'dependent') {
+      assert.ok((await note()).startsWith(`${lines[0][1]}:`), await note());
+      assert.equal(await page.getByRole('alert').textContent(), await note());
+      assert.equal(await page.locator('#other').isVisible(), false);
+      return;
+    }
+    // Each triangle: its nine values' line and the more line after it.
+    const triangles = lines.filter((line) => line[0] !== 'more');
+    for (const [shown, line] of triangles.entries()) {
+      if (shown > 0)
+        await page.getByRole('button', { name: 'Друг триъгълник' }).click();
+      const more = lines[lines.indexOf(line) + 1];
+      const computed = [...line.slice(1, 10), ...more.slice(1, 11)].map((value) => value.replace('.', ','));
+      // The given values as typed.
+      for (const item of request) {
+        const [given, value] = item.split('=');
+        computed[kElementTags.indexOf(given)] = value;
+      }
+      assert.deepEqual(await elementFields(), computed, `triangle ${shown + 1}`);
+    }
+    assert.equal(await page.locator('#other').isVisible(), triangles.length > 1);
+    assert.match(await note(), /^Решено: /);
+    const shownLast = triangles.length > 1 ? `;n=${triangles.length}` : '';
+    assert.equal(new URL(page.url()).hash, `#${request.join(';')}${shownLast}`);
+  });
+}
+
 test('opened as a file, the page computes', async () => {
   const local = await context.newPage();
   try {
