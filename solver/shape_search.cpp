@@ -118,6 +118,15 @@ using Point = std::array<long double, N>;
 template <std::size_t N>
 using Box = std::array<Interval, N>;
 
+template <std::size_t N>
+double widest(const Box<N> &box)
+{
+    double w = 0;
+    for (const Interval &side : box)
+        w = std::max(w, side.width());
+    return w;
+}
+
 // The region a search covers: with one given angle the line of the other
 // angle, with none the plane of α and β (less the flat corners) or one of
 // the flat corners.
@@ -238,31 +247,62 @@ struct Region {
         }
     }
 
-    // Newton's method from x; the solution where it converges inside.
+    // Newton's method from x, each step halved until it brings the
+    // residuals down (near flat or thin shapes the equations are nearly
+    // dependent and a whole step may overshoot far); the solution where it
+    // converges inside.
     std::optional<Point<N>> newton(Point<N> x) const
     {
         using Number = Dual<long double, N>;
         int settled = 0;
-        for (int iteration = 0; iteration < 60; ++iteration) {
+        for (int iteration = 0; iteration < 40; ++iteration) {
             std::array<Number, N> variables;
             for (std::size_t i = 0; i < N; ++i)
                 variables[i] = Number::variable(x[i], i);
             const auto r = residuals<Number, N>(e, corner, variables);
             const Point<N> step = newtonStep(r);
-            long double largest = 0;
-            for (std::size_t i = 0; i < N; ++i) {
-                if (!std::isfinite(step[i]))
-                    return std::nullopt;
-                x[i] += step[i];
-                largest = std::max(largest, std::fabs(step[i]));
-            }
-            if (!inside(x))
+            long double size = 0;
+            for (std::size_t i = 0; i < N; ++i)
+                size = std::max(size, std::fabs(r[i].value));
+            const auto next = dampedStep(x, step, size);
+            if (!next)
                 return std::nullopt;
+            long double largest = 0;
+            for (std::size_t i = 0; i < N; ++i)
+                largest = std::max(largest, std::fabs((*next)[i] - x[i]));
+            x = *next;
             // Near a double root the steps stall at the noise of the
             // residuals' last bits over a small derivative: a few more
             // then make no difference.
             if (largest < 1e-14L && ++settled > 2)
                 return solves(x) ? std::optional(x) : std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    // x + λ·step for the largest λ of 1, 1/2, 1/4, … that stays inside and
+    // lowers the largest residual below `size`, or keeps it where the step
+    // is already down at the noise.
+    std::optional<Point<N>> dampedStep(const Point<N> &x, const Point<N> &step, long double size) const
+    {
+        long double fraction = 1;
+        for (int halving = 0; halving < 8; ++halving, fraction /= 2) {
+            Point<N> next = x;
+            long double largest = 0;
+            for (std::size_t i = 0; i < N; ++i) {
+                if (!std::isfinite(step[i]))
+                    return std::nullopt;
+                next[i] += fraction * step[i];
+                largest = std::max(largest, std::fabs(fraction * step[i]));
+            }
+            if (!inside(next))
+                continue;
+            const auto r = residuals<long double, N>(e, corner, next);
+            long double after = 0;
+            for (const long double v : r)
+                after = std::max(after, std::fabs(v));
+            if (after < size || largest < 1e-14L)
+                return next;
         }
         return std::nullopt;
     }
@@ -286,15 +326,6 @@ struct Region {
 
     Shape<long double> shapeAt(const Point<N> &x) const { return shapeOf<long double, N>(e, corner, x); }
 };
-
-template <std::size_t N>
-double widest(const Box<N> &box)
-{
-    double w = 0;
-    for (const Interval &side : box)
-        w = std::max(w, side.width());
-    return w;
-}
 
 bool sameShape(const Shape<long double> &x, const Shape<long double> &y)
 {
