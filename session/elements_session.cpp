@@ -22,7 +22,7 @@ long double valueOf(const AnsweredTriangle &triangle, std::size_t field)
 {
     if (field < triangle.values.size())
         return triangle.values.at(field);
-    const auto more = std::find(kMoreElements.begin(), kMoreElements.end(), elementAt(field));
+    const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), elementAt(field));
     const auto &value = triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin()));
     const auto *number = std::get_if<Real::Value>(&value);
     return number != nullptr ? *number : 0.0L;

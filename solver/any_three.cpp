@@ -15,9 +15,8 @@ namespace triangle {
 
 namespace {
 
-// The list's combinations that solve sets of the eight quantities: the
-// three sides came last, and are the same set as row 51.
-constexpr int kListedCombinations = 51;
+// The list's row of the three sides, which completes every triangle found.
+constexpr int kThreeSides = 51;
 
 // The given values, angles in radians; nothing when one is not above 0.
 std::optional<std::array<GivenElement, 3>> readGiven(
@@ -50,7 +49,7 @@ Answer triangleOfSides(const Sides &sides, AnswerParts parts)
     // completion alone would pass its sides off as given.
     parts.otherTriangles = false;
     parts.steps = false;
-    return answerGivenValues(kListedCombinations, values, parts);
+    return answerGivenValues(kThreeSides, values, parts);
 }
 
 // The sides of every triangle the values fit: by the school's formula where
@@ -59,7 +58,7 @@ std::vector<Sides> fittingSides(const std::array<GivenElement, 3> &given)
 {
     if (auto sides = sidesBySchoolRoute(given))
         return std::move(*sides);
-    const auto size
+    const auto *const size
         = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
     std::vector<Sides> sides;
     for (const auto &shape : fittingShapes(given)) {
@@ -108,7 +107,7 @@ Answer answerBySearch(const std::array<GivenElement, 3> &given, AnswerParts part
 
 int combinationGiving(const ElementSet &set)
 {
-    for (int combination = 0; combination < kListedCombinations; ++combination) {
+    for (int combination = 0; combination < kCombinationCount; ++combination) {
         if (std::all_of(set.begin(), set.end(),
                 [&](Quantity q) { return fieldIndex(q) < kQuantityCount && isGiven(combination, q); }))
             return combination;

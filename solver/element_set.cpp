@@ -125,7 +125,7 @@ SetClass classifyElementSet(const ElementSet &set)
     }
     if (largest > 1e-9L)
         return {SetKind::Determinate, -1};
-    const auto relation = std::find_if(kRelations.begin(), kRelations.end(),
+    const auto *const relation = std::find_if(kRelations.begin(), kRelations.end(),
         [&](const Relation &r) { return sortedSet(r.elements) == set; });
     if (relation == kRelations.end())
         throw std::logic_error("a dependent set of elements without its relation");

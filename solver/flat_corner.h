@@ -48,7 +48,7 @@ Dual<Interval, N> sinc(const Dual<Interval, N> &x)
 template <class T>
 Shape<T> flatShape(const FlatCorner &corner, const T &rho, const T &t)
 {
-    std::array<T, 3> angles;
+    std::array<T, 3> angles {};
     angles.at(static_cast<std::size_t>(indexOf(corner.corner))) = T(std::numbers::pi_v<long double>) - rho;
     angles.at(static_cast<std::size_t>(indexOf(corner.first))) = rho * t;
     angles.at(static_cast<std::size_t>(indexOf(corner.second))) = rho * (T(1) - t);

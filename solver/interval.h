@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -44,14 +45,12 @@ struct Interval {
     friend Interval operator-(Interval x) { return {-x.hi, -x.lo}; }
     friend Interval operator*(Interval x, Interval y)
     {
-        const double p[] = {x.lo * y.lo, x.lo * y.hi, x.hi * y.lo, x.hi * y.hi};
+        const std::array<double, 4> p = {x.lo * y.lo, x.lo * y.hi, x.hi * y.lo, x.hi * y.hi};
         // 0 times infinity: the product may be anything.
-        for (const double value : p) {
-            if (std::isnan(value))
-                return whole();
-        }
-        return outward(
-            *std::min_element(std::begin(p), std::end(p)), *std::max_element(std::begin(p), std::end(p)));
+        if (std::any_of(p.begin(), p.end(), [](double value) { return std::isnan(value); }))
+            return whole();
+        const auto [low, high] = std::minmax_element(p.begin(), p.end());
+        return outward(*low, *high);
     }
     friend Interval operator/(Interval x, Interval y)
     {

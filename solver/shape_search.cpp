@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <ranges>
 
 #include "solver/dual.h"
 #include "solver/flat_corner.h"
@@ -56,9 +57,9 @@ Equations equationsOf(const std::array<GivenElement, 3> &given)
         }
     }
     const auto reference = [&] {
-        for (auto it = given.rbegin(); it != given.rend(); ++it) {
-            if (!isAngle(it->element))
-                return asLength(*it);
+        for (const GivenElement &g : std::ranges::reverse_view(given)) {
+            if (!isAngle(g.element))
+                return asLength(g);
         }
         return 1.0L;
     }();
@@ -80,7 +81,7 @@ Shape<T> shapeOf(const Equations &e, const FlatCorner *corner, const std::array<
             return flatShape(*corner, x[0], x[1]);
         return {x[0], x[1], atLeastZero(T(kPiL) - x[0] - x[1])};
     } else {
-        std::array<T, 3> angles;
+        std::array<T, 3> angles {};
         angles.at(static_cast<std::size_t>(indexOf(e.givenVertex))) = T(e.givenAngle);
         angles.at(static_cast<std::size_t>(indexOf(e.freeVertex))) = x[0];
         angles.at(static_cast<std::size_t>(indexOf(e.thirdVertex)))
@@ -94,7 +95,7 @@ template <class T, std::size_t N>
 std::array<T, N> residuals(const Equations &e, const FlatCorner *corner, const std::array<T, N> &x)
 {
     const auto reference = e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1));
-    std::array<T, N> r;
+    std::array<T, N> r {};
     const auto fill = [&](const auto &length, const std::array<T, 3> &factors) {
         const UnitLength<T> size = length(reference);
         for (std::size_t j = 0; j < N; ++j)
@@ -161,7 +162,7 @@ struct Region {
     {
         if constexpr (N == 2) {
             if (corner == nullptr) {
-                const double pi = static_cast<double>(kPiL);
+                const auto pi = static_cast<double>(kPiL);
                 return box[0].lo + box[1].lo >= pi || box[0].hi + box[1].hi < kFlatReach
                     || box[0].lo > pi - kFlatReach || box[1].lo > pi - kFlatReach;
             }

@@ -235,14 +235,16 @@ std::optional<Answer> appendNamedAnswer(std::string &out, Request &request, Answ
     return std::move(named.answer);
 }
 
-void appendAnswer(std::string &out, const Request &given, AnswerOptions options)
+void appendAnswer(std::string &out, const Request &request, AnswerOptions options)
 {
-    Request request = given;
+    // Named elements answered by a combination of the list take its
+    // combination and its texts in field order.
+    Request answered = request;
     // A decimal comma is read as a Bulgarian window reads it; the answers
     // are written with points.
     std::optional<Answer> found;
     if (request.named)
-        found = appendNamedAnswer(out, request, options);
+        found = appendNamedAnswer(out, answered, options);
     else
         found = answerRequest(request.combination, {request.texts[0], request.texts[1], request.texts[2]},
             {options.otherTriangles, options.steps, options.more, options.exact}, NumberFormat {".", ","});
@@ -257,7 +259,7 @@ void appendAnswer(std::string &out, const Request &given, AnswerOptions options)
         out += faultName(answer.outcome.fault);
         return;
     case Outcome::Status::Solved:
-        appendSolved(out, request, answer, options.exact, *options.language);
+        appendSolved(out, answered, answer, options.exact, *options.language);
         return;
     }
 }
