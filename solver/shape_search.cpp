@@ -6,7 +6,6 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
-#include <ranges>
 
 #include "solver/dual.h"
 #include "solver/flat_corner.h"
@@ -56,13 +55,9 @@ Equations equationsOf(const std::array<GivenElement, 3> &given)
             e.lengths.at(static_cast<std::size_t>(e.lengthCount++)) = g.element;
         }
     }
-    const auto reference = [&] {
-        for (const GivenElement &g : std::ranges::reverse_view(given)) {
-            if (!isAngle(g.element))
-                return asLength(g);
-        }
-        return 1.0L;
-    }();
+    const auto last = std::find_if(
+        given.rbegin(), given.rend(), [](const GivenElement &g) { return !isAngle(g.element); });
+    const long double reference = last != given.rend() ? asLength(*last) : 1.0L;
     std::size_t j = 0;
     for (const GivenElement &g : given) {
         if (!isAngle(g.element) && j + 1 < static_cast<std::size_t>(e.lengthCount))
