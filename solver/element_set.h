@@ -14,8 +14,9 @@ namespace triangle {
 // in the order of Quantity.
 using ElementSet = std::array<Quantity, 3>;
 
-inline constexpr int kElementKinds = 19;     // the nineteen elements
-inline constexpr int kElementSetCount = 969; // 19 choose 3
+// The nineteen elements, as many as Quantity names, and the sets of three.
+inline constexpr int kElementKinds = static_cast<int>(kAllTags.size());
+inline constexpr int kElementSetCount = kElementKinds * (kElementKinds - 1) * (kElementKinds - 2) / 6;
 
 // What three elements say about a triangle: a determinate set fixes
 // finitely many triangles for values in general position; in a dependent
