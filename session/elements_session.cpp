@@ -65,11 +65,7 @@ const ElementsView &ElementsSession::compute()
 {
     m_view.announcement.reset();
     clearResults();
-    std::vector<ElementText> given;
-    for (std::size_t field = 0; field < m_typed.size(); ++field) {
-        if (m_typed.at(field))
-            given.push_back({elementAt(field), m_view.fields.at(field)});
-    }
+    const std::vector<ElementText> given = givenElements();
     if (given.size() != 3) {
         noteFailure(wording::filled(m_language->elements.notThree, {std::to_string(given.size())}));
         return m_view;
@@ -123,6 +119,43 @@ const ElementsView &ElementsSession::clear()
     return m_view;
 }
 
+// The typed fields in field order.
+std::vector<ElementText> ElementsSession::givenElements() const
+{
+    std::vector<ElementText> given;
+    for (std::size_t field = 0; field < m_typed.size(); ++field) {
+        if (m_typed.at(field))
+            given.push_back({elementAt(field), m_view.fields.at(field)});
+    }
+    return given;
+}
+
+std::optional<SolutionPage> ElementsSession::openSolution()
+{
+    m_view.announcement.reset();
+    const std::vector<ElementText> given = givenElements();
+    if (m_fitting.empty() || given.size() != 3)
+        return std::nullopt;
+    // Solved again with the steps, which the request did not need.
+    ElementsAnswer answer = answerElements({given[0], given[1], given[2]},
+        {.otherTriangles = true, .steps = true, .more = true, .exact = true}, m_format);
+    const Outcome &outcome = answer.answer.outcome;
+    if (outcome.status != Status::Solved || answer.answer.triangles.size() <= m_shown) {
+        m_view.note = noteFor(*m_language, outcome);
+        m_view.announcement = Announcement {Announcement::Kind::Alert, m_view.note};
+        return std::nullopt;
+    }
+    AnsweredTriangle &shown = answer.answer.triangles.at(m_shown);
+    SolutionPage page {{outcome.combination, outcome.givenValues, {}, false, std::move(shown.steps),
+                           shown.record, Verdict::RealTriangle},
+        {}, std::move(shown.exact)};
+    for (const ElementText &element : given) {
+        page.solution.givenElements.push_back(element.element);
+        page.given.at(static_cast<std::size_t>(element.element)) = element.text;
+    }
+    return page;
+}
+
 // The fields, the note and the picture of the triangle on view.
 void ElementsSession::showTriangle()
 {
@@ -147,6 +180,7 @@ void ElementsSession::showTriangle()
     m_view.picture = picture;
     m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
     m_view.otherTriangleOffered = m_fitting.size() > 1;
+    m_view.solutionOffered = true;
 }
 
 // Back to the typed values alone: the results, the note and the picture go.
@@ -159,6 +193,7 @@ void ElementsSession::clearResults()
     m_fitting.clear();
     m_shown = 0;
     m_view.otherTriangleOffered = false;
+    m_view.solutionOffered = false;
     noteFailure({});
 }
 

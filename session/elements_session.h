@@ -2,11 +2,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "session/solution_page.h"
 #include "session/view.h"
 #include "solver/answer.h"
+#include "solver/any_three.h"
 #include "solver/number_format.h"
 #include "wording/language.h"
 
@@ -37,12 +40,16 @@ public:
     const ElementsView &showNextTriangle();
     // «Изчисти»: every field empty and open.
     const ElementsView &clear();
+    // «Решение»: the worked solution of the triangle on view; none, with the
+    // note and an alert saying why, where one of its steps faults.
+    std::optional<SolutionPage> openSolution();
 
 private:
     void showTriangle();
     void clearResults();
     void writeOpenFields();
     void noteFailure(std::string note);
+    std::vector<ElementText> givenElements() const;
 
     NumberFormat m_format;
     const wording::Language *m_language;

@@ -29,9 +29,10 @@ std::string shortest(double value, const NumberFormat &format)
     return text;
 }
 
-// The texts of the combination's given fields, in field order.
-std::array<std::string_view, 3> givenTexts(
-    int combination, const std::array<std::string, kQuantityCount> &typed)
+// The texts of the combination's given fields, in field order, from the
+// eight fields or from the texts of a solution.
+template <std::size_t N>
+std::array<std::string_view, 3> givenTexts(int combination, const std::array<std::string, N> &typed)
 {
     std::array<std::string_view, 3> given {};
     std::size_t next = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "session/face.h"
+#include "session/solution_page.h"
 #include "session/view.h"
 #include "solver/answer.h"
 #include "solver/number_format.h"
@@ -19,14 +20,6 @@
 namespace triangle::session {
 
 using wording::Language;
-
-// A solution to show: the steps of the triangle on view and the given
-// values as they were typed.
-struct SolutionPage {
-    Solution solution;
-    wording::GivenTexts given;
-    ExactForms exact; // of its values and steps, where it has them
-};
 
 // One window's or page's work: the chosen combination, the fields, the
 // solved triangles and which one is shown. The user's actions are its

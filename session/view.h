@@ -58,6 +58,7 @@ struct ElementsView {
     std::optional<PictureView> picture; // none: an empty picture
     std::string pictureDescription;
     bool otherTriangleOffered = false;
+    bool solutionOffered = false; // «Решение» shows
 };
 
 } // namespace triangle::session

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "solver/catalogue.h"
+#include "solver/element_steps.h"
 #include "solver/number_reading.h"
 #include "solver/school_routes.h"
 #include "solver/shape_search.h"
+#include "solver/solve.h"
 
 namespace triangle {
 
@@ -38,35 +40,49 @@ std::optional<std::array<GivenElement, 3>> readGiven(
 }
 
 // The triangle with these sides, completed: its answer holds it, or the
-// fault that kept it from being completed.
+// fault that kept it from being completed. Its steps are the completion's
+// alone, which would pass the sides off as given: the caller writes them.
 Answer triangleOfSides(const Sides &sides, AnswerParts parts)
 {
     GivenValues values {};
     for (std::size_t i = 0; i < sides.size(); ++i)
         values.at(static_cast<std::size_t>(fieldIndex(sideOpposite(kVertices.at(i)))))
             = Real::checked(sides.at(i));
-    // The steps of these triangles are not written yet: those of the
-    // completion alone would pass its sides off as given.
     parts.otherTriangles = false;
-    parts.steps = false;
+    parts.steps = parts.steps || parts.exact;
     return answerGivenValues(kThreeSides, values, parts);
 }
 
-// The sides of every triangle the values fit: by the school's formula where
-// there is one, else by the search for the shape.
-std::vector<Sides> fittingSides(const std::array<GivenElement, 3> &given)
+// The sides of every triangle the values fit, and the steps that find
+// them: by the school's formula where there is one, else by the search for
+// the shape.
+SchoolRoute fittingSides(const std::array<GivenElement, 3> &given)
 {
-    if (auto sides = sidesBySchoolRoute(given))
-        return std::move(*sides);
+    if (auto route = bySchoolRoute(given))
+        return std::move(*route);
     const auto *const size
         = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
-    std::vector<Sides> sides;
+    SchoolRoute found {{}, numericalSteps(given)};
     for (const auto &shape : fittingShapes(given)) {
         const long double diameter = circumdiameterFor(shape, *size);
-        sides.push_back({diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta),
+        found.sides.push_back({diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta),
             diameter * std::sin(shape.gamma)});
     }
-    return sides;
+    return found;
+}
+
+// A completed triangle's nineteen elements, angles in radians.
+ElementValues elementValuesOf(const AnsweredTriangle &triangle)
+{
+    ElementValues values {};
+    for (const Quantity q : kAllQuantities)
+        values.at(static_cast<std::size_t>(q))
+            = q == Quantity::P ? fieldValue(triangle.record, q).value() : triangle.record.field(q).value();
+    for (std::size_t i = 0; triangle.more && i < kMoreElements.size(); ++i) {
+        const auto *const value = std::get_if<Real::Value>(&triangle.more->values.at(i));
+        values.at(static_cast<std::size_t>(kMoreElements.at(i))) = value != nullptr ? *value : 0.0L;
+    }
+    return values;
 }
 
 // The angle at A, then at B, grows as its cosine falls.
@@ -83,19 +99,41 @@ bool comesBefore(const Sides &x, const Sides &y)
     return x0 != y0 ? x0 > y0 : cosine(x, 1) > cosine(y, 1);
 }
 
-Answer answerBySearch(const std::array<GivenElement, 3> &given, AnswerParts parts)
+// The exact forms of a triangle's values from the texts typed for it.
+ExactForms exactFormsFrom(const std::array<ElementText, 3> &texts, const AnsweredTriangle &triangle)
+{
+    std::array<TypedElement, 3> typed {};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        typed.at(i) = {texts.at(i).element, texts.at(i).text, texts.at(i).half};
+    return exactFormsOf(typed, triangle.steps, triangle.moreSteps);
+}
+
+// Each triangle found from its sides, with the steps that found them.
+Answer answerBySides(
+    const std::array<ElementText, 3> &texts, const std::array<GivenElement, 3> &given, AnswerParts parts)
 {
     Answer answer;
+    SchoolRoute found = fittingSides(given);
     // The same order whichever way they were found: by α, then β.
-    std::vector<Sides> found = fittingSides(given);
-    std::sort(found.begin(), found.end(), comesBefore);
-    for (const Sides &sides : found) {
+    std::sort(found.sides.begin(), found.sides.end(), comesBefore);
+    for (const Sides &sides : found.sides) {
         Answer completed = triangleOfSides(sides, parts);
         if (completed.outcome.status == Outcome::Status::Fault)
             return completed; // never half an answer
-        if (completed.outcome.status == Outcome::Status::Solved && !completed.triangles.empty())
-            answer.triangles.push_back(std::move(completed.triangles.front()));
-        if (!parts.otherTriangles && !answer.triangles.empty())
+        if (completed.outcome.status != Outcome::Status::Solved || completed.triangles.empty())
+            continue;
+        AnsweredTriangle &triangle = completed.triangles.front();
+        triangle.steps.clear();
+        if (parts.steps || parts.exact)
+            triangle.steps = elementSteps(found.steps, given, elementValuesOf(triangle));
+        if (parts.exact)
+            triangle.exact = exactFormsFrom(texts, triangle);
+        if (!parts.steps) {
+            triangle.steps.clear();
+            triangle.moreSteps.clear();
+        }
+        answer.triangles.push_back(std::move(triangle));
+        if (!parts.otherTriangles)
             break;
     }
     answer.outcome.status = answer.triangles.empty() ? Outcome::Status::NoTriangle : Outcome::Status::Solved;
@@ -137,7 +175,7 @@ ElementsAnswer answerElements(
     try {
         const auto values = readGiven(given, format);
         if (values)
-            result.answer = answerBySearch(*values, parts);
+            result.answer = answerBySides(given, *values, parts);
     } catch (const ArithmeticFault &fault) {
         result.answer = {};
         result.answer.outcome.status = Outcome::Status::Fault;

@@ -15,7 +15,7 @@ namespace triangle {
 using ElementSet = std::array<Quantity, 3>;
 
 // The nineteen elements, as many as Quantity names, and the sets of three.
-inline constexpr int kElementKinds = static_cast<int>(kAllTags.size());
+inline constexpr int kElementKinds = static_cast<int>(kElementCount);
 inline constexpr int kElementSetCount = kElementKinds * (kElementKinds - 1) * (kElementKinds - 2) / 6;
 
 // What three elements say about a triangle: a determinate set fixes

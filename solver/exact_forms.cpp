@@ -95,6 +95,7 @@ public:
     explicit Replay(ExactForms &forms) : m_forms(forms) {}
 
     bool startFrom(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record);
+    bool startWith(Quantity q, const Rational &typed);
     void run(const Journal &steps);
 
 private:
@@ -127,6 +128,7 @@ private:
     void replay(const Step &step);
     bool operandsKnown(const Step &step) const;
     std::optional<Number> sizeFound(const Step &step);
+    std::optional<Number> elementSizeFound(const Step &step);
     std::optional<Angle> angleFound(const Step &step);
     void keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found);
     std::optional<ExactForm> formOf(const Number &x, long double expected) const;
@@ -215,6 +217,16 @@ std::optional<Angle> Replay::angleFound(const Step &step)
         const Number y = operand(step, 2);
         return fromCosine((squared(x) + squared(y) - squared(operand(step, 0))) / (2 * x * y), step.value);
     }
+    case Rule::AngleFromHeight: return fromSine(operand(step, 0) / operand(step, 1), step.value);
+    case Rule::AngleFromBisector: {
+        // cos γ = 2·cos²(γ/2) − 1, and the half angle's cosine is what the step shows.
+        const Number x = operand(step, 1);
+        const Number y = operand(step, 2);
+        const Number halfCosine = operand(step, 0) * (x + y) / (2 * x * y);
+        Angle found = fromCosine(2 * squared(halfCosine) - number(1), step.value);
+        m_intermediate = halfCosine;
+        return found;
+    }
     default: return std::nullopt;
     }
 }
@@ -278,6 +290,52 @@ std::optional<Number> Replay::sizeFound(const Step &step)
     case Rule::Inradius:
         m_intermediate = (operand(step, 1) + operand(step, 2) + operand(step, 3)) / 2;
         return operand(step, 0) / *m_intermediate;
+    default: return elementSizeFound(step);
+    }
+}
+
+// The steps that start from heights, medians, angle bisectors, r and P.
+std::optional<Number> Replay::elementSizeFound(const Step &step)
+{
+    const auto v = [&](std::size_t i) { return operand(step, i); };
+    // tg(α/2) = sin α / (1 + cos α)
+    const auto halfTangent = [&](std::size_t i) {
+        const Angle &at = angleOperand(step, i);
+        return at.sin / (1 + at.cos);
+    };
+    switch (step.rule) {
+    case Rule::SideFromMedians:
+        return Rational(2, 3) * squareRootOf(2 * squared(v(1)) + 2 * squared(v(2)) - squared(v(0)));
+    case Rule::AreaFromHeights: {
+        const Number x = number(1) / v(0);
+        const Number y = number(1) / v(1);
+        const Number z = number(1) / v(2);
+        m_intermediate = (x + y + z) / 2;
+        const Number h = *m_intermediate;
+        return number(1) / (4 * squareRootOf(h * (h - x) * (h - y) * (h - z)));
+    }
+    case Rule::SideFromHeight: return 2 * v(0) / v(1);
+    case Rule::SideFromOwnMedian:
+        m_intermediate = 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));
+        return squareRootOf(*m_intermediate);
+    case Rule::SideFromMedianToOther:
+        m_intermediate = 2 * squared(v(0)) + squared(v(1)) / 2 - squared(v(2));
+        return squareRootOf(*m_intermediate);
+    case Rule::AreaFromSideAndHeight: return Rational(1, 2) * v(0) * v(1);
+    case Rule::SideFromHeightAndAngle: return v(0) / angleOperand(step, 1).sin;
+    case Rule::SideFromHeightAndMedian:
+        m_intermediate = squareRootOf(squared(v(2)) - squared(v(1)));
+        return squareRootOf(squared(v(0) / 2 + *m_intermediate) + squared(v(1)));
+    case Rule::SideFromInradius: m_intermediate = v(1) / 2; return *m_intermediate - v(2) / halfTangent(0);
+    case Rule::AreaFromInradius: m_intermediate = v(1) / 2; return *m_intermediate * v(0);
+    case Rule::SideFromAreaAndPerimeter: {
+        const Angle &at = angleOperand(step, 2);
+        m_intermediate = 2 * v(0) / at.sin;
+        return (squared(v(1)) - 2 * *m_intermediate * (1 + at.cos)) / (2 * v(1));
+    }
+    case Rule::PerimeterFromInradius:
+        m_intermediate = v(0) + v(1) / halfTangent(2);
+        return 2 * *m_intermediate;
     default: return std::nullopt;
     }
 }
@@ -385,20 +443,26 @@ bool Replay::startFrom(int combination, const std::array<std::string_view, 3> &t
         if (next == texts.size() || !exact::readDecimal(texts.at(next++), typed) || typed.sign() <= 0)
             return false;
         const auto index = static_cast<std::size_t>(q);
-        if (isAngle(q)) {
-            const Rational multiple = typed / Rational(15);
-            if (!multiple.isInteger() || multiple.numerator() >= 12
-                || !closeTo(typed, record.givenDegrees.at(index).value()))
-                return false;
-            m_angles.at(index) = multipleOf15(static_cast<int>(multiple.numerator()));
-            const std::string degrees = exact::integerText(multiple.numerator() * 15);
-            m_forms.values.at(index) = ExactForm {degrees + "°", degrees};
-        } else {
-            if (!closeTo(typed, record.field(q).value()))
-                return false;
-            m_sizes.at(index) = number(typed);
-            m_forms.values.at(index) = formOf(*m_sizes.at(index), record.field(q).value());
-        }
+        const Real::Value used = isAngle(q) ? record.givenDegrees.at(index).value() : record.field(q).value();
+        if (!closeTo(typed, used) || !startWith(q, typed))
+            return false;
+    }
+    return true;
+}
+
+bool Replay::startWith(Quantity q, const Rational &typed)
+{
+    const auto index = static_cast<std::size_t>(q);
+    if (isAngle(q)) {
+        const Rational multiple = typed / Rational(15);
+        if (!multiple.isInteger() || multiple.numerator() >= 12)
+            return false;
+        m_angles.at(index) = multipleOf15(static_cast<int>(multiple.numerator()));
+        const std::string degrees = exact::integerText(multiple.numerator() * 15);
+        m_forms.values.at(index) = ExactForm {degrees + "°", degrees};
+    } else {
+        m_sizes.at(index) = number(typed);
+        m_forms.values.at(index) = formOf(*m_sizes.at(index), typed.approximate());
     }
     return true;
 }
@@ -413,6 +477,27 @@ ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &
         Replay replay(forms);
         if (!replay.startFrom(combination, texts, record))
             return {};
+        replay.run(steps);
+        replay.run(moreSteps);
+    } catch (const exact::TooLarge &) {
+        return {};
+    }
+    return forms;
+}
+
+ExactForms exactFormsOf(
+    const std::array<TypedElement, 3> &given, const Journal &steps, const Journal &moreSteps)
+{
+    ExactForms forms;
+    try {
+        Replay replay(forms);
+        for (const TypedElement &element : given) {
+            Rational typed;
+            if (!exact::readDecimal(element.text, typed) || typed.sign() <= 0)
+                return {};
+            if (!replay.startWith(element.element, element.half ? Rational(2) * typed : typed))
+                return {};
+        }
         replay.run(steps);
         replay.run(moreSteps);
     } catch (const exact::TooLarge &) {

@@ -19,8 +19,6 @@ struct ExactForm {
     std::string plain;
 };
 
-inline constexpr std::size_t kElementCount = kFieldCount + kMoreElements.size();
-
 // The exact forms of one triangle's values, where the given values allow
 // them (angles multiples of 15°, every other value a typed decimal) and the
 // form is short enough to read.
@@ -42,5 +40,17 @@ struct ExactForms {
 // the given fields' texts in field order, as the request had them.
 ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record,
     const Journal &steps, const Journal &moreSteps);
+
+// A given element with the text typed for it; the perimeter typed as the
+// semiperimeter with `half`.
+struct TypedElement {
+    Quantity element = Quantity::A;
+    std::string_view text;
+    bool half = false;
+};
+
+// The same for any three given elements, whose texts are read as typed.
+ExactForms exactFormsOf(
+    const std::array<TypedElement, 3> &given, const Journal &steps, const Journal &moreSteps);
 
 } // namespace triangle

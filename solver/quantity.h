@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace triangle {
@@ -31,6 +32,9 @@ inline constexpr std::array<Quantity, 10> kMoreElements = {Quantity::ha, Quantit
 inline constexpr std::array<std::string_view, kFieldCount + 10> kAllTags = {"A", "B", "C", "a", "b", "c", "S",
     "R", "P", "h_a", "h_b", "h_c", "m_a", "m_b", "m_c", "l_a", "l_b", "l_c", "r"};
 
+// The nineteen elements any three of which may be given.
+inline constexpr std::size_t kElementCount = kAllTags.size();
+
 constexpr std::string_view tagOf(Quantity q) { return kAllTags.at(static_cast<std::size_t>(q)); }
 constexpr bool isAngle(Quantity q) { return q == Quantity::A || q == Quantity::B || q == Quantity::C; }
 
@@ -51,5 +55,24 @@ constexpr Vertex otherVertex(Vertex x, Vertex y) { return static_cast<Vertex>(3 
 
 // The first vertex in alphabetical order that is not v.
 constexpr Vertex firstOtherThan(Vertex v) { return v == Vertex::A ? Vertex::B : Vertex::A; }
+
+// The vertex an element belongs to (an angle, the side opposite it, the
+// height, median or bisector from it), if it belongs to one.
+constexpr std::optional<Vertex> vertexOfElement(Quantity q)
+{
+    const int index = static_cast<int>(q);
+    for (const Quantity first : {Quantity::A, Quantity::a, Quantity::ha, Quantity::ma, Quantity::la}) {
+        if (index >= static_cast<int>(first) && index < static_cast<int>(first) + 3)
+            return static_cast<Vertex>(index - static_cast<int>(first));
+    }
+    return std::nullopt;
+}
+
+// The element of the same kind as q at vertex v: m_b for m_a at B.
+constexpr Quantity sameKindAt(Quantity q, Vertex v)
+{
+    const auto own = vertexOfElement(q);
+    return own ? static_cast<Quantity>(static_cast<int>(q) - indexOf(*own) + indexOf(v)) : q;
+}
 
 } // namespace triangle

@@ -32,6 +32,22 @@ enum class Rule {
     Median,                        // m_a = sqrt(2b^2 + 2c^2 - a^2) / 2
     Bisector,                      // l_a = 2bc cos(alpha / 2) / (b + c)
     Inradius,                      // r = S / p
+    // From heights, medians, angle bisectors, r and P.
+    SideFromMedians,          // a = 2/3 sqrt(2 m_b^2 + 2 m_c^2 - m_a^2)
+    AreaFromHeights,          // 1/S = 4 sqrt(H (H - 1/h_a)(H - 1/h_b)(H - 1/h_c))
+    SideFromHeight,           // a = 2S / h_a
+    SideFromOwnMedian,        // c^2 = 2a^2 + 2b^2 - 4 m_c^2
+    SideFromMedianToOther,    // c^2 = 2 m_a^2 + a^2 / 2 - b^2
+    AngleFromHeight,          // sin gamma = h_a / b
+    AngleFromBisector,        // cos(gamma / 2) = l_c (a + b) / (2ab)
+    AreaFromSideAndHeight,    // S = a h_a / 2
+    SideFromHeightAndAngle,   // c = h_a / sin beta
+    SideFromHeightAndMedian,  // c = sqrt((a/2 + d)^2 + h_a^2), d = sqrt(m_a^2 - h_a^2)
+    SideFromInradius,         // a = p - r / tan(alpha / 2)
+    AreaFromInradius,         // S = p r
+    SideFromAreaAndPerimeter, // a = (P^2 - 2bc (1 + cos alpha)) / (2P), bc = 2S / sin alpha
+    PerimeterFromInradius,    // p = a + r / tan(alpha / 2), P = 2p
+    Numerical,                // the sides, solved for by the search for the shape
 };
 
 struct RuleName {
@@ -40,7 +56,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 23> kRuleNames = {{
+inline constexpr std::array<RuleName, 38> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -67,6 +83,24 @@ inline constexpr std::array<RuleName, 23> kRuleNames = {{
     {Rule::Median, "median", "m_a = sqrt(2b^2 + 2c^2 - a^2) / 2"},
     {Rule::Bisector, "bisector", "l_a = 2bc cos(A / 2) / (b + c)"},
     {Rule::Inradius, "inradius", "r = S / p, p = (a + b + c) / 2"},
+    {Rule::SideFromMedians, "side-from-medians", "a = 2/3 sqrt(2 m_b^2 + 2 m_c^2 - m_a^2)"},
+    {Rule::AreaFromHeights, "area-from-heights",
+        "S = 1 / (4 sqrt(H (H - 1/h_a)(H - 1/h_b)(H - 1/h_c))), H = (1/h_a + 1/h_b + 1/h_c) / 2"},
+    {Rule::SideFromHeight, "side-from-height", "a = 2S / h_a"},
+    {Rule::SideFromOwnMedian, "side-from-own-median", "c^2 = 2a^2 + 2b^2 - 4 m_c^2"},
+    {Rule::SideFromMedianToOther, "side-from-median-to-other", "c^2 = 2 m_a^2 + a^2 / 2 - b^2"},
+    {Rule::AngleFromHeight, "angle-from-height", "sin C = h_a / b"},
+    {Rule::AngleFromBisector, "angle-from-bisector", "cos(C / 2) = l_c (a + b) / (2ab)"},
+    {Rule::AreaFromSideAndHeight, "area-from-side-and-height", "S = a h_a / 2"},
+    {Rule::SideFromHeightAndAngle, "side-from-height-and-angle", "c = h_a / sin B"},
+    {Rule::SideFromHeightAndMedian, "side-from-height-and-median",
+        "c = sqrt((a/2 + d)^2 + h_a^2), d = sqrt(m_a^2 - h_a^2)"},
+    {Rule::SideFromInradius, "side-from-inradius", "a = p - r / tan(A / 2), p = P / 2"},
+    {Rule::AreaFromInradius, "area-from-inradius", "S = p r, p = P / 2"},
+    {Rule::SideFromAreaAndPerimeter, "side-from-area-and-perimeter",
+        "a = (P^2 - 2bc (1 + cos A)) / (2P), bc = 2S / sin A"},
+    {Rule::PerimeterFromInradius, "perimeter-from-inradius", "p = a + r / tan(A / 2), P = 2p"},
+    {Rule::Numerical, "numerical", "the sides solved for numerically from the three given elements"},
 }};
 
 constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }

@@ -53,11 +53,30 @@ std::vector<long double> anglesWithSine(long double sine)
     return {acute, std::numbers::pi_v<long double> - acute};
 }
 
-// The routes, each for its elements in this order with these values.
+constexpr PlannedStep step(Rule rule, Quantity found, std::initializer_list<Quantity> operands)
+{
+    PlannedStep planned {rule, found, {}, 0};
+    for (const Quantity q : operands)
+        planned.operands.at(planned.operandCount++) = q;
+    return planned;
+}
+
+// The routes, each for its elements in this order with these values, and
+// the steps a school writes down for it.
 struct Route {
     std::array<Quantity, 3> elements;
     Found (*sides)(const Values &);
+    std::vector<PlannedStep> steps;
 };
+
+// b and c from S, a and the angle between b and c, as the list's
+// combinations find them.
+std::vector<PlannedStep> withSidesFromArea(std::vector<PlannedStep> steps)
+{
+    steps.push_back(step(Rule::SidesFromAreaAndAngle, c, {S, a, A}));
+    steps.push_back(step(Rule::SideFromArea, b, {S, c, A}));
+    return steps;
+}
 
 Found fromMedians(const Values &m)
 {
@@ -84,20 +103,26 @@ Found fromHeights(const Values &h)
 }
 
 const std::array<Route, 13> kRoutes = {{
-    {{ma, mb, mc}, fromMedians},
-    {{ha, hb, hc}, fromHeights},
+    {{ma, mb, mc}, fromMedians,
+        {step(Rule::SideFromMedians, a, {ma, mb, mc}), step(Rule::SideFromMedians, b, {mb, ma, mc}),
+            step(Rule::SideFromMedians, c, {mc, ma, mb})}},
+    {{ha, hb, hc}, fromHeights,
+        {step(Rule::AreaFromHeights, S, {ha, hb, hc}), step(Rule::SideFromHeight, a, {S, ha}),
+            step(Rule::SideFromHeight, b, {S, hb}), step(Rule::SideFromHeight, c, {S, hc})}},
     // c² = 2a² + 2b² − 4m_c²
     {{a, b, mc},
         [](const Values &v) -> Found {
             const long double c2 = 2 * square(v[0]) + 2 * square(v[1]) - 4 * square(v[2]);
             return c2 > 0 ? Found {{v[0], v[1], std::sqrt(c2)}} : Found {};
-        }},
+        },
+        {step(Rule::SideFromOwnMedian, c, {a, b, mc})}},
     // m_a² = (2b² + 2c² − a²) / 4
     {{a, b, ma},
         [](const Values &v) -> Found {
             const long double c2 = (4 * square(v[2]) + square(v[0]) - 2 * square(v[1])) / 2;
             return c2 > 0 ? Found {{v[0], v[1], std::sqrt(c2)}} : Found {};
-        }},
+        },
+        {step(Rule::SideFromMedianToOther, c, {ma, a, b})}},
     // sin α = h_c / b, sin β = h_c / a, c = a·cos β + b·cos α
     {{a, b, hc},
         [](const Values &v) -> Found {
@@ -110,7 +135,9 @@ const std::array<Route, 13> kRoutes = {{
                 }
             }
             return found;
-        }},
+        },
+        {step(Rule::AngleFromHeight, A, {hc, b}), step(Rule::AngleFromHeight, B, {hc, a}),
+            step(Rule::AngleSum, C, {A, B}), step(Rule::LawOfCosines, c, {a, b, C})}},
     // sin γ = h_a / b, then the law of cosines
     {{a, b, ha},
         [](const Values &v) -> Found {
@@ -118,7 +145,8 @@ const std::array<Route, 13> kRoutes = {{
             for (const long double gamma : anglesWithSine(v[2] / v[1]))
                 found.push_back({v[0], v[1], lawOfCosines(v[0], v[1], std::cos(gamma))});
             return found;
-        }},
+        },
+        {step(Rule::AngleFromHeight, C, {ha, b}), step(Rule::LawOfCosines, c, {a, b, C})}},
     // cos(γ/2) = l_c·(a + b) / (2ab)
     {{a, b, lc},
         [](const Values &v) -> Found {
@@ -126,20 +154,23 @@ const std::array<Route, 13> kRoutes = {{
             if (!(halfCosine < 1))
                 return {};
             return {{v[0], v[1], lawOfCosines(v[0], v[1], 2 * square(halfCosine) - 1)}};
-        }},
+        },
+        {step(Rule::AngleFromBisector, C, {lc, a, b}), step(Rule::LawOfCosines, c, {a, b, C})}},
     // bc = a·h_a / sin α, (b + c)² = a² + 2bc·(1 + cos α)
     {{A, a, ha},
         [](const Values &v) -> Found {
             const long double product = v[1] * v[2] / std::sin(v[0]);
             return pairsFromSumAndProduct(
                 v[1], std::sqrt(square(v[1]) + 2 * product * (1 + std::cos(v[0]))), product);
-        }},
+        },
+        withSidesFromArea({step(Rule::AreaFromSideAndHeight, S, {a, ha})})},
     // c = h_a / sin β, then the law of cosines
     {{B, a, ha},
         [](const Values &v) -> Found {
             const long double c = v[2] / std::sin(v[0]);
             return {{v[1], lawOfCosines(v[1], c, std::cos(v[0])), c}};
-        }},
+        },
+        {step(Rule::SideFromHeightAndAngle, c, {ha, B}), step(Rule::LawOfCosines, b, {a, c, B})}},
     // The median's foot is the middle of a, the height's lies √(m_a² − h_a²) from it.
     {{a, ha, ma},
         [](const Values &v) -> Found {
@@ -152,7 +183,9 @@ const std::array<Route, 13> kRoutes = {{
             if (offset <= kSlack * v[2])
                 return {first};
             return {first, {v[0], first[2], first[1]}};
-        }},
+        },
+        {step(Rule::SideFromHeightAndMedian, c, {a, ha, ma}),
+            step(Rule::SideFromMedianToOther, b, {ma, a, c})}},
     // a = p − r / tan(α/2), S = r·p, bc = 2S / sin α
     {{A, P, r},
         [](const Values &v) -> Found {
@@ -161,7 +194,8 @@ const std::array<Route, 13> kRoutes = {{
             if (!(side > 0))
                 return {};
             return pairsFromSumAndProduct(side, v[1] - side, 2 * v[2] * p / std::sin(v[0]));
-        }},
+        },
+        withSidesFromArea({step(Rule::SideFromInradius, a, {A, P, r}), step(Rule::AreaFromInradius, S, {r, P})})},
     // bc = 2S / sin α, a = (P² − 2bc·(1 + cos α)) / (2P)
     {{A, S, P},
         [](const Values &v) -> Found {
@@ -170,26 +204,33 @@ const std::array<Route, 13> kRoutes = {{
             if (!(side > 0))
                 return {};
             return pairsFromSumAndProduct(side, v[2] - side, product);
-        }},
+        },
+        withSidesFromArea({step(Rule::SideFromAreaAndPerimeter, a, {S, P, A})})},
     // a = 2R·sin α, p = a + r / tan(α/2), bc = 2r·p / sin α
     {{A, R, r},
         [](const Values &v) -> Found {
             const long double side = 2 * v[1] * std::sin(v[0]);
             const long double p = side + v[2] / std::tan(v[0] / 2);
             return pairsFromSumAndProduct(side, 2 * p - side, 2 * v[2] * p / std::sin(v[0]));
-        }},
+        },
+        withSidesFromArea({step(Rule::SideFromCircumradius, a, {R, A}),
+            step(Rule::PerimeterFromInradius, P, {a, r, A}), step(Rule::AreaFromInradius, S, {r, P})})},
 }};
 
 // The element of the same kind at the vertex `rename` gives its own.
 Quantity renamed(Quantity q, const std::array<Vertex, 3> &rename)
 {
-    const int index = static_cast<int>(q);
-    for (const int start : {static_cast<int>(A), static_cast<int>(a), static_cast<int>(ha),
-             static_cast<int>(ma), static_cast<int>(la)}) {
-        if (index >= start && index < start + 3)
-            return static_cast<Quantity>(start + indexOf(rename.at(static_cast<std::size_t>(index - start))));
-    }
-    return q;
+    const auto v = vertexOfElement(q);
+    return v ? sameKindAt(q, rename.at(static_cast<std::size_t>(indexOf(*v)))) : q;
+}
+
+// The renaming that undoes `rename`.
+std::array<Vertex, 3> inverse(const std::array<Vertex, 3> &rename)
+{
+    std::array<Vertex, 3> back {};
+    for (const Vertex v : kVertices)
+        back.at(static_cast<std::size_t>(indexOf(rename.at(static_cast<std::size_t>(indexOf(v)))))) = v;
+    return back;
 }
 
 constexpr std::array<std::array<Vertex, 3>, 6> kRenamings = {{
@@ -203,7 +244,7 @@ constexpr std::array<std::array<Vertex, 3>, 6> kRenamings = {{
 
 } // namespace
 
-std::optional<std::vector<Sides>> sidesBySchoolRoute(const std::array<GivenElement, 3> &given)
+std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &given)
 {
     for (const auto &rename : kRenamings) {
         for (const Route &route : kRoutes) {
@@ -221,12 +262,19 @@ std::optional<std::vector<Sides>> sidesBySchoolRoute(const std::array<GivenEleme
             if (!matches)
                 continue;
             // Back to the given names: the side at v is the route's side at rename[v].
-            std::vector<Sides> sides;
+            SchoolRoute found;
             for (const Sides &s : route.sides(values))
-                sides.push_back({s.at(static_cast<std::size_t>(indexOf(rename[0]))),
+                found.sides.push_back({s.at(static_cast<std::size_t>(indexOf(rename[0]))),
                     s.at(static_cast<std::size_t>(indexOf(rename[1]))),
                     s.at(static_cast<std::size_t>(indexOf(rename[2])))});
-            return sides;
+            const auto back = inverse(rename);
+            for (PlannedStep planned : route.steps) {
+                planned.found = renamed(planned.found, back);
+                for (std::size_t i = 0; i < planned.operandCount; ++i)
+                    planned.operands.at(i) = renamed(planned.operands.at(i), back);
+                found.steps.push_back(planned);
+            }
+            return found;
         }
     }
     return std::nullopt;

@@ -5,12 +5,29 @@
 #include <optional>
 #include <vector>
 
+#include "solver/rule.h"
 #include "solver/shape_search.h"
 
 namespace triangle {
 
 // The sides a, b, c of one triangle.
 using Sides = std::array<long double, 3>;
+
+// One step of a route as a school writes it: the rule, the value it finds
+// and the values it uses, in the order of the rule's formula.
+struct PlannedStep {
+    Rule rule = Rule::Numerical;
+    Quantity found = Quantity::a;
+    std::array<Quantity, 4> operands {};
+    std::size_t operandCount = 0;
+};
+
+// What a school's formula gives: the sides of every fitting triangle, and
+// the steps that find them, in the given elements' names.
+struct SchoolRoute {
+    std::vector<Sides> sides;
+    std::vector<PlannedStep> steps;
+};
 
 // The sides of every triangle the given values fit, by the formula a
 // textbook gives for their set: three medians, three heights, two sides
@@ -20,6 +37,6 @@ using Sides = std::array<long double, 3>;
 // with its vertices renamed, so that m_b, m_c and a are the same route as
 // m_a, m_b and c. Nothing where no route covers the set. Angles in
 // radians. Does not throw.
-std::optional<std::vector<Sides>> sidesBySchoolRoute(const std::array<GivenElement, 3> &given);
+std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &given);
 
 } // namespace triangle

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 #include "solver/compute.h"
 #include "solver/journal.h"
 #include "solver/verdict.h"
@@ -13,6 +15,10 @@ namespace triangle {
 struct Solution {
     int combination = -1;
     GivenValues givenValues {};
+    // Where any three elements were given instead of a combination: which,
+    // in field order, and whether the perimeter was typed as p = P / 2.
+    std::vector<Quantity> givenElements;
+    bool semiperimeterGiven = false;
     Journal steps;
     Triangle record;
     Verdict verdict = Verdict::RealTriangle;

@@ -11,19 +11,23 @@
 #include "exact_triangles.h"
 #include "solver/any_three.h"
 #include "solver/school_routes.h"
+#include "solver/solve.h"
 #include "tools/request_line.h"
+#include "wording/step_recomputation.h"
 
 namespace {
 
 using triangle::Quantity;
 
-std::string answerTo(const std::string &line)
+std::string answerTo(const std::string &line, bool steps = false)
 {
     const auto request = triangle::cli::parseRequestLine(line);
     if (const auto *error = std::get_if<triangle::cli::LineError>(&request))
         return "error " + error->message;
     triangle::cli::AnswerOptions options;
-    options.otherTriangles = true;
+    options.otherTriangles = !steps;
+    options.steps = steps;
+    options.exact = steps;
     return triangle::cli::answer(std::get<triangle::cli::Request>(request), options);
 }
 
@@ -55,6 +59,29 @@ ExactValues fromSides(Quad a, Quad b, Quad c)
 // The reference's index of an element: the field order, then the heights,
 // medians and bisectors, then r, as Quantity.
 std::size_t at(Quantity q) { return static_cast<std::size_t>(q); }
+
+// Whether the steps find each of the nine values not given, each by its
+// formula: redone on the unrounded values it used, every step gives the
+// value it shows.
+bool stepsFindTheNineValues(const triangle::AnsweredTriangle &found, const triangle::ElementSet &set)
+{
+    std::array<bool, triangle::kFieldCount> known {};
+    for (const Quantity q : set) {
+        if (static_cast<int>(q) < triangle::kFieldCount)
+            known.at(at(q)) = true;
+    }
+    for (const triangle::Step &step : found.steps) {
+        triangle::wording::ShownOperands unrounded;
+        for (std::size_t i = 0; i < step.operandCount; ++i)
+            unrounded.values.at(i)
+                = triangle::shownValue(step.operands.at(i).quantity, step.operands.at(i).value);
+        unrounded.intermediate = step.intermediate;
+        if (!triangle::wording::followsFromShownNumbers(step, unrounded))
+            return false;
+        known.at(at(step.quantity)) = true;
+    }
+    return std::all_of(known.begin(), known.end(), [](bool k) { return k; });
+}
 
 } // namespace
 
@@ -122,6 +149,51 @@ private slots:
         }
     }
 
+    // The first steps of a solution, as text: each the formula a school
+    // takes, exact where the data allow.
+    void stepsReadAsATeacherWritesThem_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("three medians") << "m_a=12 m_b=15 m_c=9"
+                                       << "От формулите за медианите: a = ⅔·√(2m_b² + 2m_c² − m_a²) = "
+                                          "⅔·√(2·15² + 2·9² − 12²) = 4√13 ≈ 14.4222";
+        QTest::newRow("a side with its height and median")
+            << "a=6 h_a=4 m_a=5"
+            << "Петите на височината и медианата към a са на разстояние d = √(m_a² − h_a²) = √(5² − 4²) = 3; "
+               "по Питагоровата теорема по-далечната от височината страна е c = √((a/2 + d)² + h_a²) = "
+               "√((6/2 + 3)² + 4²) = 2√13 ≈ 7.2111\n"
+               "По формулата за медианата m_a = ½·√(2b² + 2c² − a²): b² = 2m_a² + a²/2 − c² = "
+               "2·5² + 6²/2 − (2√13)² = 16, b = 4";
+        QTest::newRow("an angle, R and r")
+            << "A=60 R=5 r=1,5"
+            << "По синусовата теорема: a = 2R·sin α = 2·5·sin 60° = 5√3 ≈ 8.6603\n"
+               "Допирателните от върха A към вписаната окръжност са p − a = r / tg(α/2): p = a + r / tg(α/2) "
+               "= "
+               "5√3 + 1,5 / tg(60°/2) = 13√3/2 ≈ 11.2583, P = 2p = 13√3 ≈ 22.5167";
+        QTest::newRow("numerically")
+            << "A=60 m_b=6 l_c=5"
+            << "Числено, защото тези три елемента не дават формула: страните "
+               "удовлетворяват уравненията (b² + c² − a²) / (2bc) = cos 60°, "
+               "½·√(2a² + 2c² − b²) = 6, √(ab·(a + b + c)(a + b − c)) / (a + b) = 5, "
+               "където p = (a + b + c) / 2 и S = √(p(p − a)(p − b)(p − c)); с "
+               "интервални оценки и метода на Нютон се намира a ≈ 6.4032";
+    }
+
+    void stepsReadAsATeacherWritesThem()
+    {
+        QFETCH(QString, request);
+        QFETCH(QString, steps);
+        QStringList texts;
+        for (const QString &line :
+            QString::fromStdString(answerTo(request.toStdString(), true)).split('\n')) {
+            if (line.startsWith("step\t"))
+                texts.push_back(line.section('\t', 4));
+        }
+        const QStringList expected = steps.split("\n");
+        QCOMPARE(texts.mid(0, expected.size()), expected);
+    }
+
     // Every determinate set, from a random triangle of its own: each
     // triangle answered has the given values (its elements recomputed in
     // 113 bits from its sides), every value it shows is the reference's to
@@ -146,7 +218,8 @@ private slots:
                 texts.at(i) = textOf(source.at(at(set.at(i))), 21);
                 given.at(i) = {set.at(i), texts.at(i)};
             }
-            const auto answer = triangle::answerElements(given, {.otherTriangles = true, .more = true}, {});
+            const auto answer
+                = triangle::answerElements(given, {.otherTriangles = true, .steps = true, .more = true}, {});
             const QString request = QString::fromStdString(std::string(triangle::tagOf(set[0])) + "="
                 + texts[0] + " " + std::string(triangle::tagOf(set[1])) + "=" + texts[1] + " "
                 + std::string(triangle::tagOf(set[2])) + "=" + texts[2]);
@@ -165,6 +238,7 @@ private slots:
                     QVERIFY2(fabsq(shown - exact) <= Quad(0.5e-4) + Quad(1e-12) * fabsq(exact),
                         qPrintable(request));
                 }
+                QVERIFY2(stepsFindTheNineValues(found, set), qPrintable(request));
                 sourceFound |= fabsq(reference[3] - source[3]) < Quad(1e-9) * source[3]
                     && fabsq(reference[4] - source[4]) < Quad(1e-9) * source[4];
             }
@@ -176,9 +250,10 @@ private slots:
                 values.at(i) = {set.at(i),
                     static_cast<long double>(triangle::isAngle(set.at(i)) ? radians(value) : value)};
             }
-            if (const auto bySchool = triangle::sidesBySchoolRoute(values)) {
+            if (const auto bySchool = triangle::bySchoolRoute(values)) {
                 ++byFormula;
-                QVERIFY2(bySchool->size() == triangle::fittingShapes(values).size(), qPrintable(request));
+                QVERIFY2(
+                    bySchool->sides.size() == triangle::fittingShapes(values).size(), qPrintable(request));
             }
             ++checked;
         }

@@ -122,6 +122,18 @@ void appendExact(std::string &out, const AnsweredTriangle &triangle)
     }
 }
 
+// The texts of named elements, where no combination of the list takes
+// them; a semiperimeter's text is not the perimeter's the steps use.
+wording::GivenTexts namedTexts(const Request &request)
+{
+    wording::GivenTexts given;
+    for (std::size_t i = 0; request.named && i < request.elements.size(); ++i) {
+        if (!request.half.at(i))
+            given.at(static_cast<std::size_t>(request.elements.at(i))) = request.texts.at(i);
+    }
+    return given;
+}
+
 // A solved answer: the first triangle's line "solved", each other's "also",
 // each followed by what was asked of it.
 void appendSolved(std::string &out, const Request &request, const Answer &answer, bool exact,
@@ -129,7 +141,7 @@ void appendSolved(std::string &out, const Request &request, const Answer &answer
 {
     const wording::GivenTexts given = request.combination >= 0
         ? wording::givenTextsOf(request.combination, request.texts)
-        : wording::GivenTexts {};
+        : namedTexts(request);
     for (const AnsweredTriangle &triangle : answer.triangles) {
         out += &triangle == &answer.triangles.front() ? "solved" : "\nalso";
         appendValues(out, triangle);

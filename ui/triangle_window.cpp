@@ -376,9 +376,14 @@ void TriangleWindow::Command3_Click()
 {
     if (m_solutionWindow)
         m_solutionWindow->close();
-    const std::optional<triangle::session::SolutionPage> page = m_session.openSolution();
+    const bool elements = Command4->isChecked();
+    const std::optional<triangle::session::SolutionPage> page
+        = elements ? m_elements.openSolution() : m_session.openSolution();
     if (!page) {
-        render(m_session.view());
+        if (elements)
+            render(m_elements.view());
+        else
+            render(m_session.view());
         return;
     }
     m_solutionWindow
@@ -418,7 +423,7 @@ void TriangleWindow::render(const triangle::session::ElementsView &view)
 {
     Elements1->render(view);
     Command2->setVisible(view.otherTriangleOffered);
-    Command3->hide();
+    Command3->setVisible(view.solutionOffered);
     showNote(QString::fromStdString(view.note));
     renderPicture(view.picture, QString::fromStdString(view.pictureDescription));
     announce(view.announcement);

@@ -248,6 +248,23 @@ const Language kEnglish = {
         "opposite it.",
         "the area does not match the sides and the radius (S ≠ abc / (4R)).",
         " (computed with the unrounded values)",
+        {
+            "From the formulas of the medians: ",
+            "From S = ½·a·h_a = ½·b·h_b = ½·c·h_c and Heron's formula for the sides 2S/h_a, 2S/h_b, 2S/h_c: ",
+            "By the formula of the median %1: ",
+            "From the right triangle with hypotenuse %1 and leg %2: ",
+            "By the formula of the angle bisector %1: ",
+            "The feet of the height and the median to %1 lie at a distance ",
+            "; by Pythagoras' theorem the side farther from the height is ",
+            "The tangents from the vertex %1 to the incircle are p − %2 = r / tan(%3/2): ",
+            "Area by the inradius: ",
+            "From the area, the perimeter and the law of cosines: ",
+            "tan",
+            "Numerically, since these three elements give no formula: the sides satisfy the equations %1, "
+            "where p = (a + b + c) / 2 and S = √(p(p − a)(p − b)(p − c)); interval bounds and Newton's "
+            "method find ",
+            "From the same equations: ",
+        },
     },
     {
         "The page computes with JavaScript and WebAssembly; turn them on in your browser.",

@@ -91,6 +91,24 @@ struct SolutionWindowWords {
     std::string_view pdfNotSaved; // %1: the file's path
 };
 
+// The words of the steps that start from heights, medians, angle
+// bisectors, r or P.
+struct ElementStepWords {
+    std::string_view medians;          // the sides from the three medians
+    std::string_view heights;          // the area from the three heights
+    std::string_view medianFormula;    // %1: the median's formula
+    std::string_view rightTriangle;    // %1: the hypotenuse, %2: the leg
+    std::string_view bisectorFormula;  // %1: the bisector's formula
+    std::string_view feet;             // %1: the side both are drawn to
+    std::string_view longerSide;       // by Pythagoras' theorem, the side farther from the height
+    std::string_view tangents;         // %1: the vertex, %2: its side, %3: its angle
+    std::string_view areaByInradius;   // S = p·r
+    std::string_view areaAndPerimeter; // a from S, P and the angle opposite a
+    std::string_view tangent;          // the name of the tangent function: "tg"
+    std::string_view numerical;        // %1: the equations the sides satisfy
+    std::string_view numericalAgain;   // the other sides from the same equations
+};
+
 // The worked solution's words; the formulas around them are the same in
 // every language.
 struct SolutionWords {
@@ -145,6 +163,7 @@ struct SolutionWords {
     // The end of a step whose results do not follow from the rounded
     // numbers it shows: they were computed with the unrounded ones.
     std::string_view unroundedValues;
+    ElementStepWords elements;
 };
 
 // The web page's words besides the window's.

@@ -11,11 +11,12 @@ namespace {
 
 bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
 
-// The name with an index ("h_a") that starts at `at`, standing on its own,
-// or an empty view.
+// The name with an index ("h_a") that starts at `at`, standing on its own
+// or after a coefficient ("4m_c²"), or an empty view.
 std::string_view indexedNameAt(std::string_view text, std::size_t at)
 {
-    if (at > 0 && isWordCharacter(text[at - 1]))
+    if (at > 0 && isWordCharacter(text[at - 1])
+        && std::isdigit(static_cast<unsigned char>(text[at - 1])) == 0)
         return {};
     for (const Quantity q : kMoreElements) {
         const std::string_view name = tagOf(q);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wording/solution_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -46,11 +47,27 @@ std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
 
 // The typed text of a given quantity, echoed so that no byte of it can act
 // on a terminal and a long one is cut (the value used is in the answer);
-// empty where it was not given or is not one of the eight.
+// empty where it was not given.
 std::string typedText(const GivenTexts &given, Quantity q)
 {
-    const int field = fieldIndex(q);
-    return field < kQuantityCount ? echo(given.at(static_cast<std::size_t>(field))) : std::string();
+    return echo(given.at(static_cast<std::size_t>(q)));
+}
+
+// Whether a step's text substitutes the value it found on the way into its
+// formula, so that a student goes on with it as shown.
+bool carriesIntermediate(Rule rule)
+{
+    switch (rule) {
+    case Rule::Heron:
+    case Rule::Inradius:
+    case Rule::AreaFromHeights:
+    case Rule::SideFromHeightAndMedian:
+    case Rule::SideFromInradius:
+    case Rule::AreaFromInradius:
+    case Rule::SideFromAreaAndPerimeter:
+    case Rule::PerimeterFromInradius: return true;
+    default: return false;
+    }
 }
 
 class Writer {
@@ -176,6 +193,10 @@ private:
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;
     std::string angleSum() const;
+    std::string elementRuleText() const;
+    std::string numerical() const;
+    std::string equationOf(std::size_t i) const;
+    const ElementStepWords &elementWords() const { return m_words.elements; }
 
     const Step &m_step;
     const GivenTexts &m_given;
@@ -276,7 +297,7 @@ ShownOperands Writer::shownOperands() const
     ShownOperands numbers;
     for (std::size_t i = 0; i < m_step.operandCount; ++i)
         numbers.values.at(i) = m_shown.at(i).value;
-    if (m_step.rule == Rule::Heron || m_step.rule == Rule::Inradius)
+    if (carriesIntermediate(m_step.rule))
         numbers.intermediate = intermediateValue().value;
     return numbers;
 }
@@ -353,6 +374,21 @@ std::string Writer::ruleText() const
         // The semiperimeter is introduced before it is used.
         return std::string(m_words.inradius) + "p = P / 2" + intermediate() + ", r = S / p = " + val(0)
             + " / " + intermediateValue().text + result();
+    case Rule::SideFromMedians:
+    case Rule::AreaFromHeights:
+    case Rule::SideFromHeight:
+    case Rule::SideFromOwnMedian:
+    case Rule::SideFromMedianToOther:
+    case Rule::AngleFromHeight:
+    case Rule::AngleFromBisector:
+    case Rule::AreaFromSideAndHeight:
+    case Rule::SideFromHeightAndAngle:
+    case Rule::SideFromHeightAndMedian:
+    case Rule::SideFromInradius:
+    case Rule::AreaFromInradius:
+    case Rule::SideFromAreaAndPerimeter:
+    case Rule::PerimeterFromInradius:
+    case Rule::Numerical: return elementRuleText();
     case Rule::Heron: {
         const std::string p = intermediateValue().text;
         return std::string(m_words.heron) + "p = (a + b + c) / 2" + intermediate()
@@ -361,6 +397,138 @@ std::string Writer::ruleText() const
     }
     }
     return {};
+}
+
+// The steps from heights, medians, angle bisectors, r and P.
+std::string Writer::elementRuleText() const
+{
+    const ElementStepWords &w = elementWords();
+    const std::string onTheWay = intermediateValue().text;
+    const std::string tg = std::string(w.tangent);
+    switch (m_step.rule) {
+    case Rule::SideFromMedians:
+        return std::string(w.medians) + found() + " = ⅔·√(2" + sym(1) + "² + 2" + sym(2) + "² − " + sym(0)
+            + "²) = ⅔·√(2·" + sq(1) + " + 2·" + sq(2) + " − " + sq(0) + ")" + result();
+    case Rule::AreaFromHeights:
+        return std::string(w.heights) + "H = (1/h_a + 1/h_b + 1/h_c) / 2 = (1/" + val(0) + " + 1/" + val(1)
+            + " + 1/" + val(2) + ") / 2" + intermediate()
+            + ", S = 1 / (4·√(H(H − 1/h_a)(H − 1/h_b)(H − 1/h_c))) = 1 / (4·√(" + onTheWay + "·(" + onTheWay
+            + " − 1/" + val(0) + ")·(" + onTheWay + " − 1/" + val(1) + ")·(" + onTheWay + " − 1/" + val(2)
+            + ")))" + result();
+    case Rule::SideFromHeight:
+        return filled(m_words.fromArea, {"S = ½·" + found() + "·" + sym(1)}) + found() + " = 2S / " + sym(1)
+            + " = 2·" + val(0) + " / " + val(1) + result();
+    case Rule::SideFromOwnMedian:
+        return filled(w.medianFormula,
+                   {sym(2) + " = ½·√(2" + sym(0) + "² + 2" + sym(1) + "² − " + found() + "²)"})
+            + found() + "² = 2" + sym(0) + "² + 2" + sym(1) + "² − 4" + sym(2) + "² = 2·" + sq(0) + " + 2·"
+            + sq(1) + " − 4·" + sq(2) + intermediate() + ", " + found() + result();
+    case Rule::SideFromMedianToOther: {
+        // The two sides under the root alphabetically, as the formula is learnt.
+        const bool foundFirst = m_step.quantity < m_step.operands.at(2).quantity;
+        const std::string pair
+            = foundFirst ? "2" + found() + "² + 2" + sym(2) + "²" : "2" + sym(2) + "² + 2" + found() + "²";
+        return filled(w.medianFormula, {sym(0) + " = ½·√(" + pair + " − " + sym(1) + "²)"}) + found()
+            + "² = 2" + sym(0) + "² + " + sym(1) + "²/2 − " + sym(2) + "² = 2·" + sq(0) + " + " + sq(1)
+            + "/2 − " + sq(2) + intermediate() + ", " + found() + result();
+    }
+    case Rule::AngleFromHeight:
+        return filled(w.rightTriangle, {sym(1), sym(0)})
+            + fromSine(sym(0) + " / " + sym(1) + " = " + val(0) + " / " + val(1));
+    case Rule::AngleFromBisector:
+        return filled(w.bisectorFormula,
+                   {sym(0) + " = 2" + sym(1) + sym(2) + "·cos(" + found() + "/2) / (" + sym(1) + " + "
+                       + sym(2) + ")"})
+            + "cos(" + found() + "/2) = " + sym(0) + "·(" + sym(1) + " + " + sym(2) + ") / (2" + sym(1)
+            + sym(2) + ") = " + val(0) + "·(" + val(1) + " + " + val(2) + ") / (2·" + val(1) + "·" + val(2)
+            + ")" + intermediate() + " ⇒ " + clause(m_step.value);
+    case Rule::AreaFromSideAndHeight:
+        return std::string(m_words.area) + "S = ½·" + sym(0) + "·" + sym(1) + " = ½·" + val(0) + "·" + val(1)
+            + result();
+    case Rule::SideFromHeightAndAngle:
+        return filled(w.rightTriangle, {found(), sym(0)}) + found() + " = " + sym(0) + " / sin " + sym(1)
+            + " = " + val(0) + " / sin " + val(1) + result();
+    case Rule::SideFromHeightAndMedian:
+        return filled(w.feet, {sym(0)}) + "d = √(" + sym(2) + "² − " + sym(1) + "²) = √(" + sq(2) + " − "
+            + sq(1) + ")" + intermediate() + std::string(w.longerSide) + found() + " = √((" + sym(0)
+            + "/2 + d)² + " + sym(1) + "²) = √((" + val(0) + "/2 + " + onTheWay + ")² + " + sq(1) + ")"
+            + result();
+    case Rule::SideFromInradius: {
+        const Vertex v = vertexOf(m_step.operands.at(0).quantity);
+        return filled(w.tangents, {tagOf(angleAt(v)), found(), sym(0)}) + "p = P / 2" + intermediate() + ", "
+            + found() + " = p − r / " + tg + "(" + sym(0) + "/2) = " + onTheWay + " − " + val(2) + " / " + tg
+            + "(" + val(0) + "/2)" + result();
+    }
+    case Rule::AreaFromInradius:
+        return std::string(w.areaByInradius) + "p = P / 2" + intermediate() + ", S = p·r = " + onTheWay + "·"
+            + val(0) + result();
+    case Rule::SideFromAreaAndPerimeter: {
+        const std::string side = found();
+        const Vertex v = vertexOf(m_step.quantity);
+        const Vertex x = firstOtherThan(v);
+        const std::string pair = symbolOf(sideOpposite(x)) + symbolOf(sideOpposite(otherVertex(v, x)));
+        return std::string(w.areaAndPerimeter) + pair + " = 2S / sin " + sym(2) + " = 2·" + val(0) + " / sin "
+            + val(2) + intermediate() + ", " + side + " = (P² − 2" + pair + "·(1 + cos " + sym(2)
+            + ")) / (2P) = (" + sq(1) + " − 2·" + onTheWay + "·(1 + cos " + val(2) + ")) / (2·" + val(1) + ")"
+            + result();
+    }
+    case Rule::PerimeterFromInradius: {
+        const Vertex v = vertexOf(m_step.operands.at(2).quantity);
+        return filled(w.tangents, {tagOf(angleAt(v)), sym(0), sym(2)}) + "p = " + sym(0) + " + r / " + tg
+            + "(" + sym(2) + "/2) = " + val(0) + " + " + val(1) + " / " + tg + "(" + val(2) + "/2)"
+            + intermediate() + ", P = 2p" + result();
+    }
+    case Rule::Numerical: return numerical();
+    default: return {};
+    }
+}
+
+// One given element as an equation in the sides: "½·√(2b² + 2c² − a²) = 5".
+std::string Writer::equationOf(std::size_t i) const
+{
+    const Quantity q = m_step.operands.at(i).quantity;
+    const auto vertex = vertexOfElement(q);
+    std::string own;
+    std::string y;
+    std::string z;
+    if (vertex) {
+        const Vertex first = firstOtherThan(*vertex);
+        own = symbolOf(sideOpposite(*vertex));
+        y = symbolOf(sideOpposite(first));
+        z = symbolOf(sideOpposite(otherVertex(*vertex, first)));
+    }
+    std::string sides;
+    if (isAngle(q))
+        return "(" + y + "² + " + z + "² − " + own + "²) / (2" + y + z + ") = cos " + val(i);
+    if (q == Quantity::a || q == Quantity::b || q == Quantity::c)
+        sides = own;
+    else if (q == Quantity::ha || q == Quantity::hb || q == Quantity::hc)
+        sides = "2S / " + own;
+    else if (q == Quantity::ma || q == Quantity::mb || q == Quantity::mc)
+        sides = "½·√(2" + y + "² + 2" + z + "² − " + own + "²)";
+    else if (q == Quantity::la || q == Quantity::lb || q == Quantity::lc)
+        sides = "√(" + y + z + "·(" + y + " + " + z + " + " + own + ")(" + y + " + " + z + " − " + own
+            + ")) / (" + y + " + " + z + ")";
+    else if (q == Quantity::S)
+        sides = "S";
+    else if (q == Quantity::R)
+        sides = "abc / (4S)";
+    else if (q == Quantity::P)
+        sides = "a + b + c";
+    else
+        sides = "S / p";
+    return sides + " = " + val(i);
+}
+
+// The first side with the equations solved, the others after it.
+std::string Writer::numerical() const
+{
+    if (m_step.quantity != Quantity::a)
+        return std::string(elementWords().numericalAgain) + found() + result();
+    std::string equations;
+    for (std::size_t i = 0; i < m_step.operandCount; ++i)
+        equations += (i == 0 ? "" : ", ") + equationOf(i);
+    return filled(elementWords().numerical, {equations}) + found() + result();
 }
 
 std::string verdictText(Verdict verdict, const SolutionWords &words)
@@ -417,6 +585,19 @@ std::string valueText(const Triangle &record, Quantity q, const GivenTexts &give
     for (std::size_t i = 0; i < notes.size(); ++i)
         text += (i == 0 ? " (" : "; ") + notes[i] + (i + 1 == notes.size() ? ")" : "");
     return text;
+}
+
+// The given quantities in field order: the combination's, or the elements'.
+std::vector<Quantity> givenElementsOf(const Solution &solution)
+{
+    if (!solution.givenElements.empty())
+        return solution.givenElements;
+    std::vector<Quantity> given;
+    for (const Quantity q : kAllQuantities) {
+        if (q != Quantity::P && isGiven(solution.combination, q))
+            given.push_back(q);
+    }
+    return given;
 }
 
 } // namespace
@@ -482,28 +663,36 @@ SolutionText workedSolution(const Solution &solution, const GivenTexts &given, c
 {
     const SolutionWords &words = language.solution;
     SolutionText text;
+    const std::vector<Quantity> givenElements = givenElementsOf(solution);
+    const auto isGivenElement = [&](Quantity q) {
+        return std::find(givenElements.begin(), givenElements.end(), q) != givenElements.end();
+    };
     std::string givenList;
-    for (const Quantity q : kAllQuantities) {
-        if (q == Quantity::P || !isGiven(solution.combination, q))
-            continue;
-        givenList += (givenList.empty() ? "" : ", ") + symbolOf(q) + " = " + typedText(given, q) + unitOf(q);
+    for (const Quantity q : givenElements) {
+        const bool half = q == Quantity::P && solution.semiperimeterGiven;
+        givenList += (givenList.empty() ? "" : ", ") + (half ? std::string("p") : symbolOf(q)) + " = "
+            + typedText(given, q) + unitOf(q);
     }
     text.given = std::string(words.given) + givenList + ".";
     std::string soughtList;
     for (const Quantity q : kAllQuantities) {
-        if (q == Quantity::P || !isGiven(solution.combination, q))
+        if (!isGivenElement(q))
             soughtList += (soughtList.empty() ? "" : ", ") + symbolOf(q);
     }
     text.sought = std::string(words.sought) + soughtList + ".";
     text.heading = words.heading;
+    // A typed semiperimeter is not the perimeter the steps use.
+    GivenTexts typedInSteps = given;
+    if (solution.semiperimeterGiven)
+        typedInSteps.at(static_cast<std::size_t>(Quantity::P)).clear();
     for (const Step &step : solution.steps) {
         const StepForms forms = stepForms(exact, text.steps.size());
         text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
-            + stepText(step, given, format, language, forms) + ".");
+            + stepText(step, typedInSteps, format, language, forms) + ".");
     }
     std::string answer;
     for (const Quantity q : kAllQuantities)
-        answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, given, format, exact);
+        answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, typedInSteps, format, exact);
     text.answer = std::string(words.answer) + answer + ".";
     text.verdict = verdictText(solution.verdict, words);
     return text;

@@ -18,9 +18,10 @@
 // window, the web page and the command-line tool alike.
 namespace triangle::wording {
 
-// The texts of the given fields as the user typed them, in field order
-// (empty where not given).
-using GivenTexts = std::array<std::string, kQuantityCount>;
+// The texts of the given elements as the user typed them, by quantity
+// (empty where not given): the eight of the list, or any three of the
+// nineteen elements.
+using GivenTexts = std::array<std::string, kElementCount>;
 
 // The three texts of a request, in field order, placed at their quantities.
 GivenTexts givenTextsOf(int combination, const std::array<std::string, 3> &texts);

@@ -82,6 +82,16 @@ std::optional<Value> redoneIntermediate(const Step &step, const ShownOperands &s
     case Rule::SidesFromAreaAndAngle: return 2 * v[0] / sine(v[2]);
     case Rule::Heron: return (v[0] + v[1] + v[2]) / 2;
     case Rule::Inradius: return (v[1] + v[2] + v[3]) / 2;
+    case Rule::AngleFromHeight: return v[0] / v[1];
+    case Rule::AngleFromBisector: return v[0] * (v[1] + v[2]) / (2 * v[1] * v[2]);
+    case Rule::AreaFromHeights: return (1 / v[0] + 1 / v[1] + 1 / v[2]) / 2;
+    case Rule::SideFromOwnMedian: return 2 * squared(v[0]) + 2 * squared(v[1]) - 4 * squared(v[2]);
+    case Rule::SideFromMedianToOther: return 2 * squared(v[0]) + squared(v[1]) / 2 - squared(v[2]);
+    case Rule::SideFromHeightAndMedian: return std::sqrt(squared(v[2]) - squared(v[1]));
+    case Rule::SideFromInradius:
+    case Rule::AreaFromInradius: return v[1] / 2;
+    case Rule::SideFromAreaAndPerimeter: return 2 * v[0] / sine(v[2]);
+    case Rule::PerimeterFromInradius: return v[0] + v[1] * cosine(v[2] / 2) / sine(v[2] / 2);
     default: return std::nullopt;
     }
 }
@@ -129,6 +139,23 @@ Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, 
     case Rule::Median: return std::sqrt(2 * squared(v[0]) + 2 * squared(v[1]) - squared(v[2])) / 2;
     case Rule::Bisector: return 2 * v[0] * v[1] * cosine(v[2] / 2) / (v[0] + v[1]);
     case Rule::Inradius: return v[0] / p;
+    case Rule::SideFromMedians:
+        return 2 * std::sqrt(2 * squared(v[1]) + 2 * squared(v[2]) - squared(v[0])) / 3;
+    case Rule::AreaFromHeights:
+        return 1 / (4 * std::sqrt(p * (p - 1 / v[0]) * (p - 1 / v[1]) * (p - 1 / v[2])));
+    case Rule::SideFromHeight: return 2 * v[0] / v[1];
+    case Rule::SideFromOwnMedian:
+    case Rule::SideFromMedianToOther: return std::sqrt(onTheWay);
+    case Rule::AngleFromHeight: return angleOfSine(onTheWay, shownResult);
+    case Rule::AngleFromBisector: return 2 * std::acos(onTheWay) / kRadiansPerDegree;
+    case Rule::AreaFromSideAndHeight: return v[0] * v[1] / 2;
+    case Rule::SideFromHeightAndAngle: return v[0] / sine(v[1]);
+    case Rule::SideFromHeightAndMedian: return std::sqrt(squared(v[0] / 2 + p) + squared(v[1]));
+    case Rule::SideFromInradius: return p - v[2] * cosine(v[0] / 2) / sine(v[0] / 2);
+    case Rule::AreaFromInradius: return p * v[0];
+    case Rule::SideFromAreaAndPerimeter: return (squared(v[1]) - 2 * p * (1 + cosine(v[2]))) / (2 * v[1]);
+    case Rule::PerimeterFromInradius: return 2 * p;
+    case Rule::Numerical: return shownResult; // solved for, not worked out by hand
     }
     return std::numeric_limits<Value>::quiet_NaN();
 }
