@@ -69,7 +69,7 @@ long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
     case Rule::SideFromOwnMedian: return 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));
     case Rule::SideFromMedianToOther: return 2 * squared(v(0)) + squared(v(1)) / 2 - squared(v(2));
     case Rule::SideFromHeightAndMedian: return std::sqrt(std::max(squared(v(2)) - squared(v(1)), 0.0L));
-    case Rule::SideFromInradius: return v(1) / 2;
+    case Rule::SideFromInradius:
     case Rule::AreaFromInradius: return v(1) / 2;
     case Rule::SideFromAreaAndPerimeter: return 2 * v(0) / std::sin(v(2));
     case Rule::PerimeterFromInradius: return v(0) + v(1) / std::tan(v(2) / 2);

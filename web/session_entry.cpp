@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <vector>
 
 #include "solver/catalogue.h"
 #include "wording/solution_markup.h"
@@ -45,6 +47,34 @@ void announcement(JsonText &json, const std::optional<Announcement> &said)
         .endObject();
 }
 
+// What both modes' views end with.
+struct ViewTail {
+    const std::string &note;
+    const std::optional<Announcement> &announcement;
+    bool picture;
+    const std::string &pictureDescription;
+    bool otherTriangle;
+    bool solution;
+    std::size_t shownTriangle;
+};
+
+void tailJson(JsonText &json, const ViewTail &tail)
+{
+    json.key("note").string(tail.note);
+    announcement(json, tail.announcement);
+    json.key("picture")
+        .boolean(tail.picture)
+        .key("pictureDescription")
+        .string(tail.pictureDescription)
+        .key("otherTriangle")
+        .boolean(tail.otherTriangle)
+        .key("solution")
+        .boolean(tail.solution)
+        .key("triangle")
+        .number(static_cast<double>(tail.shownTriangle + 1))
+        .endObject();
+}
+
 void viewJson(JsonText &json, const View &view)
 {
     json.beginObject().key("combination").number(view.combination).key("fields").beginArray();
@@ -53,21 +83,10 @@ void viewJson(JsonText &json, const View &view)
     json.endArray().key("open").beginArray();
     for (int position = 0; position < triangle::kQuantityCount; ++position)
         json.boolean(triangle::isGiven(view.combination, triangle::quantityAt(position)));
-    json.endArray().key("note").string(view.note);
-    announcement(json, view.announcement);
-    json.key("picture")
-        .boolean(view.picture.has_value())
-        .key("pictureEmpty")
-        .boolean(view.pictureEmpty)
-        .key("pictureDescription")
-        .string(view.pictureDescription)
-        .key("otherTriangle")
-        .boolean(view.otherTriangleOffered)
-        .key("solution")
-        .boolean(view.solutionOffered)
-        .key("triangle")
-        .number(static_cast<double>(triangle::web::pageSession().shownTriangle() + 1))
-        .endObject();
+    json.endArray().key("pictureEmpty").boolean(view.pictureEmpty);
+    tailJson(json,
+        {view.note, view.announcement, view.picture.has_value(), view.pictureDescription,
+            view.otherTriangleOffered, view.solutionOffered, triangle::web::pageSession().shownTriangle()});
 }
 
 void booleans(JsonText &json, const auto &values)
@@ -87,17 +106,9 @@ void elementsJson(JsonText &json, const ElementsView &view)
     booleans(json, view.open);
     json.key("given");
     booleans(json, view.given);
-    json.key("note").string(view.note);
-    announcement(json, view.announcement);
-    json.key("picture")
-        .boolean(view.picture.has_value())
-        .key("pictureDescription")
-        .string(view.pictureDescription)
-        .key("otherTriangle")
-        .boolean(view.otherTriangleOffered)
-        .key("triangle")
-        .number(static_cast<double>(triangle::web::pageElements().shownTriangle() + 1))
-        .endObject();
+    tailJson(json,
+        {view.note, view.announcement, view.picture.has_value(), view.pictureDescription,
+            view.otherTriangleOffered, view.solutionOffered, triangle::web::pageElements().shownTriangle()});
 }
 
 // The text handed to the page stays valid until the next call.
@@ -108,35 +119,56 @@ const char *lent(std::string text)
     return held.c_str();
 }
 
-// «Копирай»: the request on view, its nine values and where it is found,
-// one a line, and after them the worked solution when `withSolution`.
-std::string copiedText(const View &view, std::string_view address, bool withSolution)
+// «Копирай»: the request on view, every value and where it is found, one
+// a line, and after them the worked solution of `page` where there is one.
+struct CopiedLines {
+    std::vector<std::string> given;  // "name = value"
+    std::vector<std::string> values; // likewise, every field
+    bool triangle = false;
+};
+
+std::string copiedText(const triangle::wording::Language &language, const CopiedLines &lines,
+    std::string_view address, const std::optional<triangle::session::SolutionPage> &page)
 {
-    auto &session = triangle::web::pageSession();
-    const triangle::wording::Language &language = session.language();
-    const auto &names = language.window.text2;
-    const auto line = [&](std::size_t position) {
-        return std::string(names.at(position).accessibleName) + " = " + view.fields.at(position);
-    };
     std::string text(language.solution.given);
     std::string_view comma;
-    for (int position = 0; position < triangle::kQuantityCount; ++position) {
-        if (triangle::isGiven(view.combination, triangle::quantityAt(position))) {
-            text.append(comma).append(line(static_cast<std::size_t>(position)));
-            comma = ", ";
-        }
+    for (const std::string &given : lines.given) {
+        text.append(comma).append(given);
+        comma = ", ";
     }
     text += '\n';
-    for (std::size_t position = 0; position < view.fields.size(); ++position)
-        text.append(line(position)).append("\n");
-    if (!view.picture)
+    for (const std::string &value : lines.values)
+        text.append(value).append("\n");
+    if (!lines.triangle)
         text.append(language.notes.noTriangle).append("\n");
     text.append(address).append("\n");
-    if (const auto page = withSolution ? session.openSolution() : std::nullopt) {
+    if (page) {
         text.append("\n").append(triangle::wording::solutionDocument(
             page->solution, page->given, pageFormat(language), language, &page->exact));
     }
     return text;
+}
+
+// A view's fields as «Копирай» writes them, under their accessible names.
+template <typename Names, typename Fields, typename Given>
+CopiedLines copiedLines(const Names &names, const Fields &fields, const Given &given, bool triangle)
+{
+    CopiedLines lines;
+    lines.triangle = triangle;
+    for (std::size_t position = 0; position < fields.size(); ++position) {
+        std::string line = std::string(names.at(position)) + " = " + fields.at(position);
+        if (position < given.size() && given.at(position))
+            lines.given.push_back(line);
+        lines.values.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// The solution to copy with the text, where one is open.
+template <typename Session>
+std::optional<triangle::session::SolutionPage> copiedSolution(Session &session, bool withSolution)
+{
+    return withSolution ? session.openSolution() : std::nullopt;
 }
 
 const char *shown(const View &view)
@@ -224,9 +256,10 @@ extern "C" const char *triangle_language(const char *code)
 // «Решение»: the worked solution of the triangle on view, as the window
 // shows it, in escaped HTML with the indices as subscripts, and whether it
 // has a picture; none where a step faults, the view then saying why.
-extern "C" const char *triangle_solution()
+template <typename Session>
+static const char *solutionJson(Session &session)
 {
-    const auto page = pageSession().openSolution();
+    const auto page = session.openSolution();
     JsonText json;
     json.beginObject().key("solution");
     if (page) {
@@ -234,7 +267,7 @@ extern "C" const char *triangle_solution()
             .key("markup")
             .string(triangle::wording::solutionMarkup(triangle::wording::withSignsKeptToTheirValues(
                 triangle::wording::solutionDocument(page->solution, page->given,
-                    pageFormat(pageSession().language()), pageSession().language(), &page->exact))))
+                    pageFormat(session.language()), session.language(), &page->exact))))
             .key("picture")
             .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
             .endObject();
@@ -242,18 +275,51 @@ extern "C" const char *triangle_solution()
         json.boolean(false);
     }
     json.key("view");
-    viewJson(json, pageSession().view());
+    if constexpr (std::is_same_v<Session, triangle::session::Session>)
+        viewJson(json, session.view());
+    else
+        elementsJson(json, session.view());
     return lent(json.endObject().text());
+}
+
+extern "C" const char *triangle_solution() { return solutionJson(pageSession()); }
+
+extern "C" const char *triangle_elements_solution() { return solutionJson(pageElements()); }
+
+static const char *copiedJson(const std::string &text)
+{
+    JsonText json;
+    json.beginObject().key("text").string(text).endObject();
+    return lent(json.text());
 }
 
 // The text «Копирай» puts on the clipboard, for the address `address`;
 // with the worked solution where `withSolution` is not 0.
 extern "C" const char *triangle_copied(const char *address, int withSolution)
 {
-    const View &view = pageSession().view();
-    JsonText json;
-    json.beginObject().key("text").string(copiedText(view, address, withSolution != 0)).endObject();
-    return lent(json.text());
+    auto &session = pageSession();
+    const View &view = session.view();
+    const triangle::wording::Language &language = session.language();
+    std::array<std::string_view, triangle::kFieldCount> names {};
+    std::array<bool, triangle::kQuantityCount> given {};
+    for (std::size_t position = 0; position < names.size(); ++position)
+        names.at(position) = language.window.text2.at(position).accessibleName;
+    for (std::size_t position = 0; position < given.size(); ++position)
+        given.at(position)
+            = triangle::isGiven(view.combination, triangle::quantityAt(static_cast<int>(position)));
+    return copiedJson(copiedText(language, copiedLines(names, view.fields, given, view.picture.has_value()),
+        address, copiedSolution(session, withSolution != 0)));
+}
+
+// The same in the mode of any three elements.
+extern "C" const char *triangle_elements_copied(const char *address, int withSolution)
+{
+    auto &session = pageElements();
+    const ElementsView &view = session.view();
+    const triangle::wording::Language &language = session.language();
+    return copiedJson(copiedText(language,
+        copiedLines(language.elements.names, view.fields, view.given, view.picture.has_value()), address,
+        copiedSolution(session, withSolution != 0)));
 }
 
 // The mode «Всякакви три елемента»: what it shows now.

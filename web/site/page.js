@@ -36,6 +36,8 @@
         compute: call('triangle_elements_compute'),
         next: call('triangle_elements_next'),
         clear: call('triangle_elements_clear'),
+        solution: call('triangle_elements_solution'),
+        copied: call('triangle_elements_copied', 'string', 'number'),
       },
     };
   }
@@ -325,7 +327,6 @@
       byId('values').hidden = anyThree;
       byId('elements').hidden = !anyThree;
       byId('sample').hidden = anyThree;
-      this.copy.hidden = anyThree;
     }
 
     // The switch: the other mode's view as it was, with nothing to say,
@@ -362,7 +363,7 @@
       this.solutionButton.addEventListener('click', () => this.openSolution());
       this.link.addEventListener('click', () => this.copyText(location.href, this.texts.linkCopied));
       this.copy.addEventListener('click', () => {
-        const { text } = this.session.copied(location.href, this.solution.hidden ? 0 : 1);
+        const { text } = this.modeSession().copied(location.href, this.solution.hidden ? 0 : 1);
         this.copyText(text, this.texts.textCopied);
       });
       // Back and Forward: the request of that address, or the page as it
@@ -519,7 +520,7 @@
       if (this.note.textContent !== view.note)
         this.note.textContent = view.note;
       this.other.hidden = !view.otherTriangle;
-      this.solutionButton.hidden = this.anyThree || !view.solution;
+      this.solutionButton.hidden = !view.solution;
       byId('share').hidden = !this.solved();
       byId('copied').textContent = '';
       this.announce(view.announcement);
@@ -568,7 +569,7 @@
     }
 
     openSolution() {
-      const { solution, view } = this.session.solution();
+      const { solution, view } = this.modeSession().solution();
       const opener = document.activeElement;
       this.render(view);
       if (!solution)

@@ -439,8 +439,29 @@ const kElementCases = [
   { name: 'two sides and a median', typed: ['a=7', 'b=8', 'm_c=6'] },
   { name: 'an angle, its side and its height: two triangles', typed: ['A=60', 'a=7', 'h_a=5'] },
   { name: 'a set that fixes no triangle says why', typed: ['a=7', 'h_a=3', 'S=10,5'] },
-  { name: 'an address of three medians opens the mode and computes', address: '#m_a=12;m_b=15;m_c=9' },
+  {
+    name: 'an address of three medians opens the mode; «Решение» and «Копирай» as in the list',
+    address: '#m_a=12;m_b=15;m_c=9',
+    solution: true,
+  },
 ];
+
+// «Решение» shows triangle-solve's steps, and «Копирай» the given values,
+// the address and the open solution.
+async function checkElementsSolution(request) {
+  await page.getByRole('button', { name: 'Решение' }).click();
+  const steps = execFileSync(triangleSolve, ['--steps', '--exact', ...request], { encoding: 'utf8' })
+    .split('\n').filter((line) => line.startsWith('step\t')).map((line) => line.split('\t')[4]);
+  const shown = (await page.locator('#solution-text p').allTextContents()).map((line) => line.replaceAll('\u00a0', ' '));
+  assert.equal(shown[0], `Дадено: ${request.map((item) => item.replace('=', ' = ')).join(', ')}.`);
+  assert.equal(shown[3], `1. ${steps[0].replaceAll('.', ',')}.`);
+  await page.locator('#copy').click();
+  await page.locator('#copied:not(:empty)').waitFor();
+  const copied = await page.evaluate(() => navigator.clipboard.readText());
+  assert.ok(copied.includes(page.url()), copied);
+  for (const line of shown)
+    assert.ok(copied.includes(line), line);
+}
 
 const elementFields = () => Promise.all(kElementTags.map((_, i) => page.locator(`#element-${i}`).inputValue()));
 
@@ -460,7 +481,7 @@ async function typeElements(typed) {
   await page.keyboard.press('Enter');
 }
 
-for (const { name, typed, address } of kElementCases) {
+for (const { name, typed, address, solution } of kElementCases) {
   test(`any three elements: ${name}`, async () => {
     await reload();
     if (address) {
@@ -499,6 +520,8 @@ for (const { name, typed, address } of kElementCases) {
     assert.match(await note(), /^Решено: /);
     const shownLast = triangles.length > 1 ? `;n=${triangles.length}` : '';
     assert.equal(new URL(page.url()).hash, `#${request.join(';')}${shownLast}`);
+    if (solution)
+      await checkElementsSolution(request);
   });
 }
 
