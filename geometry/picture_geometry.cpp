@@ -37,6 +37,16 @@ constexpr double kCentreDotShare = 0.013;
 // its arc: further in, it would seem to name another corner.
 constexpr double kAngleLetterClearance = 0.45;
 constexpr int kAngleLetterFurther = 6;
+// A cevian's label, an index beside its letter, is wider than a letter and
+// not as tall as one with the index: its box, in letters, keeps clear of the
+// lines. It keeps this many letters from the circle and the arcs, and goes
+// a fifth of a letter further than that from its cevian.
+constexpr double kLabelClearance = 0.65;
+constexpr double kLabelWidth = 1.0;
+constexpr double kLabelHeight = 0.8;
+// A marked cevian's strokes: the right angle's legs, the ticks across the
+// halves of a side or of an angle's arc.
+constexpr double kStrokeShare = 0.045;
 
 struct Circle {
     Point centre;
@@ -208,6 +218,11 @@ struct WantedPlace {
     double clearance = 0.6;
     int furtherSteps = 16;
     bool overDashes = false;
+    // A cevian's label goes only where it is nearer its own cevian (from
+    // `namedFrom` to `namedTo`) than any other; it keeps its box clear of the
+    // lines rather than `clearance`.
+    bool nearestItsOwn = false;
+    bool label = false;
 };
 
 // Puts letters, square boxes of one size, near where each belongs: the
@@ -298,7 +313,7 @@ private:
             return false;
         const double clear = wanted.clearance * m_size;
         for (std::size_t i = 0; i < corners.size(); ++i) {
-            if (distanceToSegment(at, corners[i], corners[(i + 1) % 3]) < clear)
+            if (tooNear(at, {corners[i], corners[(i + 1) % 3]}, wanted))
                 return false;
             const Point fromCorner = at - corners[i];
             if (std::max(std::abs(fromCorner.x), std::abs(fromCorner.y)) < 0.6 * m_size)
@@ -315,10 +330,51 @@ private:
                 [&](const std::optional<Segment> &line) {
                     return line && distanceToSegment(at, line->from, line->to) < 0.4 * m_size;
                 });
-        if (onBisector)
+        if (onBisector || nearACevian(at, wanted))
             return false;
+        if (wanted.nearestItsOwn && !nearestItsOwn(at, wanted))
+            return false;
+        const double apart = (0.45 + (wanted.label ? kLabelWidth / 2 : 0.45)) * m_size;
         return std::none_of(m_placed.begin(), m_placed.end(), [&](Point other) {
-            return std::max(std::abs(at.x - other.x), std::abs(at.y - other.y)) < 0.9 * m_size;
+            return std::abs(at.x - other.x) < apart && std::abs(at.y - other.y) < 0.9 * m_size;
+        });
+    }
+
+    // Nearer the line than the letter's clearance, or than a label's box
+    // reaches across it, and a little more.
+    bool tooNear(Point at, const Segment &line, const WantedPlace &wanted) const
+    {
+        double clear = wanted.clearance * m_size;
+        if (wanted.label) {
+            constexpr double kGap = 0.05;
+            const Point across = unit(Point {line.from.y - line.to.y, line.to.x - line.from.x});
+            clear = ((kLabelWidth * std::abs(across.x) + kLabelHeight * std::abs(across.y)) / 2 + kGap)
+                * m_size;
+        }
+        return distanceToSegment(at, line.from, line.to) < clear;
+    }
+
+    // The marked cevians' lines, the sides carried on to their feet and
+    // their strokes.
+    bool nearACevian(Point at, const WantedPlace &wanted) const
+    {
+        const auto near = [&](const Segment &line) { return tooNear(at, line, wanted); };
+        return std::any_of(m_layout.cevians.begin(), m_layout.cevians.end(), [&](const MarkedCevian &marked) {
+            return near(marked.line) || (marked.sideCarriedOn && near(*marked.sideCarriedOn))
+                || std::any_of(marked.strokes.begin(), marked.strokes.end(), near);
+        });
+    }
+
+    // Nearer its own cevian than any other. As near as another, beside the
+    // corner two share, a label would name either.
+    bool nearestItsOwn(Point at, const WantedPlace &wanted) const
+    {
+        const auto same = [](Point p, Point q) { return p.x == q.x && p.y == q.y; };
+        const double own = distanceToSegment(at, wanted.namedFrom, wanted.namedTo);
+        return std::none_of(m_layout.cevians.begin(), m_layout.cevians.end(), [&](const MarkedCevian &other) {
+            const bool itsOwn
+                = same(other.line.from, wanted.namedFrom) && same(other.line.to, wanted.namedTo);
+            return !itsOwn && distanceToSegment(at, other.line.from, other.line.to) <= own;
         });
     }
 
@@ -465,11 +521,73 @@ WantedPlace besideCentre(const PictureLayout &layout)
     return {c, {std::cos(heading), std::sin(heading)}, 0.8 * layout.letterSize, {}, c, c, Region::Anywhere};
 }
 
+// Beside a marked cevian, across it from the point `along` the way from its
+// corner to its foot; first on the side towards the middle of the side it
+// meets, where the triangle leaves the most room.
+WantedPlace besideCevian(const PictureLayout &layout, const MarkedCevian &marked, double along)
+{
+    const Segment &line = marked.line;
+    const std::size_t i = marked.cevian.corner;
+    const Point middle = (layout.corners[(i + 1) % 3] + layout.corners[(i + 2) % 3]) / 2;
+    Point across {line.from.y - line.to.y, line.to.x - line.from.x};
+    if (dot(across, middle - line.to) < 0)
+        across = -across;
+    return {line.from + along * (line.to - line.from), across, (kLabelClearance + 0.2) * layout.letterSize,
+        {}, line.from, line.to, Region::Anywhere, kLabelClearance, 3, false, true, true};
+}
+
+// Beyond its foot, on from the cevian, outside the side it meets.
+WantedPlace beyondFoot(const PictureLayout &layout, const MarkedCevian &marked)
+{
+    WantedPlace place = besideCevian(layout, marked, 1.0);
+    place.direction = marked.line.to - marked.line.from;
+    return place;
+}
+
+// Where a thin triangle crowds the lines: over a dashed bisector or further
+// out; and where a cevian is too short to be told from the others, as near
+// another as its own.
+WantedPlace nearCevian(const PictureLayout &layout, const MarkedCevian &marked, bool nearestItsOwn)
+{
+    WantedPlace place = besideCevian(layout, marked, 0.5);
+    place.furtherSteps = 16;
+    place.overDashes = true;
+    place.nearestItsOwn = nearestItsOwn;
+    return place;
+}
+
 // The cosine of the angle at corner i.
 double cornerCosine(const std::array<Point, 3> &corners, std::size_t i)
 {
     const Point p = corners[i];
     return dot(unit(corners[(i + 1) % 3] - p), unit(corners[(i + 2) % 3] - p));
+}
+
+// The name of the angle at corner i. Where cevians crowd the corner, it
+// goes outside rather than far from its arc inside, where it would seem to
+// name a cevian's angle.
+Point placeAngleName(LetterPlacer &placer, const PictureLayout &layout, std::size_t i)
+{
+    if (layout.cevians.empty()) {
+        return placer.place({besideArc(layout, i, Region::Inside), besideArc(layout, i, Region::Inside, true),
+            besideArc(layout, i, Region::Outside)});
+    }
+    WantedPlace nearInside = besideArc(layout, i, Region::Inside);
+    nearInside.furtherSteps = 2;
+    WantedPlace nearInsideOverDashes = besideArc(layout, i, Region::Inside, true);
+    nearInsideOverDashes.furtherSteps = 2;
+    return placer.place({nearInside, nearInsideOverDashes, besideArc(layout, i, Region::Outside),
+        besideArc(layout, i, Region::Inside, true)});
+}
+
+// A cevian's label: beside its middle, then nearer either end, beyond its
+// foot, and where the lines crowd it, wherever there is room.
+Point placeCevianLabel(LetterPlacer &placer, const PictureLayout &layout, const MarkedCevian &marked)
+{
+    const auto beside = [&](double along) { return besideCevian(layout, marked, along); };
+    return placer.place(
+        {beside(0.5), beside(0.4), beside(0.6), beside(0.3), beside(0.7), beside(0.2), beside(0.8),
+            beyondFoot(layout, marked), nearCevian(layout, marked, true), nearCevian(layout, marked, false)});
 }
 
 // The widest corner's letter goes first: in a flat triangle it has only the
@@ -486,12 +604,13 @@ void placeLetters(PictureLayout &layout, const Rect &area)
         layout.cornerLetters[i] = placer.place({besideCorner(layout, i)});
     for (std::size_t i = 0; i < 3; ++i)
         layout.sideLetters[i] = placer.place({besideSide(layout, i)});
-    for (std::size_t i = 0; i < 3; ++i) {
-        layout.angleLetters[i] = placer.place({besideArc(layout, i, Region::Inside),
-            besideArc(layout, i, Region::Inside, true), besideArc(layout, i, Region::Outside)});
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        layout.angleLetters[i] = placeAngleName(placer, layout, i);
     if (layout.centreMarked)
         layout.centreLetter = placer.place({besideCentre(layout)});
+    // Last, as they have the most room: anywhere along their lines.
+    for (MarkedCevian &marked : layout.cevians)
+        marked.label = placeCevianLabel(placer, layout, marked);
 }
 
 // The centre is marked where it lies in view with room round it for its
@@ -515,7 +634,101 @@ void sizeArcs(PictureLayout &layout, double side)
     }
 }
 
+// The side opposite `corner` carried on from its nearer end to a foot that
+// lies beyond it; none for a foot on the side.
+std::optional<Segment> carriedOn(const std::array<Point, 3> &corners, std::size_t corner, Point foot)
+{
+    const Point p = corners[(corner + 1) % 3];
+    const Point q = corners[(corner + 2) % 3];
+    const Point along = q - p;
+    const double squared = dot(along, along);
+    // A right angle's foot is its corner, give or take a rounding error.
+    constexpr double kOnTheSide = 1e-9;
+    const double t = squared > 0.0 ? dot(foot - p, along) / squared : 0.0;
+    if (t < -kOnTheSide)
+        return Segment {p, foot};
+    if (t > 1 + kOnTheSide)
+        return Segment {q, foot};
+    return std::nullopt;
+}
+
+// A height's right angle at its foot, its legs along the height and towards
+// the side's middle; none where the height is too short to show it.
+std::vector<Segment> rightAngleStrokes(const Segment &line, Point middle, Point alongSide, double size)
+{
+    const Point foot = line.to;
+    if (length(line.from - foot) < 2 * size)
+        return {};
+    const Point up = unit(line.from - foot) * size;
+    const Point towardsMiddle = length(middle - foot) > size ? middle - foot : alongSide;
+    const Point sideways = unit(towardsMiddle) * size;
+    return {{foot + sideways, foot + sideways + up}, {foot + sideways + up, foot + up}};
+}
+
+// Ticks across the middles of a side's two halves, which a median makes
+// equal; none on a side too short to hold them apart.
+std::vector<Segment> equalHalvesStrokes(Point p, Point q, double size)
+{
+    if (length(q - p) < 4 * size)
+        return {};
+    const Point across = unit(Point {p.y - q.y, q.x - p.x}) * (size / 2);
+    std::vector<Segment> strokes;
+    for (const Point middle : {p + (q - p) / 4, p + 3 * (q - p) / 4})
+        strokes.push_back({middle - across, middle + across});
+    return strokes;
+}
+
+// Ticks across the corner's arc, one in each half of the angle an angle
+// bisector halves.
+std::vector<Segment> equalAnglesStrokes(const Segment &line, Point p, Point q, double arcRadius, double size)
+{
+    const Point corner = line.from;
+    const Point halving = unit(line.to - corner);
+    std::vector<Segment> strokes;
+    for (const Point end : {p, q}) {
+        const Point quarter = unit(unit(end - corner) + halving);
+        strokes.push_back(
+            {corner + (arcRadius - size / 2) * quarter, corner + (arcRadius + size / 2) * quarter});
+    }
+    return strokes;
+}
+
+// The strokes that mark what a cevian is.
+std::vector<Segment> strokesOf(const PictureLayout &layout, const MarkedCevian &marked, double size)
+{
+    const std::size_t i = marked.cevian.corner;
+    const Point p = layout.corners[(i + 1) % 3];
+    const Point q = layout.corners[(i + 2) % 3];
+    switch (marked.cevian.kind) {
+    case CevianKind::Height: return rightAngleStrokes(marked.line, (p + q) / 2, q - p, size);
+    case CevianKind::Median: return equalHalvesStrokes(p, q, size);
+    case CevianKind::AngleBisector: return equalAnglesStrokes(marked.line, p, q, layout.arcRadii[i], size);
+    }
+    return {};
+}
+
 } // namespace
+
+Point footOf(const std::array<Point, 3> &corners, Cevian cevian)
+{
+    const Point from = corners.at(cevian.corner);
+    const Point p = corners.at((cevian.corner + 1) % 3);
+    const Point q = corners.at((cevian.corner + 2) % 3);
+    switch (cevian.kind) {
+    case CevianKind::Height: {
+        const Point along = q - p;
+        const double squared = dot(along, along);
+        return squared > 0.0 ? p + (dot(from - p, along) / squared) * along : p;
+    }
+    case CevianKind::Median: return (p + q) / 2;
+    case CevianKind::AngleBisector: {
+        const double toP = length(p - from);
+        const double toQ = length(q - from);
+        return toP + toQ > 0.0 ? p + (toP / (toP + toQ)) * (q - p) : p;
+    }
+    }
+    return p;
+}
 
 TriangleCorners cornersFromSides(double a, double b, double c)
 {
@@ -535,7 +748,7 @@ TriangleCorners cornersFromSides(double a, double b, double c)
     return {Point {0, 0}, Point {c, 0}, Point {b * cosA, b * sinA}};
 }
 
-PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model)
+PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model, std::span<const Cevian> marked)
 {
     const double side = std::min(area.width, area.height);
     const bool lettered = side >= kLetteredFrom;
@@ -569,7 +782,14 @@ PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model)
                 = layout.enlarged ? clippedTo(bisectorOf(layout, i), area) : bisectorOf(layout, i);
     }
     sizeArcs(layout, side);
+    for (const Cevian cevian : marked) {
+        const Point foot = footOf(layout.corners, cevian);
+        layout.cevians.push_back({cevian, {layout.corners.at(cevian.corner), foot},
+            carriedOn(layout.corners, cevian.corner, foot), {}, {}});
+    }
     if (lettered) {
+        for (MarkedCevian &cevian : layout.cevians)
+            cevian.strokes = strokesOf(layout, cevian, kStrokeShare * side);
         layout.letterSize = kLetterShare * side;
         markCentre(layout, letterArea, side);
         placeLetters(layout, letterArea);

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "geometry/plane.h"
@@ -20,6 +22,37 @@ struct TriangleCorners {
 // (c, 0), C above the x axis where the law of cosines puts it. Sides that
 // close no triangle put C on the x axis.
 TriangleCorners cornersFromSides(double a, double b, double c);
+
+// A segment from a corner to the line of the side opposite it that the
+// picture marks because it was given: a height, a median or an angle
+// bisector. `corner` 0, 1, 2 stands for A, B, C.
+enum class CevianKind { Height, Median, AngleBisector };
+
+struct Cevian {
+    CevianKind kind = CevianKind::Height;
+    std::size_t corner = 0;
+
+    friend bool operator==(const Cevian &, const Cevian &) = default;
+};
+
+// Where the cevian meets the line of the opposite side: a height at the
+// orthogonal projection of its corner, beyond the side where the angle next
+// to it is obtuse; a median at the side's middle; an angle bisector where
+// it divides the side in the ratio of the two sides beside its corner.
+Point footOf(const std::array<Point, 3> &corners, Cevian cevian);
+
+// A given cevian as drawn: from its corner to its foot, the side carried on
+// to a foot beyond it, the small strokes at its foot (a right angle for a
+// height, one across each half of the side for a median) or across the
+// angle's arc (one in each half, for an angle bisector), and the centre of
+// its label (h, m or l with the corner's small letter as its index).
+struct MarkedCevian {
+    Cevian cevian;
+    Segment line;
+    std::optional<Segment> sideCarriedOn;
+    std::vector<Segment> strokes;
+    Point label;
+};
 
 // Where each part of the drawing goes in a box, in the box's coordinates (y
 // pointing down). Index 0, 1, 2 stands for A, B, C: the corner, the arc in
@@ -48,6 +81,9 @@ struct PictureLayout {
     // along the top is kept for saying so.
     bool enlarged = false;
     Rect noteStrip;
+    // In the order given; without strokes and labels where letters are not
+    // drawn.
+    std::vector<MarkedCevian> cevians;
 };
 
 // Scales the triangle so that its circumscribed circle, centred, fills `area`
@@ -58,8 +94,12 @@ struct PictureLayout {
 // of the centre's dot and of each other, and inside the box and off the note
 // strip; arcs keep a least radius however short the sides. An angle's name
 // goes inside the triangle just beyond its arc, or, in a corner too sharp
-// to hold it, outside beside the arc.
-PictureLayout layoutPicture(const Rect &area, const TriangleCorners &model);
+// to hold it, outside beside the arc. The `marked` cevians are drawn too,
+// every letter clear of them, each label nearer its own line than any
+// other; an angle's name in a corner they crowd goes outside rather than
+// far from its arc.
+PictureLayout layoutPicture(
+    const Rect &area, const TriangleCorners &model, std::span<const Cevian> marked = {});
 
 // The part of a circle whose centre lies outside `area` that can show in it,
 // as a fine polyline: drawn as curves, a circle with a radius of thousands of

@@ -138,6 +138,22 @@ std::string said(double value, int decimals, std::string_view decimalSeparator)
     return spokenNumber(inTenths(value, decimalSeparator), decimalSeparator);
 }
 
+// The sentence on the given heights, medians and angle bisectors the
+// picture marks: "Отбелязани са дадените: височина h_a, медиана m_b".
+std::string markedCevians(const Language &language, const std::vector<geometry::Cevian> &marked)
+{
+    std::string list;
+    for (const geometry::Cevian &cevian : marked) {
+        const auto kind = static_cast<std::size_t>(cevian.kind);
+        const auto element
+            = static_cast<Quantity>(static_cast<std::size_t>(Quantity::ha) + 3 * kind + cevian.corner);
+        list += (list.empty() ? "" : ", ") + std::string(language.spoken.cevians.at(kind)) + ' '
+            + std::string(tagOf(element));
+    }
+    return wording::filled(
+        marked.size() == 1 ? language.spoken.markedOne : language.spoken.markedSeveral, {list});
+}
+
 } // namespace
 
 std::string pictureDescription(
@@ -153,6 +169,8 @@ std::string pictureDescription(
         put(static_cast<char>('1' + k), said(picture.sides.at(k), 4, decimalSeparator));
         put(static_cast<char>('4' + k), said(picture.angles.at(k), 1, decimalSeparator));
     }
+    if (!picture.marked.empty())
+        text += ". " + markedCevians(language, picture.marked);
     return text;
 }
 

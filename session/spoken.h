@@ -39,7 +39,8 @@ std::string switchedStatus(const Language &language, int combination,
     std::size_t shownTriangle, std::size_t count);
 
 // The picture's description of a triangle: its sides a, b, c to four
-// decimals and its angles at A, B, C in degrees to one.
+// decimals and its angles at A, B, C in degrees to one, then the given
+// heights, medians and angle bisectors it marks.
 std::string pictureDescription(
     const Language &language, const PictureView &picture, std::string_view decimalSeparator);
 

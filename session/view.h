@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "geometry/picture_geometry.h"
 #include "solver/quantity.h"
 
 namespace triangle::session {
@@ -19,10 +21,12 @@ struct Announcement {
 };
 
 // The triangle the picture draws: its sides a, b, c and its angles at A, B
-// and C in degrees.
+// and C in degrees, and the given heights, medians and angle bisectors it
+// marks.
 struct PictureView {
     std::array<double, 3> sides {};
     std::array<double, 3> angles {};
+    std::vector<geometry::Cevian> marked {};
 
     friend bool operator==(const PictureView &, const PictureView &) = default;
 };

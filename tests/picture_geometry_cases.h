@@ -67,6 +67,29 @@ inline const std::array<ShapeCase, 11> kShapeCases = {{
         true},
 }};
 
+// Triangles with given heights, medians and angle bisectors marked.
+struct CevianCase {
+    const char *name;
+    double a;
+    double b;
+    double c;
+    std::vector<geometry::Cevian> marked;
+};
+
+inline const std::array<CevianCase, 5> kCevianCases = [] {
+    using enum geometry::CevianKind;
+    return std::array<CevianCase, 5> {{
+        {"the three medians 12, 15, 9", std::sqrt(208.0), 10.0, std::sqrt(292.0),
+            {{Median, 0}, {Median, 1}, {Median, 2}}},
+        {"the three heights, obtuse at A: 7, 3, 5", 7.0, 3.0, 5.0, {{Height, 0}, {Height, 1}, {Height, 2}}},
+        {"h_a, m_a and l_a, obtuse at C: 6, 8, 11", 6.0, 8.0, 11.0,
+            {{Height, 0}, {Median, 0}, {AngleBisector, 0}}},
+        {"a needle: l_a, h_b and m_c of 1, 100, 100", 1.0, 100.0, 100.0,
+            {{AngleBisector, 0}, {Height, 1}, {Median, 2}}},
+        {"flat, 176 degrees at C: h_a beyond a, l_c", 1.0, 1.0, 1.999, {{Height, 0}, {AngleBisector, 2}}},
+    }};
+}();
+
 // Adds a failure, named after its case, when a check does not hold.
 struct Expect {
     std::string name;
@@ -85,6 +108,8 @@ inline double distanceBetween(geometry::Point p, geometry::Point q)
 }
 
 inline bool near(double x, double y, double tolerance = 1e-6) { return std::abs(x - y) <= tolerance; }
+
+inline double dot(geometry::Point u, geometry::Point v) { return u.x * v.x + u.y * v.y; }
 
 // Twice the signed area; its sign tells on which side of p-q the point r is.
 inline double turn(geometry::Point p, geometry::Point q, geometry::Point r)
@@ -135,6 +160,8 @@ inline std::vector<geometry::Point> lettersOf(const geometry::PictureLayout &lay
         letters.insert(letters.end(), group.begin(), group.end());
     if (layout.centreMarked)
         letters.push_back(layout.centreLetter);
+    for (const geometry::MarkedCevian &marked : layout.cevians)
+        letters.push_back(marked.label);
     return letters;
 }
 
@@ -258,6 +285,104 @@ inline void checkArcsNeverShrinkBelowALeastRadius(const geometry::PictureLayout 
     }
 }
 
+// The length of a height, median or angle bisector as a textbook computes
+// it from the sides: 2S/a, ½·√(2b² + 2c² − a²), 2·√(bc·s(s − a))/(b + c).
+inline double cevianLength(const CevianCase &row, geometry::Cevian cevian)
+{
+    const std::array<double, 3> sides = {row.a, row.b, row.c};
+    const double opposite = sides.at(cevian.corner);
+    const double one = sides.at((cevian.corner + 1) % 3);
+    const double other = sides.at((cevian.corner + 2) % 3);
+    const double s = (row.a + row.b + row.c) / 2;
+    switch (cevian.kind) {
+    case geometry::CevianKind::Height:
+        return 2 * std::sqrt(s * (s - row.a) * (s - row.b) * (s - row.c)) / opposite;
+    case geometry::CevianKind::Median:
+        return std::sqrt(2 * one * one + 2 * other * other - opposite * opposite) / 2;
+    case geometry::CevianKind::AngleBisector:
+        return 2 * std::sqrt(one * other * s * (s - opposite)) / (one + other);
+    }
+    return 0.0;
+}
+
+// Drawn from its corner, as long as the sides make it, to its foot: a
+// height's on the side's line and square to it, a median's at the side's
+// middle, an angle bisector's dividing the side as the sides beside its
+// corner; the side carried on from its nearer end to a height's foot only
+// where the angle there is obtuse.
+inline void checkCevianFoot(const CevianCase &row, const geometry::PictureLayout &layout, std::size_t k,
+    const std::string &what, const Expect &expect)
+{
+    const geometry::MarkedCevian &drawn = layout.cevians[k];
+    const std::size_t i = row.marked[k].corner;
+    const geometry::Point from = layout.corners.at(i);
+    const geometry::Point p = layout.corners.at((i + 1) % 3);
+    const geometry::Point q = layout.corners.at((i + 2) % 3);
+    const geometry::Point foot = drawn.line.to;
+    expect(drawn.cevian == row.marked[k] && near(distanceBetween(drawn.line.from, from), 0),
+        what + "its corner");
+    const double scale = distanceBetween(layout.corners[0], layout.corners[1]) / row.c;
+    const double wanted = cevianLength(row, drawn.cevian) * scale;
+    expect(near(distanceBetween(from, foot), wanted, 1e-6 * wanted + 1e-9), what + "its length");
+    const double sideLength = distanceBetween(p, q);
+    const double along = dot(foot - p, q - p) / sideLength;
+    expect(near(turn(p, q, foot) / sideLength, 0, 1e-6 * sideLength), what + "on the side's line");
+    bool obtuseBeside = false;
+    switch (drawn.cevian.kind) {
+    case geometry::CevianKind::Height:
+        expect(near(dot(from - foot, q - p) / sideLength, 0, 1e-6 * wanted), what + "square to the side");
+        obtuseBeside = dot(from - p, q - p) < 0 || dot(from - q, p - q) < 0;
+        break;
+    case geometry::CevianKind::Median:
+        expect(near(along, sideLength / 2, 1e-9 * sideLength), what + "at the middle");
+        break;
+    case geometry::CevianKind::AngleBisector:
+        expect(near(along / (sideLength - along), distanceBetween(from, p) / distanceBetween(from, q), 1e-6),
+            what + "in the ratio of the sides");
+        break;
+    }
+    expect(drawn.sideCarriedOn.has_value() == obtuseBeside, what + "the side carried on where it must");
+    if (drawn.sideCarriedOn) {
+        expect(near(distanceBetween(drawn.sideCarriedOn->from, along < 0 ? p : q), 0)
+                && near(distanceBetween(drawn.sideCarriedOn->to, foot), 0),
+            what + "from the side's nearer end to the foot");
+    }
+}
+
+// The label off every cevian's line, and near and nearest its own, unless
+// that is too short to have a place of its own.
+inline void checkCevianLabel(
+    const geometry::PictureLayout &layout, std::size_t k, const std::string &what, const Expect &expect)
+{
+    const geometry::MarkedCevian &drawn = layout.cevians[k];
+    const double length = distanceBetween(drawn.line.from, drawn.line.to);
+    const bool tooShort = length < 2 * layout.letterSize;
+    const double fromItsOwn = distanceToPolyline(drawn.label, {drawn.line.from, drawn.line.to});
+    for (const geometry::MarkedCevian &other : layout.cevians) {
+        const double fromOther = distanceToPolyline(drawn.label, {other.line.from, other.line.to});
+        expect(fromOther >= 0.4 * layout.letterSize && (fromOther >= fromItsOwn || tooShort),
+            what + "its label off the lines, nearest its own, at " + where(drawn.label));
+    }
+    expect(tooShort || fromItsOwn <= 2 * layout.letterSize,
+        what + "its label near its line at " + where(drawn.label));
+}
+
+// Every given cevian drawn and labelled, every letter inside the box and
+// apart from the others.
+inline void checkMarkedCevians(const CevianCase &row, const Expect &expect)
+{
+    const geometry::PictureLayout layout
+        = geometry::layoutPicture(kPictureBox, geometry::cornersFromSides(row.a, row.b, row.c), row.marked);
+    expect(layout.cevians.size() == row.marked.size(), "every cevian drawn");
+    for (std::size_t k = 0; k < std::min(layout.cevians.size(), row.marked.size()); ++k) {
+        const std::string what = std::to_string(k) + ": ";
+        checkCevianFoot(row, layout, k, what, expect);
+        checkCevianLabel(layout, k, what, expect);
+    }
+    checkLettersInsideClearOfCorners(layout, expect);
+    checkLettersStayApartAndBeyondTheirSides(layout, expect);
+}
+
 // Angles A and B from 1 to 178 degrees in steps of 7, sides by the law of
 // sines.
 inline void checkEveryShapeOnAGridOfAnglesKeepsItsLettersClear(std::vector<std::string> &failures)
@@ -291,6 +416,8 @@ inline std::vector<std::string> pictureGeometryFailures()
         checkLettersStayApartAndBeyondTheirSides(layout, expect);
         checkArcsNeverShrinkBelowALeastRadius(layout, expect);
     }
+    for (const CevianCase &row : kCevianCases)
+        checkMarkedCevians(row, Expect {row.name, failures});
     checkEveryShapeOnAGridOfAnglesKeepsItsLettersClear(failures);
     return failures;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picture_box.h"
 
+#include <utility>
+
 #include <QPainter>
 
 #include "solver/solve.h"
@@ -30,16 +32,17 @@ PictureBox::PictureBox(const geometry::TriangleCorners &corners, QWidget *parent
     installAccessibleRoles();
 }
 
-void PictureBox::showTriangle(const geometry::TriangleCorners &corners)
+void PictureBox::showTriangle(const geometry::TriangleCorners &corners, std::vector<geometry::Cevian> marked)
 {
     m_corners = corners;
+    m_marked = std::move(marked);
     update();
 }
 
 void PictureBox::showMeasuredTriangle(const TriangleMeasures &measures, const QString &description)
 {
     const auto &[a, b, c] = measures.sides;
-    showTriangle(geometry::cornersFromSides(a, b, c));
+    showTriangle(geometry::cornersFromSides(a, b, c), measures.marked);
     setAccessibleDescription(
         isEnlarged() ? description + QStringLiteral(". ") + enlargedNote() : description);
 }
@@ -54,7 +57,7 @@ QString PictureBox::enlargedNote() const { return utf8(m_language->window.enlarg
 
 geometry::PictureLayout PictureBox::pictureLayout() const
 {
-    return geometry::layoutPicture(fromQt(QRectF(contentsRect())), m_corners);
+    return geometry::layoutPicture(fromQt(QRectF(contentsRect())), m_corners, m_marked);
 }
 
 bool PictureBox::isEnlarged() const { return pictureLayout().enlarged; }
@@ -63,7 +66,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
-        paintTriangle(painter, contentsRect(), m_corners, enlargedNote());
+        paintTriangle(painter, contentsRect(), m_corners, enlargedNote(), m_marked);
     }
     QFrame::paintEvent(event);
 }

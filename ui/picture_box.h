@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QFrame>
 
@@ -12,11 +13,12 @@
 
 namespace triangle::ui {
 
-// A triangle as the picture shows and describes it: its sides a, b, c and
-// its angles at A, B, C in degrees.
+// A triangle as the picture shows and describes it: its sides a, b, c, its
+// angles at A, B, C in degrees, and the given cevians it marks.
 struct TriangleMeasures {
     std::array<double, 3> sides {};
     std::array<double, 3> angles {};
+    std::vector<geometry::Cevian> marked {};
 };
 
 TriangleMeasures measuresOf(const triangle::Triangle &record);
@@ -29,7 +31,7 @@ class PictureBox : public QFrame {
 public:
     PictureBox(const geometry::TriangleCorners &corners, QWidget *parent);
 
-    void showTriangle(const geometry::TriangleCorners &corners);
+    void showTriangle(const geometry::TriangleCorners &corners, std::vector<geometry::Cevian> marked = {});
 
     // Draws the triangle to scale from its sides, and gives it the
     // description a screen reader says (`description`, and the note of an
@@ -52,6 +54,7 @@ private:
     QString enlargedNote() const;
 
     geometry::TriangleCorners m_corners;
+    std::vector<geometry::Cevian> m_marked;
     const wording::Language *m_language = &wording::kBulgarian;
 };
 

@@ -2,6 +2,7 @@
 #include "ui/triangle_picture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -17,6 +18,7 @@ namespace {
 
 const QColor kCircleColour(0, 0, 160);
 const QColor kArcColour(170, 0, 0);
+const QColor kCevianColour(0, 125, 0);
 
 // Below this a letter or a note is a smudge, however small the picture.
 constexpr int kLeastPixelSize = 8;
@@ -115,6 +117,50 @@ void drawLetters(QPainter &painter, const geometry::PictureLayout &layout)
     }
 }
 
+// The kind's letter, h, m or l, in italics with the corner's small letter
+// as its index, their ink centred together.
+void drawCevianLabel(QPainter &painter, const geometry::MarkedCevian &marked, double letterSize)
+{
+    constexpr std::array kKindLetters = {u'h', u'm', u'l'};
+    const QString letter(QChar(kKindLetters.at(static_cast<std::size_t>(marked.cevian.kind))));
+    const QString index(QChar(static_cast<char16_t>(u'a' + marked.cevian.corner)));
+    QFont font = painter.font();
+    font.setItalic(true);
+    font.setPixelSize(pixelSize(letterSize));
+    QFont indexFont = font;
+    indexFont.setPixelSize(pixelSize(0.7 * letterSize));
+    const QFontMetricsF metrics(font);
+    // The index's baseline drops a quarter letter below the letter's.
+    const QPointF indexAt(metrics.horizontalAdvance(letter), 0.25 * letterSize);
+    const QRectF ink = metrics.tightBoundingRect(letter).united(
+        QFontMetricsF(indexFont).tightBoundingRect(index).translated(indexAt));
+    const QPointF baseline = toQt(marked.label) - ink.center();
+    painter.setPen(kCevianColour);
+    painter.setFont(font);
+    painter.drawText(baseline, letter);
+    painter.setFont(indexFont);
+    painter.drawText(baseline + indexAt, index);
+}
+
+// Each given cevian from its corner to its foot, the side's line carried on
+// dashed to a foot beyond it, and its strokes; its label where letters are.
+void drawCevians(QPainter &painter, const geometry::PictureLayout &layout, double side)
+{
+    for (const geometry::MarkedCevian &marked : layout.cevians) {
+        if (marked.sideCarriedOn) {
+            painter.setPen(QPen(Qt::black, std::max(1.0, side / 180), Qt::DashLine));
+            painter.drawLine(toQt(*marked.sideCarriedOn));
+        }
+        painter.setPen(QPen(kCevianColour, std::max(1.0, side / 110)));
+        painter.drawLine(toQt(marked.line));
+        painter.setPen(QPen(kCevianColour, std::max(1.0, side / 180)));
+        for (const geometry::Segment &stroke : marked.strokes)
+            painter.drawLine(toQt(stroke));
+        if (layout.letterSize > 0)
+            drawCevianLabel(painter, marked, layout.letterSize);
+    }
+}
+
 void drawCentreDot(QPainter &painter, const geometry::PictureLayout &layout)
 {
     painter.setPen(Qt::NoPen);
@@ -159,10 +205,10 @@ StripNote enlargedNote(const QString &text, QFont font, const QRectF &strip, dou
 }
 
 void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model,
-    const QString &enlargedNote)
+    const QString &enlargedNote, std::span<const geometry::Cevian> marked)
 {
     const double side = std::min(area.width(), area.height());
-    const geometry::PictureLayout layout = geometry::layoutPicture(fromQt(area), model);
+    const geometry::PictureLayout layout = geometry::layoutPicture(fromQt(area), model, marked);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -173,6 +219,7 @@ void paintTriangle(QPainter &painter, const QRectF &area, const geometry::Triang
     drawArcs(painter, layout, side);
     painter.setPen(QPen(Qt::black, std::max(1.0, side / 90)));
     painter.drawPolygon(toQt(layout.corners));
+    drawCevians(painter, layout, side);
     if (layout.centreMarked)
         drawCentreDot(painter, layout);
     if (layout.letterSize > 0)

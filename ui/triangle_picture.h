@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+
 #include <QFont>
 #include <QRectF>
 #include <QStringList>
@@ -17,10 +19,11 @@ namespace triangle::ui {
 // perpendicular bisectors dashed from the sides to the circle's centre. A
 // nearly flat triangle comes enlarged, with a note at the top saying that
 // its circle is only partly shown. Areas too small for lettering (an icon)
-// get the drawing without letters.
+// get the drawing without letters. The `marked` heights, medians and angle
+// bisectors are drawn from their corners to their feet, labelled.
 // `enlargedNote` is the note's text.
 void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model,
-    const QString &enlargedNote = {});
+    const QString &enlargedNote = {}, std::span<const geometry::Cevian> marked = {});
 
 // The note of an enlarged picture as written in its strip: in `font` at the
 // size of the picture's letters, or smaller as far as the strip needs, one

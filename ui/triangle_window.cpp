@@ -448,7 +448,7 @@ void TriangleWindow::renderPicture(
         return;
     m_drawn = picture;
     if (picture) {
-        Picture1->showMeasuredTriangle({picture->sides, picture->angles}, description);
+        Picture1->showMeasuredTriangle({picture->sides, picture->angles, picture->marked}, description);
         return;
     }
     Picture1->showTriangle(startUpTriangle());

@@ -3,6 +3,7 @@
 // window's picture, of the triangle one of the page's sessions shows, at
 // full precision rather than its four shown decimals.
 #include <array>
+#include <span>
 #include <string>
 
 #include "geometry/picture_geometry.h"
@@ -59,10 +60,45 @@ void circle(
     json.endArray().endObject();
 }
 
-std::string pictureJson(
-    const triangle::geometry::Rect &area, const triangle::geometry::TriangleCorners &model, JsonText &json)
+void segment(JsonText &json, const triangle::geometry::Segment &line)
 {
-    const auto layout = triangle::geometry::layoutPicture(area, model);
+    points(json, std::array {line.from, line.to});
+}
+
+// Each given cevian: its kind (0 a height, 1 a median, 2 an angle
+// bisector), its corner, its line, the side carried on to its foot or
+// false, its strokes and its label.
+void cevians(JsonText &json, const triangle::geometry::PictureLayout &layout)
+{
+    json.key("cevians").beginArray();
+    for (const auto &marked : layout.cevians) {
+        json.beginObject()
+            .key("kind")
+            .number(static_cast<double>(marked.cevian.kind))
+            .key("corner")
+            .number(static_cast<double>(marked.cevian.corner))
+            .key("line");
+        segment(json, marked.line);
+        json.key("carriedOn");
+        if (marked.sideCarriedOn)
+            segment(json, *marked.sideCarriedOn);
+        else
+            json.boolean(false);
+        json.key("strokes").beginArray();
+        for (const auto &stroke : marked.strokes)
+            segment(json, stroke);
+        json.endArray().key("label");
+        point(json, marked.label);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+std::string pictureJson(const triangle::geometry::Rect &area,
+    const triangle::geometry::TriangleCorners &model, std::span<const triangle::geometry::Cevian> marked,
+    JsonText &json)
+{
+    const auto layout = triangle::geometry::layoutPicture(area, model, marked);
     json.key("corners");
     points(json, layout.corners);
     circle(json, layout, area);
@@ -85,6 +121,7 @@ std::string pictureJson(
     json.key("enlarged").boolean(layout.enlarged).key("noteStrip");
     const triangle::geometry::Rect &strip = layout.noteStrip;
     numbers(json, std::array {strip.left, strip.top, strip.width, strip.height});
+    cevians(json, layout);
     return json.endObject().text();
 }
 
@@ -101,11 +138,11 @@ std::string picture(double width, double height, bool elements)
     if (!shown) {
         const auto &[a, b, c] = triangle::ui::design::kPictureSides;
         json.key("startUp").boolean(true);
-        return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), json);
+        return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), {}, json);
     }
     const auto &[a, b, c] = shown->sides;
     json.key("startUp").boolean(false);
-    return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), json);
+    return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), shown->marked, json);
 }
 
 } // namespace

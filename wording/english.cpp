@@ -187,6 +187,9 @@ const Language kEnglish = {
         "Solved: ",
         "Triangle with sides %1, %2 and %3 and angles %4°, %5° and %6°, inscribed in a circle with centre O",
         "Triangle ABC inscribed in a circle: side c at the bottom, vertex C at the top",
+        {"height", "median", "angle bisector"},
+        "The given %1 is marked",
+        "The given elements are marked: %1",
     },
     {
         "Solution of the triangle",

@@ -74,6 +74,13 @@ struct SpokenWords {
     // %1 to %3 the sides a, b, c; %4 to %6 the angles at A, B, C in degrees.
     std::string_view triangle;
     std::string_view startUpPicture;
+    // Put after the triangle where the picture marks given heights, medians
+    // and angle bisectors: the word for each kind, before its letter ("h_a"),
+    // and the sentence for one (%1 "височина h_a") or for several (%1 the
+    // list, "височина h_a, медиана m_b").
+    std::array<std::string_view, 3> cevians;
+    std::string_view markedOne;
+    std::string_view markedSeveral;
 };
 
 // The solution window: its title, the names of its text and picture, its

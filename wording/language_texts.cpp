@@ -70,6 +70,9 @@ void addSpokenAndSolutionWindow(Gatherer &all, const SpokenWords &s, const Solut
     all.add("spoken.solved", s.solved);
     all.add("spoken.triangle", s.triangle);
     all.add("spoken.startUpPicture", s.startUpPicture);
+    all.add("spoken.cevians", s.cevians);
+    all.add("spoken.markedOne", s.markedOne);
+    all.add("spoken.markedSeveral", s.markedSeveral);
     all.add("solutionWindow.title", w.title);
     all.add("solutionWindow.textName", w.textName);
     all.add("solutionWindow.pictureName", w.pictureName);

@@ -9,6 +9,7 @@
 
 (() => {
   const kSvg = 'http://www.w3.org/2000/svg';
+  const kCevianColour = 'rgb(0,125,0)';
 
   function element(name, attributes, parent) {
     const node = document.createElementNS(kSvg, name);
@@ -42,6 +43,18 @@
     parts.bisectors = [0, 1, 2].map(() => element('line', dashes, svg));
     parts.arcs = [0, 1, 2].map(() => element('path', { fill: 'none', stroke: 'rgb(170,0,0)' }, svg));
     parts.triangle = element('polygon', { fill: 'none', stroke: 'black' }, svg);
+    // As many as three elements can be given cevians.
+    parts.cevians = [0, 1, 2].map(() => {
+      const carriedOn = element('line', { stroke: 'black', 'stroke-dasharray': '4 2' }, svg);
+      const line = element('line', { stroke: kCevianColour }, svg);
+      const strokes = element('path', { fill: 'none', stroke: kCevianColour }, svg);
+      const label = element('text', { class: 'letter cevian' }, svg);
+      const letter = document.createElementNS(kSvg, 'tspan');
+      const index = document.createElementNS(kSvg, 'tspan');
+      set(index, { class: 'index' });
+      label.append(letter, index);
+      return { carriedOn, line, strokes, label, letter, index };
+    });
     parts.centreDot = element('circle', { fill: 'rgb(0,0,160)' }, svg);
     const letter = (text, kind) => {
       const node = element('text', { class: `letter ${kind}` }, svg);
@@ -116,6 +129,44 @@
     place(parts.centreLetter, mark.letter);
   }
 
+  const lineTo = (node, [[x1, y1], [x2, y2]]) => set(node, { x1, y1, x2, y2 });
+
+  // Each given cevian from its corner to its foot, the side carried on
+  // dashed to a foot beyond it, its strokes and its label: h, m or l with
+  // the corner's small letter as its index.
+  function drawCevians(parts, layout, side) {
+    const cevians = layout.cevians || [];
+    const size = Math.max(8, Math.round(layout.letterSize));
+    parts.cevians.forEach((drawn, k) => {
+      const cevian = cevians[k];
+      for (const node of [drawn.carriedOn, drawn.line, drawn.strokes, drawn.label])
+        show(node, cevian);
+      if (!cevian)
+        return;
+      show(drawn.carriedOn, cevian.carriedOn);
+      if (cevian.carriedOn) {
+        lineTo(drawn.carriedOn, cevian.carriedOn);
+        set(drawn.carriedOn, { 'stroke-width': Math.max(1, side / 180) });
+      }
+      lineTo(drawn.line, cevian.line);
+      set(drawn.line, { 'stroke-width': Math.max(1, side / 110) });
+      set(drawn.strokes, {
+        d: cevian.strokes.map(([[x1, y1], [x2, y2]]) => `M ${x1} ${y1} L ${x2} ${y2}`).join(' ') || 'M 0 0',
+        'stroke-width': Math.max(1, side / 180),
+      });
+      show(drawn.label, layout.letterSize > 0);
+      const [x, y] = cevian.label;
+      set(drawn.label, { x, y, 'font-size': size });
+      set(drawn.index, { dy: 0.25 * size });
+      const letter = 'hml'[cevian.kind];
+      const index = 'abc'[cevian.corner];
+      if (drawn.letter.textContent !== letter)
+        drawn.letter.textContent = letter;
+      if (drawn.index.textContent !== index)
+        drawn.index.textContent = index;
+    });
+  }
+
   function drawEnlargedNote(parts, layout, note) {
     show(parts.noteBox, layout.enlarged);
     if (!layout.enlarged)
@@ -141,6 +192,7 @@
     drawCircle(drawing, layout.circle, side);
     drawArcs(drawing, layout, side);
     set(drawing.triangle, { points: pointsOf(layout.corners), 'stroke-width': Math.max(1, side / 90) });
+    drawCevians(drawing, layout, side);
     drawLetters(drawing, layout);
     drawEnlargedNote(drawing, layout, enlargedNote);
   };
