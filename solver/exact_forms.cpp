@@ -129,6 +129,7 @@ private:
     bool operandsKnown(const Step &step) const;
     std::optional<Number> sizeFound(const Step &step);
     std::optional<Number> elementSizeFound(const Step &step);
+    Number circumradiusFromAngles(const Step &step);
     std::optional<Angle> angleFound(const Step &step);
     void keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found);
     std::optional<ExactForm> formOf(const Number &x, long double expected) const;
@@ -294,6 +295,29 @@ std::optional<Number> Replay::sizeFound(const Step &step)
     }
 }
 
+// R from the three angles and P, r, a height, a median or a bisector.
+Number Replay::circumradiusFromAngles(const Step &step)
+{
+    const Quantity element = step.operands.at(0).quantity;
+    const Number value = operand(step, 0);
+    const auto own = vertexOfElement(element);
+    const Vertex x = own.value_or(Vertex::A);
+    const Vertex y = firstOtherThan(x);
+    const Angle &ax = angle(angleAt(x));
+    const Angle &ay = angle(angleAt(y));
+    const Angle &az = angle(angleAt(otherVertex(x, y)));
+    const auto halfSine = [](const Angle &at) { return squareRootOf((1 - at.cos) / 2); };
+    if (element == Quantity::P)
+        return value / (2 * (ax.sin + ay.sin + az.sin));
+    if (element == Quantity::r)
+        return value / (4 * halfSine(ax) * halfSine(ay) * halfSine(az));
+    switch (tagOf(element).front()) {
+    case 'h': return value / (2 * ay.sin * az.sin);
+    case 'm': return value / squareRootOf(2 * squared(ay.sin) + 2 * squared(az.sin) - squared(ax.sin));
+    default: return value * (ay.sin + az.sin) / (4 * ay.sin * az.sin * squareRootOf((1 + ax.cos) / 2));
+    }
+}
+
 // The steps that start from heights, medians, angle bisectors, r and P.
 std::optional<Number> Replay::elementSizeFound(const Step &step)
 {
@@ -336,6 +360,7 @@ std::optional<Number> Replay::elementSizeFound(const Step &step)
     case Rule::PerimeterFromInradius:
         m_intermediate = v(0) + v(1) / halfTangent(2);
         return 2 * *m_intermediate;
+    case Rule::CircumradiusFromAngles: return circumradiusFromAngles(step);
     default: return std::nullopt;
     }
 }

@@ -47,6 +47,7 @@ enum class Rule {
     AreaFromInradius,         // S = p r
     SideFromAreaAndPerimeter, // a = (P^2 - 2bc (1 + cos alpha)) / (2P), bc = 2S / sin alpha
     PerimeterFromInradius,    // p = a + r / tan(alpha / 2), P = 2p
+    CircumradiusFromAngles,   // R from the angles and P, r, a height, a median or a bisector
     Numerical,                // the sides, solved for by the search for the shape
 };
 
@@ -56,7 +57,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 38> kRuleNames = {{
+inline constexpr std::array<RuleName, 39> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -100,6 +101,8 @@ inline constexpr std::array<RuleName, 38> kRuleNames = {{
     {Rule::SideFromAreaAndPerimeter, "side-from-area-and-perimeter",
         "a = (P^2 - 2bc (1 + cos A)) / (2P), bc = 2S / sin A"},
     {Rule::PerimeterFromInradius, "perimeter-from-inradius", "p = a + r / tan(A / 2), P = 2p"},
+    {Rule::CircumradiusFromAngles, "circumradius-from-angles",
+        "R = P / (2 (sin A + sin B + sin C)), and likewise from r, h_a, m_a, l_a"},
     {Rule::Numerical, "numerical", "the sides solved for numerically from the three given elements"},
 }};
 

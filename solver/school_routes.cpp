@@ -102,7 +102,62 @@ Found fromHeights(const Values &h)
     return {{scale * u[0], scale * u[1], scale * u[2]}};
 }
 
-const std::array<Route, 13> kRoutes = {{
+// With two angles, the shape is fixed and one length gives the size: R
+// from the angles and that element, by the law of sines.
+long double circumradiusFromAngles(Quantity element, long double value, const Values &angles)
+{
+    const auto [alpha, beta, gamma] = angles;
+    switch (element) {
+    case P: return value / (2 * (std::sin(alpha) + std::sin(beta) + std::sin(gamma)));
+    case r: return value / (4 * std::sin(alpha / 2) * std::sin(beta / 2) * std::sin(gamma / 2));
+    case ha: return value / (2 * std::sin(beta) * std::sin(gamma));
+    case ma:
+        return value
+            / std::sqrt(2 * square(std::sin(beta)) + 2 * square(std::sin(gamma)) - square(std::sin(alpha)));
+    case la:
+        return value * (std::sin(beta) + std::sin(gamma))
+            / (4 * std::sin(beta) * std::sin(gamma) * std::cos(alpha / 2));
+    default: return 0;
+    }
+}
+
+// The angles at A, B and C and the element's own vertex's first: the
+// element at C is the one at A of the triangle turned C, A, B.
+template <Quantity Element>
+Found fromTwoAngles(const Values &v)
+{
+    const long double gamma = std::numbers::pi_v<long double> - v[0] - v[1];
+    if (!(gamma > 0))
+        return {};
+    const Values angles = {v[0], v[1], gamma};
+    const auto own = vertexOfElement(Element);
+    const std::size_t turn = own ? static_cast<std::size_t>(indexOf(*own)) : 0;
+    const Values turned = {angles.at(turn), angles.at((turn + 1) % 3), angles.at((turn + 2) % 3)};
+    const long double radius = circumradiusFromAngles(sameKindAt(Element, Vertex::A), v[2], turned);
+    if (!(radius > 0) || !std::isfinite(radius))
+        return {};
+    return {
+        {2 * radius * std::sin(angles[0]), 2 * radius * std::sin(angles[1]), 2 * radius * std::sin(gamma)}};
+}
+
+template <Quantity Element>
+Route twoAnglesAnd()
+{
+    return {{A, B, Element}, fromTwoAngles<Element>,
+        {step(Rule::AngleSum, C, {A, B}), step(Rule::CircumradiusFromAngles, R, {Element, A, B, C}),
+            step(Rule::SideFromCircumradius, a, {R, A}), step(Rule::SideFromCircumradius, b, {R, B}),
+            step(Rule::SideFromCircumradius, c, {R, C})}};
+}
+
+const std::array<Route, 21> kRoutes = {{
+    twoAnglesAnd<P>(),
+    twoAnglesAnd<r>(),
+    twoAnglesAnd<ha>(),
+    twoAnglesAnd<hc>(),
+    twoAnglesAnd<ma>(),
+    twoAnglesAnd<mc>(),
+    twoAnglesAnd<la>(),
+    twoAnglesAnd<lc>(),
     {{ma, mb, mc}, fromMedians,
         {step(Rule::SideFromMedians, a, {ma, mb, mc}), step(Rule::SideFromMedians, b, {mb, ma, mc}),
             step(Rule::SideFromMedians, c, {mc, ma, mb})}},

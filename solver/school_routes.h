@@ -33,7 +33,8 @@ struct SchoolRoute {
 // textbook gives for their set: three medians, three heights, two sides
 // with the median, height or bisector to the third or to one of them, a
 // side with its height and an angle, a side with its median and height, an
-// angle with r and P, with S and P, with R and r. Each set is recognised
+// angle with r and P, with S and P, with R and r, two angles with P, r, a
+// height, a median or a bisector. Each set is recognised
 // with its vertices renamed, so that m_b, m_c and a are the same route as
 // m_a, m_b and c. Nothing where no route covers the set. Angles in
 // radians. Does not throw.

@@ -53,7 +53,7 @@ NAME=VALUE three times (a=7 b=8 m_c=6), as arguments or on a line: NAME is
 one of A B C a b c S R P r h_a h_b h_c m_a m_b m_c l_a l_b l_c, as on the
 more line, or p for the semiperimeter. The answer is as below, always with
 the more line; three of A, B, C, a, b, c, S, R are solved as their
-combination is. 44 sets have a school's formula (three medians, three
+combination is. 77 sets have a school's formula (three medians, three
 heights, ...); the others are solved numerically. With --steps the steps
 are the formulas, or for a numerical solution the equations solved. Sets
 of three that cannot fix a triangle answer

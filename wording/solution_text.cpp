@@ -195,6 +195,7 @@ private:
     std::string angleSum() const;
     std::string elementRuleText() const;
     std::string numerical() const;
+    std::string circumradiusFromAngles() const;
     std::string equationOf(std::size_t i) const;
     const ElementStepWords &elementWords() const { return m_words.elements; }
 
@@ -388,6 +389,7 @@ std::string Writer::ruleText() const
     case Rule::AreaFromInradius:
     case Rule::SideFromAreaAndPerimeter:
     case Rule::PerimeterFromInradius:
+    case Rule::CircumradiusFromAngles:
     case Rule::Numerical: return elementRuleText();
     case Rule::Heron: {
         const std::string p = intermediateValue().text;
@@ -478,9 +480,57 @@ std::string Writer::elementRuleText() const
             + "(" + sym(2) + "/2) = " + val(0) + " + " + val(1) + " / " + tg + "(" + val(2) + "/2)"
             + intermediate() + ", P = 2p" + result();
     }
+    case Rule::CircumradiusFromAngles: return std::string(m_words.lawOfSines) + circumradiusFromAngles();
     case Rule::Numerical: return numerical();
     default: return {};
     }
+}
+
+// R from the three angles and one length, each written with the law of
+// sines: "h_a = b·sin γ = 2R·sin β·sin γ ⇒ R = h_a / (2·sin β·sin γ) = …".
+std::string Writer::circumradiusFromAngles() const
+{
+    const Quantity element = m_step.operands.at(0).quantity;
+    const auto own = vertexOfElement(element);
+    const Vertex x = own.value_or(Vertex::A);
+    const Vertex y = firstOtherThan(x);
+    const Vertex z = otherVertex(x, y);
+    // The operand of the angle at v, wherever renaming put it.
+    const auto angle = [this](Vertex v) {
+        std::size_t i = 1;
+        while (i + 1 < m_step.operandCount && m_step.operands.at(i).quantity != angleAt(v))
+            ++i;
+        return i;
+    };
+    const std::string ax = sym(angle(x));
+    const std::string ay = sym(angle(y));
+    const std::string az = sym(angle(z));
+    const std::string vx = val(angle(x));
+    const std::string vy = val(angle(y));
+    const std::string vz = val(angle(z));
+    const std::string e = sym(0);
+    const std::string side = [&](Vertex v) { return symbolOf(sideOpposite(v)); }(y);
+    const std::string sideZ = symbolOf(sideOpposite(z));
+    const std::string sideX = symbolOf(sideOpposite(x));
+    if (element == Quantity::P)
+        return "P = 2R·(sin α + sin β + sin γ) ⇒ R = P / (2·(sin α + sin β + sin γ)) = " + val(0)
+            + " / (2·(sin " + val(1) + " + sin " + val(2) + " + sin " + val(3) + "))" + result();
+    if (element == Quantity::r)
+        return "r = 4R·sin(α/2)·sin(β/2)·sin(γ/2) ⇒ R = r / (4·sin(α/2)·sin(β/2)·sin(γ/2)) = " + val(0)
+            + " / (4·sin(" + val(1) + "/2)·sin(" + val(2) + "/2)·sin(" + val(3) + "/2))" + result();
+    const std::string kind = std::string(tagOf(element)).substr(0, 1);
+    if (kind == "h")
+        return e + " = " + side + "·sin " + az + " = 2R·sin " + ay + "·sin " + az + " ⇒ R = " + e
+            + " / (2·sin " + ay + "·sin " + az + ") = " + val(0) + " / (2·sin " + vy + "·sin " + vz + ")"
+            + result();
+    if (kind == "m")
+        return e + " = ½·√(2" + side + "² + 2" + sideZ + "² − " + sideX + "²) = R·√(2sin²" + ay + " + 2sin²"
+            + az + " − sin²" + ax + ") ⇒ R = " + e + " / √(2sin²" + ay + " + 2sin²" + az + " − sin²" + ax
+            + ") = " + val(0) + " / √(2·sin²" + vy + " + 2·sin²" + vz + " − sin²" + vx + ")" + result();
+    return e + " = 2" + side + sideZ + "·cos(" + ax + "/2) / (" + side + " + " + sideZ + ") = 4R·sin " + ay
+        + "·sin " + az + "·cos(" + ax + "/2) / (sin " + ay + " + sin " + az + ") ⇒ R = " + e + "·(sin " + ay
+        + " + sin " + az + ") / (4·sin " + ay + "·sin " + az + "·cos(" + ax + "/2)) = " + val(0) + "·(sin "
+        + vy + " + sin " + vz + ") / (4·sin " + vy + "·sin " + vz + "·cos(" + vx + "/2))" + result();
 }
 
 // One given element as an equation in the sides: "½·√(2b² + 2c² − a²) = 5".

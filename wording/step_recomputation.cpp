@@ -108,6 +108,36 @@ Value sideFromAreaAndAngle(const ShownOperands &shown, Value product, Value show
     return std::fabs(larger - shownSide) <= std::fabs(smaller - shownSide) ? larger : smaller;
 }
 
+// R from the three angles (operands 1 to 3) and one length, the element's
+// own angle first in its formula.
+Value circumradiusFromAngles(const Step &step, const ShownOperands &shown)
+{
+    const auto &v = shown.values;
+    const Quantity element = step.operands.at(0).quantity;
+    const auto own = vertexOfElement(element);
+    const Vertex x = own.value_or(Vertex::A);
+    const Vertex y = firstOtherThan(x);
+    // The shown value of the angle at `at`, wherever renaming put it.
+    const auto angle = [&](Vertex at) {
+        std::size_t i = 1;
+        while (i + 1 < step.operandCount && step.operands.at(i).quantity != angleAt(at))
+            ++i;
+        return v.at(i);
+    };
+    const Value ax = angle(x);
+    const Value ay = angle(y);
+    const Value az = angle(otherVertex(x, y));
+    if (element == Quantity::P)
+        return v[0] / (2 * (sine(v[1]) + sine(v[2]) + sine(v[3])));
+    if (element == Quantity::r)
+        return v[0] / (4 * sine(v[1] / 2) * sine(v[2] / 2) * sine(v[3] / 2));
+    switch (tagOf(element).front()) {
+    case 'h': return v[0] / (2 * sine(ay) * sine(az));
+    case 'm': return v[0] / std::sqrt(2 * squared(sine(ay)) + 2 * squared(sine(az)) - squared(sine(ax)));
+    default: return v[0] * (sine(ay) + sine(az)) / (4 * sine(ay) * sine(az) * cosine(ax / 2));
+    }
+}
+
 // The step's formula on the shown numbers, for the value the text shows as
 // `shownResult` (a step with two values shows both).
 Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, Value shownResult)
@@ -155,6 +185,7 @@ Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, 
     case Rule::AreaFromInradius: return p * v[0];
     case Rule::SideFromAreaAndPerimeter: return (squared(v[1]) - 2 * p * (1 + cosine(v[2]))) / (2 * v[1]);
     case Rule::PerimeterFromInradius: return 2 * p;
+    case Rule::CircumradiusFromAngles: return circumradiusFromAngles(step, shown);
     case Rule::Numerical: return shownResult; // solved for, not worked out by hand
     }
     return std::numeric_limits<Value>::quiet_NaN();
