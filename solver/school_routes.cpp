@@ -299,10 +299,23 @@ constexpr std::array<std::array<Vertex, 3>, 6> kRenamings = {{
 
 } // namespace
 
+// The kinds of three elements (m_b and m_c are both medians), in order:
+// renaming the vertices keeps them.
+std::array<Quantity, 3> kindsOf(std::array<Quantity, 3> elements)
+{
+    for (Quantity &q : elements)
+        q = sameKindAt(q, Vertex::A);
+    std::sort(elements.begin(), elements.end());
+    return elements;
+}
+
 std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &given)
 {
-    for (const auto &rename : kRenamings) {
-        for (const Route &route : kRoutes) {
+    const auto kinds = kindsOf({given[0].element, given[1].element, given[2].element});
+    for (const Route &route : kRoutes) {
+        if (kindsOf(route.elements) != kinds)
+            continue;
+        for (const auto &rename : kRenamings) {
             Values values {};
             bool matches = true;
             for (std::size_t i = 0; i < 3 && matches; ++i) {
