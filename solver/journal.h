@@ -50,4 +50,13 @@ struct Step {
 
 using Journal = std::vector<Step>;
 
+// Where the step used q among its operands; operandCount where it did not.
+inline std::size_t operandIndex(const Step &step, Quantity q)
+{
+    std::size_t i = 0;
+    while (i < step.operandCount && step.operands.at(i).quantity != q)
+        ++i;
+    return i;
+}
+
 } // namespace triangle

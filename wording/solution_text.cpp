@@ -495,13 +495,8 @@ std::string Writer::circumradiusFromAngles() const
     const Vertex x = own.value_or(Vertex::A);
     const Vertex y = firstOtherThan(x);
     const Vertex z = otherVertex(x, y);
-    // The operand of the angle at v, wherever renaming put it.
-    const auto angle = [this](Vertex v) {
-        std::size_t i = 1;
-        while (i + 1 < m_step.operandCount && m_step.operands.at(i).quantity != angleAt(v))
-            ++i;
-        return i;
-    };
+    // The angles' operands, wherever renaming put them.
+    const auto angle = [this](Vertex v) { return operandIndex(m_step, angleAt(v)); };
     const std::string ax = sym(angle(x));
     const std::string ay = sym(angle(y));
     const std::string az = sym(angle(z));
@@ -509,25 +504,29 @@ std::string Writer::circumradiusFromAngles() const
     const std::string vy = val(angle(y));
     const std::string vz = val(angle(z));
     const std::string e = sym(0);
-    const std::string side = [&](Vertex v) { return symbolOf(sideOpposite(v)); }(y);
-    const std::string sideZ = symbolOf(sideOpposite(z));
     const std::string sideX = symbolOf(sideOpposite(x));
+    const std::string sideY = symbolOf(sideOpposite(y));
+    const std::string sideZ = symbolOf(sideOpposite(z));
+    // P and r have no vertex: α, β, γ in their order.
+    const std::string va = val(angle(Vertex::A));
+    const std::string vb = val(angle(Vertex::B));
+    const std::string vc = val(angle(Vertex::C));
     if (element == Quantity::P)
         return "P = 2R·(sin α + sin β + sin γ) ⇒ R = P / (2·(sin α + sin β + sin γ)) = " + val(0)
-            + " / (2·(sin " + val(1) + " + sin " + val(2) + " + sin " + val(3) + "))" + result();
+            + " / (2·(sin " + va + " + sin " + vb + " + sin " + vc + "))" + result();
     if (element == Quantity::r)
         return "r = 4R·sin(α/2)·sin(β/2)·sin(γ/2) ⇒ R = r / (4·sin(α/2)·sin(β/2)·sin(γ/2)) = " + val(0)
-            + " / (4·sin(" + val(1) + "/2)·sin(" + val(2) + "/2)·sin(" + val(3) + "/2))" + result();
+            + " / (4·sin(" + va + "/2)·sin(" + vb + "/2)·sin(" + vc + "/2))" + result();
     const std::string kind = std::string(tagOf(element)).substr(0, 1);
     if (kind == "h")
-        return e + " = " + side + "·sin " + az + " = 2R·sin " + ay + "·sin " + az + " ⇒ R = " + e
+        return e + " = " + sideY + "·sin " + az + " = 2R·sin " + ay + "·sin " + az + " ⇒ R = " + e
             + " / (2·sin " + ay + "·sin " + az + ") = " + val(0) + " / (2·sin " + vy + "·sin " + vz + ")"
             + result();
     if (kind == "m")
-        return e + " = ½·√(2" + side + "² + 2" + sideZ + "² − " + sideX + "²) = R·√(2sin²" + ay + " + 2sin²"
+        return e + " = ½·√(2" + sideY + "² + 2" + sideZ + "² − " + sideX + "²) = R·√(2sin²" + ay + " + 2sin²"
             + az + " − sin²" + ax + ") ⇒ R = " + e + " / √(2sin²" + ay + " + 2sin²" + az + " − sin²" + ax
             + ") = " + val(0) + " / √(2·sin²" + vy + " + 2·sin²" + vz + " − sin²" + vx + ")" + result();
-    return e + " = 2" + side + sideZ + "·cos(" + ax + "/2) / (" + side + " + " + sideZ + ") = 4R·sin " + ay
+    return e + " = 2" + sideY + sideZ + "·cos(" + ax + "/2) / (" + sideY + " + " + sideZ + ") = 4R·sin " + ay
         + "·sin " + az + "·cos(" + ax + "/2) / (sin " + ay + " + sin " + az + ") ⇒ R = " + e + "·(sin " + ay
         + " + sin " + az + ") / (4·sin " + ay + "·sin " + az + "·cos(" + ax + "/2)) = " + val(0) + "·(sin "
         + vy + " + sin " + vz + ") / (4·sin " + vy + "·sin " + vz + "·cos(" + vx + "/2))" + result();

@@ -118,12 +118,7 @@ Value circumradiusFromAngles(const Step &step, const ShownOperands &shown)
     const Vertex x = own.value_or(Vertex::A);
     const Vertex y = firstOtherThan(x);
     // The shown value of the angle at `at`, wherever renaming put it.
-    const auto angle = [&](Vertex at) {
-        std::size_t i = 1;
-        while (i + 1 < step.operandCount && step.operands.at(i).quantity != angleAt(at))
-            ++i;
-        return v.at(i);
-    };
+    const auto angle = [&](Vertex at) { return v.at(operandIndex(step, angleAt(at))); };
     const Value ax = angle(x);
     const Value ay = angle(y);
     const Value az = angle(otherVertex(x, y));
