@@ -74,20 +74,28 @@ Dual<T, N> sqrt(const Dual<T, N> &x)
     return x.chain(root, T(1) / (2 * root));
 }
 
+// The sine and the cosine of a number; with intervals (interval.h) both
+// come from the same calls at the ends.
+inline std::array<long double, 2> sinCos(long double x) { return {std::sin(x), std::cos(x)}; }
+
+// The sine and the cosine with their derivatives, each the other's.
+template <class T, std::size_t N>
+std::array<Dual<T, N>, 2> sinCos(const Dual<T, N> &x)
+{
+    const auto [sine, cosine] = sinCos(x.value);
+    return {x.chain(sine, cosine), x.chain(cosine, -sine)};
+}
+
 template <class T, std::size_t N>
 Dual<T, N> sin(const Dual<T, N> &x)
 {
-    using std::cos;
-    using std::sin;
-    return x.chain(sin(x.value), cos(x.value));
+    return sinCos(x)[0];
 }
 
 template <class T, std::size_t N>
 Dual<T, N> cos(const Dual<T, N> &x)
 {
-    using std::cos;
-    using std::sin;
-    return x.chain(cos(x.value), -sin(x.value));
+    return sinCos(x)[1];
 }
 
 } // namespace triangle

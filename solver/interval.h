@@ -15,8 +15,8 @@ namespace triangle {
 // value excluded from an interval is excluded for certain. The search for a
 // triangle's shape uses it to rule out whole regions at once. An operation
 // that cannot bound its result (a division by an interval that holds zero
-// and reaches both signs) gives the whole line; NaN bounds mean the same to
-// excludesZero(). Does not throw.
+// and reaches both signs) gives the whole line; NaN bounds, which no
+// comparison passes, rule nothing out either. Does not throw.
 struct Interval {
     double lo = 0.0;
     double hi = 0.0;
@@ -36,7 +36,6 @@ struct Interval {
         return {-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
     }
 
-    bool excludesZero() const { return lo > 0.0 || hi < 0.0; }
     double width() const { return hi - lo; }
     double middle() const { return lo + (hi - lo) / 2; }
 
@@ -45,12 +44,14 @@ struct Interval {
     friend Interval operator-(Interval x) { return {-x.hi, -x.lo}; }
     friend Interval operator*(Interval x, Interval y)
     {
-        const std::array<double, 4> p = {x.lo * y.lo, x.lo * y.hi, x.hi * y.lo, x.hi * y.hi};
+        const double p = x.lo * y.lo;
+        const double q = x.lo * y.hi;
+        const double r = x.hi * y.lo;
+        const double s = x.hi * y.hi;
         // 0 times infinity: the product may be anything.
-        if (std::any_of(p.begin(), p.end(), [](double value) { return std::isnan(value); }))
+        if (std::isnan(p) || std::isnan(q) || std::isnan(r) || std::isnan(s))
             return whole();
-        const auto [low, high] = std::minmax_element(p.begin(), p.end());
-        return outward(*low, *high);
+        return outward(std::min(std::min(p, q), std::min(r, s)), std::max(std::max(p, q), std::max(r, s)));
     }
     friend Interval operator/(Interval x, Interval y)
     {
@@ -67,16 +68,16 @@ inline Interval sqrt(Interval x)
     return Interval::outward(std::sqrt(std::max(x.lo, 0.0)), std::sqrt(std::max(x.hi, 0.0)));
 }
 
-// The cosine over an interval, from the cosines of its ends and the extremes
-// at the multiples of pi that it holds.
-inline Interval cos(Interval x)
+// cos(x − phase) over an interval, from its values at the ends and the
+// extremes at phase + multiples of pi that the interval holds.
+inline Interval shiftedCosine(Interval x, double atLow, double atHigh, double phase)
 {
     if (!(x.width() < 2 * std::numbers::pi))
         return {-1.0, 1.0};
-    double low = std::min(std::cos(x.lo), std::cos(x.hi));
-    double high = std::max(std::cos(x.lo), std::cos(x.hi));
-    const double firstTurn = std::ceil(x.lo / std::numbers::pi);
-    for (double k = firstTurn; k * std::numbers::pi <= x.hi; ++k) {
+    double low = std::min(atLow, atHigh);
+    double high = std::max(atLow, atHigh);
+    const double firstTurn = std::ceil((x.lo - phase) / std::numbers::pi);
+    for (double k = firstTurn; phase + k * std::numbers::pi <= x.hi; ++k) {
         if (std::fmod(std::fabs(k), 2.0) == 0.0)
             high = 1.0;
         else
@@ -85,6 +86,23 @@ inline Interval cos(Interval x)
     return Interval::outward(std::max(low, -1.0), std::min(high, 1.0));
 }
 
-inline Interval sin(Interval x) { return cos(x - Interval(std::numbers::pi / 2)); }
+inline Interval cos(Interval x) { return shiftedCosine(x, std::cos(x.lo), std::cos(x.hi), 0.0); }
+
+inline Interval sin(Interval x)
+{
+    return shiftedCosine(x, std::sin(x.lo), std::sin(x.hi), std::numbers::pi / 2);
+}
+
+// The sine and the cosine together: the formulas of a triangle need both
+// of each angle, and the ends' sines and cosines come from one call each.
+inline std::array<Interval, 2> sinCos(Interval x)
+{
+    const double sineLow = std::sin(x.lo);
+    const double cosineLow = std::cos(x.lo);
+    const double sineHigh = std::sin(x.hi);
+    const double cosineHigh = std::cos(x.hi);
+    return {shiftedCosine(x, sineLow, sineHigh, std::numbers::pi / 2),
+        shiftedCosine(x, cosineLow, cosineHigh, 0.0)};
+}
 
 } // namespace triangle

@@ -18,20 +18,41 @@ namespace {
 constexpr long double kPiL = std::numbers::pi_v<long double>;
 
 // Cells narrower than this (in radians) are searched by Newton's method,
-// and those narrower than kTestedWidth first by Krawczyk's test, which may
-// prove that a cell holds one solution or none.
+// and those narrower than kTestedWidth first by the equations' mean-value
+// bounds and Krawczyk's test, which may prove that a cell holds one
+// solution or none. On wider cells the derivatives' bounds are too loose to
+// pay for working them out.
 constexpr double kCellWidth = 1e-3;
-constexpr double kTestedWidth = 0.1;
+constexpr double kTestedWidth = 0.05;
+// Krawczyk's operator narrows a cell down to where solutions may lie; it is
+// applied again to the narrowed cell, a few times, while each time takes
+// off more than this share of the cell's width.
+constexpr int kNarrowingRounds = 4;
+constexpr double kWorthNarrowing = 0.7;
+// A solution's largest residual. Bounds rule out a cell only where each
+// point of it misses this too: at a double root (an isosceles or right
+// triangle whose mirror image coincides with it) the rounded values may
+// leave the equations no exact solution, only points this close to one.
+constexpr double kResidualTolerance = 1e-12;
+constexpr Interval kNearZero(-kResidualTolerance, kResidualTolerance);
+
+bool missesNearZero(const Interval &residual)
+{
+    return residual.lo > kResidualTolerance || residual.hi < -kResidualTolerance;
+}
+
 // How far from flat the search over two angles leaves the shapes to the
 // flat corners' own coordinates: where the two small angles add up to less.
 constexpr double kFlatReach = 0.25;
 
 // The equations of a set, its given angles set apart: each given length
-// (or area) over the last one equals the ratio of their values.
+// (or area) over the last one equals the ratio of their values. Kept as
+// the inverse, the last value over each other: a product is cheaper than a
+// quotient, with intervals twice over.
 struct Equations {
     std::array<Quantity, 3> lengths {};
     int lengthCount = 0;
-    std::array<long double, 2> ratios {};
+    std::array<long double, 2> inverseRatios {};
     // With one given angle: where it is, and the vertex whose angle is sought.
     Vertex givenVertex = Vertex::A;
     long double givenAngle = 0;
@@ -61,7 +82,7 @@ Equations equationsOf(const std::array<GivenElement, 3> &given)
     std::size_t j = 0;
     for (const GivenElement &g : given) {
         if (!isAngle(g.element) && j + 1 < static_cast<std::size_t>(e.lengthCount))
-            e.ratios.at(j++) = asLength(g) / reference;
+            e.inverseRatios.at(j++) = reference / asLength(g);
     }
     e.freeVertex = firstOtherThan(e.givenVertex);
     e.thirdVertex = otherVertex(e.givenVertex, e.freeVertex);
@@ -94,7 +115,7 @@ std::array<T, N> residuals(const Equations &e, const FlatCorner *corner, const s
     const auto fill = [&](const auto &length, const std::array<T, 3> &factors) {
         const UnitLength<T> size = length(reference);
         for (std::size_t j = 0; j < N; ++j)
-            r[j] = lengthRatio(length(e.lengths.at(j)), size, factors) / T(e.ratios.at(j)) - T(1);
+            r[j] = lengthRatio(length(e.lengths.at(j)), size, factors) * T(e.inverseRatios.at(j)) - T(1);
     };
     if constexpr (N == 2) {
         if (corner != nullptr) {
@@ -171,7 +192,7 @@ struct Region {
         if (outside(box))
             return false;
         const auto r = residuals<Interval, N>(e, corner, box);
-        return std::none_of(r.begin(), r.end(), [](const Interval &x) { return x.excludesZero(); });
+        return std::none_of(r.begin(), r.end(), missesNearZero);
     }
 
     // Whether the box lies inside the region, off its edges, where the
@@ -188,40 +209,94 @@ struct Region {
 
     enum class Verdict { None, One, Unknown };
 
-    // Krawczyk's test: the box holds no solution where the operator's image
-    // misses it, exactly one where the image lies inside it.
-    Verdict krawczyk(const Box<N> &box) const
+    // The equations near a box: their values at its middle and bounds on
+    // their derivatives over it.
+    struct Linearisation {
+        Box<N> middle;
+        std::array<Interval, N> atMiddle;
+        std::array<Dual<Interval, N>, N> overBox;
+    };
+
+    Linearisation linearise(const Box<N> &box) const
     {
         using Slopes = Dual<Interval, N>;
+        Linearisation l;
         std::array<Slopes, N> variables;
-        Box<N> middle;
         for (std::size_t i = 0; i < N; ++i) {
             variables[i] = Slopes::variable(box[i], i);
-            middle[i] = Interval(box[i].middle());
+            l.middle[i] = Interval(box[i].middle());
         }
-        const auto jacobian = residuals<Slopes, N>(e, corner, variables);
-        const auto atMiddle = residuals<Interval, N>(e, corner, middle);
-        const auto y = inverseOfMiddle(jacobian);
+        l.overBox = residuals<Slopes, N>(e, corner, variables);
+        l.atMiddle = residuals<Interval, N>(e, corner, l.middle);
+        return l;
+    }
+
+    // The mean-value bound f(m) + f'(box)·(box − m) of each equation: on a
+    // small box far tighter than evaluating f over the box, whose width
+    // falls only in proportion to the box's.
+    static bool meanValueRulesOut(const Box<N> &box, const Linearisation &l)
+    {
+        for (std::size_t j = 0; j < N; ++j) {
+            Interval bound = l.atMiddle[j];
+            for (std::size_t i = 0; i < N; ++i)
+                bound = bound + l.overBox[j].slope[i] * (box[i] - l.middle[i]);
+            if (missesNearZero(bound))
+                return true;
+        }
+        return false;
+    }
+
+    // Krawczyk's test: the box holds no solution where the operator's image
+    // misses it, exactly one where the image lies inside it. The image
+    // holds every point of the box whose residuals are within the
+    // tolerance, so that it may narrow the box down to their common part.
+    static Verdict krawczyk(Box<N> &box, const Linearisation &l)
+    {
+        const auto y = inverseOfMiddle(l.overBox);
         if (!y)
             return Verdict::Unknown;
+        Box<N> image;
         bool inside = true;
         for (std::size_t i = 0; i < N; ++i) {
-            Interval k = middle[i];
+            Interval k = l.middle[i];
             for (std::size_t j = 0; j < N; ++j)
-                k = k - Interval((*y)[i][j]) * atMiddle[j];
-            for (std::size_t l = 0; l < N; ++l) {
-                Interval coefficient(i == l ? 1.0 : 0.0);
+                k = k - Interval((*y)[i][j]) * (l.atMiddle[j] + kNearZero);
+            for (std::size_t c = 0; c < N; ++c) {
+                Interval coefficient(i == c ? 1.0 : 0.0);
                 for (std::size_t j = 0; j < N; ++j)
-                    coefficient = coefficient - Interval((*y)[i][j]) * jacobian[j].slope[l];
-                k = k + coefficient * (box[l] - middle[l]);
+                    coefficient = coefficient - Interval((*y)[i][j]) * l.overBox[j].slope[c];
+                k = k + coefficient * (box[c] - l.middle[c]);
             }
             if (std::isnan(k.lo) || std::isnan(k.hi))
                 return Verdict::Unknown;
             if (k.hi < box[i].lo || k.lo > box[i].hi)
                 return Verdict::None;
             inside = inside && k.lo > box[i].lo && k.hi < box[i].hi;
+            image[i] = k;
         }
-        return inside ? Verdict::One : Verdict::Unknown;
+        if (inside)
+            return Verdict::One;
+        for (std::size_t i = 0; i < N; ++i)
+            box[i] = {std::max(box[i].lo, image[i].lo), std::min(box[i].hi, image[i].hi)};
+        return Verdict::Unknown;
+    }
+
+    // What linearising proves about the box, where it is smooth; the box
+    // narrowed down to where solutions may lie, again while that pays.
+    Verdict test(Box<N> &box) const
+    {
+        if (!holdsWithin(box))
+            return Verdict::Unknown;
+        for (int round = 0; round < kNarrowingRounds; ++round) {
+            const Linearisation l = linearise(box);
+            if (meanValueRulesOut(box, l))
+                return Verdict::None;
+            const double before = widest<N>(box);
+            const Verdict verdict = krawczyk(box, l);
+            if (verdict != Verdict::Unknown || widest<N>(box) > kWorthNarrowing * before)
+                return verdict;
+        }
+        return Verdict::Unknown;
     }
 
     // The inverse of the Jacobian's middle, where it has one.
@@ -260,9 +335,12 @@ struct Region {
             long double size = 0;
             for (std::size_t i = 0; i < N; ++i)
                 size = std::max(size, std::fabs(r[i].value));
+            // At a double root the residual falls to its last bits while
+            // the steps are still long, and no step lowers it further: x
+            // is then as good as the solution gets.
             const auto next = dampedStep(x, step, size);
             if (!next)
-                return std::nullopt;
+                return size < kResidualTolerance && inside(x) ? std::optional(x) : std::nullopt;
             long double largest = 0;
             for (std::size_t i = 0; i < N; ++i)
                 largest = std::max(largest, std::fabs((*next)[i] - x[i]));
@@ -306,7 +384,8 @@ struct Region {
     bool solves(const Point<N> &x) const
     {
         const auto r = residuals<long double, N>(e, corner, x);
-        return std::all_of(r.begin(), r.end(), [](long double v) { return std::fabs(v) < 1e-12L; });
+        return std::all_of(
+            r.begin(), r.end(), [](long double v) { return std::fabs(v) < kResidualTolerance; });
     }
 
     static Point<N> newtonStep(const std::array<Dual<long double, N>, N> &r)
@@ -323,10 +402,13 @@ struct Region {
     Shape<long double> shapeAt(const Point<N> &x) const { return shapeOf<long double, N>(e, corner, x); }
 };
 
+// Two solutions closer than a ten-millionth of a radian in each angle are
+// one: Newton's method ends that far apart on the two sides of a double
+// root, where the residuals are flat.
 bool sameShape(const Shape<long double> &x, const Shape<long double> &y)
 {
-    return std::fabs(x.alpha - y.alpha) < 1e-9L && std::fabs(x.beta - y.beta) < 1e-9L
-        && std::fabs(x.gamma - y.gamma) < 1e-9L;
+    return std::fabs(x.alpha - y.alpha) < 1e-7L && std::fabs(x.beta - y.beta) < 1e-7L
+        && std::fabs(x.gamma - y.gamma) < 1e-7L;
 }
 
 // Adds the shapes of every solution in the region to `found`.
@@ -335,14 +417,12 @@ void search(const Region<N> &region, std::vector<Shape<long double>> &found)
 {
     std::vector<Box<N>> pending = {region.whole()};
     while (!pending.empty()) {
-        const Box<N> box = pending.back();
+        Box<N> box = pending.back();
         pending.pop_back();
         if (!region.mayHoldSolution(box))
             continue;
         using Verdict = typename Region<N>::Verdict;
-        const Verdict verdict = widest<N>(box) < kTestedWidth && region.holdsWithin(box)
-            ? region.krawczyk(box)
-            : Verdict::Unknown;
+        const Verdict verdict = widest<N>(box) < kTestedWidth ? region.test(box) : Verdict::Unknown;
         if (verdict == Verdict::None)
             continue;
         if (verdict == Verdict::Unknown && widest<N>(box) > kCellWidth) {
@@ -396,8 +476,8 @@ std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> 
     // Values so far apart that their ratio leaves the range of a double,
     // or an angle of 180° or more, fit no triangle; with such a ratio no
     // bound could rule anything out.
-    const bool sizesCompare = std::all_of(
-        e.ratios.begin(), e.ratios.begin() + std::max(e.lengthCount - 1, 0), [](long double ratio) {
+    const bool sizesCompare = std::all_of(e.inverseRatios.begin(),
+        e.inverseRatios.begin() + std::max(e.lengthCount - 1, 0), [](long double ratio) {
             return ratio > 0 && ratio < static_cast<long double>(DBL_MAX)
                 && 1 / ratio < static_cast<long double>(DBL_MAX);
         });

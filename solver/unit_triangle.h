@@ -71,10 +71,10 @@ struct Trigonometry {
 template <class T>
 Trigonometry<T> trigonometryOf(const Shape<T> &s)
 {
-    using std::cos;
-    using std::sin;
-    return {{atLeastZero(sin(s.alpha)), atLeastZero(sin(s.beta)), atLeastZero(sin(s.gamma))},
-        {cos(s.alpha), cos(s.beta), cos(s.gamma)}};
+    const auto [sineA, cosineA] = sinCos(s.alpha);
+    const auto [sineB, cosineB] = sinCos(s.beta);
+    const auto [sineC, cosineC] = sinCos(s.gamma);
+    return {{atLeastZero(sineA), atLeastZero(sineB), atLeastZero(sineC)}, {cosineA, cosineB, cosineC}};
 }
 
 template <class T>

@@ -263,6 +263,55 @@ private slots:
         QCOMPARE(byFormula, 77);
     }
 
+    // Isosceles and right triangles whose mirror image, or second solution,
+    // coincides with them: a double root of the search's equations, which
+    // the rounded values may leave with no exact solution, only shapes
+    // within the allowed residual. Each row: the three elements (by tag)
+    // and the triangle's angles A and B in degrees.
+    void doubleRootsAreFoundOnce_data()
+    {
+        QTest::addColumn<QString>("elements");
+        QTest::addColumn<double>("alpha");
+        QTest::addColumn<double>("beta");
+        QTest::newRow("A, a, b with b the hypotenuse: both triangles of the ambiguous case meet")
+            << "A a b" << 55.0 << 90.0;
+        QTest::newRow("B, c, h_b at a right angle A: h_b = c") << "B c h_b" << 90.0 << 35.0;
+        QTest::newRow("R, h_a, l_a of an isosceles triangle: h_a = l_a") << "R h_a l_a" << 40.0 << 70.0;
+        QTest::newRow("C, c, S of an isosceles triangle") << "C c S" << 70.0 << 70.0;
+        QTest::newRow("P, h_a, r of an isosceles triangle") << "P h_a r" << 40.0 << 70.0;
+    }
+
+    void doubleRootsAreFoundOnce()
+    {
+        QFETCH(QString, elements);
+        QFETCH(double, alpha);
+        QFETCH(double, beta);
+        const ExactValues source = exactFromAngles(alpha, beta, 180 - Quad(alpha) - Quad(beta), 3.5);
+        std::array<triangle::GivenElement, 3> values {};
+        const QStringList tags = elements.split(' ');
+        for (std::size_t i = 0; i < 3; ++i) {
+            const auto tag = std::find(triangle::kAllTags.begin(), triangle::kAllTags.end(),
+                tags.at(static_cast<qsizetype>(i)).toStdString());
+            QVERIFY(tag != triangle::kAllTags.end());
+            const auto q = static_cast<Quantity>(tag - triangle::kAllTags.begin());
+            const Quad value = source.at(at(q));
+            values.at(i) = {q, static_cast<long double>(triangle::isAngle(q) ? radians(value) : value)};
+        }
+        const auto shapes = triangle::fittingShapes(values);
+        const auto near = [](long double x, Quad degrees, long double within) {
+            return std::fabs(x - static_cast<long double>(radians(degrees))) < within;
+        };
+        QVERIFY(std::any_of(shapes.begin(), shapes.end(),
+            [&](const auto &s) { return near(s.alpha, alpha, 1e-6L) && near(s.beta, beta, 1e-6L); }));
+        // The same triangle twice, a few ten-millionths of a degree apart, is one.
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                QVERIFY(!(std::fabs(shapes[i].alpha - shapes[j].alpha) < 1e-6L
+                    && std::fabs(shapes[i].beta - shapes[j].beta) < 1e-6L));
+            }
+        }
+    }
+
     // The table says what classifying anew says, for every set.
     void theGeneratedTableIsCurrent()
     {
