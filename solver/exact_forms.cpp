@@ -492,15 +492,15 @@ bool Replay::startWith(Quantity q, const Rational &typed)
     return true;
 }
 
-} // namespace
-
-ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record,
-    const Journal &steps, const Journal &moreSteps)
+// The forms of a replay that starts from the given values as `start` puts
+// them in; none where it cannot.
+template <typename Start>
+ExactForms replayed(Start start, const Journal &steps, const Journal &moreSteps)
 {
     ExactForms forms;
     try {
         Replay replay(forms);
-        if (!replay.startFrom(combination, texts, record))
+        if (!start(replay))
             return {};
         replay.run(steps);
         replay.run(moreSteps);
@@ -510,25 +510,28 @@ ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &
     return forms;
 }
 
+} // namespace
+
+ExactForms exactFormsOf(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record,
+    const Journal &steps, const Journal &moreSteps)
+{
+    return replayed(
+        [&](Replay &replay) { return replay.startFrom(combination, texts, record); }, steps, moreSteps);
+}
+
 ExactForms exactFormsOf(
     const std::array<TypedElement, 3> &given, const Journal &steps, const Journal &moreSteps)
 {
-    ExactForms forms;
-    try {
-        Replay replay(forms);
+    const auto start = [&](Replay &replay) {
         for (const TypedElement &element : given) {
             Rational typed;
-            if (!exact::readDecimal(element.text, typed) || typed.sign() <= 0)
-                return {};
-            if (!replay.startWith(element.element, element.half ? Rational(2) * typed : typed))
-                return {};
+            if (!exact::readDecimal(element.text, typed) || typed.sign() <= 0
+                || !replay.startWith(element.element, element.half ? Rational(2) * typed : typed))
+                return false;
         }
-        replay.run(steps);
-        replay.run(moreSteps);
-    } catch (const exact::TooLarge &) {
-        return {};
-    }
-    return forms;
+        return true;
+    };
+    return replayed(start, steps, moreSteps);
 }
 
 } // namespace triangle
