@@ -53,16 +53,21 @@ Answer triangleOfSides(const Sides &sides, AnswerParts parts)
     return answerGivenValues(kThreeSides, values, parts);
 }
 
-// The sides of every triangle the values fit, and the steps that find
-// them: by the school's formula where there is one, else by the search for
-// the shape.
-SchoolRoute fittingSides(const std::array<GivenElement, 3> &given)
+// The sides of every triangle the values fit: by the school's formula where
+// there is one, else by the search for the shape.
+struct FittingSides {
+    std::vector<Sides> sides;
+    std::optional<SchoolRoute> route;
+};
+
+FittingSides fittingSides(const std::array<GivenElement, 3> &given)
 {
+    // Braces evaluate in order: the sides are moved out before the route is kept.
     if (auto route = bySchoolRoute(given))
-        return std::move(*route);
+        return {std::move(route->sides), route};
     const auto *const size
         = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
-    SchoolRoute found {{}, numericalSteps(given)};
+    FittingSides found;
     for (const auto &shape : fittingShapes(given)) {
         const long double diameter = circumdiameterFor(shape, *size);
         found.sides.push_back({diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta),
@@ -113,7 +118,11 @@ Answer answerBySides(
     const std::array<ElementText, 3> &texts, const std::array<GivenElement, 3> &given, AnswerParts parts)
 {
     Answer answer;
-    SchoolRoute found = fittingSides(given);
+    FittingSides found = fittingSides(given);
+    const bool writingSteps = parts.steps || parts.exact;
+    const std::vector<PlannedStep> planned = !writingSteps ? std::vector<PlannedStep> {}
+        : found.route                                      ? stepsOf(*found.route)
+                                                           : numericalSteps(given);
     // The same order whichever way they were found: by α, then β.
     std::sort(found.sides.begin(), found.sides.end(), comesBefore);
     for (const Sides &sides : found.sides) {
@@ -124,8 +133,8 @@ Answer answerBySides(
             continue;
         AnsweredTriangle &triangle = completed.triangles.front();
         triangle.steps.clear();
-        if (parts.steps || parts.exact)
-            triangle.steps = elementSteps(found.steps, given, elementValuesOf(triangle));
+        if (writingSteps)
+            triangle.steps = elementSteps(planned, given, elementValuesOf(triangle));
         if (parts.exact)
             triangle.exact = exactFormsFrom(texts, triangle);
         if (!parts.steps) {

@@ -311,9 +311,16 @@ std::array<Quantity, 3> kindsOf(std::array<Quantity, 3> elements)
 
 std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &given)
 {
+    // Each route's kinds, worked out once.
+    static const auto kRouteKinds = [] {
+        std::array<std::array<Quantity, 3>, kRoutes.size()> kinds {};
+        for (std::size_t i = 0; i < kRoutes.size(); ++i)
+            kinds.at(i) = kindsOf(kRoutes.at(i).elements);
+        return kinds;
+    }();
     const auto kinds = kindsOf({given[0].element, given[1].element, given[2].element});
     for (const Route &route : kRoutes) {
-        if (kindsOf(route.elements) != kinds)
+        if (kRouteKinds.at(static_cast<std::size_t>(&route - kRoutes.data())) != kinds)
             continue;
         for (const auto &rename : kRenamings) {
             Values values {};
@@ -330,22 +337,28 @@ std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &give
             if (!matches)
                 continue;
             // Back to the given names: the side at v is the route's side at rename[v].
-            SchoolRoute found;
+            SchoolRoute found {{}, static_cast<std::size_t>(&route - kRoutes.data()), rename};
             for (const Sides &s : route.sides(values))
                 found.sides.push_back({s.at(static_cast<std::size_t>(indexOf(rename[0]))),
                     s.at(static_cast<std::size_t>(indexOf(rename[1]))),
                     s.at(static_cast<std::size_t>(indexOf(rename[2])))});
-            const auto back = inverse(rename);
-            for (PlannedStep planned : route.steps) {
-                planned.found = renamed(planned.found, back);
-                for (std::size_t i = 0; i < planned.operandCount; ++i)
-                    planned.operands.at(i) = renamed(planned.operands.at(i), back);
-                found.steps.push_back(planned);
-            }
             return found;
         }
     }
     return std::nullopt;
+}
+
+std::vector<PlannedStep> stepsOf(const SchoolRoute &found)
+{
+    const auto back = inverse(found.rename);
+    std::vector<PlannedStep> steps;
+    for (PlannedStep planned : kRoutes.at(found.route).steps) {
+        planned.found = renamed(planned.found, back);
+        for (std::size_t i = 0; i < planned.operandCount; ++i)
+            planned.operands.at(i) = renamed(planned.operands.at(i), back);
+        steps.push_back(planned);
+    }
+    return steps;
 }
 
 } // namespace triangle

@@ -23,10 +23,11 @@ struct PlannedStep {
 };
 
 // What a school's formula gives: the sides of every fitting triangle, and
-// the steps that find them, in the given elements' names.
+// which route found them, under which renaming of the vertices.
 struct SchoolRoute {
     std::vector<Sides> sides;
-    std::vector<PlannedStep> steps;
+    std::size_t route = 0;
+    std::array<Vertex, 3> rename {};
 };
 
 // The sides of every triangle the given values fit, by the formula a
@@ -39,5 +40,9 @@ struct SchoolRoute {
 // m_a, m_b and c. Nothing where no route covers the set. Angles in
 // radians. Does not throw.
 std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &given);
+
+// The steps a school writes down for the route that found `found`, in the
+// given elements' names.
+std::vector<PlannedStep> stepsOf(const SchoolRoute &found);
 
 } // namespace triangle
