@@ -59,21 +59,10 @@ Shape<T> flatShape(const FlatCorner &corner, const T &rho, const T &t)
 // (the side or line from `first` plays a, from `second` b, from `corner` c).
 constexpr Quantity roleNear(const FlatCorner &corner, Quantity q)
 {
-    const int index = static_cast<int>(q);
-    const auto family = [&](int start) {
-        const auto v = static_cast<Vertex>(index - start);
-        const int role = v == corner.first ? 0 : v == corner.second ? 1 : 2;
-        return static_cast<Quantity>(start + role);
-    };
-    if (q >= Quantity::a && q <= Quantity::c)
-        return family(static_cast<int>(Quantity::a));
-    if (q >= Quantity::ha && q <= Quantity::hc)
-        return family(static_cast<int>(Quantity::ha));
-    if (q >= Quantity::ma && q <= Quantity::mc)
-        return family(static_cast<int>(Quantity::ma));
-    if (q >= Quantity::la && q <= Quantity::lc)
-        return family(static_cast<int>(Quantity::la));
-    return q;
+    const auto v = vertexOfElement(q);
+    if (!v || isAngle(q))
+        return q;
+    return sameKindAt(q, *v == corner.first ? Vertex::A : *v == corner.second ? Vertex::B : Vertex::C);
 }
 
 // The element as a length, with powers of ρ, t and 1 − t.
