@@ -28,22 +28,31 @@ long double valueOf(const AnsweredTriangle &triangle, std::size_t field)
     return number != nullptr ? *number : 0.0L;
 }
 
-// The given heights, medians and angle bisectors, which the picture marks;
-// their fields run h_a h_b h_c m_a … l_c.
-std::vector<geometry::Cevian> givenCevians(const std::array<bool, ElementsView::kFields> &given)
+// The typed fields' elements, in field order.
+std::vector<Quantity> typedElements(const std::array<bool, ElementsView::kFields> &typed)
+{
+    std::vector<Quantity> elements;
+    for (std::size_t field = 0; field < typed.size(); ++field) {
+        if (typed.at(field))
+            elements.push_back(elementAt(field));
+    }
+    return elements;
+}
+
+} // namespace
+
+std::vector<geometry::Cevian> givenCevians(const std::vector<Quantity> &given)
 {
     constexpr std::array kKinds
         = {geometry::CevianKind::Height, geometry::CevianKind::Median, geometry::CevianKind::AngleBisector};
     const auto first = static_cast<std::size_t>(Quantity::ha);
     std::vector<geometry::Cevian> cevians;
     for (std::size_t k = 0; k < 3 * kKinds.size(); ++k) {
-        if (given.at(first + k))
+        if (std::find(given.begin(), given.end(), static_cast<Quantity>(first + k)) != given.end())
             cevians.push_back({kKinds.at(k / 3), k % 3});
     }
     return cevians;
 }
-
-} // namespace
 
 ElementsSession::ElementsSession(NumberFormat format, const wording::Language &language)
     : m_format(std::move(format)), m_language(&language)
@@ -192,7 +201,7 @@ void ElementsSession::showTriangle()
         picture.angles.at(vertex) = static_cast<double>(shown.values.at(vertex));
         picture.sides.at(vertex) = static_cast<double>(shown.values.at(vertex + 3));
     }
-    picture.marked = givenCevians(m_view.given);
+    picture.marked = givenCevians(typedElements(m_view.given));
     m_view.picture = picture;
     m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
     m_view.otherTriangleOffered = m_fitting.size() > 1;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/picture_geometry.h"
 #include "session/solution_page.h"
 #include "session/view.h"
 #include "solver/answer.h"
@@ -14,6 +15,10 @@
 #include "wording/language.h"
 
 namespace triangle::session {
+
+// The given heights, medians and angle bisectors among `given`, in field
+// order (h_a h_b h_c m_a … l_c): the picture marks them.
+std::vector<geometry::Cevian> givenCevians(const std::vector<Quantity> &given);
 
 // The work of the mode «Всякакви три елемента»: nineteen fields, any three
 // of them typed, every triangle they fit and which one is shown. The

@@ -17,6 +17,7 @@
 #include <QTextBlockFormat>
 #include <QVBoxLayout>
 
+#include "session/elements_session.h"
 #include "session/spoken.h"
 #include "solver/verdict.h"
 
@@ -75,10 +76,11 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
         m_picture->setFixedSize(kPictureSide, kPictureSide);
         m_picture->setAccessibleName(utf8(words().pictureName));
         m_picture->setLanguage(*m_language);
-        const TriangleMeasures measures = measuresOf(solution.record);
+        TriangleMeasures measures = measuresOf(solution.record);
+        measures.marked = triangle::session::givenCevians(solution.givenElements);
         m_picture->showMeasuredTriangle(measures,
-            QString::fromStdString(triangle::session::pictureDescription(
-                *m_language, {measures.sides, measures.angles}, locale.decimalPoint().toStdString())));
+            QString::fromStdString(triangle::session::pictureDescription(*m_language,
+                {measures.sides, measures.angles, measures.marked}, locale.decimalPoint().toStdString())));
         layout->addWidget(m_picture, 0, Qt::AlignHCenter);
     }
 
