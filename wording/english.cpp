@@ -265,9 +265,9 @@ const Language kEnglish = {
             "Area by the inradius: ",
             "From the area, the perimeter and the law of cosines: ",
             "tan",
-            "Numerically, since these three elements give no formula: the sides satisfy the equations %1, "
-            "where p = (a + b + c) / 2 and S = √(p(p − a)(p − b)(p − c)); interval bounds and Newton's "
-            "method find ",
+            "Numerically, since these three elements give no formula: the sides satisfy the equations %1%2; "
+            "interval bounds and Newton's method find ",
+            ", where p = (a + b + c) / 2 and S = √(p(p − a)(p − b)(p − c))",
             "From the same equations: ",
         },
     },

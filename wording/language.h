@@ -112,7 +112,8 @@ struct ElementStepWords {
     std::string_view areaByInradius;   // S = p·r
     std::string_view areaAndPerimeter; // a from S, P and the angle opposite a
     std::string_view tangent;          // the name of the tangent function: "tg"
-    std::string_view numerical;        // %1: the equations the sides satisfy
+    std::string_view numerical;        // %1: the equations the sides satisfy, %2: heronWhere or nothing
+    std::string_view heronWhere;       // what p and S stand for in the equations
     std::string_view numericalAgain;   // the other sides from the same equations
 };
 

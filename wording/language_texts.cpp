@@ -114,7 +114,7 @@ void addSolution(Gatherer &all, const SolutionWords &s)
              {"rightTriangle", e.rightTriangle}, {"bisectorFormula", e.bisectorFormula}, {"feet", e.feet},
              {"longerSide", e.longerSide}, {"tangents", e.tangents}, {"areaByInradius", e.areaByInradius},
              {"areaAndPerimeter", e.areaAndPerimeter}, {"tangent", e.tangent}, {"numerical", e.numerical},
-             {"numericalAgain", e.numericalAgain}})
+             {"heronWhere", e.heronWhere}, {"numericalAgain", e.numericalAgain}})
         all.add(std::string("solution.elements.") + name, text);
 }
 

@@ -577,7 +577,10 @@ std::string Writer::numerical() const
     std::string equations;
     for (std::size_t i = 0; i < m_step.operandCount; ++i)
         equations += (i == 0 ? "" : ", ") + equationOf(i);
-    return filled(elementWords().numerical, {equations}) + found() + result();
+    // S and p are named only where an equation has them.
+    const bool heron = equations.find('S') != std::string::npos || equations.find('p') != std::string::npos;
+    return filled(elementWords().numerical, {equations, heron ? elementWords().heronWhere : ""}) + found()
+        + result();
 }
 
 std::string verdictText(Verdict verdict, const SolutionWords &words)
