@@ -73,6 +73,9 @@ long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
     case Rule::AreaFromInradius: return v(1) / 2;
     case Rule::SideFromAreaAndPerimeter: return 2 * v(0) / std::sin(v(2));
     case Rule::PerimeterFromInradius: return v(0) + v(1) / std::tan(v(2) / 2);
+    case Rule::AngleFromThreeSides:
+        return (squared(v(1)) + squared(v(2)) - squared(v(0))) / (2 * v(1) * v(2));
+    case Rule::Heron: return (v(0) + v(1) + v(2)) / 2;
     default: return 0;
     }
 }
@@ -124,18 +127,7 @@ void ElementStepWriter::write(std::vector<PlannedStep> planned)
 
 void ElementStepWriter::noteFromSides(Rule rule, Quantity found, std::initializer_list<Quantity> operands)
 {
-    PlannedStep planned {rule, found, {}, 0};
-    for (const Quantity q : operands)
-        planned.operands.at(planned.operandCount++) = q;
-    note(planned);
-    Step &step = m_journal.back();
-    if (rule == Rule::AngleFromThreeSides) {
-        const long double x = operand(planned, 1);
-        const long double y = operand(planned, 2);
-        step.intermediate = (x * x + y * y - squared(operand(planned, 0))) / (2 * x * y);
-    } else if (rule == Rule::Heron) {
-        step.intermediate = (value(Q::a) + value(Q::b) + value(Q::c)) / 2;
-    }
+    note(plannedStep(rule, found, operands));
 }
 
 int ElementStepWriter::unknownAngles() const
@@ -190,8 +182,8 @@ std::vector<PlannedStep> numericalSteps(const std::array<GivenElement, 3> &given
 {
     std::vector<PlannedStep> steps;
     for (const Q side : {Q::a, Q::b, Q::c})
-        steps.push_back({Rule::Numerical, side, {given[0].element, given[1].element, given[2].element, Q::a},
-            given.size()});
+        steps.push_back(
+            plannedStep(Rule::Numerical, side, {given[0].element, given[1].element, given[2].element}));
     return steps;
 }
 

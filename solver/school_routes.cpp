@@ -55,10 +55,7 @@ std::vector<long double> anglesWithSine(long double sine)
 
 constexpr PlannedStep step(Rule rule, Quantity found, std::initializer_list<Quantity> operands)
 {
-    PlannedStep planned {rule, found, {}, 0};
-    for (const Quantity q : operands)
-        planned.operands.at(planned.operandCount++) = q;
-    return planned;
+    return plannedStep(rule, found, operands);
 }
 
 // The routes, each for its elements in this order with these values, and

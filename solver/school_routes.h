@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,14 @@ struct PlannedStep {
     std::array<Quantity, 4> operands {};
     std::size_t operandCount = 0;
 };
+
+constexpr PlannedStep plannedStep(Rule rule, Quantity found, std::initializer_list<Quantity> operands)
+{
+    PlannedStep planned {rule, found, {}, 0};
+    for (const Quantity q : operands)
+        planned.operands.at(planned.operandCount++) = q;
+    return planned;
+}
 
 // What a school's formula gives: the sides of every fitting triangle, and
 // which route found them, under which renaming of the vertices.
