@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "solver/dual.h"
-#include "solver/flat_corner.h"
 #include "solver/interval.h"
+#include "solver/tangent_lengths.h"
 
 namespace triangle {
 
@@ -40,10 +40,6 @@ bool missesNearZero(const Interval &residual)
 {
     return residual.lo > kResidualTolerance || residual.hi < -kResidualTolerance;
 }
-
-// How far from flat the search over two angles leaves the shapes to the
-// flat corners' own coordinates: where the two small angles add up to less.
-constexpr double kFlatReach = 0.25;
 
 // The equations of a set, its given angles set apart: each given length
 // (or area) over the last one equals the ratio of their values. Kept as
@@ -89,44 +85,41 @@ Equations equationsOf(const std::array<GivenElement, 3> &given)
     return e;
 }
 
-template <class T, std::size_t N>
-Shape<T> shapeOf(const Equations &e, const FlatCorner *corner, const std::array<T, N> &x)
+// With one given angle, the shape at the other's value x.
+template <class T>
+Shape<T> shapeAlongAngle(const Equations &e, const T &x)
 {
-    if constexpr (N == 2) {
-        if (corner != nullptr)
-            return flatShape(*corner, x[0], x[1]);
-        return {x[0], x[1], atLeastZero(T(kPiL) - x[0] - x[1])};
-    } else {
-        std::array<T, 3> angles {};
-        angles.at(static_cast<std::size_t>(indexOf(e.givenVertex))) = T(e.givenAngle);
-        angles.at(static_cast<std::size_t>(indexOf(e.freeVertex))) = x[0];
-        angles.at(static_cast<std::size_t>(indexOf(e.thirdVertex)))
-            = atLeastZero(T(kPiL - e.givenAngle) - x[0]);
-        return {angles[0], angles[1], angles[2]};
-    }
+    std::array<T, 3> angles {};
+    angles.at(static_cast<std::size_t>(indexOf(e.givenVertex))) = T(e.givenAngle);
+    angles.at(static_cast<std::size_t>(indexOf(e.freeVertex))) = x;
+    angles.at(static_cast<std::size_t>(indexOf(e.thirdVertex))) = atLeastZero(T(kPiL - e.givenAngle) - x);
+    return {angles[0], angles[1], angles[2]};
 }
 
-// Each equation as a relative residual: ratio found / ratio given − 1.
+// Each equation as a relative residual: ratio found / ratio given − 1;
+// over the plane of tangents, the same for the squares of the ratios.
 template <class T, std::size_t N>
-std::array<T, N> residuals(const Equations &e, const FlatCorner *corner, const std::array<T, N> &x)
+std::array<T, N> residuals(const Equations &e, const TangentChart *chart, const std::array<T, N> &x)
 {
     const auto reference = e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1));
     std::array<T, N> r {};
-    const auto fill = [&](const auto &length, const std::array<T, 3> &factors) {
-        const UnitLength<T> size = length(reference);
-        for (std::size_t j = 0; j < N; ++j)
-            r[j] = lengthRatio(length(e.lengths.at(j)), size, factors) * T(e.inverseRatios.at(j)) - T(1);
-    };
     if constexpr (N == 2) {
-        if (corner != nullptr) {
-            fill([&](Quantity q) { return flatUnitLength(q, *corner, x[0], x[1]); },
-                {atLeastZero(x[0]), atLeastZero(x[1]), atLeastZero(T(1) - x[1])});
-            return r;
+        const std::array<T, 3> tangents = tangentsAt(*chart, x[0], x[1]);
+        const UnitLength<T> size = squaredLength(reference, tangents);
+        for (std::size_t j = 0; j < N; ++j) {
+            const long double inverse = e.inverseRatios.at(j);
+            r[j]
+                = lengthRatio(squaredLength(e.lengths.at(j), tangents), size, tangents) * T(inverse * inverse)
+                - T(1);
         }
+    } else {
+        const Shape<T> shape = shapeAlongAngle(e, x[0]);
+        const Trigonometry<T> trig = trigonometryOf(shape);
+        const UnitLength<T> size = unitLength(reference, shape, trig);
+        r[0] = lengthRatio(unitLength(e.lengths.at(0), shape, trig), size, trig.sines)
+                * T(e.inverseRatios.at(0))
+            - T(1);
     }
-    const Shape<T> shape = shapeOf(e, corner, x);
-    const Trigonometry<T> trig = trigonometryOf(shape);
-    fill([&](Quantity q) { return unitLength(q, shape, trig); }, trig.sines);
     return r;
 }
 
@@ -145,44 +138,37 @@ double widest(const Box<N> &box)
 }
 
 // The region a search covers: with one given angle the line of the other
-// angle, with none the plane of α and β (less the flat corners) or one of
-// the flat corners.
+// angle, with none one chart of the plane of tangents. Newton's method may
+// leave the chart for the rest of the plane, where it finds the same
+// triangle as the neighbouring chart.
 template <std::size_t N>
 struct Region {
     const Equations &e;
-    const FlatCorner *corner = nullptr;
+    const TangentChart *chart = nullptr;
 
     bool inside(const Point<N> &x) const
     {
         if constexpr (N == 1)
             return x[0] > 0 && x[0] < kPiL - e.givenAngle;
-        else if (corner != nullptr)
-            return x[0] > 0 && x[0] < kPiL && x[1] > 0 && x[1] < 1;
         else
-            return x[0] > 0 && x[1] > 0 && x[0] + x[1] < kPiL;
+            return x[0] > 0 && x[1] > 0 && x[0] + x[1] < 1;
     }
 
     Box<N> whole() const
     {
         if constexpr (N == 1)
             return {Interval(0.0, static_cast<double>(kPiL - e.givenAngle))};
-        else if (corner != nullptr)
-            return {Interval(0.0, kFlatReach), Interval(0.0, 1.0)};
         else
-            return {Interval(0.0, static_cast<double>(kPiL)), Interval(0.0, static_cast<double>(kPiL))};
+            return {Interval(0.0, 0.5), Interval(0.0, 0.5)};
     }
 
-    // Whether the box lies outside the region: past the plane's diagonal, or
-    // wholly within a flat corner, which its own coordinates cover.
-    bool outside(const Box<N> &box) const
+    // Whether the box lies outside the chart: where the tangent the chart
+    // takes for the largest, 1 − u − v, is smaller than u or than v at
+    // every point.
+    static bool outside(const Box<N> &box)
     {
-        if constexpr (N == 2) {
-            if (corner == nullptr) {
-                const auto pi = static_cast<double>(kPiL);
-                return box[0].lo + box[1].lo >= pi || box[0].hi + box[1].hi < kFlatReach
-                    || box[0].lo > pi - kFlatReach || box[1].lo > pi - kFlatReach;
-            }
-        }
+        if constexpr (N == 2)
+            return 1 - box[1].lo < 2 * box[0].lo || 1 - box[0].lo < 2 * box[1].lo;
         return false;
     }
 
@@ -191,7 +177,7 @@ struct Region {
     {
         if (outside(box))
             return false;
-        const auto r = residuals<Interval, N>(e, corner, box);
+        const auto r = residuals<Interval, N>(e, chart, box);
         return std::none_of(r.begin(), r.end(), missesNearZero);
     }
 
@@ -201,10 +187,8 @@ struct Region {
     {
         if constexpr (N == 1)
             return box[0].lo > 0 && box[0].hi < static_cast<double>(kPiL - e.givenAngle);
-        else if (corner != nullptr)
-            return box[0].lo > 0 && box[1].lo > 0 && box[1].hi < 1;
         else
-            return box[0].lo > 0 && box[1].lo > 0 && box[0].hi + box[1].hi < static_cast<double>(kPiL);
+            return box[0].lo > 0 && box[1].lo > 0 && box[0].hi + box[1].hi < 1;
     }
 
     enum class Verdict { None, One, Unknown };
@@ -226,8 +210,8 @@ struct Region {
             variables[i] = Slopes::variable(box[i], i);
             l.middle[i] = Interval(box[i].middle());
         }
-        l.overBox = residuals<Slopes, N>(e, corner, variables);
-        l.atMiddle = residuals<Interval, N>(e, corner, l.middle);
+        l.overBox = residuals<Slopes, N>(e, chart, variables);
+        l.atMiddle = residuals<Interval, N>(e, chart, l.middle);
         return l;
     }
 
@@ -330,7 +314,7 @@ struct Region {
             std::array<Number, N> variables;
             for (std::size_t i = 0; i < N; ++i)
                 variables[i] = Number::variable(x[i], i);
-            const auto r = residuals<Number, N>(e, corner, variables);
+            const auto r = residuals<Number, N>(e, chart, variables);
             const Point<N> step = newtonStep(r);
             long double size = 0;
             for (std::size_t i = 0; i < N; ++i)
@@ -371,7 +355,7 @@ struct Region {
             }
             if (!inside(next))
                 continue;
-            const auto r = residuals<long double, N>(e, corner, next);
+            const auto r = residuals<long double, N>(e, chart, next);
             long double after = 0;
             for (const long double v : r)
                 after = std::max(after, std::fabs(v));
@@ -383,7 +367,7 @@ struct Region {
 
     bool solves(const Point<N> &x) const
     {
-        const auto r = residuals<long double, N>(e, corner, x);
+        const auto r = residuals<long double, N>(e, chart, x);
         return std::all_of(
             r.begin(), r.end(), [](long double v) { return std::fabs(v) < kResidualTolerance; });
     }
@@ -399,7 +383,13 @@ struct Region {
         }
     }
 
-    Shape<long double> shapeAt(const Point<N> &x) const { return shapeOf<long double, N>(e, corner, x); }
+    Shape<long double> shapeAt(const Point<N> &x) const
+    {
+        if constexpr (N == 2)
+            return shapeOfTangents(tangentsAt(*chart, x[0], x[1]));
+        else
+            return shapeAlongAngle(e, x[0]);
+    }
 };
 
 // Two solutions closer than a ten-millionth of a radian in each angle are
@@ -488,9 +478,8 @@ std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> 
     if (e.lengthCount == 2) {
         search(Region<1> {e}, shapes);
     } else if (e.lengthCount == 3) {
-        search(Region<2> {e}, shapes);
-        for (const FlatCorner &corner : kFlatCorners)
-            search(Region<2> {e, &corner}, shapes);
+        for (const TangentChart &chart : kTangentCharts)
+            search(Region<2> {e, &chart}, shapes);
     }
     return shapes;
 }
