@@ -154,9 +154,11 @@ Answer answerBySides(
 
 int combinationGiving(const ElementSet &set)
 {
+    // Most sets name an element outside the list's eight: no row to look for.
+    if (std::any_of(set.begin(), set.end(), [](Quantity q) { return fieldIndex(q) >= kQuantityCount; }))
+        return -1;
     for (int combination = 0; combination < kCombinationCount; ++combination) {
-        if (std::all_of(set.begin(), set.end(),
-                [&](Quantity q) { return fieldIndex(q) < kQuantityCount && isGiven(combination, q); }))
+        if (std::all_of(set.begin(), set.end(), [&](Quantity q) { return isGiven(combination, q); }))
             return combination;
     }
     return -1;
