@@ -311,9 +311,10 @@ Number Replay::circumradiusFromAngles(const Step &step)
         return value / (2 * (ax.sin + ay.sin + az.sin));
     if (element == Quantity::r)
         return value / (4 * halfSine(ax) * halfSine(ay) * halfSine(az));
-    switch (tagOf(element).front()) {
-    case 'h': return value / (2 * ay.sin * az.sin);
-    case 'm': return value / squareRootOf(2 * squared(ay.sin) + 2 * squared(az.sin) - squared(ax.sin));
+    switch (kindOf(element)) {
+    case ElementKind::Height: return value / (2 * ay.sin * az.sin);
+    case ElementKind::Median:
+        return value / squareRootOf(2 * squared(ay.sin) + 2 * squared(az.sin) - squared(ax.sin));
     default: return value * (ay.sin + az.sin) / (4 * ay.sin * az.sin * squareRootOf((1 + ax.cos) / 2));
     }
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace triangle {
 
@@ -56,14 +57,37 @@ constexpr Vertex otherVertex(Vertex x, Vertex y) { return static_cast<Vertex>(3 
 // The first vertex in alphabetical order that is not v.
 constexpr Vertex firstOtherThan(Vertex v) { return v == Vertex::A ? Vertex::B : Vertex::A; }
 
+// The families of elements that come one at each vertex, and the rest
+// (S, R, P, r).
+enum class ElementKind { Angle, Side, Height, Median, Bisector, Single };
+
+// Each family's element at A; the ones at B and C follow it in Quantity.
+inline constexpr std::array<std::pair<Quantity, ElementKind>, 5> kElementFamilies = {
+    {{Quantity::A, ElementKind::Angle}, {Quantity::a, ElementKind::Side}, {Quantity::ha, ElementKind::Height},
+        {Quantity::ma, ElementKind::Median}, {Quantity::la, ElementKind::Bisector}}};
+
+constexpr bool inFamilyOf(Quantity q, Quantity first)
+{
+    return static_cast<int>(q) >= static_cast<int>(first)
+        && static_cast<int>(q) < static_cast<int>(first) + 3;
+}
+
+constexpr ElementKind kindOf(Quantity q)
+{
+    for (const auto &[first, kind] : kElementFamilies) {
+        if (inFamilyOf(q, first))
+            return kind;
+    }
+    return ElementKind::Single;
+}
+
 // The vertex an element belongs to (an angle, the side opposite it, the
 // height, median or bisector from it), if it belongs to one.
 constexpr std::optional<Vertex> vertexOfElement(Quantity q)
 {
-    const int index = static_cast<int>(q);
-    for (const Quantity first : {Quantity::A, Quantity::a, Quantity::ha, Quantity::ma, Quantity::la}) {
-        if (index >= static_cast<int>(first) && index < static_cast<int>(first) + 3)
-            return static_cast<Vertex>(index - static_cast<int>(first));
+    for (const auto &family : kElementFamilies) {
+        if (inFamilyOf(q, family.first))
+            return static_cast<Vertex>(static_cast<int>(q) - static_cast<int>(family.first));
     }
     return std::nullopt;
 }

@@ -517,12 +517,12 @@ std::string Writer::circumradiusFromAngles() const
     if (element == Quantity::r)
         return "r = 4R·sin(α/2)·sin(β/2)·sin(γ/2) ⇒ R = r / (4·sin(α/2)·sin(β/2)·sin(γ/2)) = " + val(0)
             + " / (4·sin(" + va + "/2)·sin(" + vb + "/2)·sin(" + vc + "/2))" + result();
-    const std::string kind = std::string(tagOf(element)).substr(0, 1);
-    if (kind == "h")
+    const ElementKind kind = kindOf(element);
+    if (kind == ElementKind::Height)
         return e + " = " + sideY + "·sin " + az + " = 2R·sin " + ay + "·sin " + az + " ⇒ R = " + e
             + " / (2·sin " + ay + "·sin " + az + ") = " + val(0) + " / (2·sin " + vy + "·sin " + vz + ")"
             + result();
-    if (kind == "m")
+    if (kind == ElementKind::Median)
         return e + " = ½·√(2" + sideY + "² + 2" + sideZ + "² − " + sideX + "²) = R·√(2sin²" + ay + " + 2sin²"
             + az + " − sin²" + ax + ") ⇒ R = " + e + " / √(2sin²" + ay + " + 2sin²" + az + " − sin²" + ax
             + ") = " + val(0) + " / √(2·sin²" + vy + " + 2·sin²" + vz + " − sin²" + vx + ")" + result();
@@ -549,13 +549,14 @@ std::string Writer::equationOf(std::size_t i) const
     std::string sides;
     if (isAngle(q))
         return "(" + y + "² + " + z + "² − " + own + "²) / (2" + y + z + ") = cos " + val(i);
-    if (q == Quantity::a || q == Quantity::b || q == Quantity::c)
+    const ElementKind kind = kindOf(q);
+    if (kind == ElementKind::Side)
         sides = own;
-    else if (q == Quantity::ha || q == Quantity::hb || q == Quantity::hc)
+    else if (kind == ElementKind::Height)
         sides = "2S / " + own;
-    else if (q == Quantity::ma || q == Quantity::mb || q == Quantity::mc)
+    else if (kind == ElementKind::Median)
         sides = "½·√(2" + y + "² + 2" + z + "² − " + own + "²)";
-    else if (q == Quantity::la || q == Quantity::lb || q == Quantity::lc)
+    else if (kind == ElementKind::Bisector)
         sides = "√(" + y + z + "·(" + y + " + " + z + " + " + own + ")(" + y + " + " + z + " − " + own
             + ")) / (" + y + " + " + z + ")";
     else if (q == Quantity::S)

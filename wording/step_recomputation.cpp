@@ -126,9 +126,10 @@ Value circumradiusFromAngles(const Step &step, const ShownOperands &shown)
         return v[0] / (2 * (sine(v[1]) + sine(v[2]) + sine(v[3])));
     if (element == Quantity::r)
         return v[0] / (4 * sine(v[1] / 2) * sine(v[2] / 2) * sine(v[3] / 2));
-    switch (tagOf(element).front()) {
-    case 'h': return v[0] / (2 * sine(ay) * sine(az));
-    case 'm': return v[0] / std::sqrt(2 * squared(sine(ay)) + 2 * squared(sine(az)) - squared(sine(ax)));
+    switch (kindOf(element)) {
+    case ElementKind::Height: return v[0] / (2 * sine(ay) * sine(az));
+    case ElementKind::Median:
+        return v[0] / std::sqrt(2 * squared(sine(ay)) + 2 * squared(sine(az)) - squared(sine(ax)));
     default: return v[0] * (sine(ay) + sine(az)) / (4 * sine(ay) * sine(az) * cosine(ax / 2));
     }
 }
