@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks against their goals on this machine:
 #  - one whole request per family of combinations (goal: median <= 1 us);
+#  - the search for the shape over every set without an angle, from four
+#    triangles: the median, the 90th percentile and the slowest search;
 #  - triangle-solve over one million generated requests (goal: <= 1 s and
 #    <= 16 MB peak memory, the same as for a single request);
 #  - the window, process start to first paint and peak memory over 10 runs
@@ -23,6 +25,9 @@ echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 
 echo "== one request per family (median of 10 repetitions)"
 "$build_dir/bench/bench_requests" --benchmark_repetitions=10 \
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_median'
+
+echo "== the search over every set of three elements without an angle"
+"$build_dir/bench/bench_search" 2>/dev/null | grep -E 'searchOverEverySet'
 
 echo "== triangle-solve over one million requests"
 requests=$(mktemp)
