@@ -19,9 +19,10 @@ constexpr double kScreenDpi = 96.0;
 
 } // namespace
 
-PictureObject::PictureObject(
-    const geometry::TriangleCorners &corners, double centimetres, QString enlargedNote)
-    : m_corners(corners), m_centimetres(centimetres), m_enlargedNote(std::move(enlargedNote))
+PictureObject::PictureObject(const geometry::TriangleCorners &corners, double centimetres,
+    QString enlargedNote, std::vector<geometry::Cevian> marked)
+    : m_corners(corners), m_centimetres(centimetres), m_enlargedNote(std::move(enlargedNote)),
+      m_marked(std::move(marked))
 {
 }
 
@@ -41,7 +42,7 @@ void PictureObject::drawObject(
 {
     painter->save();
     painter->setFont(document->defaultFont());
-    paintTriangle(*painter, rect, m_corners, m_enlargedNote);
+    paintTriangle(*painter, rect, m_corners, m_enlargedNote, m_marked);
     painter->restore();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 #include <QObject>
 #include <QTextObjectInterface>
 
@@ -20,8 +22,10 @@ public:
     // The object type a character format names to show this picture.
     static constexpr int kType = QTextFormat::UserObject + 1;
 
-    // `enlargedNote`: the note an enlarged picture carries.
-    PictureObject(const geometry::TriangleCorners &corners, double centimetres, QString enlargedNote);
+    // `enlargedNote`: the note an enlarged picture carries; `marked`: the
+    // heights, medians and bisectors drawn to their feet.
+    PictureObject(const geometry::TriangleCorners &corners, double centimetres, QString enlargedNote,
+        std::vector<geometry::Cevian> marked = {});
 
     QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &) override;
     void drawObject(
@@ -31,6 +35,7 @@ private:
     geometry::TriangleCorners m_corners;
     double m_centimetres;
     QString m_enlargedNote;
+    std::vector<geometry::Cevian> m_marked;
 };
 
 } // namespace triangle::ui

@@ -62,7 +62,7 @@ void printSolution(const SolutionPage &page, QPagedPaintDevice &device)
     QTextDocument document;
     document.setDefaultFont(page.font);
     if (page.picture) {
-        picture.emplace(*page.picture, kPictureCentimetres, page.enlargedNote);
+        picture.emplace(*page.picture, kPictureCentimetres, page.enlargedNote, page.marked);
         document.documentLayout()->registerHandler(PictureObject::kType, &*picture);
     }
     QTextCursor cursor(&document);

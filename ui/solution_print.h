@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QFont>
 #include <QString>
@@ -17,7 +18,8 @@ namespace triangle::ui {
 struct SolutionPage {
     QString title;
     std::optional<geometry::TriangleCorners> picture;
-    QString text; // one paragraph a line
+    std::vector<geometry::Cevian> marked; // the given heights, medians and bisectors
+    QString text;                         // one paragraph a line
     QFont font;
     QString enlargedNote; // written in the picture where it is drawn enlarged
 };

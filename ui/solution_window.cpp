@@ -60,6 +60,7 @@ SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangl
     if (solution.verdict == triangle::Verdict::RealTriangle) {
         const auto &[a, b, c] = measuresOf(solution.record).sides;
         m_page.picture = geometry::cornersFromSides(a, b, c);
+        m_page.marked = triangle::session::givenCevians(solution.givenElements);
     }
     createControls(solution, locale);
 }
@@ -77,7 +78,7 @@ void SolutionWindow::createControls(const triangle::Solution &solution, const QL
         m_picture->setAccessibleName(utf8(words().pictureName));
         m_picture->setLanguage(*m_language);
         TriangleMeasures measures = measuresOf(solution.record);
-        measures.marked = triangle::session::givenCevians(solution.givenElements);
+        measures.marked = m_page.marked;
         m_picture->showMeasuredTriangle(measures,
             QString::fromStdString(triangle::session::pictureDescription(*m_language,
                 {measures.sides, measures.angles, measures.marked}, locale.decimalPoint().toStdString())));
