@@ -2,6 +2,7 @@
 #include "session/elements_session.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "session/notes.h"
@@ -43,13 +44,20 @@ std::vector<Quantity> typedElements(const std::array<bool, ElementsView::kFields
 
 std::vector<geometry::Cevian> givenCevians(const std::vector<Quantity> &given)
 {
-    constexpr std::array kKinds
-        = {geometry::CevianKind::Height, geometry::CevianKind::Median, geometry::CevianKind::AngleBisector};
-    const auto first = static_cast<std::size_t>(Quantity::ha);
+    const auto cevianKind = [](ElementKind kind) -> std::optional<geometry::CevianKind> {
+        switch (kind) {
+        case ElementKind::Height: return geometry::CevianKind::Height;
+        case ElementKind::Median: return geometry::CevianKind::Median;
+        case ElementKind::Bisector: return geometry::CevianKind::AngleBisector;
+        default: return std::nullopt;
+        }
+    };
     std::vector<geometry::Cevian> cevians;
-    for (std::size_t k = 0; k < 3 * kKinds.size(); ++k) {
-        if (std::find(given.begin(), given.end(), static_cast<Quantity>(first + k)) != given.end())
-            cevians.push_back({kKinds.at(k / 3), k % 3});
+    for (const Quantity q : kMoreElements) {
+        const auto kind = cevianKind(kindOf(q));
+        if (kind && std::find(given.begin(), given.end(), q) != given.end())
+            cevians.push_back(
+                {*kind, static_cast<std::size_t>(indexOf(vertexOfElement(q).value_or(Vertex::A)))});
     }
     return cevians;
 }

@@ -316,9 +316,10 @@ std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &give
         return kinds;
     }();
     const auto kinds = kindsOf({given[0].element, given[1].element, given[2].element});
-    for (const Route &route : kRoutes) {
-        if (kRouteKinds.at(static_cast<std::size_t>(&route - kRoutes.data())) != kinds)
+    for (std::size_t index = 0; index < kRoutes.size(); ++index) {
+        if (kRouteKinds.at(index) != kinds)
             continue;
+        const Route &route = kRoutes.at(index);
         for (const auto &rename : kRenamings) {
             Values values {};
             bool matches = true;
@@ -334,7 +335,7 @@ std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &give
             if (!matches)
                 continue;
             // Back to the given names: the side at v is the route's side at rename[v].
-            SchoolRoute found {{}, static_cast<std::size_t>(&route - kRoutes.data()), rename};
+            SchoolRoute found {{}, index, rename};
             for (const Sides &s : route.sides(values))
                 found.sides.push_back({s.at(static_cast<std::size_t>(indexOf(rename[0]))),
                     s.at(static_cast<std::size_t>(indexOf(rename[1]))),
