@@ -7,6 +7,11 @@
 
 namespace triangle {
 
+inline double reciprocal(double x) { return 1 / x; }
+inline long double reciprocal(long double x) { return 1 / x; }
+inline double square(double x) { return x * x; }
+inline long double square(long double x) { return x * x; }
+
 // A number with its derivatives by N unknowns, carried through the same
 // formulas that compute it: Newton's method and the test of which sets of
 // three elements are independent take their Jacobians from it.
@@ -65,6 +70,21 @@ struct Dual {
         return z;
     }
 };
+
+// x², with the derivative 2x.
+template <class T, std::size_t N>
+Dual<T, N> square(const Dual<T, N> &x)
+{
+    return x.chain(square(x.value), T(2) * x.value);
+}
+
+// 1 / x, with the derivative −1 / x².
+template <class T, std::size_t N>
+Dual<T, N> reciprocal(const Dual<T, N> &x)
+{
+    const T inverse = reciprocal(x.value);
+    return x.chain(inverse, -(inverse * inverse));
+}
 
 template <class T, std::size_t N>
 Dual<T, N> sqrt(const Dual<T, N> &x)

@@ -53,15 +53,27 @@ struct Interval {
             return whole();
         return outward(std::min(std::min(p, q), std::min(r, s)), std::max(std::max(p, q), std::max(r, s)));
     }
-    friend Interval operator/(Interval x, Interval y)
+    friend Interval operator/(Interval x, Interval y) { return x * reciprocal(y); }
+
+    // 1 / y, without a quotient's product with [1, 1].
+    friend Interval reciprocal(Interval y)
     {
         if (y.lo > 0.0 || y.hi < 0.0)
-            return x * outward(1.0 / y.hi, 1.0 / y.lo);
+            return outward(1.0 / y.hi, 1.0 / y.lo);
         if (y.lo == 0.0 && y.hi > 0.0) // one-sided: the reciprocal reaches infinity
-            return x * Interval(1.0 / y.hi, std::numeric_limits<double>::infinity());
+            return {1.0 / y.hi, std::numeric_limits<double>::infinity()};
         return whole();
     }
 };
+
+// x², never below 0: the product x·x of an interval that holds 0 would
+// take its ends' product, below 0, for the least.
+inline Interval square(Interval x)
+{
+    const double low = x.lo >= 0.0 ? x.lo : x.hi <= 0.0 ? -x.hi : 0.0;
+    const double high = std::max(-x.lo, x.hi);
+    return Interval::outward(low * low, high * high);
+}
 
 inline Interval sqrt(Interval x)
 {

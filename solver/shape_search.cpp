@@ -17,13 +17,14 @@ namespace {
 
 constexpr long double kPiL = std::numbers::pi_v<long double>;
 
-// Cells narrower than this (in radians) are searched by Newton's method,
+// Cells narrower than this (in radians along an angle, in shares of the
+// semiperimeter over the plane of tangents) are searched by Newton's method,
 // and those narrower than kTestedWidth first by the equations' mean-value
 // bounds and Krawczyk's test, which may prove that a cell holds one
 // solution or none. On wider cells the derivatives' bounds are too loose to
 // pay for working them out.
 constexpr double kCellWidth = 1e-3;
-constexpr double kTestedWidth = 0.05;
+constexpr double kTestedWidth = 0.02;
 // Krawczyk's operator narrows a cell down to where solutions may lie; it is
 // applied again to the narrowed cell, a few times, while each time takes
 // off more than this share of the cell's width.
@@ -96,31 +97,45 @@ Shape<T> shapeAlongAngle(const Equations &e, const T &x)
     return {angles[0], angles[1], angles[2]};
 }
 
+// The given lengths' squares at a point of a chart of the plane of tangents.
+template <class T>
+struct LengthsAt {
+    TangentPoint<T> point;
+    std::array<UnitLength<T>, 3> squares;
+
+    LengthsAt(const Equations &e, const TangentChart &chart, const T &u, const T &v)
+        : point(tangentsAt(chart, u, v))
+    {
+        for (std::size_t j = 0; j < 3; ++j)
+            squares[j] = squaredLength(e.lengths.at(j), point);
+    }
+
+    // (first / second)² · inverse² − 1: the equation that the ratio of the
+    // two lengths is the given one.
+    T residual(std::size_t first, std::size_t second, long double inverse) const
+    {
+        return lengthRatio(squares.at(first), squares.at(second), point.tangents) * T(inverse * inverse)
+            - T(1);
+    }
+};
+
 // Each equation as a relative residual: ratio found / ratio given − 1;
 // over the plane of tangents, the same for the squares of the ratios.
 template <class T, std::size_t N>
 std::array<T, N> residuals(const Equations &e, const TangentChart *chart, const std::array<T, N> &x)
 {
-    const auto reference = e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1));
-    std::array<T, N> r {};
     if constexpr (N == 2) {
-        const std::array<T, 3> tangents = tangentsAt(*chart, x[0], x[1]);
-        const UnitLength<T> size = squaredLength(reference, tangents);
-        for (std::size_t j = 0; j < N; ++j) {
-            const long double inverse = e.inverseRatios.at(j);
-            r[j]
-                = lengthRatio(squaredLength(e.lengths.at(j), tangents), size, tangents) * T(inverse * inverse)
-                - T(1);
-        }
+        const LengthsAt<T> at(e, *chart, x[0], x[1]);
+        return {at.residual(0, 2, e.inverseRatios[0]), at.residual(1, 2, e.inverseRatios[1])};
     } else {
+        const auto reference = e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1));
         const Shape<T> shape = shapeAlongAngle(e, x[0]);
         const Trigonometry<T> trig = trigonometryOf(shape);
         const UnitLength<T> size = unitLength(reference, shape, trig);
-        r[0] = lengthRatio(unitLength(e.lengths.at(0), shape, trig), size, trig.sines)
-                * T(e.inverseRatios.at(0))
-            - T(1);
+        return {
+            lengthRatio(unitLength(e.lengths.at(0), shape, trig), size, trig.sines) * T(e.inverseRatios.at(0))
+            - T(1)};
     }
-    return r;
 }
 
 template <std::size_t N>
@@ -162,23 +177,37 @@ struct Region {
             return {Interval(0.0, 0.5), Interval(0.0, 0.5)};
     }
 
-    // Whether the box lies outside the chart: where the tangent the chart
-    // takes for the largest, 1 − u − v, is smaller than u or than v at
-    // every point.
-    static bool outside(const Box<N> &box)
+    // The part of the box where the chart's largest tangent, 1 − u − v, is
+    // at least u and at least v, so that the three charts do not search the
+    // same shapes twice; nothing where the box lies outside the chart.
+    static std::optional<Box<N>> withinChart(Box<N> box)
     {
-        if constexpr (N == 2)
-            return 1 - box[1].lo < 2 * box[0].lo || 1 - box[0].lo < 2 * box[1].lo;
-        return false;
+        if constexpr (N == 2) {
+            // A little over, so that the rounding loses no shape on the
+            // chart's edge (an isosceles triangle).
+            constexpr double kEdge = 1e-12;
+            box[0].hi = std::min(box[0].hi, (1 - box[1].lo) / 2 + kEdge);
+            box[1].hi = std::min(box[1].hi, (1 - box[0].lo) / 2 + kEdge);
+            if (box[0].hi < box[0].lo || box[1].hi < box[1].lo)
+                return std::nullopt;
+        }
+        return box;
     }
 
     // Whether interval bounds leave room for a solution in the box.
     bool mayHoldSolution(const Box<N> &box) const
     {
-        if (outside(box))
-            return false;
-        const auto r = residuals<Interval, N>(e, chart, box);
-        return std::none_of(r.begin(), r.end(), missesNearZero);
+        if constexpr (N == 2) {
+            // The ratio of the first two lengths follows from the two
+            // equations and adds no solution, but its bound overestimates
+            // differently and often rules out a box that theirs leave in.
+            const LengthsAt<Interval> at(e, *chart, box[0], box[1]);
+            return !missesNearZero(at.residual(0, 2, e.inverseRatios[0]))
+                && !missesNearZero(at.residual(1, 2, e.inverseRatios[1]))
+                && !missesNearZero(at.residual(0, 1, e.inverseRatios[0] / e.inverseRatios[1]));
+        } else {
+            return !missesNearZero(residuals<Interval, N>(e, chart, box)[0]);
+        }
     }
 
     // Whether the box lies inside the region, off its edges, where the
@@ -386,7 +415,7 @@ struct Region {
     Shape<long double> shapeAt(const Point<N> &x) const
     {
         if constexpr (N == 2)
-            return shapeOfTangents(tangentsAt(*chart, x[0], x[1]));
+            return shapeOfTangents(tangentsAt(*chart, x[0], x[1]).tangents);
         else
             return shapeAlongAngle(e, x[0]);
     }
@@ -407,10 +436,11 @@ void search(const Region<N> &region, std::vector<Shape<long double>> &found)
 {
     std::vector<Box<N>> pending = {region.whole()};
     while (!pending.empty()) {
-        Box<N> box = pending.back();
+        const auto inChart = Region<N>::withinChart(pending.back());
         pending.pop_back();
-        if (!region.mayHoldSolution(box))
+        if (!inChart || !region.mayHoldSolution(*inChart))
             continue;
+        Box<N> box = *inChart;
         using Verdict = typename Region<N>::Verdict;
         const Verdict verdict = widest<N>(box) < kTestedWidth ? region.test(box) : Verdict::Unknown;
         if (verdict == Verdict::None)

@@ -28,17 +28,31 @@ struct TangentChart {
 
 inline constexpr std::array<TangentChart, 3> kTangentCharts = {{{0}, {1}, {2}}};
 
-// x, y, z at the point (u, v) of the chart.
+// A point of the plane: the tangents x, y, z and the sides a = 1 − x,
+// b = 1 − y, c = 1 − z, each from the chart's coordinates directly, so
+// that interval bounds of them are tight. The side opposite the largest
+// tangent is the sum of the two coordinates: 1 − x would lose its digits
+// where x is near 1.
 template <class T>
-std::array<T, 3> tangentsAt(const TangentChart &chart, const T &u, const T &v)
+struct TangentPoint {
+    std::array<T, 3> tangents;
+    std::array<T, 3> sides;
+};
+
+// The point (u, v) of the chart.
+template <class T>
+TangentPoint<T> tangentsAt(const TangentChart &chart, const T &u, const T &v)
 {
-    const T rest = atLeastZero(T(1) - u - v);
     const T first = atLeastZero(u);
     const T second = atLeastZero(v);
+    const T rest = atLeastZero(T(1) - u - v);
+    const T sum = first + second;
+    const T firstSide = T(1) - first;
+    const T secondSide = T(1) - second;
     switch (chart.largest) {
-    case 0: return {rest, first, second};
-    case 1: return {second, rest, first};
-    default: return {first, second, rest};
+    case 0: return {{rest, first, second}, {sum, firstSide, secondSide}};
+    case 1: return {{second, rest, first}, {secondSide, sum, firstSide}};
+    default: return {{first, second, rest}, {firstSide, secondSide, sum}};
     }
 }
 
@@ -46,13 +60,10 @@ std::array<T, 3> tangentsAt(const TangentChart &chart, const T &u, const T &v)
 // the area's square root of xyz, r² = xyz, a height's 4xyz over its side's
 // square, a bisector's tangent at its own vertex.
 template <class T>
-UnitLength<T> squaredLength(Quantity q, const std::array<T, 3> &tangents)
+UnitLength<T> squaredLength(Quantity q, const TangentPoint<T> &point)
 {
-    const auto square = [](const T &v) { return v * v; };
-    const auto &[x, y, z] = tangents;
-    const T a = y + z;
-    const T b = z + x;
-    const T c = x + y;
+    const auto &[x, y, z] = point.tangents;
+    const auto &[a, b, c] = point.sides;
     switch (q) {
     case Quantity::a: return {{0, 0, 0}, square(a)};
     case Quantity::b: return {{0, 0, 0}, square(b)};

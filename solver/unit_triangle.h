@@ -35,7 +35,7 @@ constexpr int dimensionOf(Quantity q) { return isAngle(q) ? 0 : q == Quantity::S
 template <class T>
 struct UnitLength {
     std::array<int, 3> halfPowers {};
-    T rest;
+    T rest {};
 };
 
 inline double atLeastZero(double x) { return x; }
@@ -82,7 +82,6 @@ UnitLength<T> unitLength(Quantity q, const Shape<T> &s, const Trigonometry<T> &t
 {
     using std::cos;
     using std::sqrt;
-    const auto square = [](const T &x) { return x * x; };
     // 2b² + 2c² − a² as a sum of squares, (b − c)² + 2b²c² + 2bc·(1 −
     // cos β·cos γ), from a = b·cos γ + c·cos β with b = sin β, c = sin γ:
     // near a flat triangle it is small beside each of the first form's
@@ -128,14 +127,15 @@ T halfPower(const T &x, int halves)
 {
     using std::sqrt;
     const int magnitude = halves < 0 ? -halves : halves;
-    T power(1);
-    for (int i = 0; i < magnitude / 2; ++i)
+    if (magnitude == 0)
+        return T(1);
+    const bool odd = magnitude % 2 != 0;
+    T power = odd ? sqrt(x) : x;
+    for (int i = odd ? 0 : 1; i < magnitude / 2; ++i)
         power = power * x;
-    if (magnitude % 2 != 0)
-        power = power * sqrt(x);
     // Rounded outward, a bound of 0 may have slipped below it.
     power = atLeastZero(power);
-    return halves < 0 ? T(1) / power : power;
+    return halves < 0 ? reciprocal(power) : power;
 }
 
 // The ratio of two elements as lengths, first / second, with their common
