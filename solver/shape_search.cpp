@@ -23,7 +23,7 @@ constexpr long double kPiL = std::numbers::pi_v<long double>;
 // bounds and Krawczyk's test, which may prove that a cell holds one
 // solution or none. On wider cells the derivatives' bounds are too loose to
 // pay for working them out.
-constexpr double kCellWidth = 1e-3;
+constexpr double kCellWidth = 2e-3;
 constexpr double kTestedWidth = 0.02;
 // Krawczyk's operator narrows a cell down to where solutions may lie; it is
 // applied again to the narrowed cell, a few times, while each time takes
