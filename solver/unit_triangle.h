@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <numbers>
-#include <type_traits>
 
 #include "solver/dual.h"
 #include "solver/interval.h"
@@ -145,29 +144,13 @@ T halfPower(const T &x, int halves)
 template <class T>
 T lengthRatio(const UnitLength<T> &first, const UnitLength<T> &second, const std::array<T, 3> &factors)
 {
-    if constexpr (std::is_same_v<T, Interval>) {
-        // Over a region, the powers left over are gathered into one
-        // numerator and one denominator: a single division, and the same
-        // bounds, the factors being positive. With derivatives (below) the
-        // quotient of such products would bound the slopes more loosely.
-        std::array<T, 2> products = {first.rest, second.rest};
-        for (std::size_t i = 0; i < 3; ++i) {
-            const int halves = first.halfPowers.at(i) - second.halfPowers.at(i);
-            if (halves != 0)
-                products.at(halves > 0 ? 0 : 1) = products.at(halves > 0 ? 0 : 1)
-                    * halfPower(factors.at(i), halves > 0 ? halves : -halves);
-        }
-        // Rounded outward, a bound of 0 may have slipped below it.
-        return products[0] / atLeastZero(products[1]);
-    } else {
-        T ratio = first.rest / second.rest;
-        for (std::size_t i = 0; i < 3; ++i) {
-            const int halves = first.halfPowers.at(i) - second.halfPowers.at(i);
-            if (halves != 0)
-                ratio = ratio * halfPower(factors.at(i), halves);
-        }
-        return ratio;
+    T ratio = first.rest / second.rest;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int halves = first.halfPowers.at(i) - second.halfPowers.at(i);
+        if (halves != 0)
+            ratio = ratio * halfPower(factors.at(i), halves);
     }
+    return ratio;
 }
 
 // The element as a length in the unit triangle.
