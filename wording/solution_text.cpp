@@ -578,8 +578,14 @@ std::string Writer::numerical() const
     std::string equations;
     for (std::size_t i = 0; i < m_step.operandCount; ++i)
         equations += (i == 0 ? "" : ", ") + equationOf(i);
-    // S and p are named only where an equation has them.
-    const bool heron = equations.find('S') != std::string::npos || equations.find('p') != std::string::npos;
+    // S and p are named only where an equation has them: a height's 2S / a,
+    // S itself, R = abc / (4S) and r = S / p.
+    const bool heron = std::any_of(
+        m_step.operands.begin(), m_step.operands.begin() + m_step.operandCount, [](const auto &operand) {
+            const Quantity q = operand.quantity;
+            return q == Quantity::S || q == Quantity::R || q == Quantity::r
+                || kindOf(q) == ElementKind::Height;
+        });
     return filled(elementWords().numerical, {equations, heron ? elementWords().heronWhere : ""}) + found()
         + result();
 }
