@@ -83,6 +83,40 @@ inline Real cos(Real x)
     return Real(-cosineNear0(kStoredPi - angle));
 }
 
+// The sine, cosine and tangent of an angle of a triangle in radians (long
+// double, against the true pi), reduced as above: the formulas for any
+// three elements take them from a typed angle. Outside [0, pi] they are
+// the library's.
+inline long double sineOfAngle(long double angle)
+{
+    using angle_measure::kTruePi;
+    if (angle < 0.0L || angle >= kTruePi)
+        return std::sin(angle);
+    if (angle > kTruePi / 2)
+        angle = kTruePi - angle;
+    return angle > kTruePi / 4 ? std::cos(kTruePi / 2 - angle) : std::sin(angle);
+}
+
+inline long double cosineOfAngle(long double angle)
+{
+    using angle_measure::kTruePi;
+    if (angle < 0.0L || angle > kTruePi)
+        return std::cos(angle);
+    if (angle <= kTruePi / 4)
+        return std::cos(angle);
+    if (angle < 3 * kTruePi / 4)
+        return std::sin(kTruePi / 2 - angle);
+    return -std::cos(kTruePi - angle);
+}
+
+inline long double tangentOfAngle(long double angle)
+{
+    using angle_measure::kTruePi;
+    if (angle > kTruePi / 4 && angle < kTruePi / 2)
+        return 1 / std::tan(kTruePi / 2 - angle);
+    return std::tan(angle);
+}
+
 inline Real atan(Real x) { return Real(std::atan(x.value()) / angle_measure::kToTrue); }
 
 // The angle with this sine and cosine (up to a common positive factor).

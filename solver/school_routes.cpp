@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "solver/angle_functions.h"
+
 namespace triangle {
 
 namespace {
@@ -105,15 +107,16 @@ long double circumradiusFromAngles(Quantity element, long double value, const Va
 {
     const auto [alpha, beta, gamma] = angles;
     switch (element) {
-    case P: return value / (2 * (std::sin(alpha) + std::sin(beta) + std::sin(gamma)));
-    case r: return value / (4 * std::sin(alpha / 2) * std::sin(beta / 2) * std::sin(gamma / 2));
-    case ha: return value / (2 * std::sin(beta) * std::sin(gamma));
+    case P: return value / (2 * (sineOfAngle(alpha) + sineOfAngle(beta) + sineOfAngle(gamma)));
+    case r: return value / (4 * sineOfAngle(alpha / 2) * sineOfAngle(beta / 2) * sineOfAngle(gamma / 2));
+    case ha: return value / (2 * sineOfAngle(beta) * sineOfAngle(gamma));
     case ma:
         return value
-            / std::sqrt(2 * square(std::sin(beta)) + 2 * square(std::sin(gamma)) - square(std::sin(alpha)));
+            / std::sqrt(
+                2 * square(sineOfAngle(beta)) + 2 * square(sineOfAngle(gamma)) - square(sineOfAngle(alpha)));
     case la:
-        return value * (std::sin(beta) + std::sin(gamma))
-            / (4 * std::sin(beta) * std::sin(gamma) * std::cos(alpha / 2));
+        return value * (sineOfAngle(beta) + sineOfAngle(gamma))
+            / (4 * sineOfAngle(beta) * sineOfAngle(gamma) * cosineOfAngle(alpha / 2));
     default: return 0;
     }
 }
@@ -133,8 +136,8 @@ Found fromTwoAngles(const Values &v)
     const long double radius = circumradiusFromAngles(sameKindAt(Element, Vertex::A), v[2], turned);
     if (!(radius > 0) || !std::isfinite(radius))
         return {};
-    return {
-        {2 * radius * std::sin(angles[0]), 2 * radius * std::sin(angles[1]), 2 * radius * std::sin(gamma)}};
+    return {{2 * radius * sineOfAngle(angles[0]), 2 * radius * sineOfAngle(angles[1]),
+        2 * radius * sineOfAngle(gamma)}};
 }
 
 template <Quantity Element>
@@ -181,7 +184,7 @@ const std::array<Route, 21> kRoutes = {{
             Found found;
             for (const long double alpha : anglesWithSine(v[2] / v[1])) {
                 for (const long double beta : anglesWithSine(v[2] / v[0])) {
-                    const long double c = v[0] * std::cos(beta) + v[1] * std::cos(alpha);
+                    const long double c = v[0] * cosineOfAngle(beta) + v[1] * cosineOfAngle(alpha);
                     if (alpha + beta < std::numbers::pi_v<long double> && c > 0)
                         found.push_back({v[0], v[1], c});
                 }
@@ -195,7 +198,7 @@ const std::array<Route, 21> kRoutes = {{
         [](const Values &v) -> Found {
             Found found;
             for (const long double gamma : anglesWithSine(v[2] / v[1]))
-                found.push_back({v[0], v[1], lawOfCosines(v[0], v[1], std::cos(gamma))});
+                found.push_back({v[0], v[1], lawOfCosines(v[0], v[1], cosineOfAngle(gamma))});
             return found;
         },
         {step(Rule::AngleFromHeight, C, {ha, b}), step(Rule::LawOfCosines, c, {a, b, C})}},
@@ -211,16 +214,16 @@ const std::array<Route, 21> kRoutes = {{
     // bc = a·h_a / sin α, (b + c)² = a² + 2bc·(1 + cos α)
     {{A, a, ha},
         [](const Values &v) -> Found {
-            const long double product = v[1] * v[2] / std::sin(v[0]);
+            const long double product = v[1] * v[2] / sineOfAngle(v[0]);
             return pairsFromSumAndProduct(
-                v[1], std::sqrt(square(v[1]) + 2 * product * (1 + std::cos(v[0]))), product);
+                v[1], std::sqrt(square(v[1]) + 2 * product * (1 + cosineOfAngle(v[0]))), product);
         },
         withSidesFromArea({step(Rule::AreaFromSideAndHeight, S, {a, ha})})},
     // c = h_a / sin β, then the law of cosines
     {{B, a, ha},
         [](const Values &v) -> Found {
-            const long double c = v[2] / std::sin(v[0]);
-            return {{v[1], lawOfCosines(v[1], c, std::cos(v[0])), c}};
+            const long double c = v[2] / sineOfAngle(v[0]);
+            return {{v[1], lawOfCosines(v[1], c, cosineOfAngle(v[0])), c}};
         },
         {step(Rule::SideFromHeightAndAngle, c, {ha, B}), step(Rule::LawOfCosines, b, {a, c, B})}},
     // The median's foot is the middle of a, the height's lies √(m_a² − h_a²) from it.
@@ -242,17 +245,17 @@ const std::array<Route, 21> kRoutes = {{
     {{A, P, r},
         [](const Values &v) -> Found {
             const long double p = v[1] / 2;
-            const long double side = p - v[2] / std::tan(v[0] / 2);
+            const long double side = p - v[2] / tangentOfAngle(v[0] / 2);
             if (!(side > 0))
                 return {};
-            return pairsFromSumAndProduct(side, v[1] - side, 2 * v[2] * p / std::sin(v[0]));
+            return pairsFromSumAndProduct(side, v[1] - side, 2 * v[2] * p / sineOfAngle(v[0]));
         },
         withSidesFromArea({step(Rule::SideFromInradius, a, {A, P, r}), step(Rule::AreaFromInradius, S, {r, P})})},
     // bc = 2S / sin α, a = (P² − 2bc·(1 + cos α)) / (2P)
     {{A, S, P},
         [](const Values &v) -> Found {
-            const long double product = 2 * v[1] / std::sin(v[0]);
-            const long double side = (square(v[2]) - 2 * product * (1 + std::cos(v[0]))) / (2 * v[2]);
+            const long double product = 2 * v[1] / sineOfAngle(v[0]);
+            const long double side = (square(v[2]) - 2 * product * (1 + cosineOfAngle(v[0]))) / (2 * v[2]);
             if (!(side > 0))
                 return {};
             return pairsFromSumAndProduct(side, v[2] - side, product);
@@ -261,9 +264,9 @@ const std::array<Route, 21> kRoutes = {{
     // a = 2R·sin α, p = a + r / tan(α/2), bc = 2r·p / sin α
     {{A, R, r},
         [](const Values &v) -> Found {
-            const long double side = 2 * v[1] * std::sin(v[0]);
-            const long double p = side + v[2] / std::tan(v[0] / 2);
-            return pairsFromSumAndProduct(side, 2 * p - side, 2 * v[2] * p / std::sin(v[0]));
+            const long double side = 2 * v[1] * sineOfAngle(v[0]);
+            const long double p = side + v[2] / tangentOfAngle(v[0] / 2);
+            return pairsFromSumAndProduct(side, 2 * p - side, 2 * v[2] * p / sineOfAngle(v[0]));
         },
         withSidesFromArea({step(Rule::SideFromCircumradius, a, {R, A}),
             step(Rule::PerimeterFromInradius, P, {a, r, A}), step(Rule::AreaFromInradius, S, {r, P})})},
