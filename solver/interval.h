@@ -70,6 +70,8 @@ struct Interval {
 // take its ends' product, below 0, for the least.
 inline Interval square(Interval x)
 {
+    if (std::isnan(x.lo) || std::isnan(x.hi))
+        return Interval::whole();
     const double low = x.lo >= 0.0 ? x.lo : x.hi <= 0.0 ? -x.hi : 0.0;
     const double high = std::max(-x.lo, x.hi);
     return Interval::outward(low * low, high * high);
