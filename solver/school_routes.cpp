@@ -338,11 +338,11 @@ std::optional<SchoolRoute> bySchoolRoute(const std::array<GivenElement, 3> &give
             if (!matches)
                 continue;
             // Back to the given names: the side at v is the route's side at rename[v].
-            SchoolRoute found {{}, index, rename};
-            for (const Sides &s : route.sides(values))
-                found.sides.push_back({s.at(static_cast<std::size_t>(indexOf(rename[0]))),
+            SchoolRoute found {route.sides(values), index, rename};
+            for (Sides &s : found.sides)
+                s = {s.at(static_cast<std::size_t>(indexOf(rename[0]))),
                     s.at(static_cast<std::size_t>(indexOf(rename[1]))),
-                    s.at(static_cast<std::size_t>(indexOf(rename[2])))});
+                    s.at(static_cast<std::size_t>(indexOf(rename[2])))};
             return found;
         }
     }
