@@ -141,7 +141,12 @@ Answer answerBySides(
             triangle.steps.clear();
             triangle.moreSteps.clear();
         }
-        answer.triangles.push_back(std::move(triangle));
+        // The first triangle stays in the list it was completed in, which
+        // holds it alone: an answered triangle costs more to move than a list.
+        if (answer.triangles.empty())
+            answer.triangles = std::move(completed.triangles);
+        else
+            answer.triangles.push_back(std::move(triangle));
         if (!parts.otherTriangles)
             break;
     }
