@@ -38,16 +38,37 @@ struct ReducedSine {
     bool reduced;
 };
 
-inline ReducedSine reduceForSine(Real::Value angle)
+// `pi` is the measure's: the stored one, or the true one for an angle in
+// radians.
+inline ReducedSine reduceForSine(Real::Value angle, Real::Value pi = angle_measure::kStoredPi)
 {
-    using namespace angle_measure;
-    if (angle < 0.0L || angle >= kStoredPi)
+    if (angle < 0.0L || angle >= pi)
         return {angle, false, false};
-    if (angle > kStoredPi / 2)
-        angle = kStoredPi - angle;
-    if (angle > kStoredPi / 4)
-        return {kStoredPi / 2 - angle, true, true};
+    if (angle > pi / 2)
+        angle = pi - angle;
+    if (angle > pi / 4)
+        return {pi / 2 - angle, true, true};
     return {angle, false, true};
+}
+
+// The cosine the same way: near a right angle it is the sine of the small
+// difference. An angle outside [0, pi] comes back unreduced.
+struct ReducedCosine {
+    Real::Value angle;
+    bool asSine;  // of the complement
+    bool negated; // of the supplement
+    bool reduced;
+};
+
+inline ReducedCosine reduceForCosine(Real::Value angle, Real::Value pi = angle_measure::kStoredPi)
+{
+    if (angle < 0.0L || angle > pi)
+        return {angle, false, false, false};
+    if (angle <= pi / 4)
+        return {angle, false, false, true};
+    if (angle < 3 * pi / 4)
+        return {pi / 2 - angle, true, false, true};
+    return {pi - angle, false, true, true};
 }
 
 inline Real sin(Real x)
@@ -72,15 +93,11 @@ inline double sineToCheck(Real x)
 inline Real cos(Real x)
 {
     using namespace angle_measure;
-    const Real::Value angle = x.value();
-    if (angle < 0.0L || angle > kStoredPi)
-        return Real(std::cos(angle * kToTrue));
-    // Near a right angle the cosine is the sine of the small difference.
-    if (angle <= kStoredPi / 4)
-        return Real(cosineNear0(angle));
-    if (angle < 3 * kStoredPi / 4)
-        return Real(sineNear0(kStoredPi / 2 - angle));
-    return Real(-cosineNear0(kStoredPi - angle));
+    const ReducedCosine r = reduceForCosine(x.value());
+    if (!r.reduced)
+        return Real(std::cos(r.angle * kToTrue));
+    const Real::Value value = r.asSine ? sineNear0(r.angle) : cosineNear0(r.angle);
+    return Real(r.negated ? -value : value);
 }
 
 // The sine, cosine and tangent of an angle of a triangle in radians (long
@@ -89,24 +106,15 @@ inline Real cos(Real x)
 // the library's.
 inline long double sineOfAngle(long double angle)
 {
-    using angle_measure::kTruePi;
-    if (angle < 0.0L || angle >= kTruePi)
-        return std::sin(angle);
-    if (angle > kTruePi / 2)
-        angle = kTruePi - angle;
-    return angle > kTruePi / 4 ? std::cos(kTruePi / 2 - angle) : std::sin(angle);
+    const ReducedSine r = reduceForSine(angle, angle_measure::kTruePi);
+    return r.asCosine ? std::cos(r.angle) : std::sin(r.angle);
 }
 
 inline long double cosineOfAngle(long double angle)
 {
-    using angle_measure::kTruePi;
-    if (angle < 0.0L || angle > kTruePi)
-        return std::cos(angle);
-    if (angle <= kTruePi / 4)
-        return std::cos(angle);
-    if (angle < 3 * kTruePi / 4)
-        return std::sin(kTruePi / 2 - angle);
-    return -std::cos(kTruePi - angle);
+    const ReducedCosine r = reduceForCosine(angle, angle_measure::kTruePi);
+    const long double value = r.asSine ? std::sin(r.angle) : std::cos(r.angle);
+    return r.negated ? -value : value;
 }
 
 inline long double tangentOfAngle(long double angle)

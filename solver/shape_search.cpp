@@ -123,21 +123,31 @@ Shape<T> shapeAlongAngle(const Equations &e, const T &x)
     return {angles[0], angles[1], angles[2]};
 }
 
-// The given lengths' squares at a point of a chart of the plane of tangents.
+// The given lengths' squares at a point of a chart of the plane of tangents,
+// and the equations on them.
 template <class T>
 struct LengthsAt {
+    const Equations &e;
     TangentPoint<T> point;
     std::array<UnitLength<T>, 3> squares;
 
-    LengthsAt(const Equations &e, const TangentChart &chart, const T &u, const T &v)
-        : point(tangentsAt(chart, u, v))
+    LengthsAt(const Equations &equations, const TangentChart &chart, const T &u, const T &v)
+        : e(equations), point(tangentsAt(chart, u, v))
     {
         for (std::size_t j = 0; j < 3; ++j)
             squares[j] = squaredLength(e.lengths.at(j), point);
     }
 
-    // (first / second)² · inverse² − 1: the equation that the ratio of the
-    // two lengths is the given one.
+    // Length j over the last one, the reference, is the given ratio.
+    T equation(std::size_t j) const { return residual(j, 2, e.inverseRatios.at(j)); }
+
+    // The ratio of the first two lengths, which follows from the two
+    // equations and adds no solution, but whose bound overestimates
+    // differently and often rules out a region that theirs leave in.
+    T followingEquation() const { return residual(0, 1, e.inverseRatios[0] / e.inverseRatios[1]); }
+
+private:
+    // (first / second)² · inverse² − 1.
     T residual(std::size_t first, std::size_t second, long double inverse) const
     {
         return lengthRatio(squares.at(first), squares.at(second), point.tangents) * T(inverse * inverse)
@@ -152,7 +162,7 @@ std::array<T, N> residuals(const Equations &e, const TangentChart *chart, const 
 {
     if constexpr (N == 2) {
         const LengthsAt<T> at(e, *chart, x[0], x[1]);
-        return {at.residual(0, 2, e.inverseRatios[0]), at.residual(1, 2, e.inverseRatios[1])};
+        return {at.equation(0), at.equation(1)};
     } else {
         const auto reference = e.lengths.at(static_cast<std::size_t>(e.lengthCount - 1));
         const Shape<T> shape = shapeAlongAngle(e, x[0]);
@@ -224,13 +234,9 @@ struct Region {
     bool mayHoldSolution(const Box<N> &box) const
     {
         if constexpr (N == 2) {
-            // The ratio of the first two lengths follows from the two
-            // equations and adds no solution, but its bound overestimates
-            // differently and often rules out a box that theirs leave in.
             const LengthsAt<Interval> at(e, *chart, box[0], box[1]);
-            return !missesNearZero(at.residual(0, 2, e.inverseRatios[0]))
-                && !missesNearZero(at.residual(1, 2, e.inverseRatios[1]))
-                && !missesNearZero(at.residual(0, 1, e.inverseRatios[0] / e.inverseRatios[1]));
+            return !missesNearZero(at.equation(0)) && !missesNearZero(at.equation(1))
+                && !missesNearZero(at.followingEquation());
         } else {
             return !missesNearZero(residuals<Interval, N>(e, chart, box)[0]);
         }
