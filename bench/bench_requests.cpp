@@ -6,10 +6,10 @@
 #include <array>
 #include <string_view>
 
-#include "solver/answer.h"
-#include "solver/any_three.h"
-#include "solver/compute.h"
-#include "solver/request_form.h"
+#include "solver/answer/answer.h"
+#include "solver/elements/any_three.h"
+#include "solver/list/compute.h"
+#include "solver/list/request_form.h"
 #include "wording/solution_text.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <numbers>
 #include <vector>
 
-#include "solver/element_set.h"
-#include "solver/shape_search.h"
+#include "solver/elements/element_set.h"
+#include "solver/elements/shape_search.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "solver/catalogue.h"
-#include "solver/number_formatting.h"
-#include "solver/number_reading.h"
+#include "solver/list/catalogue.h"
+#include "solver/numbers/number_formatting.h"
+#include "solver/numbers/number_reading.h"
 #include "tools/request_line.h"
 
 namespace {

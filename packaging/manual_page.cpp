@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "solver/catalogue.h"
-#include "solver/element_set.h"
-#include "solver/rule.h"
+#include "solver/elements/element_set.h"
+#include "solver/list/catalogue.h"
+#include "solver/steps/rule.h"
 
 namespace {
 

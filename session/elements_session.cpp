@@ -7,8 +7,8 @@
 
 #include "session/notes.h"
 #include "session/spoken.h"
-#include "solver/any_three.h"
-#include "solver/number_formatting.h"
+#include "solver/elements/any_three.h"
+#include "solver/numbers/number_formatting.h"
 
 namespace triangle::session {
 

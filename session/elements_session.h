@@ -9,9 +9,9 @@
 #include "geometry/picture_geometry.h"
 #include "session/solution_page.h"
 #include "session/view.h"
-#include "solver/answer.h"
-#include "solver/any_three.h"
-#include "solver/number_format.h"
+#include "solver/answer/answer.h"
+#include "solver/elements/any_three.h"
+#include "solver/numbers/number_format.h"
 #include "wording/language.h"
 
 namespace triangle::session {

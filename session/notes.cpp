@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/notes.h"
 
-#include "solver/catalogue.h"
+#include "solver/list/catalogue.h"
 #include "wording/solution_text.h"
 #include "wording/text_echo.h"
 

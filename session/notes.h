@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "solver/compute.h"
-#include "solver/exact_forms.h"
+#include "solver/exact_replay/exact_forms.h"
+#include "solver/list/compute.h"
 #include "wording/language.h"
 
 // What the note box says, in the language's words.

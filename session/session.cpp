@@ -4,15 +4,16 @@
 #include <utility>
 
 #include "session/notes.h"
+#include "session/sample_triangles.h"
 #include "session/spoken.h"
-#include "solver/catalogue.h"
-#include "solver/decimal_conversion.h"
-#include "solver/more_elements.h"
-#include "solver/number_formatting.h"
-#include "solver/number_reading.h"
-#include "solver/solution.h"
-#include "solver/solve.h"
-#include "ui/sample_triangles.h"
+#include "solver/answer/more_elements.h"
+#include "solver/answer/solution.h"
+#include "solver/list/catalogue.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/number_formatting.h"
+#include "solver/numbers/number_reading.h"
+#include "wording/text_echo.h"
 
 namespace triangle::session {
 
@@ -23,10 +24,7 @@ namespace {
 // four decimals cannot hold.
 std::string shortest(double value, const NumberFormat &format)
 {
-    std::string text = shortestFixed(value);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, format.decimalSeparator);
-    return text;
+    return withSeparator(shortestFixed(value), ".", format.decimalSeparator);
 }
 
 // The texts of the combination's given fields, in field order, from the
@@ -41,16 +39,6 @@ std::array<std::string_view, 3> givenTexts(int combination, const std::array<std
             given.at(next++) = typed.at(static_cast<std::size_t>(position));
     }
     return given;
-}
-
-// The typed text without the blanks around it.
-std::string trimmed(std::string_view text)
-{
-    constexpr std::string_view kBlanks = " \t\n\v\f\r";
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
 }
 
 } // namespace
@@ -72,7 +60,7 @@ const View &Session::setLanguage(const Language &language, NumberFormat format)
     if (m_view.solutionOffered) {
         for (const Quantity q : kAllQuantities)
             m_view.fields.at(static_cast<std::size_t>(fieldIndex(q)))
-                = formatResult(fieldValue(m_record, q).value(), m_format);
+                = formatResult(fieldValue(onView().record, q).value(), m_format);
         keepGivenValues();
     }
     writeNote();
@@ -110,17 +98,17 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
     if (solved) {
         m_givenTexts = typedGivenTexts(outcome.combination, typed);
         m_solved = outcome;
-        showTriangle(answer.triangles.front());
+        m_fitting = std::move(answer.triangles);
+        if (!outcome.realTriangle)
+            m_fitting.erase(m_fitting.begin() + 1, m_fitting.end());
+        showTriangle(onView());
         m_readAs = keepGivenValues();
     }
     m_view.solutionOffered = solved;
     showStartUpPicture(m_face.emptiesPictureWithoutTriangle);
-    if (solved && outcome.realTriangle) {
-        if (answer.triangles.size() > 1)
-            m_fitting = std::move(answer.triangles);
+    if (solved && outcome.realTriangle)
         showRecord();
-    }
-    m_view.otherTriangleOffered = !m_fitting.empty();
+    m_view.otherTriangleOffered = offersOtherTriangles();
     m_noted = outcome;
     writeNote();
     m_view.announcement = announcementFor(outcome);
@@ -132,7 +120,7 @@ const View &Session::compute(const std::array<std::string, kQuantityCount> &type
 const View &Session::showNextTriangle()
 {
     m_view.announcement.reset();
-    if (m_fitting.empty())
+    if (!offersOtherTriangles())
         return m_view;
     m_shown = (m_shown + 1) % m_fitting.size();
     showTriangle(m_fitting[m_shown]);
@@ -154,7 +142,7 @@ const View &Session::showSample(float draw)
     m_view.announcement.reset();
     endOtherTriangles();
     m_view.solutionOffered = false;
-    const ui::SampleTriangle &sample = ui::sampleFor(draw);
+    const SampleTriangle &sample = sampleFor(draw);
     for (int position = 0; position < kQuantityCount; ++position)
         m_view.fields.at(static_cast<std::size_t>(position)) = shortest(sample.at(position), m_format);
     const Real::Value perimeter = (Real::Value {sample[3]} + sample[4]) + sample[5];
@@ -172,7 +160,7 @@ const View &Session::clear()
     showStartUpPicture();
     for (std::string &field : m_view.fields)
         field.clear();
-    m_record.clearQuantities();
+    m_fitting.clear();
     m_noted.reset();
     m_readAs.clear();
     writeNote();
@@ -182,7 +170,7 @@ const View &Session::clear()
 std::optional<SolutionPage> Session::openSolution()
 {
     m_view.announcement.reset();
-    const unsigned branches = m_fitting.empty() ? 0U : m_fitting[m_shown].branches;
+    const unsigned branches = offersOtherTriangles() ? onView().branches : 0U;
     try {
         Solution solution = solutionOf(m_solved, branches);
         // The exact forms of the rest of the triangle too, which the note
@@ -212,8 +200,6 @@ std::optional<SolutionPage> Session::openSolution()
 // The fields show a solved triangle's nine values with four decimals.
 void Session::showTriangle(const AnsweredTriangle &triangle)
 {
-    m_record = triangle.record;
-    m_exact = triangle.exact;
     for (std::size_t position = 0; position < triangle.values.size(); ++position)
         m_view.fields.at(position) = formatResult(triangle.values.at(position), m_format);
 }
@@ -224,7 +210,7 @@ void Session::showTriangle(const AnsweredTriangle &triangle)
 void Session::writeNote()
 {
     const bool failed = m_noted && m_noted->status != Outcome::Status::Solved;
-    if (!failed && !m_fitting.empty())
+    if (!failed && offersOtherTriangles())
         m_view.note
             = otherTrianglesNote(*m_language, m_shown + 1, m_fitting.size(), m_face.otherTriangleShortcut);
     else
@@ -232,9 +218,9 @@ void Session::writeNote()
     const bool realShown = !failed && m_noted && m_noted->realTriangle && m_view.solutionOffered;
     // The exact values go before the problem statement, where the motto box
     // lying over the note's last lines leaves them in view.
-    const std::string exact = exactNote(*m_language, m_solved.combination, m_exact);
+    const std::string exact = realShown ? exactNote(*m_language, m_solved.combination, onView().exact) : "";
     const std::string statement = problemStatement(*m_language);
-    if (realShown && !exact.empty() && m_view.note.ends_with(statement))
+    if (!exact.empty() && m_view.note.ends_with(statement))
         m_view.note.insert(m_view.note.size() - statement.size(), exact + "\n\n");
     if (!m_readAs.empty())
         m_view.note.insert(0, readAsText() + "\n\n");
@@ -251,7 +237,7 @@ std::string Session::readAsText() const
 // A note that offered the other triangles goes back to the problem statement.
 void Session::endOtherTriangles()
 {
-    if (m_fitting.empty())
+    if (!offersOtherTriangles())
         return;
     m_fitting.clear();
     m_shown = 0;
@@ -304,7 +290,7 @@ wording::GivenTexts Session::typedGivenTexts(
         const auto at = static_cast<std::size_t>(position);
         const bool kept = isGiven(m_solved.combination, q)
             && typed.at(at) == formatFixed4Lossless(m_solved.givenValues.at(position).toDouble(), m_format);
-        texts.at(at) = kept ? m_givenTexts.at(at) : trimmed(typed.at(at));
+        texts.at(at) = kept ? m_givenTexts.at(at) : std::string(wording::trimmed(typed.at(at)));
     }
     return texts;
 }
@@ -314,8 +300,10 @@ void Session::showRecord()
 {
     PictureView picture;
     for (std::size_t vertex = 0; vertex < 3; ++vertex) {
-        picture.angles.at(vertex) = fieldValue(m_record, quantityAt(static_cast<int>(vertex))).toDouble();
-        picture.sides.at(vertex) = fieldValue(m_record, quantityAt(static_cast<int>(vertex) + 3)).toDouble();
+        picture.angles.at(vertex)
+            = fieldValue(onView().record, quantityAt(static_cast<int>(vertex))).toDouble();
+        picture.sides.at(vertex)
+            = fieldValue(onView().record, quantityAt(static_cast<int>(vertex) + 3)).toDouble();
     }
     showPicture(picture);
 }
@@ -342,7 +330,7 @@ Announcement Session::announcementFor(const Outcome &outcome) const
         return {Announcement::Kind::Alert, noteFor(*m_language, outcome)};
     std::string status
         = solvedStatus(*m_language, outcome.combination, m_view.fields, m_format.decimalSeparator);
-    if (!m_fitting.empty())
+    if (offersOtherTriangles())
         status += ". " + otherTrianglesFit(*m_language, m_fitting.size());
     return {Announcement::Kind::Status, status};
 }

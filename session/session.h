@@ -10,10 +10,10 @@
 #include "session/face.h"
 #include "session/solution_page.h"
 #include "session/view.h"
-#include "solver/answer.h"
-#include "solver/number_format.h"
-#include "solver/solution.h"
-#include "solver/triangle.h"
+#include "solver/answer/answer.h"
+#include "solver/answer/solution.h"
+#include "solver/numbers/number_format.h"
+#include "solver/triangle/triangle.h"
 #include "wording/language.h"
 #include "wording/solution_text.h"
 
@@ -58,6 +58,8 @@ public:
 private:
     void showTriangle(const AnsweredTriangle &triangle);
     void endOtherTriangles();
+    bool offersOtherTriangles() const { return m_fitting.size() > 1; }
+    const AnsweredTriangle &onView() const { return m_fitting.at(m_shown); }
     // A given field of which only the start of the text was read.
     struct ReadAs {
         Quantity quantity;
@@ -83,17 +85,14 @@ private:
     std::optional<Outcome> m_noted;
     std::vector<ReadAs> m_readAs;
     View m_view;
-    // The solved triangle the fields show, until a sample takes its place.
-    Triangle m_record {};
-    // Every triangle the last request's data fit, the solved one first,
-    // while there is more than one; which of them is shown.
+    // Every triangle the last solved request's data fit, the solved one
+    // first (only that one where it is no real triangle), and which of them
+    // the fields show; emptied when a sample or an empty form replaces them.
     std::vector<AnsweredTriangle> m_fitting;
     std::size_t m_shown = 0;
     // The last solved request, and its given fields' texts as typed.
     Outcome m_solved;
     wording::GivenTexts m_givenTexts;
-    // The exact forms of the triangle the fields show.
-    ExactForms m_exact;
 };
 
 } // namespace triangle::session

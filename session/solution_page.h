@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/exact_forms.h"
-#include "solver/solution.h"
+#include "solver/answer/solution.h"
+#include "solver/exact_replay/exact_forms.h"
 #include "wording/solution_text.h"
 
 namespace triangle::session {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "session/notes.h"
-#include "solver/catalogue.h"
-#include "solver/decimal_conversion.h"
-#include "solver/number_formatting.h"
+#include "solver/list/catalogue.h"
+#include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/number_formatting.h"
 
 namespace triangle::session {
 
@@ -33,18 +33,16 @@ std::string superscript(std::string_view digits)
 // four decimals of its leading digit, as the fields show four decimals.
 std::string inPowersOfTen(std::string shown, std::string_view decimalSeparator)
 {
-    if (const auto at = shown.find(decimalSeparator); at != std::string::npos)
-        shown.replace(at, decimalSeparator.size(), ".");
-    const double value = std::strtod(shown.c_str(), nullptr);
+    const double value = std::strtod(withSeparator(std::move(shown), decimalSeparator, ".").c_str(), nullptr);
     auto exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
     std::string mantissa = fixedDecimals(value / std::pow(10.0, exponent), 4);
     if (mantissa.starts_with("10.") || mantissa.starts_with("-10.")) {
         ++exponent;
         mantissa = fixedDecimals(value / std::pow(10.0, exponent), 4);
     }
-    mantissa.replace(mantissa.find('.'), 1, decimalSeparator);
     const std::string power = std::to_string(exponent);
-    return spokenNumber(mantissa, decimalSeparator) + "·10" + superscript(power);
+    return spokenNumber(withSeparator(mantissa, ".", decimalSeparator), decimalSeparator) + "·10"
+        + superscript(power);
 }
 
 } // namespace
@@ -124,8 +122,7 @@ std::string inTenths(double value, std::string_view decimalSeparator)
     } else {
         text = fixedDecimals(value, 1);
     }
-    text.replace(text.find('.'), 1, decimalSeparator);
-    return text;
+    return withSeparator(text, ".", decimalSeparator);
 }
 
 // A measure of the picture to `decimals` places, as it is said.

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "session/view.h"
-#include "solver/quantity.h"
+#include "solver/triangle/quantity.h"
 #include "wording/language.h"
 
 // What a screen reader says where the screen shows letters, digits and a

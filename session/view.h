@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "geometry/picture_geometry.h"
-#include "solver/quantity.h"
+#include "solver/triangle/quantity.h"
 
 namespace triangle::session {
 

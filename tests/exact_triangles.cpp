@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "solver/catalogue.h"
+#include "solver/list/catalogue.h"
 
 namespace {
 

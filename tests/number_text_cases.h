@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "solver/decimal_conversion.h"
-#include "solver/number_reading.h"
+#include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/number_reading.h"
 
 namespace triangle::test {
 

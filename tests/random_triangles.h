@@ -11,8 +11,8 @@
 #include <cmath>
 #include <random>
 
-#include "solver/catalogue.h"
-#include "solver/triangle.h"
+#include "solver/list/catalogue.h"
+#include "solver/triangle/triangle.h"
 
 // The eight quantities in field order, angles in degrees.
 using Quantities = std::array<double, triangle::kQuantityCount>;

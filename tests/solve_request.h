@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "solver/compute.h"
-#include "solver/request_form.h"
+#include "solver/list/compute.h"
+#include "solver/list/request_form.h"
 
 struct SolvedRequest {
     triangle::Outcome outcome;

@@ -18,9 +18,9 @@
 #include <variant>
 
 #include "exact_triangles.h"
-#include "solver/answer.h"
-#include "solver/catalogue.h"
-#include "solver/number_formatting.h"
+#include "solver/answer/answer.h"
+#include "solver/list/catalogue.h"
+#include "solver/numbers/number_formatting.h"
 
 namespace {
 

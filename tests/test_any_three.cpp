@@ -9,9 +9,9 @@
 #include <random>
 
 #include "exact_triangles.h"
-#include "solver/any_three.h"
-#include "solver/school_routes.h"
-#include "solver/solve.h"
+#include "solver/elements/any_three.h"
+#include "solver/elements/school_routes.h"
+#include "solver/list/solve.h"
 #include "tools/request_line.h"
 #include "wording/step_recomputation.h"
 

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "solve_request.h"
-#include "solver/number_formatting.h"
+#include "solver/numbers/number_formatting.h"
 
 class CombinationsTest : public QObject {
     Q_OBJECT

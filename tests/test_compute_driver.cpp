@@ -5,8 +5,8 @@
 #include <array>
 
 #include "solve_request.h"
-#include "solver/catalogue.h"
-#include "solver/compute.h"
+#include "solver/list/catalogue.h"
+#include "solver/list/compute.h"
 
 using namespace triangle;
 

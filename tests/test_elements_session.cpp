@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "session/elements_session.h"
-#include "solver/element_set.h"
+#include "solver/elements/element_set.h"
 
 namespace {
 

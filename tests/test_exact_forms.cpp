@@ -9,8 +9,8 @@
 #include <random>
 
 #include "exact_triangles.h"
-#include "solver/answer.h"
-#include "solver/catalogue.h"
+#include "solver/answer/answer.h"
+#include "solver/list/catalogue.h"
 
 namespace {
 

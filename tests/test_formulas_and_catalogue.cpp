@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <set>
 
-#include "solver/catalogue.h"
-#include "solver/helper_formulas.h"
-#include "solver/verdict.h"
+#include "solver/list/catalogue.h"
+#include "solver/list/verdict.h"
+#include "solver/steps/helper_formulas.h"
 
 using namespace triangle;
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "number_text_cases.h"
-#include "solver/number_formatting.h"
-#include "solver/number_reading.h"
+#include "solver/numbers/number_formatting.h"
+#include "solver/numbers/number_reading.h"
 
 using namespace triangle;
 

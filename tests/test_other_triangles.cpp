@@ -7,8 +7,8 @@
 
 #include "random_triangles.h"
 #include "solve_request.h"
-#include "solver/number_formatting.h"
-#include "solver/other_triangles.h"
+#include "solver/answer/other_triangles.h"
+#include "solver/numbers/number_formatting.h"
 
 using namespace triangle;
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "random_triangles.h"
-#include "solver/answer.h"
-#include "solver/solve.h"
+#include "solver/answer/answer.h"
+#include "solver/list/solve.h"
 #include "wording/solution_text.h"
 
 using namespace triangle;

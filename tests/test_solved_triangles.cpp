@@ -14,7 +14,7 @@
 
 #include "random_triangles.h"
 #include "solve_request.h"
-#include "solver/catalogue.h"
+#include "solver/list/catalogue.h"
 
 using namespace triangle;
 

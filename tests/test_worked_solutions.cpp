@@ -7,12 +7,12 @@
 #include <variant>
 
 #include "random_triangles.h"
-#include "solver/answer.h"
-#include "solver/compute.h"
-#include "solver/number_formatting.h"
-#include "solver/request_form.h"
-#include "solver/solution.h"
-#include "solver/solve.h"
+#include "solver/answer/answer.h"
+#include "solver/answer/solution.h"
+#include "solver/list/compute.h"
+#include "solver/list/request_form.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/number_formatting.h"
 #include "wording/solution_markup.h"
 #include "wording/solution_text.h"
 

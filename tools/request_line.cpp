@@ -7,10 +7,10 @@
 #include <optional>
 #include <utility>
 
-#include "solver/answer.h"
-#include "solver/any_three.h"
-#include "solver/number_formatting.h"
-#include "solver/solve.h"
+#include "solver/answer/answer.h"
+#include "solver/elements/any_three.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/number_formatting.h"
 #include "wording/solution_text.h"
 #include "wording/text_echo.h"
 

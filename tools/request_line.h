@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "solver/quantity.h"
+#include "solver/triangle/quantity.h"
 #include "wording/language.h"
 
 namespace triangle::cli {

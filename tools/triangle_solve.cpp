@@ -17,8 +17,8 @@
 
 #include <unistd.h>
 
-#include "solver/element_set.h"
-#include "solver/rule.h"
+#include "solver/elements/element_set.h"
+#include "solver/steps/rule.h"
 #include "solver/version.h"
 #include "tools/answer_output.h"
 #include "tools/line_answers.h"

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "solver/catalogue.h"
+#include "solver/list/catalogue.h"
 
 namespace triangle::ui {
 

@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "solver/solve.h"
+#include "solver/list/solve.h"
 
 #include "ui/accessible_roles.h"
 #include "ui/design_placement.h"

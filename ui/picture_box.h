@@ -6,7 +6,7 @@
 
 #include <QFrame>
 
-#include "solver/triangle.h"
+#include "solver/triangle/triangle.h"
 #include "wording/language.h"
 
 #include "ui/triangle_picture.h"

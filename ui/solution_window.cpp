@@ -19,7 +19,7 @@
 
 #include "session/elements_session.h"
 #include "session/spoken.h"
-#include "solver/verdict.h"
+#include "solver/list/verdict.h"
 
 #include "ui/design_placement.h"
 #include "ui/form_design.h"

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QLocale>
 
-#include "solver/solution.h"
+#include "solver/answer/solution.h"
 #include "wording/language.h"
 #include "wording/solution_text.h"
 

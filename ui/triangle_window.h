@@ -13,7 +13,7 @@
 
 #include "session/elements_session.h"
 #include "session/session.h"
-#include "solver/catalogue.h"
+#include "solver/list/catalogue.h"
 
 #include "ui/clock_random.h"
 #include "ui/elements_panel.h"

@@ -7,10 +7,11 @@
 #include "session/face.h"
 #include "session/spoken.h"
 #include "session/view.h"
-#include "solver/catalogue.h"
-#include "solver/quantity.h"
+#include "solver/list/catalogue.h"
+#include "solver/triangle/quantity.h"
 #include "ui/form_design.h"
 #include "wording/language.h"
+#include "wording/text_echo.h"
 
 #include "web/json_text.h"
 
@@ -53,14 +54,6 @@ void button(JsonText &json, std::string_view key, const ControlWords &control)
     button(json, control);
 }
 
-// The text before the first non-blank and after the last.
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view {}
-                                           : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Each row of the list: its label, the name a screen reader says, the
 // label first (the row's number, which the user types to choose it) and
 // then its quantities in words: said aloud, "A" and "a" sound alike; and
@@ -74,7 +67,8 @@ void combinations(JsonText &json, const Language &language)
             .key("label")
             .string(label)
             .key("name")
-            .string(std::string(trimmed(label)) + ' ' + triangle::session::combinationWords(language, index))
+            .string(std::string(triangle::wording::trimmed(label)) + ' '
+                + triangle::session::combinationWords(language, index))
             .key("given")
             .beginArray();
         for (int position = 0; position < triangle::kQuantityCount; ++position) {

@@ -5,10 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
-#include "solver/catalogue.h"
+#include "solver/list/catalogue.h"
 #include "wording/solution_markup.h"
 #include "wording/solution_text.h"
 
@@ -47,46 +46,12 @@ void announcement(JsonText &json, const std::optional<Announcement> &said)
         .endObject();
 }
 
-// What both modes' views end with.
-struct ViewTail {
-    const std::string &note;
-    const std::optional<Announcement> &announcement;
-    bool picture;
-    const std::string &pictureDescription;
-    bool otherTriangle;
-    bool solution;
-    std::size_t shownTriangle;
-};
-
-void tailJson(JsonText &json, const ViewTail &tail)
+void strings(JsonText &json, const auto &values)
 {
-    json.key("note").string(tail.note);
-    announcement(json, tail.announcement);
-    json.key("picture")
-        .boolean(tail.picture)
-        .key("pictureDescription")
-        .string(tail.pictureDescription)
-        .key("otherTriangle")
-        .boolean(tail.otherTriangle)
-        .key("solution")
-        .boolean(tail.solution)
-        .key("triangle")
-        .number(static_cast<double>(tail.shownTriangle + 1))
-        .endObject();
-}
-
-void viewJson(JsonText &json, const View &view)
-{
-    json.beginObject().key("combination").number(view.combination).key("fields").beginArray();
-    for (const std::string &field : view.fields)
-        json.string(field);
-    json.endArray().key("open").beginArray();
-    for (int position = 0; position < triangle::kQuantityCount; ++position)
-        json.boolean(triangle::isGiven(view.combination, triangle::quantityAt(position)));
-    json.endArray().key("pictureEmpty").boolean(view.pictureEmpty);
-    tailJson(json,
-        {view.note, view.announcement, view.picture.has_value(), view.pictureDescription,
-            view.otherTriangleOffered, view.solutionOffered, triangle::web::pageSession().shownTriangle()});
+    json.beginArray();
+    for (const std::string &value : values)
+        json.string(value);
+    json.endArray();
 }
 
 void booleans(JsonText &json, const auto &values)
@@ -97,18 +62,49 @@ void booleans(JsonText &json, const auto &values)
     json.endArray();
 }
 
-void elementsJson(JsonText &json, const ElementsView &view)
+// What both modes' views end with: the note, the picture and the buttons.
+void tailJson(JsonText &json, const auto &view, std::size_t shownTriangle)
 {
-    json.beginObject().key("fields").beginArray();
-    for (const std::string &field : view.fields)
-        json.string(field);
-    json.endArray().key("open");
+    json.key("note").string(view.note);
+    announcement(json, view.announcement);
+    json.key("picture")
+        .boolean(view.picture.has_value())
+        .key("pictureDescription")
+        .string(view.pictureDescription)
+        .key("otherTriangle")
+        .boolean(view.otherTriangleOffered)
+        .key("solution")
+        .boolean(view.solutionOffered)
+        .key("triangle")
+        .number(static_cast<double>(shownTriangle + 1))
+        .endObject();
+}
+
+// The list's view.
+void writeJson(JsonText &json, const View &view)
+{
+    std::array<bool, triangle::kQuantityCount> open {};
+    for (int position = 0; position < triangle::kQuantityCount; ++position)
+        open.at(static_cast<std::size_t>(position))
+            = triangle::isGiven(view.combination, triangle::quantityAt(position));
+    json.beginObject().key("combination").number(view.combination).key("fields");
+    strings(json, view.fields);
+    json.key("open");
+    booleans(json, open);
+    json.key("pictureEmpty").boolean(view.pictureEmpty);
+    tailJson(json, view, triangle::web::pageSession().shownTriangle());
+}
+
+// The view of the mode of any three elements.
+void writeJson(JsonText &json, const ElementsView &view)
+{
+    json.beginObject().key("fields");
+    strings(json, view.fields);
+    json.key("open");
     booleans(json, view.open);
     json.key("given");
     booleans(json, view.given);
-    tailJson(json,
-        {view.note, view.announcement, view.picture.has_value(), view.pictureDescription,
-            view.otherTriangleOffered, view.solutionOffered, triangle::web::pageElements().shownTriangle()});
+    tailJson(json, view, triangle::web::pageElements().shownTriangle());
 }
 
 // The text handed to the page stays valid until the next call.
@@ -171,17 +167,10 @@ std::optional<triangle::session::SolutionPage> copiedSolution(Session &session, 
     return withSolution ? session.openSolution() : std::nullopt;
 }
 
-const char *shown(const View &view)
+const char *shown(const auto &view)
 {
     JsonText json;
-    viewJson(json, view);
-    return lent(json.text());
-}
-
-const char *shown(const ElementsView &view)
-{
-    JsonText json;
-    elementsJson(json, view);
+    writeJson(json, view);
     return lent(json.text());
 }
 
@@ -275,10 +264,7 @@ static const char *solutionJson(Session &session)
         json.boolean(false);
     }
     json.key("view");
-    if constexpr (std::is_same_v<Session, triangle::session::Session>)
-        viewJson(json, session.view());
-    else
-        elementsJson(json, session.view());
+    writeJson(json, session.view());
     return lent(json.endObject().text());
 }
 

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "solver/quantity.h"
+#include "solver/triangle/quantity.h"
 
 namespace triangle::wording {
 

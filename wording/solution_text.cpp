@@ -5,18 +5,14 @@
 #include <cmath>
 #include <limits>
 
-#include "solver/number_formatting.h"
-#include "solver/solve.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/number_formatting.h"
 #include "wording/step_recomputation.h"
 #include "wording/text_echo.h"
 
 namespace triangle::wording {
 
 namespace {
-
-// A result with four decimals, trailing zeros dropped as a teacher writes
-// it: 7 rather than 7,0000.
-std::string decimal(Real::Value value, const NumberFormat &format) { return decimalText(value, format); }
 
 // "=" where four decimals show the value whole, "≈" where they round it.
 // Whole means within the arithmetic's own rounding of a ten-thousandth: a
@@ -27,7 +23,7 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
     const Real::Value scaled = value * 1e4L;
     const Real::Value rounding = 64 * std::numeric_limits<Real::Value>::epsilon() * std::fabs(scaled);
     const bool whole = std::fabs(scaled - std::nearbyint(scaled)) <= std::fmax(1e-9L, rounding);
-    return (whole ? " = " : " ≈ ") + decimal(value, format);
+    return (whole ? " = " : " ≈ ") + decimalText(value, format);
 }
 
 // An exact form that four decimals show just as well: 7, or 2001/1000
@@ -216,7 +212,7 @@ std::string Writer::fromSine(const std::string &sineFormula) const
         || m_step.contradiction == Contradiction::SineFromAreaAboveOne) {
         // A sine that four decimals show as 1 goes unwritten: "≈ 1 > 1"
         // would read as a slip.
-        const bool showsOne = decimal(m_step.intermediate, m_format) == "1";
+        const bool showsOne = decimalText(m_step.intermediate, m_format) == "1";
         return "sin " + found() + " = " + sineFormula + (showsOne ? "" : sine)
             + std::string(m_words.sineAboveOne);
     }

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "solver/catalogue.h"
-#include "solver/exact_forms.h"
-#include "solver/journal.h"
-#include "solver/more_elements.h"
-#include "solver/number_format.h"
-#include "solver/solution.h"
+#include "solver/answer/more_elements.h"
+#include "solver/answer/solution.h"
+#include "solver/exact_replay/exact_forms.h"
+#include "solver/list/catalogue.h"
+#include "solver/numbers/number_format.h"
+#include "solver/steps/journal.h"
 #include "wording/language.h"
 
 // The worked solution in the words and notation of a school, in Bulgarian

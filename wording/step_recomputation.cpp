@@ -8,9 +8,9 @@
 #include <numbers>
 #include <optional>
 
-#include "solver/decimal_conversion.h"
-#include "solver/number_formatting.h"
-#include "solver/solve.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/number_formatting.h"
 
 namespace triangle::wording {
 

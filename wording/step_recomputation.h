@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "solver/journal.h"
-#include "solver/number_format.h"
-#include "solver/real.h"
+#include "solver/numbers/number_format.h"
+#include "solver/numbers/real.h"
+#include "solver/steps/journal.h"
 
 // A step redone by hand: from the numbers its text shows, rounded as shown,
 // do its results come out as the text shows them? Where a later step used

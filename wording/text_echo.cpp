@@ -106,4 +106,13 @@ std::string echo(std::string_view text)
     return shownText;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    constexpr std::string_view kBlanks = " \t\n\v\f\r";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 } // namespace triangle::wording

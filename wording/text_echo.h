@@ -16,4 +16,8 @@ constexpr std::size_t kEchoLimit = 60;
 // fewer and ends in "…", never in the middle of an escape or a letter.
 std::string echo(std::string_view text);
 
+// A typed text without the blanks (spaces, tabs, line ends) around it, as a
+// solution quotes it.
+std::string_view trimmed(std::string_view text);
+
 } // namespace triangle::wording

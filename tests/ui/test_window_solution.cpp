@@ -10,11 +10,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "solver/answer.h"
-#include "solver/compute.h"
-#include "solver/other_triangles.h"
-#include "solver/request_form.h"
-#include "solver/solution.h"
+#include "solver/answer/answer.h"
+#include "solver/answer/other_triangles.h"
+#include "solver/answer/solution.h"
+#include "solver/list/compute.h"
+#include "solver/list/request_form.h"
 #include "wording/solution_text.h"
 
 #include "ui/solution_window.h"

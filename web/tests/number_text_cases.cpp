@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "solver/number_formatting.h"
-#include "solver/number_reading.h"
+#include "solver/numbers/number_formatting.h"
+#include "solver/numbers/number_reading.h"
 #include <number_text_cases.h>
 
 using namespace triangle;

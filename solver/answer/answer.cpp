@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/answer/answer.h"
+
+#include "solver/answer/other_triangles.h"
+#include "solver/answer/solution.h"
+#include "solver/list/request_form.h"
+#include "solver/list/verdict.h"
+
+namespace triangle {
+
+namespace {
+
+// One fitting triangle with the parts asked for. The exact forms replay the
+// steps, so they are found with them even where the steps are not kept.
+AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool real, unsigned branches,
+    AnswerParts parts, const std::array<std::string_view, 3> &texts)
+{
+    AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}, {}};
+    for (const Quantity q : kAllQuantities)
+        triangle.values.at(static_cast<std::size_t>(fieldIndex(q))) = fieldValue(record, q).value();
+    const bool journalling = parts.steps || parts.exact;
+    if (journalling)
+        triangle.steps = solutionOf(outcome, branches).steps;
+    if (parts.more && real)
+        triangle.more = moreElementsOf(record, journalling ? &triangle.moreSteps : nullptr);
+    if (parts.exact && real)
+        triangle.exact = exactFormsOf(outcome.combination, texts, record, triangle.steps, triangle.moreSteps);
+    if (!parts.steps) {
+        triangle.steps.clear();
+        triangle.moreSteps.clear();
+    }
+    return triangle;
+}
+
+} // namespace
+
+Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
+    const NumberFormat &format)
+{
+    RequestForm form(combination, texts);
+    Triangle record;
+    Answer answer;
+    answer.outcome = Compute(record, form, format);
+    if (answer.outcome.status != Outcome::Status::Solved)
+        return answer;
+    try {
+        answer.triangles.push_back(
+            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, texts));
+        if (parts.otherTriangles) {
+            for (const FittingTriangle &other : otherTriangles(answer.outcome, record))
+                answer.triangles.push_back(
+                    answered(answer.outcome, other.record, true, other.branches, parts, texts));
+        }
+    } catch (const ArithmeticFault &fault) {
+        answer.outcome.status = Outcome::Status::Fault;
+        answer.outcome.fault = fault.kind;
+        answer.triangles.clear();
+    }
+    return answer;
+}
+
+Answer answerGivenValues(int combination, const GivenValues &values, AnswerParts parts)
+{
+    Triangle record;
+    Answer answer;
+    answer.outcome.combination = combination;
+    answer.outcome.givenValues = values;
+    try {
+        Branches firstTriangle;
+        const Contradiction first = solveCombination(record, combination, values, firstTriangle);
+        answer.outcome.status = Outcome::Status::Solved;
+        answer.outcome.realTriangle = verdictOf(record, first) == Verdict::RealTriangle;
+        parts.exact = false;
+        answer.triangles.push_back(
+            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, {}));
+    } catch (const SidesCloseNoTriangle &) {
+        answer.outcome.status = Outcome::Status::NoTriangle;
+        answer.triangles.clear();
+    } catch (const ArithmeticFault &fault) {
+        answer.outcome.status = Outcome::Status::Fault;
+        answer.outcome.fault = fault.kind;
+        answer.triangles.clear();
+    }
+    return answer;
+}
+
+} // namespace triangle

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/elements/any_three.h"
+
+#include <algorithm>
+#include <numbers>
+#include <optional>
+#include <string>
+
+#include "solver/elements/element_steps.h"
+#include "solver/elements/school_routes.h"
+#include "solver/elements/shape_search.h"
+#include "solver/list/catalogue.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/number_reading.h"
+
+namespace triangle {
+
+namespace {
+
+// The list's row of the three sides, which completes every triangle found.
+constexpr int kThreeSides = 51;
+
+// The given values, angles in radians; nothing when one is not above 0.
+std::optional<std::array<GivenElement, 3>> readGiven(
+    const std::array<ElementText, 3> &given, const NumberFormat &format)
+{
+    std::array<GivenElement, 3> values {};
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const ElementText &g = given.at(i);
+        long double value = readNumber(g.text, format).value();
+        if (!(value > 0))
+            return std::nullopt;
+        if (g.half)
+            value *= 2;
+        if (isAngle(g.element))
+            value = value * std::numbers::pi_v<long double> / 180;
+        values.at(i) = {g.element, value};
+    }
+    return values;
+}
+
+// The triangle with these sides, completed: its answer holds it, or the
+// fault that kept it from being completed. Its steps are the completion's
+// alone, which would pass the sides off as given: the caller writes them.
+Answer triangleOfSides(const Sides &sides, AnswerParts parts)
+{
+    GivenValues values {};
+    for (std::size_t i = 0; i < sides.size(); ++i)
+        values.at(static_cast<std::size_t>(fieldIndex(sideOpposite(kVertices.at(i)))))
+            = Real::checked(sides.at(i));
+    parts.otherTriangles = false;
+    parts.steps = parts.steps || parts.exact;
+    return answerGivenValues(kThreeSides, values, parts);
+}
+
+// The sides of every triangle the values fit: by the school's formula where
+// there is one, else by the search for the shape.
+struct FittingSides {
+    std::vector<Sides> sides;
+    std::optional<SchoolRoute> route;
+};
+
+FittingSides fittingSides(const std::array<GivenElement, 3> &given)
+{
+    // Braces evaluate in order: the sides are moved out before the route is kept.
+    if (auto route = bySchoolRoute(given))
+        return {std::move(route->sides), route};
+    const auto *const size
+        = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
+    FittingSides found;
+    for (const auto &shape : fittingShapes(given)) {
+        const long double diameter = circumdiameterFor(shape, *size);
+        found.sides.push_back({diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta),
+            diameter * std::sin(shape.gamma)});
+    }
+    return found;
+}
+
+// A completed triangle's nineteen elements, angles in radians.
+ElementValues elementValuesOf(const AnsweredTriangle &triangle)
+{
+    ElementValues values {};
+    for (const Quantity q : kAllQuantities)
+        values.at(static_cast<std::size_t>(q))
+            = q == Quantity::P ? fieldValue(triangle.record, q).value() : triangle.record.field(q).value();
+    for (std::size_t i = 0; triangle.more && i < kMoreElements.size(); ++i) {
+        const auto *const value = std::get_if<Real::Value>(&triangle.more->values.at(i));
+        values.at(static_cast<std::size_t>(kMoreElements.at(i))) = value != nullptr ? *value : 0.0L;
+    }
+    return values;
+}
+
+// The angle at A, then at B, grows as its cosine falls.
+bool comesBefore(const Sides &x, const Sides &y)
+{
+    const auto cosine = [](const Sides &s, std::size_t at) {
+        const long double own = s.at(at);
+        const long double next = s.at((at + 1) % 3);
+        const long double last = s.at((at + 2) % 3);
+        return (next * next + last * last - own * own) / (2 * next * last);
+    };
+    const long double x0 = cosine(x, 0);
+    const long double y0 = cosine(y, 0);
+    return x0 != y0 ? x0 > y0 : cosine(x, 1) > cosine(y, 1);
+}
+
+// The exact forms of a triangle's values from the texts typed for it.
+ExactForms exactFormsFrom(const std::array<ElementText, 3> &texts, const AnsweredTriangle &triangle)
+{
+    std::array<TypedElement, 3> typed {};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        typed.at(i) = {texts.at(i).element, texts.at(i).text, texts.at(i).half};
+    return exactFormsOf(typed, triangle.steps, triangle.moreSteps);
+}
+
+// Each triangle found from its sides, with the steps that found them.
+Answer answerBySides(
+    const std::array<ElementText, 3> &texts, const std::array<GivenElement, 3> &given, AnswerParts parts)
+{
+    Answer answer;
+    FittingSides found = fittingSides(given);
+    const bool writingSteps = parts.steps || parts.exact;
+    const std::vector<PlannedStep> planned = !writingSteps ? std::vector<PlannedStep> {}
+        : found.route                                      ? stepsOf(*found.route)
+                                                           : numericalSteps(given);
+    // The same order whichever way they were found: by α, then β.
+    std::sort(found.sides.begin(), found.sides.end(), comesBefore);
+    for (const Sides &sides : found.sides) {
+        Answer completed = triangleOfSides(sides, parts);
+        if (completed.outcome.status == Outcome::Status::Fault)
+            return completed; // never half an answer
+        if (completed.outcome.status != Outcome::Status::Solved || completed.triangles.empty())
+            continue;
+        AnsweredTriangle &triangle = completed.triangles.front();
+        triangle.steps.clear();
+        if (writingSteps)
+            triangle.steps = elementSteps(planned, given, elementValuesOf(triangle));
+        if (parts.exact)
+            triangle.exact = exactFormsFrom(texts, triangle);
+        if (!parts.steps) {
+            triangle.steps.clear();
+            triangle.moreSteps.clear();
+        }
+        // The first triangle stays in the list it was completed in, which
+        // holds it alone: an answered triangle costs more to move than a list.
+        if (answer.triangles.empty())
+            answer.triangles = std::move(completed.triangles);
+        else
+            answer.triangles.push_back(std::move(triangle));
+        if (!parts.otherTriangles)
+            break;
+    }
+    answer.outcome.status = answer.triangles.empty() ? Outcome::Status::NoTriangle : Outcome::Status::Solved;
+    answer.outcome.realTriangle = !answer.triangles.empty();
+    return answer;
+}
+
+} // namespace
+
+int combinationGiving(const ElementSet &set)
+{
+    // Most sets name an element outside the list's eight: no row to look for.
+    if (std::any_of(set.begin(), set.end(), [](Quantity q) { return fieldIndex(q) >= kQuantityCount; }))
+        return -1;
+    for (int combination = 0; combination < kCombinationCount; ++combination) {
+        if (std::all_of(set.begin(), set.end(), [&](Quantity q) { return isGiven(combination, q); }))
+            return combination;
+    }
+    return -1;
+}
+
+ElementsAnswer answerElements(
+    const std::array<ElementText, 3> &given, AnswerParts parts, const NumberFormat &format)
+{
+    ElementSet set {};
+    for (std::size_t i = 0; i < given.size(); ++i)
+        set.at(i) = given.at(i).element;
+    ElementsAnswer result {classOf(sortedSet(set)), {}};
+    if (result.set.kind != SetKind::Determinate)
+        return result;
+    const int combination = combinationGiving(set);
+    if (combination >= 0
+        && std::none_of(given.begin(), given.end(), [](const ElementText &g) { return g.half; })) {
+        std::array<ElementText, 3> inFieldOrder = given;
+        std::sort(inFieldOrder.begin(), inFieldOrder.end(),
+            [](const ElementText &x, const ElementText &y) { return x.element < y.element; });
+        result.answer = answerRequest(
+            combination, {inFieldOrder[0].text, inFieldOrder[1].text, inFieldOrder[2].text}, parts, format);
+        return result;
+    }
+    try {
+        const auto values = readGiven(given, format);
+        if (values)
+            result.answer = answerBySides(given, *values, parts);
+    } catch (const ArithmeticFault &fault) {
+        result.answer = {};
+        result.answer.outcome.status = Outcome::Status::Fault;
+        result.answer.outcome.fault = fault.kind;
+    }
+    return result;
+}
+
+} // namespace triangle

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/elements/element_steps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace triangle {
+
+namespace {
+
+using Q = Quantity;
+
+constexpr long double kPiLong = std::numbers::pi_v<long double>;
+
+// Below this the two values of a step are one: a right angle from its
+// sine, two equal sides from their sum and product.
+constexpr long double kOneValue = 0x1p-40L;
+
+long double squared(long double x) { return x * x; }
+
+class ElementStepWriter {
+public:
+    ElementStepWriter(const std::array<GivenElement, 3> &given, const ElementValues &values)
+        : m_values(values)
+    {
+        for (const GivenElement &g : given) {
+            m_values.at(index(g.element)) = g.value;
+            m_known.at(index(g.element)) = true;
+            if (isAngle(g.element))
+                m_givenAngle = g.element;
+        }
+    }
+
+    void write(std::vector<PlannedStep> planned);
+    void complete();
+    Journal journal() && { return std::move(m_journal); }
+
+private:
+    static std::size_t index(Quantity q) { return static_cast<std::size_t>(q); }
+    long double value(Quantity q) const { return m_values.at(index(q)); }
+    long double operand(const PlannedStep &planned, std::size_t i) const
+    {
+        return value(planned.operands.at(i));
+    }
+    void note(const PlannedStep &planned);
+    long double intermediateOf(const PlannedStep &planned) const;
+    void markChoice(Step &step, const PlannedStep &planned) const;
+    void noteFromSides(Rule rule, Quantity found, std::initializer_list<Quantity> operands);
+    Quantity unknownAngle() const;
+    int unknownAngles() const;
+
+    ElementValues m_values;
+    std::array<bool, kElementCount> m_known {};
+    std::optional<Quantity> m_givenAngle;
+    Journal m_journal;
+};
+
+// What the step finds on the way, as its text shows it.
+long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
+{
+    const auto v = [&](std::size_t i) { return operand(planned, i); };
+    switch (planned.rule) {
+    case Rule::AngleFromHeight: return v(0) / v(1);
+    case Rule::AngleFromBisector: return v(0) * (v(1) + v(2)) / (2 * v(1) * v(2));
+    case Rule::LawOfCosines: return squared(v(0)) + squared(v(1)) - 2 * v(0) * v(1) * std::cos(v(2));
+    case Rule::SidesFromAreaAndAngle: return 2 * v(0) / std::sin(v(2));
+    case Rule::AreaFromHeights: return (1 / v(0) + 1 / v(1) + 1 / v(2)) / 2;
+    case Rule::SideFromOwnMedian: return 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));
+    case Rule::SideFromMedianToOther: return 2 * squared(v(0)) + squared(v(1)) / 2 - squared(v(2));
+    case Rule::SideFromHeightAndMedian: return std::sqrt(std::max(squared(v(2)) - squared(v(1)), 0.0L));
+    case Rule::SideFromInradius:
+    case Rule::AreaFromInradius: return v(1) / 2;
+    case Rule::SideFromAreaAndPerimeter: return 2 * v(0) / std::sin(v(2));
+    case Rule::PerimeterFromInradius: return v(0) + v(1) / std::tan(v(2) / 2);
+    case Rule::AngleFromThreeSides:
+        return (squared(v(1)) + squared(v(2)) - squared(v(0))) / (2 * v(1) * v(2));
+    case Rule::Heron: return (v(0) + v(1) + v(2)) / 2;
+    default: return 0;
+    }
+}
+
+// Where the step's formula allows two values, which one this triangle has.
+void ElementStepWriter::markChoice(Step &step, const PlannedStep &planned) const
+{
+    if (planned.rule == Rule::AngleFromHeight && step.intermediate < 1 - kOneValue) {
+        step.choice = step.value > kPiLong / 2 ? Choice::Second : Choice::First;
+        step.alternative = kPiLong - step.value;
+    }
+    if (planned.rule == Rule::SidesFromAreaAndAngle) {
+        const Vertex at = vertexOf(planned.operands.at(2));
+        const Vertex partner = otherVertex(at, vertexOf(planned.found));
+        const long double other = value(sideOpposite(partner));
+        if (std::fabs(step.value - other) > kOneValue * step.value) {
+            step.choice = step.value > other ? Choice::First : Choice::Second;
+            step.alternative = other;
+        }
+    }
+}
+
+void ElementStepWriter::note(const PlannedStep &planned)
+{
+    Step step {planned.found, planned.rule, value(planned.found), {}, planned.operandCount};
+    for (std::size_t i = 0; i < planned.operandCount; ++i)
+        step.operands.at(i) = {planned.operands.at(i), operand(planned, i)};
+    step.intermediate = intermediateOf(planned);
+    markChoice(step, planned);
+    m_journal.push_back(step);
+    m_known.at(index(planned.found)) = true;
+}
+
+void ElementStepWriter::write(std::vector<PlannedStep> planned)
+{
+    for (std::size_t i = 0; i < planned.size(); ++i) {
+        // The longer side lies on the far side of the height's foot: in
+        // the mirror image that is the other one, found the same way.
+        if (planned[i].rule == Rule::SideFromHeightAndMedian && i + 1 < planned.size()) {
+            const Quantity near = planned[i + 1].found;
+            if (value(near) > value(planned[i].found)) {
+                std::swap(planned[i].found, planned[i + 1].found);
+                planned[i + 1].operands.at(2) = planned[i].found;
+            }
+        }
+        note(planned[i]);
+    }
+}
+
+void ElementStepWriter::noteFromSides(Rule rule, Quantity found, std::initializer_list<Quantity> operands)
+{
+    note(plannedStep(rule, found, operands));
+}
+
+int ElementStepWriter::unknownAngles() const
+{
+    return static_cast<int>(std::count_if(
+        kVertices.begin(), kVertices.end(), [&](Vertex v) { return !m_known.at(index(angleAt(v))); }));
+}
+
+Quantity ElementStepWriter::unknownAngle() const
+{
+    return angleAt(*std::find_if(
+        kVertices.begin(), kVertices.end(), [&](Vertex v) { return !m_known.at(index(angleAt(v))); }));
+}
+
+void ElementStepWriter::complete()
+{
+    while (unknownAngles() > 1) {
+        const Vertex v = vertexOf(unknownAngle());
+        const Vertex x = firstOtherThan(v);
+        noteFromSides(Rule::AngleFromThreeSides, angleAt(v),
+            {sideOpposite(v), sideOpposite(x), sideOpposite(otherVertex(v, x))});
+    }
+    if (unknownAngles() == 1) {
+        const Vertex v = vertexOf(unknownAngle());
+        const Vertex x = firstOtherThan(v);
+        noteFromSides(Rule::AngleSum, angleAt(v), {angleAt(x), angleAt(otherVertex(v, x))});
+    }
+    if (!m_known.at(index(Q::S))) {
+        if (m_givenAngle) {
+            const Vertex v = vertexOf(*m_givenAngle);
+            const Vertex x = firstOtherThan(v);
+            noteFromSides(Rule::AreaFromTwoSidesAndAngle, Q::S,
+                {sideOpposite(x), sideOpposite(otherVertex(v, x)), *m_givenAngle});
+        } else {
+            noteFromSides(Rule::Heron, Q::S, {Q::a, Q::b, Q::c});
+        }
+    }
+    if (!m_known.at(index(Q::R))) {
+        if (m_givenAngle)
+            noteFromSides(Rule::CircumradiusFromSideAndAngle, Q::R,
+                {sideOpposite(vertexOf(*m_givenAngle)), *m_givenAngle});
+        else
+            noteFromSides(Rule::CircumradiusFromSidesAndArea, Q::R, {Q::a, Q::b, Q::c, Q::S});
+    }
+    if (!m_known.at(index(Q::P)))
+        noteFromSides(Rule::Perimeter, Q::P, {Q::a, Q::b, Q::c});
+}
+
+} // namespace
+
+std::vector<PlannedStep> numericalSteps(const std::array<GivenElement, 3> &given)
+{
+    std::vector<PlannedStep> steps;
+    for (const Q side : {Q::a, Q::b, Q::c})
+        steps.push_back(
+            plannedStep(Rule::Numerical, side, {given[0].element, given[1].element, given[2].element}));
+    return steps;
+}
+
+Journal elementSteps(
+    const std::vector<PlannedStep> &planned, const std::array<GivenElement, 3> &given, ElementValues values)
+{
+    ElementStepWriter writer(given, values);
+    writer.write(planned);
+    writer.complete();
+    return std::move(writer).journal();
+}
+
+} // namespace triangle

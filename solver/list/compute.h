@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "solver/list/form.h"
+#include "solver/list/solve.h"
+#include "solver/numbers/arithmetic_fault.h"
+#include "solver/numbers/number_format.h"
+#include "solver/triangle/triangle.h"
+
+namespace triangle {
+
+// How a request ended. The window words it; the solver only reports it.
+struct Outcome {
+    enum class Status {
+        Invalid,    // a given field is empty, not a number at its start, or not above 0
+        Fault,      // an arithmetic fault ended the request; see `fault`
+        Solved,     // the nine fields show the record; see `realTriangle`
+        NoTriangle, // the given sides close no triangle; nothing was computed
+    };
+
+    Status status = Status::Invalid;
+    FaultKind fault = FaultKind::Overflow;
+    bool realTriangle = false;
+    // What was solved: the selected combination and the values read from its
+    // given fields, before the output step rewrote them with four decimals.
+    int combination = -1;
+    GivenValues givenValues {};
+};
+
+// One press of the compute button: validates the given fields, runs the
+// procedure of the selected combination on the record, and writes the nine
+// value fields. An invalid request changes nothing; a fault keeps what was
+// stored in the record before it and rewrites no field.
+Outcome Compute(Triangle &record, Form &form, const NumberFormat &format);
+
+// Writes the nine value fields from the record, in field order, or none of
+// them when one faults.
+void writeOutput(const Triangle &record, Form &form, const NumberFormat &format);
+
+} // namespace triangle
