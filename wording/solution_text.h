@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "solver/answer/more_elements.h"
 #include "solver/answer/solution.h"
 #include "solver/exact_replay/exact_forms.h"
 #include "solver/list/catalogue.h"
@@ -60,24 +59,6 @@ std::string stepText(const Step &step, const GivenTexts &given, const NumberForm
 
 // The solution as plain text, one line each, for the clipboard and print.
 std::string plainText(const SolutionText &text);
-
-// The rest of a real triangle: numbered steps for its heights, medians,
-// angle bisectors and inradius, and its kind by angles and by sides.
-struct MoreText {
-    std::vector<std::string> steps; // "1. Височина към страната a: h_a = 2S / a = …"
-    // Empty, or which elements could not be computed with numbers this large
-    // or small: "Не могат да се пресметнат при числа с такъв размер: m_a, l_a."
-    std::string outOfRange;
-    std::string kind;    // "Вид: правоъгълен, разностранен триъгълник."
-    std::string heading; // "Още елементи:"
-};
-
-// `exact` as for the solution, whose steps come `firstStep` steps before these.
-MoreText moreElementsText(const Triangle &record, const NumberFormat &format,
-    const Language &language = kBulgarian, const ExactForms *exact = nullptr, std::size_t firstStep = 0);
-
-// The section as plain text under its heading.
-std::string plainText(const MoreText &text);
 
 // The whole text of a solution as the window shows, copies and prints it:
 // the worked solution and, for a real triangle, the rest of it.

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The steps of the list's rules: sines, cosines, areas and the angle sum.
+#include "wording/step_writer.h"
+
+#include <cmath>
+#include <limits>
+
+#include "wording/text_echo.h"
+
+namespace triangle::wording {
+
+// Whole means within the arithmetic's own rounding of a ten-thousandth: a
+// tolerance in proportion to the value would call every large value whole
+// (S ≈ 173205,0808 is not).
+std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
+{
+    const Real::Value scaled = value * 1e4L;
+    const Real::Value rounding = 64 * std::numeric_limits<Real::Value>::epsilon() * std::fabs(scaled);
+    const bool whole = std::fabs(scaled - std::nearbyint(scaled)) <= std::fmax(1e-9L, rounding);
+    return (whole ? " = " : " ≈ ") + decimalText(value, format);
+}
+
+bool isWhole(const ExactForm &form)
+{
+    const auto slash = form.plain.find('/');
+    if (form.plain.find_first_not_of("-0123456789/") != std::string::npos || slash != form.plain.rfind('/'))
+        return false;
+    if (slash == std::string::npos)
+        return true;
+    const std::string denominator = form.plain.substr(slash + 1);
+    return denominator.size() <= 5 && 10000 % std::stoi(denominator) == 0;
+}
+
+std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
+
+std::string typedText(const GivenTexts &given, Quantity q)
+{
+    return echo(given.at(static_cast<std::size_t>(q)));
+}
+
+namespace {
+
+// Whether a step's text substitutes the value it found on the way into its
+// formula, so that a student goes on with it as shown.
+bool carriesIntermediate(Rule rule)
+{
+    switch (rule) {
+    case Rule::Heron:
+    case Rule::Inradius:
+    case Rule::AreaFromHeights:
+    case Rule::SideFromHeightAndMedian:
+    case Rule::SideFromInradius:
+    case Rule::AreaFromInradius:
+    case Rule::SideFromAreaAndPerimeter:
+    case Rule::PerimeterFromInradius: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+// "sin α = … ≈ 0,6186 ⇒ α ≈ 38,2132°", with the other angle of the same
+// sine where the data may fit a second triangle.
+std::string StepWriter::fromSine(const std::string &sineFormula) const
+{
+    const std::string sine = intermediate();
+    if (m_step.contradiction == Contradiction::SineAboveOne
+        || m_step.contradiction == Contradiction::SineFromAreaAboveOne) {
+        // A sine that four decimals show as 1 goes unwritten: "≈ 1 > 1"
+        // would read as a slip.
+        const bool showsOne = decimalText(m_step.intermediate, m_format) == "1";
+        return "sin " + found() + " = " + sineFormula + (showsOne ? "" : sine)
+            + std::string(m_words.sineAboveOne);
+    }
+    std::string text = "sin " + found() + " = " + sineFormula + sine + " ⇒ ";
+    switch (m_step.choice) {
+    case Choice::Only:
+        text += clause(m_step.value);
+        if (shownValue(m_step.quantity, m_step.value) > 90.0L)
+            text += obtuseNote();
+        else if (acuteBySides())
+            text += acuteNote();
+        return text;
+    case Choice::First:
+        if (leavesNoRoom(m_step.alternative))
+            return text + clause(m_step.value) + rejected(m_step.alternative);
+        return text + clause(m_step.value) + orWord() + clause(m_step.alternative) + branchTaken();
+    case Choice::Second:
+        return text + clause(m_step.alternative) + orWord() + clause(m_step.value) + branchTaken();
+    }
+    return text;
+}
+
+std::string StepWriter::sidesFromArea() const
+{
+    const Vertex v = vertexOf(m_step.operands.at(1).quantity);
+    const Vertex first = firstOtherThan(v);
+    const std::string pair = symbolOf(sideOpposite(first)) + symbolOf(sideOpposite(otherVertex(v, first)));
+    std::string text = std::string(m_words.fromAreaAndLawOfCosines) + pair + " = 2S / sin " + sym(2)
+        + intermediate() + " " + std::string(m_words.andWord) + " " + sym(1)
+        + "² = " + symbolOf(sideOpposite(first)) + "² + " + symbolOf(sideOpposite(otherVertex(v, first)))
+        + "² − 2" + pair + "·cos " + sym(2) + ", " + std::string(m_words.whence) + " ";
+    if (m_step.contradiction == Contradiction::NoSidesForArea) {
+        return text + "(" + symbolOf(sideOpposite(first)) + " − "
+            + symbolOf(sideOpposite(otherVertex(v, first))) + ")² = " + sym(1) + "² − 2" + pair + "·(1 − cos "
+            + sym(2) + ")" + equalsOrAbout(m_step.refuting, m_format) + std::string(m_words.negativeSquare);
+    }
+    // The sum and the difference of the two sides decide them: the roots
+    // of the quadratic a textbook solves, shown as their squares.
+    const std::string b = symbolOf(sideOpposite(first));
+    const std::string c = symbolOf(sideOpposite(otherVertex(v, first)));
+    const Real::Value other = m_step.choice == Choice::Only ? m_step.value : m_step.alternative;
+    const Real::Value sum = m_step.value + other;
+    const Real::Value difference = m_step.value - other;
+    text += "(" + b + " + " + c + ")² = " + sym(1) + "² + 2" + pair + "·(1 + cos " + sym(2) + ")"
+        + equalsOrAbout(sum * sum, m_format) + " " + std::string(m_words.andWord) + " (" + b + " − " + c
+        + ")² = " + sym(1) + "² − 2" + pair + "·(1 − cos " + sym(2) + ")"
+        + equalsOrAbout(difference * difference, m_format) + ", ";
+    if (m_step.choice == Choice::Only)
+        return text + clause(m_step.value);
+    return text + clause(m_step.value) + orWord() + clause(m_step.alternative)
+        + std::string(m_words.sidesSwapped) + branchTaken();
+}
+
+// The third angle, or why there is none: "= 0°" where the others leave
+// nothing to the data's sixteen digits, the value where it is below 0.
+std::string StepWriter::angleSum() const
+{
+    const std::string text = std::string(m_words.angleSum) + found() + " = 180° − " + sym(0) + " − " + sym(1)
+        + " = 180° − " + val(0) + " − " + val(1);
+    switch (m_step.contradiction) {
+    case Contradiction::ThirdAngleZero: return text + " = 0°" + std::string(m_words.zeroAngle);
+    case Contradiction::ThirdAngleNegative: return text + result() + std::string(m_words.negativeAngle);
+    default: return text + result();
+    }
+}
+
+std::string StepWriter::text() const
+{
+    std::string text = ruleText();
+    if (m_step.contradiction == Contradiction::SizeNotPositive)
+        text += m_words.notPositive;
+    if (!followsFromShownNumbers(m_step, shownOperands()))
+        text += m_words.unroundedValues;
+    return text;
+}
+
+ShownOperands StepWriter::shownOperands() const
+{
+    ShownOperands numbers;
+    for (std::size_t i = 0; i < m_step.operandCount; ++i)
+        numbers.values.at(i) = m_shown.at(i).value;
+    if (carriesIntermediate(m_step.rule))
+        numbers.intermediate = intermediateValue().value;
+    return numbers;
+}
+
+std::string StepWriter::ruleText() const
+{
+    switch (m_step.rule) {
+    case Rule::AngleSum: return angleSum();
+    case Rule::CircumradiusFromSideAndAngle:
+        return std::string(m_words.lawOfSines) + "R = " + sym(0) + " / (2·sin " + sym(1) + ") = " + val(0)
+            + " / (2·sin " + val(1) + ")" + result();
+    case Rule::SideFromCircumradius:
+        return std::string(m_words.lawOfSines) + found() + " = 2R·sin " + sym(1) + " = 2·" + val(0) + "·sin "
+            + val(1) + result();
+    case Rule::AngleFromSideAndCircumradius:
+        return std::string(m_words.lawOfSines)
+            + fromSine(sym(0) + " / (2R) = " + val(0) + " / (2·" + val(1) + ")");
+    case Rule::LawOfSines:
+        return std::string(m_words.lawOfSines)
+            + fromSine(sym(0) + "·sin " + sym(2) + " / " + sym(1) + " = " + val(0) + "·sin " + val(2) + " / "
+                + val(1));
+    case Rule::SideByLawOfSines:
+        return std::string(m_words.lawOfSines) + found() + " = " + sym(0) + "·sin " + sym(1) + " / sin "
+            + sym(2) + " = " + val(0) + "·sin " + val(1) + " / sin " + val(2) + result();
+    case Rule::LawOfCosines:
+        return std::string(m_words.lawOfCosines) + found() + "² = " + sym(0) + "² + " + sym(1) + "² − 2"
+            + sym(0) + sym(1) + "·cos " + sym(2) + " = " + sq(0) + " + " + sq(1) + " − 2·" + val(0) + "·"
+            + val(1) + "·cos " + val(2) + intermediate() + ", " + found() + result();
+    case Rule::AreaFromTwoSidesAndAngle:
+        return std::string(m_words.area) + "S = ½·" + sym(0) + "·" + sym(1) + "·sin " + sym(2) + " = ½·"
+            + val(0) + "·" + val(1) + "·sin " + val(2) + result();
+    case Rule::AreaFromSidesAndCircumradius:
+        return std::string(m_words.area) + "S = abc / (4R) = " + val(0) + "·" + val(1) + "·" + val(2)
+            + " / (4·" + val(3) + ")" + result();
+    case Rule::CircumradiusFromSidesAndArea:
+        return std::string(m_words.circumradius) + "R = abc / (4S) = " + val(0) + "·" + val(1) + "·" + val(2)
+            + " / (4·" + val(3) + ")" + result();
+    case Rule::AreaFromAnglesAndSide:
+        return std::string(m_words.area) + "S = " + sym(0) + "²·sin " + sym(1) + "·sin " + sym(2)
+            + " / (2·sin " + sym(3) + ") = " + sq(0) + "·sin " + val(1) + "·sin " + val(2) + " / (2·sin "
+            + val(3) + ")" + result();
+    case Rule::CircumradiusFromAnglesAndArea:
+        return std::string(m_words.circumradius) + "R = √(S / (2·sin α·sin β·sin γ)) = √(" + val(0)
+            + " / (2·sin " + val(1) + "·sin " + val(2) + "·sin " + val(3) + "))" + result();
+    case Rule::AreaFromAnglesAndCircumradius:
+        return std::string(m_words.area) + "S = 2R²·sin α·sin β·sin γ = 2·" + sq(0) + "·sin " + val(1)
+            + "·sin " + val(2) + "·sin " + val(3) + result();
+    case Rule::AngleFromArea:
+        return filled(m_words.fromArea, {"S = ½·" + sym(1) + "·" + sym(2) + "·sin " + found()})
+            + fromSine("2S / (" + sym(1) + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·" + val(2) + ")");
+    case Rule::SideFromArea:
+        return filled(m_words.fromArea, {"S = ½·" + found() + "·" + sym(1) + "·sin " + sym(2)}) + found()
+            + " = 2S / (" + sym(1) + "·sin " + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·sin " + val(2)
+            + ")" + result();
+    case Rule::SidesFromAreaAndAngle: return sidesFromArea();
+    case Rule::Perimeter:
+        return std::string(m_words.perimeter) + "P = a + b + c = " + val(0) + " + " + val(1) + " + " + val(2)
+            + result();
+    case Rule::AngleFromThreeSides:
+        return std::string(m_words.lawOfCosines) + "cos " + found() + " = (" + sym(1) + "² + " + sym(2)
+            + "² − " + sym(0) + "²) / (2" + sym(1) + sym(2) + ") = (" + sq(1) + " + " + sq(2) + " − " + sq(0)
+            + ") / (2·" + val(1) + "·" + val(2) + ")" + intermediate() + " ⇒ " + clause(m_step.value);
+    case Rule::Height:
+        return filled(m_words.heightTo, {sym(1)}) + found() + " = 2S / " + sym(1) + " = 2·" + val(0) + " / "
+            + val(1) + result();
+    case Rule::Median:
+        return filled(m_words.medianTo, {sym(2)}) + found() + " = ½·√(2" + sym(0) + "² + 2" + sym(1) + "² − "
+            + sym(2) + "²) = ½·√(2·" + sq(0) + " + 2·" + sq(1) + " − " + sq(2) + ")" + result();
+    case Rule::Bisector:
+        return filled(m_words.bisectorOf, {sym(2)}) + found() + " = 2" + sym(0) + sym(1) + "·cos(" + sym(2)
+            + "/2) / (" + sym(0) + " + " + sym(1) + ") = 2·" + val(0) + "·" + val(1) + "·cos(" + val(2)
+            + "/2) / (" + val(0) + " + " + val(1) + ")" + result();
+    case Rule::Inradius:
+        // The semiperimeter is introduced before it is used.
+        return std::string(m_words.inradius) + "p = P / 2" + intermediate() + ", r = S / p = " + val(0)
+            + " / " + intermediateValue().text + result();
+    case Rule::SideFromMedians:
+    case Rule::AreaFromHeights:
+    case Rule::SideFromHeight:
+    case Rule::SideFromOwnMedian:
+    case Rule::SideFromMedianToOther:
+    case Rule::AngleFromHeight:
+    case Rule::AngleFromBisector:
+    case Rule::AreaFromSideAndHeight:
+    case Rule::SideFromHeightAndAngle:
+    case Rule::SideFromHeightAndMedian:
+    case Rule::SideFromInradius:
+    case Rule::AreaFromInradius:
+    case Rule::SideFromAreaAndPerimeter:
+    case Rule::PerimeterFromInradius:
+    case Rule::CircumradiusFromAngles:
+    case Rule::Numerical: return elementRuleText();
+    case Rule::Heron: {
+        const std::string p = intermediateValue().text;
+        return std::string(m_words.heron) + "p = (a + b + c) / 2" + intermediate()
+            + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·(" + p + " − " + val(0) + ")·(" + p + " − "
+            + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
+    }
+    }
+    return {};
+}
+
+} // namespace triangle::wording

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "solver/numbers/real.h"
+#include "wording/solution_text.h"
+#include "wording/step_recomputation.h"
+
+// How one step of the solver's journal is written: the formula with the
+// values put in, the value found, and the words around it. Used by the
+// worked solution and «Още елементи» alone; the rest of the program asks
+// solution_text.h.
+namespace triangle::wording {
+
+// "=" where four decimals show the value whole, "≈" where they round it,
+// then the value: " = 7", " ≈ 6,2450".
+std::string equalsOrAbout(Real::Value value, const NumberFormat &format);
+
+// An exact form that four decimals show just as well: 7, or 2001/1000
+// (2,001).
+bool isWhole(const ExactForm &form);
+
+// "°" after an angle, nothing after a length.
+std::string unitOf(Quantity q);
+
+// The typed text of a given quantity, echoed so that no byte of it can act
+// on a terminal and a long one is cut (the value used is in the answer);
+// empty where it was not given.
+std::string typedText(const GivenTexts &given, Quantity q);
+
+class StepWriter {
+public:
+    StepWriter(const Step &step, const GivenTexts &given, const NumberFormat &format,
+        const SolutionWords &words, StepForms exact)
+        : m_step(step), m_given(given), m_format(format), m_words(words), m_exact(exact)
+    {
+        // Each operand is written once, whatever number of times the formula shows it.
+        for (std::size_t i = 0; i < m_step.operandCount; ++i)
+            m_shown.at(i) = shown(i);
+    }
+
+    std::string text() const;
+
+private:
+    std::string ruleText() const;
+    ShownOperands shownOperands() const;
+    // The operand's symbol, and its value as the step used it: as typed
+    // where it was given, else as a four-decimal result.
+    std::string sym(std::size_t i) const { return symbolOf(m_step.operands.at(i).quantity); }
+    std::string val(std::size_t i) const
+    {
+        const Operand &operand = m_step.operands.at(i);
+        const std::string &number = m_shown.at(i).text;
+        // Inside a formula a negative number stands in brackets.
+        if (number.starts_with("−") || number.starts_with('-'))
+            return "(" + number + unitOf(operand.quantity) + ")";
+        return number + unitOf(operand.quantity);
+    }
+    // The operand as the step shows it and the value a student reads there:
+    // as typed where it was given; a value found earlier exactly where it has
+    // an exact form that says more than its decimal (√39 rather than 6,245),
+    // else as a four-decimal result.
+    ShownDecimal shown(std::size_t i) const
+    {
+        const Operand &operand = m_step.operands.at(i);
+        const Real::Value value = shownValue(operand.quantity, operand.value);
+        if (std::string typed = typedText(m_given, operand.quantity); !typed.empty())
+            return {std::move(typed), value};
+        const ExactForm *form = m_exact.valueOf(operand.quantity);
+        if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form))
+            return {inFormula(*form), value};
+        return shownDecimal(value, m_format);
+    }
+    static std::string inFormula(const ExactForm &form)
+    {
+        return form.school.find_first_of(" /") == std::string::npos ? form.school : "(" + form.school + ")";
+    }
+    // The operand squared: a root in brackets, so that √39² cannot read as
+    // √(39²), nor 5√2² as 5·(√2)².
+    std::string sq(std::size_t i) const
+    {
+        const std::string value = val(i);
+        const bool bare = value.find("√") != std::string::npos && !value.starts_with('(');
+        return (bare ? "(" + value + ")" : value) + "²";
+    }
+    std::string found() const { return symbolOf(m_step.quantity); }
+    std::string result() const
+    {
+        return exactly(shownValue(m_step.quantity, m_step.value), m_exact.result) + unitOf(m_step.quantity);
+    }
+    // The value found on the way, inside a formula.
+    ShownDecimal intermediateValue() const
+    {
+        if (m_exact.intermediate == nullptr || isWhole(*m_exact.intermediate))
+            return shownDecimal(m_step.intermediate, m_format);
+        return {inFormula(*m_exact.intermediate), m_step.intermediate};
+    }
+    // What the step found on the way, exactly too where it can be.
+    std::string intermediate() const { return exactly(m_step.intermediate, m_exact.intermediate); }
+    std::string exactly(Real::Value value, const ExactForm *form) const
+    {
+        if (form == nullptr || isWhole(*form))
+            return equalsOrAbout(value, m_format);
+        return " = " + form->school + equalsOrAbout(value, m_format);
+    }
+    // "β ≈ 126,8699°": the found quantity with another value it may take.
+    std::string clause(Real::Value stored) const
+    {
+        return found() + equalsOrAbout(shownValue(m_step.quantity, stored), m_format)
+            + unitOf(m_step.quantity);
+    }
+    std::string obtuseNote() const
+    {
+        const Vertex v = vertexOf(m_step.quantity);
+        const Vertex first = firstOtherThan(v);
+        return filled(m_words.obtuse,
+            {symbolOf(sideOpposite(v)) + "² > " + symbolOf(sideOpposite(first)) + "² + "
+                + symbolOf(sideOpposite(otherVertex(v, first))) + "²"});
+    }
+    // By the law of sines, the angle opposite the shorter side (or the
+    // equal one) is acute: the obtuse value fits no triangle.
+    bool acuteBySides() const
+    {
+        return m_step.rule == Rule::LawOfSines && m_step.operands.at(0).value <= m_step.operands.at(1).value
+            && shownValue(m_step.quantity, m_step.value) < 90.0L;
+    }
+    std::string acuteNote() const
+    {
+        const bool equal = m_step.operands.at(0).value == m_step.operands.at(1).value;
+        return filled(m_words.acute, {found(), sym(0) + (equal ? " = " : " < ") + sym(1)});
+    }
+    std::string fromSine(const std::string &sineFormula) const;
+    // By the law of sines, the obtuse value of the angle sought, with the
+    // angle given beside it, can leave the third angle no room: it fits no
+    // triangle, and the text says why it goes.
+    bool leavesNoRoom(Real::Value other) const
+    {
+        return m_step.rule == Rule::LawOfSines
+            && shownValue(m_step.quantity, other)
+                + shownValue(m_step.operands.at(2).quantity, m_step.operands.at(2).value)
+            >= 180.0L;
+    }
+    std::string rejected(Real::Value other) const
+    {
+        return filled(m_words.rejected,
+            {found() + equalsOrAbout(shownValue(m_step.quantity, other), m_format) + unitOf(m_step.quantity),
+                sym(2) + " + " + found()});
+    }
+    std::string branchTaken() const { return std::string(m_words.branchTaken) + clause(m_step.value); }
+    // " или ": between two values a step allows.
+    std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
+    std::string sidesFromArea() const;
+    std::string angleSum() const;
+    std::string elementRuleText() const;
+    std::string numerical() const;
+    std::string circumradiusFromAngles() const;
+    std::string equationOf(std::size_t i) const;
+    const ElementStepWords &elementWords() const { return m_words.elements; }
+
+    const Step &m_step;
+    const GivenTexts &m_given;
+    const NumberFormat &m_format;
+    const SolutionWords &m_words;
+    StepForms m_exact;
+    std::array<ShownDecimal, 4> m_shown; // the operands as the text shows them
+};
+
+} // namespace triangle::wording
