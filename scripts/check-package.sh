@@ -166,7 +166,7 @@ grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo_to_chec
     fail "$metainfo_to_check names no project licence GPL-3.0-or-later"
 ok "appstreamcli accepts the metainfo"
 
-# The README lists the warnings left and why.
+# docs/install.md lists the warnings left and why.
 echo "lintian $deb"
 lintian_status=0
 lintian_report=$(lintian --fail-on error "$deb" 2>&1) || lintian_status=$?

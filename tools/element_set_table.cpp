@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // element-set-table: works out which sets of three elements fix a triangle
-// and writes the table the solver reads, or with --markdown the README's
-// table of the sets that do not.
+// and writes the table the solver reads, or with --markdown the table of
+// the sets that do not (docs/command-line.md).
 //   element-set-table > solver/elements/generated/element_set_table.cpp
 #include <iostream>
 #include <string>
