@@ -2,7 +2,10 @@
 #include "geometry/cevian_strokes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "geometry/plane_math.h"
 

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
+#include <optional>
+#include <vector>
 
 #include "geometry/plane_math.h"
 

@@ -4,7 +4,9 @@
 #include "geometry/letter_places.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <utility>
 #include <vector>

@@ -2,9 +2,12 @@
 #include "geometry/picture_geometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "geometry/cevian_strokes.h"

@@ -2,6 +2,10 @@
 #include "geometry/plane_math.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <utility>
 
 namespace triangle::geometry {
 

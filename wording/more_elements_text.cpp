@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wording/more_elements_text.h"
 
+#include <string>
+#include <variant>
+
 #include "solver/answer/more_elements.h"
 
 namespace triangle::wording {

@@ -2,7 +2,11 @@
 #include "wording/solution_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "wording/more_elements_text.h"
 #include "wording/step_writer.h"

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "solver/numbers/real.h"
 #include "wording/solution_text.h"
