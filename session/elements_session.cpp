@@ -9,6 +9,7 @@
 #include "session/spoken.h"
 #include "solver/elements/any_three.h"
 #include "solver/numbers/number_formatting.h"
+#include "wording/solution_text.h"
 
 namespace triangle::session {
 
@@ -171,21 +172,30 @@ std::optional<SolutionPage> ElementsSession::openSolution()
     // Solved again with the steps, which the request did not need.
     ElementsAnswer answer = answerElements({given[0], given[1], given[2]},
         {.otherTriangles = true, .steps = true, .more = true, .exact = true}, m_format);
-    const Outcome &outcome = answer.answer.outcome;
-    if (outcome.status != Status::Solved || answer.answer.triangles.size() <= m_shown) {
-        m_view.note = noteFor(*m_language, outcome);
-        m_view.announcement = Announcement {Announcement::Kind::Alert, m_view.note};
-        return std::nullopt;
+    Outcome &outcome = answer.answer.outcome;
+    if (outcome.status == Status::Solved && answer.answer.triangles.size() > m_shown) {
+        AnsweredTriangle &shown = answer.answer.triangles.at(m_shown);
+        SolutionPage page {{outcome.combination, outcome.givenValues, {}, false, std::move(shown.steps),
+                               shown.record, Verdict::RealTriangle},
+            {}, std::move(shown.exact), {}};
+        for (const ElementText &element : given) {
+            page.solution.givenElements.push_back(element.element);
+            page.given.at(static_cast<std::size_t>(element.element)) = element.text;
+        }
+        try {
+            page.document
+                = wording::solutionDocument(page.solution, page.given, m_format, *m_language, &page.exact);
+            return page;
+        } catch (const ArithmeticFault &fault) {
+            // A step's value that no number can show: the note says so, and
+            // the fields stay as they are.
+            outcome.status = Status::Fault;
+            outcome.fault = fault.kind;
+        }
     }
-    AnsweredTriangle &shown = answer.answer.triangles.at(m_shown);
-    SolutionPage page {{outcome.combination, outcome.givenValues, {}, false, std::move(shown.steps),
-                           shown.record, Verdict::RealTriangle},
-        {}, std::move(shown.exact)};
-    for (const ElementText &element : given) {
-        page.solution.givenElements.push_back(element.element);
-        page.given.at(static_cast<std::size_t>(element.element)) = element.text;
-    }
-    return page;
+    m_view.note = noteFor(*m_language, outcome);
+    m_view.announcement = Announcement {Announcement::Kind::Alert, m_view.note};
+    return std::nullopt;
 }
 
 // The fields, the note and the picture of the triangle on view.

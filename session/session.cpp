@@ -13,6 +13,7 @@
 #include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
 #include "solver/numbers/number_reading.h"
+#include "wording/solution_text.h"
 #include "wording/text_echo.h"
 
 namespace triangle::session {
@@ -182,7 +183,9 @@ std::optional<SolutionPage> Session::openSolution()
             exact = exactFormsOf(m_solved.combination, givenTexts(m_solved.combination, m_givenTexts),
                 solution.record, solution.steps, more);
         }
-        return SolutionPage {std::move(solution), m_givenTexts, std::move(exact)};
+        std::string document
+            = wording::solutionDocument(solution, m_givenTexts, m_format, *m_language, &exact);
+        return SolutionPage {std::move(solution), m_givenTexts, std::move(exact), std::move(document)};
     } catch (const ArithmeticFault &fault) {
         // A step of the solution left the numbers' range where the request
         // did not: the note says so, and the rest stays as it is.

@@ -271,7 +271,16 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
         out += faultName(answer.outcome.fault);
         return;
     case Outcome::Status::Solved:
-        appendSolved(out, answered, answer, options.exact, *options.language);
+        const std::size_t before = out.size();
+        try {
+            appendSolved(out, answered, answer, options.exact, *options.language);
+        } catch (const ArithmeticFault &fault) {
+            // A value that a step's text cannot show: the whole answer is
+            // the fault, never half of one.
+            out.resize(before);
+            out += "fault\t";
+            out += faultName(fault.kind);
+        }
         return;
     }
 }

@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "solver/elements/element_set.h"
@@ -52,6 +53,11 @@ void tell(std::string_view message)
             return;
     }
 }
+
+// Whether the descriptor is open: a closed one would be taken by the first
+// descriptor the program opens, the signal pipe, and read or written as if
+// it were the user's.
+bool isOpen(int descriptor) { return fcntl(descriptor, F_GETFD) != -1 || errno != EBADF; }
 
 // The sets of three elements that fix no triangle, a line each, from the
 // solver's table.
@@ -161,6 +167,11 @@ int run(int argc, char **argv)
     if (!args.empty() && args.size() != 4 && !named) {
         std::cerr << kUsage;
         return 2;
+    }
+    if (!isOpen(STDOUT_FILENO) || (args.empty() && !isOpen(STDIN_FILENO))) {
+        tell(isOpen(STDOUT_FILENO) ? "triangle-solve: standard input is closed\n"
+                                   : "triangle-solve: standard output is closed\n");
+        return 1;
     }
     triangle::cli::catchStopSignals();
     AnswerOutput output(STDOUT_FILENO);

@@ -46,15 +46,13 @@ QPushButton *createButton(const wording::ControlWords &words, QWidget *parent)
 
 } // namespace
 
-SolutionWindow::SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
-    const triangle::ExactForms &exact, const QLocale &locale, const triangle::wording::Language &language,
-    QWidget *parent)
+SolutionWindow::SolutionWindow(const triangle::session::SolutionPage &page, const QLocale &locale,
+    const triangle::wording::Language &language, QWidget *parent)
     : QDialog(parent), m_language(&language)
 {
-    const triangle::NumberFormat format {locale.decimalPoint().toStdString()};
+    const triangle::Solution &solution = page.solution;
     m_page.title = utf8(words().title);
-    m_page.text = QString::fromStdString(
-        triangle::wording::solutionDocument(solution, given, format, language, &exact));
+    m_page.text = QString::fromStdString(page.document);
     m_page.font = windowFont();
     m_page.enlargedNote = utf8(language.window.enlargedPicture);
     if (solution.verdict == triangle::Verdict::RealTriangle) {

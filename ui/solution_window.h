@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLocale>
 
+#include "session/solution_page.h"
 #include "solver/answer/solution.h"
 #include "wording/language.h"
 #include "wording/solution_text.h"
@@ -24,11 +25,10 @@ class SolutionWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // `given` holds the given fields' texts as typed; `locale` decides the
-    // decimal separator, as in the main window; `language` the words.
-    SolutionWindow(const triangle::Solution &solution, const triangle::wording::GivenTexts &given,
-        const triangle::ExactForms &exact, const QLocale &locale, const triangle::wording::Language &language,
-        QWidget *parent);
+    // The session's page; `locale` decides the decimal separator of the
+    // picture's description, as in the main window; `language` the words.
+    SolutionWindow(const triangle::session::SolutionPage &page, const QLocale &locale,
+        const triangle::wording::Language &language, QWidget *parent);
 
     QPlainTextEdit *textBox() const { return m_text; }
 

@@ -386,8 +386,7 @@ void TriangleWindow::Command3_Click()
             render(m_session.view());
         return;
     }
-    m_solutionWindow
-        = new SolutionWindow(page->solution, page->given, page->exact, m_locale, *m_language, this);
+    m_solutionWindow = new SolutionWindow(*page, m_locale, *m_language, this);
     m_solutionWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_solutionWindow->show();
 }

@@ -139,8 +139,7 @@ std::string copiedText(const triangle::wording::Language &language, const Copied
         text.append(language.notes.noTriangle).append("\n");
     text.append(address).append("\n");
     if (page) {
-        text.append("\n").append(triangle::wording::solutionDocument(
-            page->solution, page->given, pageFormat(language), language, &page->exact));
+        text.append("\n").append(page->document);
     }
     return text;
 }
@@ -254,9 +253,8 @@ static const char *solutionJson(Session &session)
     if (page) {
         json.beginObject()
             .key("markup")
-            .string(triangle::wording::solutionMarkup(triangle::wording::withSignsKeptToTheirValues(
-                triangle::wording::solutionDocument(page->solution, page->given,
-                    pageFormat(session.language()), session.language(), &page->exact))))
+            .string(triangle::wording::solutionMarkup(
+                triangle::wording::withSignsKeptToTheirValues(page->document)))
             .key("picture")
             .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
             .endObject();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "solver/elements/element_steps.h"
+#include "solver/elements/fitting_check.h"
 #include "solver/elements/school_routes.h"
 #include "solver/elements/shape_search.h"
 #include "solver/list/catalogue.h"
@@ -126,6 +127,8 @@ Answer answerBySides(
     // The same order whichever way they were found: by α, then β.
     std::sort(found.sides.begin(), found.sides.end(), comesBefore);
     for (const Sides &sides : found.sides) {
+        if (!fitsGivenValues(sides, given))
+            continue;
         Answer completed = triangleOfSides(sides, parts);
         if (completed.outcome.status == Outcome::Status::Fault)
             return completed; // never half an answer

@@ -21,20 +21,23 @@ constexpr long double kSlack = 0x1p-50L;
 
 long double square(long double x) { return x * x; }
 
-// Two numbers from their sum and product, either way round (once where
-// they are equal); none where no real pair has them.
+// Two numbers from their sum and product, either way round; none where no
+// real pair has them. Where their squared difference lies within the data's
+// precision of 0 (2^-50 of the sum squared), they are equal: half the sum
+// each, once, rather than two of a slightly different pair whose difference
+// is the root of the data's rounding.
 Found pairsFromSumAndProduct(long double first, long double sum, long double product)
 {
-    long double squaredDifference = sum * sum - 4 * product;
+    const long double squaredDifference = sum * sum - 4 * product;
     if (squaredDifference < -kSlack * sum * sum)
         return {};
-    const long double difference = std::sqrt(std::max(squaredDifference, 0.0L));
+    if (squaredDifference <= kSlack * sum * sum)
+        return sum > 0 ? Found {{first, sum / 2, sum / 2}} : Found {};
+    const long double difference = std::sqrt(squaredDifference);
     const long double larger = (sum + difference) / 2;
     const long double smaller = (sum - difference) / 2;
     if (!(smaller > 0))
         return {};
-    if (difference <= kSlack * sum)
-        return {{first, larger, larger}};
     return {{first, larger, smaller}, {first, smaller, larger}};
 }
 
@@ -44,14 +47,16 @@ long double lawOfCosines(long double x, long double y, long double cosine)
     return std::sqrt(std::max(x * x + y * y - 2 * x * y * cosine, 0.0L));
 }
 
-// Both angles with this sine, the acute one first, each once.
+// Both angles with this sine, the acute one first, each once; a sine within
+// 2^-50 of 1 is the right angle's, exactly (its arcsine would keep only half
+// the digits).
 std::vector<long double> anglesWithSine(long double sine)
 {
     if (sine > 1 + kSlack)
         return {};
-    const long double acute = std::asin(std::min(sine, 1.0L));
     if (sine >= 1 - kSlack)
-        return {acute};
+        return {std::numbers::pi_v<long double> / 2};
+    const long double acute = std::asin(sine);
     return {acute, std::numbers::pi_v<long double> - acute};
 }
 
