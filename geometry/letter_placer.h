@@ -69,7 +69,7 @@ public:
 
 private:
     struct Candidate {
-        double farFromNamed;
+        double farFromNamed = 0.0;
         Point at;
     };
 

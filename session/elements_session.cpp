@@ -10,6 +10,7 @@
 #include "solver/elements/any_three.h"
 #include "solver/numbers/number_formatting.h"
 #include "wording/solution_text.h"
+#include "wording/step_recomputation.h"
 
 namespace triangle::session {
 
@@ -105,6 +106,14 @@ const ElementsView &ElementsSession::compute()
     }
     ElementsAnswer answer
         = answerElements({given[0], given[1], given[2]}, {.otherTriangles = true, .more = true}, m_format);
+    if (answer.broken) {
+        noteFailure(wording::filled(m_language->elements.broken, {*answer.broken}));
+        return m_view;
+    }
+    if (answer.family) {
+        noteFailure(familyText(*answer.family));
+        return m_view;
+    }
     if (answer.set.kind == SetKind::ScaleFree) {
         noteFailure(std::string(m_language->elements.scaleFree));
         return m_view;
@@ -196,6 +205,19 @@ std::optional<SolutionPage> ElementsSession::openSolution()
     m_view.note = noteFor(*m_language, outcome);
     m_view.announcement = Announcement {Announcement::Kind::Alert, m_view.note};
     return std::nullopt;
+}
+
+// Which triangles the values fit: "every right triangle with hypotenuse
+// a = 10".
+std::string ElementsSession::familyText(const Family &family) const
+{
+    const auto measure = [&](Quantity q, long double value) {
+        return wording::symbolOf(q) + " = " + wording::decimalText(value, m_format);
+    };
+    if (family.kind == FamilyKind::RightWithHypotenuse)
+        return wording::filled(m_language->elements.rightFamily, {measure(family.measured, family.value)});
+    return wording::filled(m_language->elements.isoscelesFamily,
+        {wording::symbolOf(sideOpposite(family.vertex)), measure(family.measured, family.value)});
 }
 
 // The fields, the note and the picture of the triangle on view.

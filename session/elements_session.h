@@ -54,6 +54,7 @@ private:
     void clearResults();
     void writeOpenFields();
     void noteFailure(std::string note);
+    std::string familyText(const Family &family) const;
     std::vector<ElementText> givenElements() const;
 
     NumberFormat m_format;

@@ -23,7 +23,7 @@ std::string answerTo(const std::string &line, bool steps = false)
 {
     const auto request = triangle::cli::parseRequestLine(line);
     if (const auto *error = std::get_if<triangle::cli::LineError>(&request))
-        return "error " + error->message;
+        return "error " + error->message(triangle::wording::kEnglish);
     triangle::cli::AnswerOptions options;
     options.otherTriangles = !steps;
     options.steps = steps;
@@ -83,6 +83,79 @@ bool stepsFindTheNineValues(const triangle::AnsweredTriangle &found, const trian
     return std::all_of(known.begin(), known.end(), [](bool k) { return k; });
 }
 
+// Whether the set's values at the source fit a whole family: a right angle
+// at a vertex with its angle, side, R or median given two of the three
+// ways that each say it is right, or the height, median and bisector of a
+// vertex whose sides beside it are equal.
+bool fitsAFamily(const triangle::ElementSet &set, const ExactValues &source)
+{
+    for (std::size_t v = 0; v < 3; ++v) {
+        const auto vertex = static_cast<triangle::Vertex>(v);
+        const auto has = [&](Quantity q) { return std::find(set.begin(), set.end(), q) != set.end(); };
+        const Quantity angle = triangle::angleAt(vertex);
+        const Quantity side = triangle::sideOpposite(vertex);
+        const Quantity median = triangle::sameKindAt(Quantity::ma, vertex);
+        const bool right = fabsq(source.at(at(angle)) - 90) < Quad(1e-25);
+        if (right && has(median) && int(has(angle)) + int(has(side)) + int(has(Quantity::R)) == 2)
+            return true;
+        const auto beside = [&](std::size_t k) { return source.at(3 + (v + k) % 3); };
+        if (fabsq(beside(1) - beside(2)) < Quad(1e-25) * beside(1)
+            && has(triangle::sameKindAt(Quantity::ha, vertex)) && has(median)
+            && has(triangle::sameKindAt(Quantity::la, vertex)))
+            return true;
+    }
+    return false;
+}
+
+// What is wrong with the answer to the set's values at the source triangle,
+// or nothing: a triangle that misses the values, the source missing, or
+// one triangle twice.
+QString textbookFault(const triangle::ElementSet &set, const ExactValues &source)
+{
+    std::array<std::string, 3> texts;
+    std::array<triangle::ElementText, 3> given {};
+    QString request;
+    for (std::size_t i = 0; i < 3; ++i) {
+        texts.at(i) = textOf(source.at(at(set.at(i))), 21);
+        given.at(i) = {set.at(i), texts.at(i)};
+        request += QString::fromStdString(std::string(triangle::tagOf(set.at(i))) + "=" + texts.at(i) + " ");
+    }
+    const auto answer = triangle::answerElements(given, {.otherTriangles = true}, {});
+    const bool family = fitsAFamily(set, source);
+    if (family != answer.family.has_value())
+        return request + (family ? ": a family not named" : ": a family named");
+    if (family) {
+        const Quad measured = source.at(at(answer.family->measured));
+        return fabsq(answer.family->value - measured) <= Quad(1e-12) * measured
+            ? QString()
+            : request + ": another family";
+    }
+    if (answer.answer.outcome.status != triangle::Outcome::Status::Solved)
+        return request + ": no triangle";
+    bool sourceFound = false;
+    std::vector<ExactValues> seen;
+    for (const auto &found : answer.answer.triangles) {
+        const ExactValues reference = fromSides(found.values[3], found.values[4], found.values[5]);
+        for (std::size_t i = 0; i < 3; ++i) {
+            const Quad value = reference.at(at(set.at(i)));
+            const Quad wanted = source.at(at(set.at(i)));
+            if (!(fabsq(value - wanted) <= Quad(1e-9) * wanted))
+                return request + ": a triangle that misses the values, sides "
+                    + QString::fromStdString(textOf(reference[3], 8) + " " + textOf(reference[4], 8) + " "
+                        + textOf(reference[5], 8));
+        }
+        const auto same = [&](const ExactValues &other) {
+            return fabsq(other[3] - reference[3]) < Quad(1e-7) * reference[3]
+                && fabsq(other[4] - reference[4]) < Quad(1e-7) * reference[4]
+                && fabsq(other[5] - reference[5]) < Quad(1e-7) * reference[5];
+        };
+        if (std::any_of(seen.begin(), seen.end(), same))
+            return request + ": one triangle twice";
+        seen.push_back(reference);
+        sourceFound |= same(source);
+    }
+    return sourceFound ? QString() : request + ": the source triangle missing";
+}
 } // namespace
 
 class AnyThreeElements : public QObject {
@@ -118,6 +191,45 @@ private slots:
                                                   << "scale-free";
         QTest::newRow("no triangle: a median longer than half the sides' sum") << "a=3 b=4 m_c=4"
                                                                                << "no-triangle";
+        // Special shapes, where a triangle closed to a segment (an angle or a
+        // side 0) meets the equations too, or a shape meets the equations
+        // but not the values: only the real triangle is answered.
+        QTest::newRow("B, h_b = h_c: isosceles, not a segment") << "B=50 h_b=5 h_c=5"
+                                                                << "A=80.0000 b=5.0771 c=5.0771";
+        QTest::newRow("B = 60°, m_b = m_c: equilateral") << "B=60 m_b=5 m_c=5"
+                                                         << "A=60.0000 a=5.7735 c=5.7735";
+        QTest::newRow("B = 30°, m_a = a/2: the right triangle alone") << "B=30 a=10 m_a=5"
+                                                                      << "A=90.0000 b=5.0000 c=8.6603";
+        QTest::newRow("A = 30°, c, h_a: no triangle of sides 1.7e15") << "A=30 c=8 h_a=4"
+                                                                      << "C=120.0000 a=4.6188";
+        QTest::newRow("h_a = l_a: isosceles, not 179.9992°") << "h_a=4 h_b=4.8 l_a=4"
+                                                             << "a=6.0000 b=5.0000 c=5.0000";
+        QTest::newRow("a, h_c, m_a = a/2: 6-8-10, not 90°, 90°, 0°") << "a=10 h_c=6 m_a=5"
+                                                                     << "b=6.0000 c=8.0000";
+        QTest::newRow("C = 60°, l_a = m_a: equilateral, not a = 0") << "C=60 l_a=12 m_a=12"
+                                                                    << "a=13.8564 b=13.8564";
+        // A double root found from rounded data: one triangle with its digits.
+        QTest::newRow("C = 30°, h_a = c: B = 90° and its digits") << "C=30 c=50000 h_a=50000"
+                                                                  << "B=90.0000 S=2165063509.4611";
+        QTest::newRow("an equilateral triangle from R, P, r, once")
+            << "R=21352.479430586217065 P=110950.73772403409538 r=10676.239715293108532"
+            << "a=36983.5792 b=36983.5792 c=36983.5792";
+        // Values at which the set fits a whole family, and values that break
+        // the relation of a set that fixes no triangle.
+        QTest::newRow("A = 90°, m_a = a/2: every right triangle with hypotenuse a")
+            << "A=90 a=10 m_a=5"
+            << "family\tright-with-hypotenuse\ta=10.0000";
+        QTest::newRow("R = m_a = a/2: the same family") << "a=10 R=5 m_a=5"
+                                                        << "family\tright-with-hypotenuse\ta=10.0000";
+        QTest::newRow("h_a = m_a = l_a: every isosceles triangle with that height")
+            << "h_a=4 l_a=4 m_a=4"
+            << "family\tisosceles-with-height\th_a=4.0000";
+        QTest::newRow("three angles summing to 190°") << "A=60 B=70 C=60"
+                                                      << "no-triangle\tα + β + γ = 180°";
+        QTest::newRow("S other than a·h_a / 2") << "a=7 h_a=3 S=11"
+                                                << "no-triangle\tS = a·h_a / 2";
+        QTest::newRow("h_c = b·sin α within the rounding of four decimals") << "A=40 b=5 h_c=3.2139"
+                                                                            << "dependent\th_c = b·sin α";
     }
 
     void textbookProblemsHaveTheirKnownAnswers()
@@ -260,6 +372,40 @@ private slots:
         // The thirteen formulas with their vertices renamed, and two angles
         // with P, r, a height, a median or a bisector.
         QCOMPARE(byFormula, 77);
+    }
+
+    // The shapes textbooks use, at every determinate set and with each
+    // vertex named A in turn: 3-4-5 and 30-60-90 (right), 5-5-6 and 5-5-8
+    // (isosceles) and the equilateral triangle with side 6. Their values sit
+    // on the double roots of the search and on the edges of the school's
+    // routes, where random triangles never fall. Each answer holds the
+    // triangle the values came from, once, and no triangle whose own
+    // elements (recomputed in 113 bits from its sides) miss the values given.
+    void textbookShapesAtEveryDeterminateSet()
+    {
+        const Quad root3 = sqrtq(Quad(3));
+        const std::array<std::array<Quad, 3>, 5> shapes
+            = {{{3, 4, 5}, {1, root3, 2}, {5, 5, 6}, {5, 5, 8}, {6, 6, 6}}};
+        int requests = 0;
+        QStringList failures;
+        for (const auto &sides : shapes) {
+            for (std::size_t turn = 0; turn < (sides[0] == sides[2] ? 1U : 3U); ++turn) {
+                const ExactValues source
+                    = fromSides(sides.at(turn), sides.at((turn + 1) % 3), sides.at((turn + 2) % 3));
+                for (int index = 0; index < triangle::kElementSetCount; ++index) {
+                    const auto set = triangle::elementSetAt(index);
+                    if (triangle::classOf(set).kind != triangle::SetKind::Determinate)
+                        continue;
+                    ++requests;
+                    if (const QString fault = textbookFault(set, source); !fault.isEmpty())
+                        failures << fault;
+                }
+            }
+        }
+        for (const QString &failure : failures)
+            qWarning("%s", qPrintable(failure));
+        QCOMPARE(requests, 12415);
+        QCOMPARE(failures.size(), 0);
     }
 
     // Isosceles and right triangles whose mirror image, or second solution,

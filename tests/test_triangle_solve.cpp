@@ -33,6 +33,50 @@ class TriangleSolveTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // What people type and files hold: options anywhere, blanks around the
+    // equals sign, a byte order mark, no-break spaces, and the error lines
+    // in the language --lang chooses (Bulgarian by default).
+    void inputFormsAreReadAsMeant_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("exitCode");
+        const QString abm = "solved\t47.9722\t58.0963\t73.9315\t7.0000\t8.0000\t9.0554";
+        QTest::newRow("an option between the elements")
+            << QStringList {"a=7", "--all", "b=8", "m_c=6"} << QByteArray() << abm << 0;
+        QTest::newRow("a blank before the value")
+            << QStringList {"a", "=7", "b=8", "m_c=6"} << QByteArray() << abm << 0;
+        QTest::newRow("a byte order mark before the first line") << QStringList {}
+                                                                 << QByteArray("\xEF\xBB\xBF"
+                                                                               "a=7 b=8 m_c=6\n")
+                                                                 << abm << 0;
+        QTest::newRow("no-break spaces between the fields") << QStringList {}
+                                                            << QByteArray("a=7\xC2\xA0"
+                                                                          "b=8\xC2\xA0m_c=6\n")
+                                                            << abm << 0;
+        QTest::newRow("--help before --lang")
+            << QStringList {"--help", "--lang", "en"} << QByteArray()
+            << "Solves triangles from three known quantities, as the window does." << 0;
+        QTest::newRow("four elements: an error line in Bulgarian")
+            << QStringList {"a=7", "b=8", "m_c=6", "A=30"} << QByteArray()
+            << "error\tочакват се 3 полета ИМЕ=СТОЙНОСТ, а са 4" << 1;
+        QTest::newRow("the same in English")
+            << QStringList {"--lang", "en", "a=7", "b=8", "m_c=6", "A=30"} << QByteArray()
+            << "error\texpected 3 fields NAME=VALUE, found 4" << 1;
+    }
+
+    void inputFormsAreReadAsMeant()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, firstLine);
+        QFETCH(int, exitCode);
+        const Run run = runTool(arguments, input);
+        QCOMPARE(run.out.section('\n', 0, 0).left(firstLine.size()), firstLine);
+        QCOMPARE(run.exitCode, exitCode);
+    }
+
     void solvesOneRequestFromArguments()
     {
         const Run run = runTool({"0", "30", "60", "10"});
@@ -153,7 +197,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QByteArray, shown);
         QProcess process;
-        process.start(QStringLiteral(TRIANGLE_SOLVE_PATH), QStringList {});
+        process.start(QStringLiteral(TRIANGLE_SOLVE_PATH), QStringList {"--lang", "en"});
         process.write(line + "0 30 60 10\n");
         process.closeWriteChannel();
         QVERIFY(process.waitForFinished(30000));
@@ -183,11 +227,12 @@ private slots:
             if (const auto *request = std::get_if<triangle::cli::Request>(&parsed)) {
                 expected += triangle::cli::answer(*request, {.otherTriangles = true, .more = true}) + '\n';
             } else {
-                expected += "error\t" + std::get<triangle::cli::LineError>(parsed).message + '\n';
+                expected += "error\t"
+                    + std::get<triangle::cli::LineError>(parsed).message(triangle::wording::kEnglish) + '\n';
                 allWellFormed = false;
             }
         }
-        const Run run = runTool({"--all", "--more"}, input);
+        const Run run = runTool({"--lang", "en", "--all", "--more"}, input);
         QVERIFY(!allWellFormed);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out.toStdString(), expected);

@@ -61,8 +61,8 @@ private:
 std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
 {
     if (line.overlong) {
-        return LineError {"line longer than " + std::to_string(LineReader::kMaxLineLength) + " bytes: '"
-            + wording::echo(line.text) + "'"};
+        return LineError {&wording::CommandLineErrors::tooLong,
+            {std::to_string(LineReader::kMaxLineLength), wording::echo(line.text)}};
     }
     return parseRequestLine(line.text);
 }
@@ -76,7 +76,7 @@ bool appendResponse(std::string &out, const std::variant<Request, LineError> &pa
         const auto *error = std::get_if<LineError>(&parsed);
         if (error != nullptr) {
             out += "error\t";
-            out += error->message;
+            out += error->message(*options.language);
         } else {
             appendAnswer(out, std::get<Request>(parsed), options);
         }

@@ -57,6 +57,32 @@ Fields splitOnBlanks(std::string_view line)
     return fields;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// A line split on blanks with a no-break space read as a blank, and no blank
+// beside an equals sign: "a = 7" is "a=7".
+std::string withPlainBlanks(std::string_view line)
+{
+    constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+    std::string plain;
+    plain.reserve(line.size());
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (line.substr(at).starts_with(kNoBreakSpace)) {
+            plain += ' ';
+            ++at;
+        } else {
+            plain += line[at];
+        }
+    }
+    for (std::size_t at = plain.find('='); at != std::string::npos; at = plain.find('=', at + 1)) {
+        while (at > 0 && plain[at - 1] == ' ')
+            plain.erase(--at, 1);
+        while (at + 1 < plain.size() && plain[at + 1] == ' ')
+            plain.erase(at + 1, 1);
+    }
+    return plain;
+}
+
 const char *faultName(FaultKind kind)
 {
     switch (kind) {
@@ -157,6 +183,14 @@ void appendSolved(std::string &out, const Request &request, const Answer &answer
 
 } // namespace
 
+std::string LineError::message(const wording::Language &language) const
+{
+    const std::string_view pattern = language.commandLineErrors.*text;
+    if (values.size() == 1)
+        return wording::filled(pattern, {values[0]});
+    return wording::filled(pattern, {values.at(0), values.at(1)});
+}
+
 std::variant<Request, LineError> requestFromWords(const std::array<std::string_view, 4> &words)
 {
     const std::string_view index = words[0];
@@ -164,8 +198,8 @@ std::variant<Request, LineError> requestFromWords(const std::array<std::string_v
     const auto [end, ec] = std::from_chars(index.data(), index.data() + index.size(), request.combination);
     if (index.empty() || ec != std::errc {} || end != index.data() + index.size()
         || !isValidCombination(request.combination)) {
-        return LineError {"combination index must be a whole number from 0 to "
-            + std::to_string(kCombinationCount - 1) + ": '" + wording::echo(index) + "'"};
+        return LineError {&wording::CommandLineErrors::index,
+            {std::to_string(kCombinationCount - 1), wording::echo(index)}};
     }
     for (std::size_t i = 0; i < request.texts.size(); ++i)
         request.texts[i] = words[i + 1];
@@ -185,15 +219,12 @@ std::variant<Request, LineError> requestFromNamedWords(const std::array<std::str
         const bool half = name == "p";
         const auto *const tag = std::find(kAllTags.begin(), kAllTags.end(), half ? "P" : name);
         if (equals == std::string_view::npos || tag == kAllTags.end())
-            return LineError {
-                "expected NAME=VALUE with an element's name (A B C a b c S R P p r h_a h_b h_c m_a m_b "
-                "m_c l_a l_b l_c): '"
-                + wording::echo(word) + "'"};
+            return LineError {&wording::CommandLineErrors::namedWord, {wording::echo(word)}};
         const auto element = static_cast<Quantity>(tag - kAllTags.begin());
         if (std::find(
                 request.elements.begin(), request.elements.begin() + static_cast<std::ptrdiff_t>(i), element)
             != request.elements.begin() + static_cast<std::ptrdiff_t>(i))
-            return LineError {"an element given twice: '" + wording::echo(word) + "'"};
+            return LineError {&wording::CommandLineErrors::givenTwice, {wording::echo(word)}};
         request.elements.at(i) = element;
         request.half.at(i) = half;
         request.texts.at(i) = word.substr(equals + 1);
@@ -205,18 +236,40 @@ std::variant<Request, LineError> parseRequestLine(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    const auto fields = line.find('\t') != std::string_view::npos ? splitOn(line, '\t') : splitOnBlanks(line);
+    // A file saved with a byte order mark has it before its first line.
+    if (line.starts_with(kByteOrderMark))
+        line.remove_prefix(kByteOrderMark.size());
+    std::string blanksRead;
+    const bool tabs = line.find('\t') != std::string_view::npos;
+    if (!tabs) {
+        blanksRead = withPlainBlanks(line);
+        line = blanksRead;
+    }
+    const auto fields = tabs ? splitOn(line, '\t') : splitOnBlanks(line);
     if (fields.count > 0 && isNamedWord(fields.words[0])) {
         if (fields.count != 3)
-            return LineError {"expected 3 fields NAME=VALUE, found " + std::to_string(fields.count)};
+            return LineError {&wording::CommandLineErrors::namedCount, {std::to_string(fields.count)}};
         return requestFromNamedWords({fields.words[0], fields.words[1], fields.words[2]});
     }
     if (fields.count != fields.words.size()) {
-        return LineError {
-            "expected 4 fields (index and three values), found " + std::to_string(fields.count)};
+        return LineError {&wording::CommandLineErrors::indexedCount, {std::to_string(fields.count)}};
     }
     return requestFromWords(fields.words);
 }
+
+namespace {
+
+// "family<TAB>right-with-hypotenuse<TAB>a=10.0000".
+void appendFamily(std::string &out, const Family &family)
+{
+    out += family.kind == FamilyKind::RightWithHypotenuse ? "family\tright-with-hypotenuse\t"
+                                                          : "family\tisosceles-with-height\t";
+    out += tagOf(family.measured);
+    out += '=';
+    out += formatResult(family.value, NumberFormat {});
+}
+
+} // namespace
 
 // Named elements: the combination of the list that gives the same three,
 // with its texts in field order, answers them where there is one.
@@ -228,6 +281,15 @@ std::optional<Answer> appendNamedAnswer(std::string &out, Request &request, Answ
         given.at(i) = {request.elements.at(i), request.texts.at(i), request.half.at(i)};
     ElementsAnswer named = answerElements(
         given, {options.otherTriangles, options.steps, options.more, options.exact}, NumberFormat {".", ","});
+    if (named.broken) {
+        out += "no-triangle\t";
+        out += *named.broken;
+        return std::nullopt;
+    }
+    if (named.family) {
+        appendFamily(out, *named.family);
+        return std::nullopt;
+    }
     if (named.set.kind == SetKind::ScaleFree) {
         out += "scale-free";
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "solver/triangle/quantity.h"
 #include "wording/language.h"
@@ -23,9 +24,13 @@ struct Request {
     std::array<bool, 3> half {}; // the semiperimeter p given for the perimeter
 };
 
-// A malformed line, with what is wrong with it.
+// A malformed line: what is wrong with it (the language's text of
+// CommandLineErrors) and what fills it in.
 struct LineError {
-    std::string message;
+    std::string_view wording::CommandLineErrors::*text;
+    std::vector<std::string> values;
+
+    std::string message(const wording::Language &language) const;
 };
 
 // "INDEX<TAB>T1<TAB>T2<TAB>T3", or three NAME=VALUE fields; a line without

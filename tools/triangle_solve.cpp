@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "solver/elements/element_set.h"
@@ -57,7 +57,11 @@ void tell(std::string_view message)
 // Whether the descriptor is open: a closed one would be taken by the first
 // descriptor the program opens, the signal pipe, and read or written as if
 // it were the user's.
-bool isOpen(int descriptor) { return fcntl(descriptor, F_GETFD) != -1 || errno != EBADF; }
+bool isOpen(int descriptor)
+{
+    struct stat status {};
+    return fstat(descriptor, &status) == 0 || errno != EBADF;
+}
 
 // The sets of three elements that fix no triangle, a line each, from the
 // solver's table.
@@ -155,15 +159,26 @@ bool solveStandardInput(triangle::cli::AnswerOptions options, AnswerOutput &outp
 int run(int argc, char **argv)
 {
     std::ios::sync_with_stdio(false);
-    std::span<char *> args(argv + 1, static_cast<std::size_t>(argc - 1));
+    // The options stand anywhere among the other words.
+    std::span<char *> rest(argv + 1, static_cast<std::size_t>(argc - 1));
     triangle::cli::AnswerOptions options;
-    while (const std::size_t taken = triangle::cli::applyOption(args, options))
-        args = args.subspan(taken);
-    if (args.size() == 1 && std::string_view(args[0]) == "--help")
+    std::vector<std::string_view> args;
+    while (!rest.empty()) {
+        const std::size_t taken = triangle::cli::applyOption(rest, options);
+        if (taken == 0)
+            args.emplace_back(rest.front());
+        rest = rest.subspan(std::max<std::size_t>(taken, 1));
+    }
+    if (args.size() == 1 && args[0] == "--help")
         return writeText(helpText(*options.language), "help") ? 0 : 1;
-    if (args.size() == 1 && std::string_view(args[0]) == "--version")
+    if (args.size() == 1 && args[0] == "--version")
         return writeText("triangle-solve " + std::string(triangle::kVersion) + '\n', "version") ? 0 : 1;
-    const bool named = args.size() == 3 && triangle::cli::isNamedWord(args[0]);
+    // Named elements read as a line does, so that "a =7" is "a=7".
+    const bool named = std::any_of(args.begin(), args.end(),
+        [](std::string_view word) { return word.find('=') != std::string_view::npos; });
+    std::string namedLine;
+    for (const std::string_view word : args)
+        namedLine.append(namedLine.empty() ? "" : " ").append(word);
     if (!args.empty() && args.size() != 4 && !named) {
         std::cerr << kUsage;
         return 2;
@@ -181,7 +196,7 @@ int run(int argc, char **argv)
         wellFormed = args.empty()
             ? solveStandardInput(options, output)
             : triangle::cli::appendResponse(output.buffer(),
-                named ? triangle::cli::requestFromNamedWords({args[0], args[1], args[2]})
+                named ? triangle::cli::parseRequestLine(namedLine)
                       : triangle::cli::requestFromWords({args[0], args[1], args[2], args[3]}),
                 options);
     } catch (const std::bad_alloc &) {

@@ -61,6 +61,16 @@ of three that cannot fix a triangle answer
   scale-free               the angles fix the shape but not the size
 and these are all of them; the other 955 sets fix finitely many triangles:
 SETS
+Values that break the relation of such a set (or three angles whose sum is
+not 180°) describe no triangle: no-triangle<TAB>RELATION. At special values
+a set that fixes finitely many triangles fits infinitely many; the line is
+then
+  family<TAB>right-with-hypotenuse<TAB>NAME=VALUE
+                           every right triangle with that hypotenuse (a right
+                           angle with m_a = a/2, m_a = R, or R = m_a = a/2)
+  family<TAB>isosceles-with-height<TAB>NAME=VALUE
+                           every isosceles triangle with that height to its
+                           base (h_a = m_a = l_a)
 
 Each request gets one line:
   solved<TAB>A<TAB>B<TAB>C<TAB>a<TAB>b<TAB>c<TAB>S<TAB>R<TAB>P<TAB>VERDICT
@@ -295,11 +305,24 @@ const Language kEnglish = {
         "these values and the rest of its elements.",
         "Fill in exactly three of the fields (filled in now: %1).",
         "%1: the three values are not independent and fix no triangle.",
+        "No triangle has these values: %1 does not hold for them.",
+        "The data fit infinitely many triangles: every right triangle with hypotenuse %1.",
+        "The data fit infinitely many triangles: every isosceles triangle with base %1 and height %2 to it.",
         "Three angles fix the shape of a triangle but not its size.",
         "No triangle has these three values.",
         "Solved: the triangle is %1 and %2.",
     },
     kHelp,
+    {
+        "combination index must be a whole number from 0 to %1: '%2'",
+        "expected NAME=VALUE with an element's name (A B C a b c S R P p r h_a h_b h_c m_a m_b m_c l_a l_b "
+        "l_c): "
+        "'%1'",
+        "an element given twice: '%1'",
+        "expected 3 fields NAME=VALUE, found %1",
+        "expected 4 fields (index and three values), found %1",
+        "line longer than %1 bytes: '%2'",
+    },
 };
 
 } // namespace triangle::wording

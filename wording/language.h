@@ -204,9 +204,24 @@ struct ElementsWords {
     std::string_view statement; // the note before a request
     std::string_view notThree;  // %1: how many fields are filled in
     std::string_view dependent; // %1: the relation among the three values
+    std::string_view broken;    // %1: the relation the three values break
+    // Values that fit infinitely many triangles: %1 the hypotenuse (a = 10);
+    // %1 the base (a), %2 the height to it (h_a = 4).
+    std::string_view rightFamily;
+    std::string_view isoscelesFamily;
     std::string_view scaleFree;
     std::string_view noTriangle;
     std::string_view solved; // %1 by angles, %2 by sides
+};
+
+// The command line's error lines: what is wrong with a request line.
+struct CommandLineErrors {
+    std::string_view index;        // %1: the last index, %2: the text read
+    std::string_view namedWord;    // %1: the text read
+    std::string_view givenTwice;   // %1: the text read
+    std::string_view namedCount;   // %1: how many fields the line has
+    std::string_view indexedCount; // %1: likewise
+    std::string_view tooLong;      // %1: the longest line, %2: its start
 };
 
 struct Language {
@@ -220,6 +235,7 @@ struct Language {
     PageWords page;
     ElementsWords elements;
     std::string_view commandLineHelp; // triangle-solve --help
+    CommandLineErrors commandLineErrors;
 };
 
 extern const Language kBulgarian;

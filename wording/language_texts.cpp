@@ -146,10 +146,20 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("elements.statement", language.elements.statement);
     all.add("elements.notThree", language.elements.notThree);
     all.add("elements.dependent", language.elements.dependent);
+    all.add("elements.broken", language.elements.broken);
+    all.add("elements.rightFamily", language.elements.rightFamily);
+    all.add("elements.isoscelesFamily", language.elements.isoscelesFamily);
     all.add("elements.scaleFree", language.elements.scaleFree);
     all.add("elements.noTriangle", language.elements.noTriangle);
     all.add("elements.solved", language.elements.solved);
     all.add("commandLineHelp", language.commandLineHelp);
+    const CommandLineErrors &errors = language.commandLineErrors;
+    all.add("commandLineErrors.index", errors.index);
+    all.add("commandLineErrors.namedWord", errors.namedWord);
+    all.add("commandLineErrors.givenTwice", errors.givenTwice);
+    all.add("commandLineErrors.namedCount", errors.namedCount);
+    all.add("commandLineErrors.indexedCount", errors.indexedCount);
+    all.add("commandLineErrors.tooLong", errors.tooLong);
     return std::move(all).texts();
 }
 

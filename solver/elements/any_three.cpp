@@ -8,8 +8,10 @@
 
 #include "solver/elements/element_steps.h"
 #include "solver/elements/fitting_check.h"
+#include "solver/elements/relation_check.h"
 #include "solver/elements/school_routes.h"
 #include "solver/elements/shape_search.h"
+#include "solver/elements/special_shapes.h"
 #include "solver/list/catalogue.h"
 #include "solver/list/solve.h"
 #include "solver/numbers/number_reading.h"
@@ -40,6 +42,27 @@ std::optional<std::array<GivenElement, 3>> readGiven(
     return values;
 }
 
+// The relation that the values of a set that fixes no triangle break, if
+// they break one; none where a value is not a positive number.
+std::optional<std::string_view> relationBrokenBy(
+    const SetClass &set, const std::array<ElementText, 3> &given, const NumberFormat &format)
+{
+    std::array<TypedValue, 3> typed {};
+    try {
+        for (std::size_t i = 0; i < given.size(); ++i) {
+            const ElementText &g = given.at(i);
+            const long double half = g.half ? 2 : 1;
+            typed.at(i) = {
+                g.element, half * readNumber(g.text, format).value(), half * typedRounding(g.text, format)};
+            if (!(typed.at(i).value > 0))
+                return std::nullopt;
+        }
+    } catch (const ArithmeticFault &) {
+        return std::nullopt;
+    }
+    return brokenRelation(set, typed);
+}
+
 // The triangle with these sides, completed: its answer holds it, or the
 // fault that kept it from being completed. Its steps are the completion's
 // alone, which would pass the sides off as given: the caller writes them.
@@ -61,19 +84,53 @@ struct FittingSides {
     std::optional<SchoolRoute> route;
 };
 
+Sides sidesOf(const Shape<long double> &shape, const GivenElement &size)
+{
+    const long double diameter = circumdiameterFor(shape, size);
+    return {
+        diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta), diameter * std::sin(shape.gamma)};
+}
+
+// A route's triangle, or the special shape beside it (special_shapes.h)
+// where the data, within their rounding, describe that one: a quadratic's
+// double root reached from rounded data lies half the digits away.
+Sides polishedSides(const Sides &sides, const std::array<GivenElement, 3> &given, const GivenElement &size)
+{
+    const Shape<long double> shape {elementOfSides(Quantity::A, sides), elementOfSides(Quantity::B, sides),
+        elementOfSides(Quantity::C, sides)};
+    const Shape<long double> better = polishedShape(shape, given);
+    if (better.alpha == shape.alpha && better.beta == shape.beta && better.gamma == shape.gamma)
+        return sides;
+    return sidesOf(better, size);
+}
+
+bool sameSides(const Sides &x, const Sides &y)
+{
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        if (!(std::fabs(x.at(i) - y.at(i)) <= 1e-12L * std::fabs(x.at(i))))
+            return false;
+    }
+    return true;
+}
+
 FittingSides fittingSides(const std::array<GivenElement, 3> &given)
 {
-    // Braces evaluate in order: the sides are moved out before the route is kept.
-    if (auto route = bySchoolRoute(given))
-        return {std::move(route->sides), route};
     const auto *const size
         = std::find_if(given.begin(), given.end(), [](const GivenElement &g) { return !isAngle(g.element); });
     FittingSides found;
-    for (const auto &shape : fittingShapes(given)) {
-        const long double diameter = circumdiameterFor(shape, *size);
-        found.sides.push_back({diameter * std::sin(shape.alpha), diameter * std::sin(shape.beta),
-            diameter * std::sin(shape.gamma)});
+    if (auto route = bySchoolRoute(given)) {
+        for (const Sides &sides : route->sides) {
+            const Sides polished = polishedSides(sides, given, *size);
+            if (std::none_of(found.sides.begin(), found.sides.end(),
+                    [&](const Sides &other) { return sameSides(other, polished); }))
+                found.sides.push_back(polished);
+        }
+        route->sides.clear();
+        found.route = std::move(route);
+        return found;
     }
+    for (const auto &shape : fittingShapes(given))
+        found.sides.push_back(sidesOf(shape, *size));
     return found;
 }
 
@@ -178,9 +235,11 @@ ElementsAnswer answerElements(
     ElementSet set {};
     for (std::size_t i = 0; i < given.size(); ++i)
         set.at(i) = given.at(i).element;
-    ElementsAnswer result {classOf(sortedSet(set)), {}};
-    if (result.set.kind != SetKind::Determinate)
+    ElementsAnswer result {classOf(sortedSet(set)), {}, {}, {}};
+    if (result.set.kind != SetKind::Determinate) {
+        result.broken = relationBrokenBy(result.set, given, format);
         return result;
+    }
     const int combination = combinationGiving(set);
     if (combination >= 0
         && std::none_of(given.begin(), given.end(), [](const ElementText &g) { return g.half; })) {
@@ -194,6 +253,8 @@ ElementsAnswer answerElements(
     try {
         const auto values = readGiven(given, format);
         if (values)
+            result.family = familyOf(*values);
+        if (values && !result.family)
             result.answer = answerBySides(given, *values, parts);
     } catch (const ArithmeticFault &fault) {
         result.answer = {};

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "solver/answer/answer.h"
 #include "solver/elements/element_set.h"
+#include "solver/elements/families.h"
 
 namespace triangle {
 
@@ -22,6 +24,12 @@ struct ElementText {
 struct ElementsAnswer {
     SetClass set;
     Answer answer;
+    // A dependent or scale-free set whose values break its relation: they
+    // fit no triangle, and this is the relation they break.
+    std::optional<std::string_view> broken;
+    // Values of a determinate set that fit a whole family of triangles: the
+    // family, and no triangle listed.
+    std::optional<Family> family;
 };
 
 // Solves any three different elements. A set of three of the eight
@@ -30,7 +38,9 @@ struct ElementsAnswer {
 // the triangle's shape (shape_search.h), and each triangle found is
 // completed from its three sides. Every triangle that fits is in the
 // answer with AnswerParts::otherTriangles, the first one alone without.
-// A dependent or scale-free set has an Invalid outcome and no triangle.
+// Values that fit a family of triangles (families.h) have the family and
+// no triangle. A dependent or scale-free set has an Invalid outcome and no
+// triangle, and where its values break its relation, the relation.
 // Throws nothing; arithmetic faults are the answer's outcome.
 ElementsAnswer answerElements(
     const std::array<ElementText, 3> &given, AnswerParts parts, const NumberFormat &format);

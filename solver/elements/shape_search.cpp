@@ -9,6 +9,7 @@
 
 #include "solver/elements/dual.h"
 #include "solver/elements/interval.h"
+#include "solver/elements/special_shapes.h"
 #include "solver/elements/tangent_lengths.h"
 
 namespace triangle {
@@ -543,7 +544,16 @@ std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> 
         for (const TangentChart &chart : kTangentCharts)
             search(Region<2> {e, &chart}, shapes);
     }
-    return shapes;
+    // A double root, found to half the digits, once on either side of it:
+    // one shape, with all of them.
+    std::vector<Shape<long double>> polished;
+    for (const Shape<long double> &shape : shapes) {
+        const Shape<long double> better = polishedShape(shape, given);
+        if (std::none_of(polished.begin(), polished.end(),
+                [&](const auto &other) { return sameShape(other, better); }))
+            polished.push_back(better);
+    }
+    return polished;
 }
 
 long double circumdiameterFor(const Shape<long double> &shape, const GivenElement &given)

@@ -251,4 +251,13 @@ bool readsWhole(std::string_view text, const NumberFormat &format)
     return in.atEnd();
 }
 
+long double typedRounding(std::string_view text, const NumberFormat &format)
+{
+    Scanner in(text);
+    const Mantissa m = readMantissa(in, format);
+    const std::int64_t exponent = readExponent(in);
+    const auto decimals = static_cast<std::int64_t>(m.digits.size() - m.integerDigits);
+    return decimals == 0 ? 0.0L : std::pow(10.0L, static_cast<long double>(exponent - decimals)) / 2;
+}
+
 } // namespace triangle

@@ -22,4 +22,9 @@ Real readNumber(std::string_view text, const NumberFormat &format);
 // but blanks. "2*3" reads as 2 and "1.54o" as 1.54, not wholly.
 bool readsWhole(std::string_view text, const NumberFormat &format);
 
+// Half a unit of the last decimal typed, 0.05 for "10.5" and 5e-8 for
+// "2.5e-6": how far a rounded decimal may lie from the value meant. A whole
+// number ("7", "5e-3") is taken as exact: 0.
+long double typedRounding(std::string_view text, const NumberFormat &format);
+
 } // namespace triangle

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/elements/special_shapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <optional>
+#include <vector>
+
+namespace triangle {
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+// How far from the found shape, in each angle, a special shape is looked for.
+constexpr long double kNearby = 1e-6L;
+
+long double asLength(const GivenElement &g)
+{
+    return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
+}
+
+// How far a shape is from the given values: the sum of the squares of the
+// relative residuals, each given length (as a length) over the first one
+// against their ratio, each given angle against the shape's.
+long double residual(const Shape<long double> &s, const std::array<GivenElement, 3> &given)
+{
+    const GivenElement *reference = nullptr;
+    long double sum = 0;
+    for (const GivenElement &g : given) {
+        long double relative = 0;
+        if (isAngle(g.element)) {
+            relative = s.at(vertexOf(g.element)) / g.value - 1;
+        } else if (reference == nullptr) {
+            reference = &g;
+        } else {
+            const long double ratio = unitLengthValue(g.element, s) / unitLengthValue(reference->element, s);
+            relative = ratio * asLength(*reference) / asLength(g) - 1;
+        }
+        sum += relative * relative;
+    }
+    return std::isfinite(sum) ? sum : INFINITY;
+}
+
+bool isNearby(const Shape<long double> &x, const Shape<long double> &y)
+{
+    return std::fabs(x.alpha - y.alpha) < kNearby && std::fabs(x.beta - y.beta) < kNearby
+        && std::fabs(x.gamma - y.gamma) < kNearby;
+}
+
+// A line of special shapes, from a parameter: one angle right, or two equal.
+using ShapeLine = std::function<Shape<long double>(long double)>;
+
+// The shape of a line nearest the given values, near the found one: the
+// residual's least value along the line, by parabolas through three points
+// from the found shape's own parameter, which lies within the data's noise
+// of it.
+std::optional<Shape<long double>> onLine(const ShapeLine &line, long double start,
+    const Shape<long double> &found, const std::array<GivenElement, 3> &given)
+{
+    long double t = start;
+    for (int step = 0; step < 40; ++step) {
+        const long double h = std::max(std::fabs(t), 1.0L) * 1e-7L;
+        const long double now = residual(line(t), given);
+        const long double before = residual(line(t - h), given);
+        const long double after = residual(line(t + h), given);
+        const long double curvature = before - 2 * now + after;
+        if (!(curvature > 0))
+            break;
+        const long double move = h * (before - after) / (2 * curvature);
+        t += std::clamp(move, -10 * h, 10 * h);
+        if (std::fabs(move) < 1e-3L * h)
+            break;
+    }
+    const Shape<long double> shape = line(t);
+    if (!isNearby(shape, found))
+        return std::nullopt;
+    return shape;
+}
+
+} // namespace
+
+Shape<long double> polishedShape(const Shape<long double> &found, const std::array<GivenElement, 3> &given)
+{
+    // The most special first: where the residuals cannot tell shapes apart
+    // (a sine near 1 is flat to half the digits), the special one is taken.
+    std::vector<Shape<long double>> candidates;
+    const Shape<long double> equilateral {kPi / 3, kPi / 3, kPi / 3};
+    if (isNearby(found, equilateral))
+        candidates.push_back(equilateral);
+    const auto rightAt = [](int vertex) -> ShapeLine {
+        return [vertex](long double t) {
+            std::array<long double, 3> a {};
+            a.at(static_cast<std::size_t>(vertex)) = kPi / 2;
+            a.at(static_cast<std::size_t>((vertex + 1) % 3)) = t;
+            a.at(static_cast<std::size_t>((vertex + 2) % 3)) = kPi / 2 - t;
+            return Shape<long double> {a[0], a[1], a[2]};
+        };
+    };
+    const auto equalBeside = [](int apex) -> ShapeLine {
+        return [apex](long double t) {
+            std::array<long double, 3> a {};
+            a.at(static_cast<std::size_t>(apex)) = kPi - 2 * t;
+            a.at(static_cast<std::size_t>((apex + 1) % 3)) = t;
+            a.at(static_cast<std::size_t>((apex + 2) % 3)) = t;
+            return Shape<long double> {a[0], a[1], a[2]};
+        };
+    };
+    const std::array<long double, 3> angles {found.alpha, found.beta, found.gamma};
+    for (int vertex = 0; vertex < 3; ++vertex) {
+        const long double own = angles.at(static_cast<std::size_t>(vertex));
+        if (std::fabs(own - kPi / 2) < kNearby) {
+            if (auto shape = onLine(
+                    rightAt(vertex), angles.at(static_cast<std::size_t>((vertex + 1) % 3)), found, given))
+                candidates.push_back(*shape);
+        }
+    }
+    for (int vertex = 0; vertex < 3; ++vertex) {
+        const long double next = angles.at(static_cast<std::size_t>((vertex + 1) % 3));
+        const long double last = angles.at(static_cast<std::size_t>((vertex + 2) % 3));
+        if (std::fabs(next - last) < kNearby) {
+            if (auto shape = onLine(equalBeside(vertex), (next + last) / 2, found, given))
+                candidates.push_back(*shape);
+        }
+    }
+    candidates.push_back(found);
+    long double least = INFINITY;
+    for (const Shape<long double> &candidate : candidates)
+        least = std::min(least, residual(candidate, given));
+    for (const Shape<long double> &candidate : candidates) {
+        if (residual(candidate, given) <= least)
+            return candidate;
+    }
+    return found;
+}
+
+} // namespace triangle
