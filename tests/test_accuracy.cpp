@@ -272,6 +272,10 @@ private slots:
         row("needle from two sides and R", 33, "0.01", "1000", "500.0000000001");
         row("flat from the angles", 8, "0.001", "179.998", "1000");
         row("equilateral from S and R", 36, "10", "43.30127018922193", "5.773502691896258");
+        // Below the promised angles: β = 180° − α − γ keeps none of α + γ,
+        // sin β = sin(α + γ) all of it.
+        row("an angle of 1e-15 degrees, b from sin(α + γ)", 26, "1e-15", "50.53", "48.3862");
+        row("an angle of 1e-10 degrees, the same", 26, "1e-10", "50.53", "48.3862");
     }
 
     void illConditionedData()

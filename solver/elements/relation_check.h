@@ -12,7 +12,7 @@ namespace triangle {
 // A given value with how far its typed decimals may lie from the value
 // meant (typedRounding()); angles in degrees.
 struct TypedValue {
-    Quantity element;
+    Quantity element = Quantity::A;
     long double value = 0;
     long double rounding = 0;
 };

@@ -12,6 +12,7 @@ Contradiction solveCombination(
         return Contradiction::None;
     const Combination &row = combinationAt(combination);
     t.givenDegrees = {};
+    t.restOfPiSums = {};
     for (int position = 0; position < kQuantityCount; ++position) {
         const Quantity q = quantityAt(position);
         if (!row.gives(q))

@@ -121,6 +121,15 @@ Real lawOfCosines(Real s1, Real s2, Real enclosedAngle)
 
 Real circumradiusFromSide(Real side, Real oppositeAngle) { return side / (2.0 * sin(oppositeAngle)); }
 
-Real sideFromCircumradius(const Triangle &t, Vertex v) { return 2.0 * t.R * sin(t.angle(v)); }
+Real sineAt(const Triangle &t, Vertex v)
+{
+    const Real own = t.angle(v);
+    const Real others = t.restOfPiSums.at(static_cast<std::size_t>(indexOf(v)));
+    if (own.value() > kPi / 2 && others.value() > 0)
+        return sin(others);
+    return sin(own);
+}
+
+Real sideFromCircumradius(const Triangle &t, Vertex v) { return 2.0 * t.R * sineAt(t, v); }
 
 } // namespace triangle

@@ -48,6 +48,11 @@ Real lawOfCosines(Real s1, Real s2, Real enclosedAngle);
 // The square of that side, before the root.
 Real lawOfCosinesSquare(Real s1, Real s2, Real enclosedAngle);
 
+// The sine of the angle at v. An obtuse angle found as the rest of pi has
+// the sine of the sum of the other two, sin β = sin(α + γ): where they are
+// small, the rest of pi has lost their digits, and their sum has not.
+Real sineAt(const Triangle &t, Vertex v);
+
 // R = side / (2 sin(opposite angle)).
 Real circumradiusFromSide(Real side, Real oppositeAngle);
 

@@ -39,6 +39,8 @@ public:
         Real intermediate = Real(0.0L))
     {
         t.field(q) = value;
+        if (isAngle(q))
+            t.restOfPiSums.at(static_cast<std::size_t>(indexOf(vertexOf(q)))) = Real(0.0L);
         if (m_journal != nullptr)
             note(q, value, rule, operands, intermediate);
         if (!isAngle(q) && !(value > 0.0))

@@ -44,6 +44,7 @@ void thirdAngleAmongSides(Solving &s, Vertex v)
 {
     const auto [x, y] = othersOf(v);
     s.found(angleAt(v), restOfPi(s.t, x, y), Rule::AngleSum, {angleAt(x), angleAt(y)});
+    s.t.restOfPiSums.at(static_cast<std::size_t>(indexOf(v))) = s.t.angle(x) + s.t.angle(y);
 }
 
 void thirdAngle(Solving &s, Vertex v)
@@ -78,7 +79,7 @@ void angleFromCircumradius(Solving &s, Vertex v)
 
 void angleByLawOfSines(Solving &s, Vertex v, Vertex known)
 {
-    const Real knownSine = sin(s.t.angle(known));
+    const Real knownSine = sineAt(s.t, known);
     const Real sine = s.t.side(v) * knownSine / s.t.side(known);
     const Real acute = triangle::angleByLawOfSines(s.t.side(v), s.t.side(known), s.t.angle(known), knownSine);
     s.foundFromSine(
@@ -104,7 +105,7 @@ void sideByLawOfCosines(Solving &s, Vertex v)
 void areaFromTwoSides(Solving &s, Vertex v)
 {
     const auto [x, y] = othersOf(v);
-    s.found(Q::S, 0.5 * s.t.side(x) * s.t.side(y) * sin(s.t.angle(v)), Rule::AreaFromTwoSidesAndAngle,
+    s.found(Q::S, 0.5 * s.t.side(x) * s.t.side(y) * sineAt(s.t, v), Rule::AreaFromTwoSidesAndAngle,
         {sideOpposite(x), sideOpposite(y), angleAt(v)});
 }
 
@@ -124,22 +125,22 @@ void radiusFromSidesAndArea(Solving &s)
 void areaFromAnglesAndSide(Solving &s, Vertex v)
 {
     const auto [x, y] = othersOf(v);
-    const Real numerator = s.t.side(v) * s.t.side(v) * sin(s.t.angle(x)) * sin(s.t.angle(y));
-    const Real denominator = 2.0 * sin(s.t.angle(v));
+    const Real numerator = s.t.side(v) * s.t.side(v) * sineAt(s.t, x) * sineAt(s.t, y);
+    const Real denominator = 2.0 * sineAt(s.t, v);
     s.found(Q::S, numerator / denominator, Rule::AreaFromAnglesAndSide,
         {sideOpposite(v), angleAt(x), angleAt(y), angleAt(v)});
 }
 
 void radiusFromAnglesAndArea(Solving &s)
 {
-    const Real product = sin(s.t.Alpha) * 2.0 * sin(s.t.Beta) * sin(s.t.Gamma);
+    const Real product = sineAt(s.t, Vertex::A) * 2.0 * sineAt(s.t, Vertex::B) * sineAt(s.t, Vertex::C);
     // The absolute value keeps R positive whatever the signs of the sines.
     s.found(Q::R, sqrt(abs(s.t.S / product)), Rule::CircumradiusFromAnglesAndArea, {Q::S, Q::A, Q::B, Q::C});
 }
 
 void areaFromAnglesAndRadius(Solving &s)
 {
-    s.found(Q::S, 2.0 * s.t.R * s.t.R * sin(s.t.Alpha) * sin(s.t.Beta) * sin(s.t.Gamma),
+    s.found(Q::S, 2.0 * s.t.R * s.t.R * sineAt(s.t, Vertex::A) * sineAt(s.t, Vertex::B) * sineAt(s.t, Vertex::C),
         Rule::AreaFromAnglesAndCircumradius, {Q::R, Q::A, Q::B, Q::C});
 }
 
@@ -154,7 +155,7 @@ void angleFromArea(Solving &s, Vertex v)
 void sideFromArea(Solving &s, Vertex missing, Vertex angle)
 {
     const Vertex givenSide = otherVertex(missing, angle);
-    s.found(sideOpposite(missing), (2.0 * s.t.S) / (s.t.side(givenSide) * sin(s.t.angle(angle))),
+    s.found(sideOpposite(missing), (2.0 * s.t.S) / (s.t.side(givenSide) * sineAt(s.t, angle)),
         Rule::SideFromArea, {Q::S, sideOpposite(givenSide), angleAt(angle)});
 }
 

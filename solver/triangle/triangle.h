@@ -28,6 +28,10 @@ struct Triangle {
     // 180 degrees from two of them is exact, where their conversions to
     // radians would each add a rounding to a possibly tiny third angle.
     std::array<Real, 3> givenDegrees {};
+    // For an angle found as the rest of pi in the last solving, the sum of
+    // the other two (0 elsewhere): an obtuse angle's sine is theirs, which
+    // keeps the digits of a small sum that pi minus it has lost.
+    std::array<Real, 3> restOfPiSums {};
 
     // Zeroes the eight quantities; the work fields stay as they are.
     void clearQuantities()
@@ -36,6 +40,7 @@ struct Triangle {
         Alpha = Beta = Gamma = 0.0;
         R = S = 0.0;
         givenDegrees = {};
+        restOfPiSums = {};
     }
 
     // The field of one of the eight quantities; the perimeter has none.
