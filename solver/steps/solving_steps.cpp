@@ -140,7 +140,8 @@ void radiusFromAnglesAndArea(Solving &s)
 
 void areaFromAnglesAndRadius(Solving &s)
 {
-    s.found(Q::S, 2.0 * s.t.R * s.t.R * sineAt(s.t, Vertex::A) * sineAt(s.t, Vertex::B) * sineAt(s.t, Vertex::C),
+    s.found(Q::S,
+        2.0 * s.t.R * s.t.R * sineAt(s.t, Vertex::A) * sineAt(s.t, Vertex::B) * sineAt(s.t, Vertex::C),
         Rule::AreaFromAnglesAndCircumradius, {Q::R, Q::A, Q::B, Q::C});
 }
 
