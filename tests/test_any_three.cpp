@@ -214,6 +214,13 @@ private slots:
         QTest::newRow("an equilateral triangle from R, P, r, once")
             << "R=21352.479430586217065 P=110950.73772403409538 r=10676.239715293108532"
             << "a=36983.5792 b=36983.5792 c=36983.5792";
+        // Two roots in one cell of the search along an angle.
+        QTest::newRow("B, a, l_c: two triangles 0.004° apart")
+            << "B=76.98039166652298 a=0.17932478192284766159 l_c=0.17471488385700287572"
+            << "A=76.9784 C=26.0412 | A=76.9824 C=26.0372";
+        QTest::newRow("A = 0.5°, h_a, m_c: four triangles, two of them nearly flat")
+            << "A=0.5 h_a=1526.9253207523189725 m_c=783.74781478546951878"
+            << "B=0.4981 | B=75.9338 | B=102.0660 | B=0.5021";
         // Values at which the set fits a whole family, and values that break
         // the relation of a set that fixes no triangle.
         QTest::newRow("A = 90°, m_a = a/2: every right triangle with hypotenuse a")

@@ -463,6 +463,41 @@ bool sameShape(const Shape<long double> &x, const Shape<long double> &y)
         && std::fabs(x.gamma - y.gamma) < 1e-7L;
 }
 
+// Where Newton's method starts in a cell: its middle. Along a line (one
+// angle given), a cell that no test has shown to hold a single solution
+// may hold two close together, as two triangles of nearly the same shape
+// do: it starts as well between every two of 16 points where the residual
+// changes sign or is least, one start per root.
+template <std::size_t N>
+std::vector<Point<N>> startsIn(
+    const Region<N> &region, const Box<N> &box, typename Region<N>::Verdict verdict)
+{
+    Point<N> middle {};
+    for (std::size_t i = 0; i < N; ++i)
+        middle[i] = box[i].middle();
+    std::vector<Point<N>> starts = {middle};
+    if constexpr (N == 1) {
+        if (verdict != Region<N>::Verdict::Unknown)
+            return starts;
+        constexpr int kPoints = 16;
+        std::array<long double, kPoints + 1> r {};
+        const long double width = box[0].hi - box[0].lo;
+        const auto at = [&](long double k) { return box[0].lo + width * k / kPoints; };
+        for (int k = 0; k <= kPoints; ++k)
+            r.at(static_cast<std::size_t>(k)) = residuals<long double, 1>(region.e, nullptr, {at(k)})[0];
+        for (std::size_t k = 0; k < kPoints; ++k) {
+            const bool signChange = (r.at(k) < 0) != (r.at(k + 1) < 0);
+            const bool least = k > 0 && std::fabs(r.at(k)) <= std::fabs(r.at(k - 1))
+                && std::fabs(r.at(k)) <= std::fabs(r.at(k + 1));
+            if (signChange)
+                starts.push_back({at(static_cast<long double>(k) + 0.5L)});
+            else if (least)
+                starts.push_back({at(static_cast<long double>(k))});
+        }
+    }
+    return starts;
+}
+
 // Adds the shapes of every solution in the region to `found`.
 template <std::size_t N>
 void search(const Region<N> &region, std::vector<Shape<long double>> &found)
@@ -489,16 +524,15 @@ void search(const Region<N> &region, std::vector<Shape<long double>> &found)
             pending.push_back(upper);
             continue;
         }
-        Point<N> start {};
-        for (std::size_t i = 0; i < N; ++i)
-            start[i] = box[i].middle();
-        const auto solution = region.newton(start);
-        if (!solution)
-            continue;
-        const Shape<long double> shape = region.shapeAt(*solution);
-        if (std::none_of(
-                found.begin(), found.end(), [&](const auto &other) { return sameShape(other, shape); }))
-            found.push_back(shape);
+        for (const Point<N> &start : startsIn(region, box, verdict)) {
+            const auto solution = region.newton(start);
+            if (!solution)
+                continue;
+            const Shape<long double> shape = region.shapeAt(*solution);
+            if (std::none_of(
+                    found.begin(), found.end(), [&](const auto &other) { return sameShape(other, shape); }))
+                found.push_back(shape);
+        }
     }
 }
 
