@@ -10,6 +10,7 @@
 
 #include "exact_triangles.h"
 #include "solver/answer/answer.h"
+#include "solver/elements/any_three.h"
 #include "solver/list/catalogue.h"
 
 namespace {
@@ -140,6 +141,40 @@ private slots:
         QTest::newRow("5 and 8 with 45° between them: a nested root")
             << 21 << QStringList {"45", "5", "8"}
             << "- | - | 45° | 5 | 8 | √(89 − 40√2) | 10√2 | √2·√(89 − 40√2)/2 | 13 + √(89 − 40√2)";
+    }
+
+    // Three elements the search solves numerically, where the triangle is
+    // exact all the same: its sides, guessed as fractions or roots of
+    // fractions and proven by putting them back into the three values.
+    void numericalSolutionsOfExactTrianglesGetTheirForms_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("forms");
+        QTest::newRow("a = 10, h_b = 8, h_c = 6: b = 150/7, c = 200/7") << QStringList {"a=10", "h_b=8",
+            "h_c=6"} << "cos = 24/25 | cos = 4/5 | cos = −3/5 | 10 | 150/7 | 200/7 | 600/7 | 125/7 | 60";
+        QTest::newRow("R = 8.125, r = 4, S = 84: the 13-14-15 triangle") << QStringList {"R=8.125", "r=4",
+            "S=84"} << "cos = 3/5 | cos = 33/65 | cos = 5/13 | 13 | 14 | 15 | 84 | 65/8 | 42";
+        QTest::newRow("P = 30, r = 2, a = 12: 5-12-13 with its right angle") << QStringList {
+            "P=30", "r=2", "a=12"} << "cos = 5/13 | 90° | cos = 12/13 | 12 | 13 | 5 | 30 | 13/2 | 30";
+    }
+
+    void numericalSolutionsOfExactTrianglesGetTheirForms()
+    {
+        QFETCH(QStringList, given);
+        QFETCH(QString, forms);
+        std::array<std::string, 3> texts;
+        std::array<triangle::ElementText, 3> elements {};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const QString name = given.at(static_cast<qsizetype>(i)).section('=', 0, 0);
+            texts.at(i) = given.at(static_cast<qsizetype>(i)).section('=', 1).toStdString();
+            const auto tag
+                = std::find(triangle::kAllTags.begin(), triangle::kAllTags.end(), name.toStdString());
+            QVERIFY(tag != triangle::kAllTags.end());
+            elements.at(i) = {static_cast<triangle::Quantity>(tag - triangle::kAllTags.begin()), texts.at(i)};
+        }
+        const auto answer = triangle::answerElements(elements, {.more = true, .exact = true}, {});
+        QVERIFY(!answer.answer.triangles.empty());
+        QCOMPARE(QString::fromStdString(schoolForms(answer.answer.triangles.front().exact)), forms);
     }
 
     void textbookDataGiveTheTextbooksExactAnswers()

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "exact/surd_text.h"
+#include "solver/exact_replay/simplest_fraction.h"
 #include "solver/list/catalogue.h"
 #include "solver/list/solve.h"
 
@@ -126,6 +127,9 @@ private:
     void recognise(Angle &found, long double radians);
 
     void replay(const Step &step);
+    void proveNumericalSides(const Journal &steps);
+    bool fitsGiven(const std::array<Number, 3> &sides);
+    Number elementOf(Quantity q, const std::array<Number, 3> &sides);
     bool operandsKnown(const Step &step) const;
     std::optional<Number> sizeFound(const Step &step);
     std::optional<Number> elementSizeFound(const Step &step);
@@ -139,6 +143,11 @@ private:
     std::array<std::optional<Number>, kElementCount> m_sizes {};
     std::array<std::optional<Angle>, 3> m_angles {};
     std::optional<Number> m_intermediate;
+    std::vector<Quantity> m_given;
+    // The sides a numerical solution found, where fractions or roots of
+    // fractions prove to have the given values.
+    std::array<std::optional<Number>, 3> m_numericalSides {};
+    bool m_numericalTried = false;
     // The nested roots' texts, each written once.
     mutable exact::RootTexts m_plainRoots;
     mutable exact::RootTexts m_schoolRoots;
@@ -205,6 +214,8 @@ std::optional<Angle> Replay::angleFound(const Step &step)
             Rational(-1) * (x.cos * y.cos - x.sin * y.sin), x.sin * y.cos + x.cos * y.sin, std::nullopt};
         if (x.degrees && y.degrees)
             found.degrees = 180 - *x.degrees - *y.degrees;
+        else
+            recognise(found, step.value);
         return found;
     }
     case Rule::AngleFromSideAndCircumradius:
@@ -236,6 +247,12 @@ std::optional<Number> Replay::sizeFound(const Step &step)
 {
     const auto sine = [&](std::size_t i) { return angleOperand(step, i).sin; };
     switch (step.rule) {
+    case Rule::Numerical: {
+        const auto &side = m_numericalSides.at(static_cast<std::size_t>(indexOf(vertexOf(step.quantity))));
+        if (!side)
+            throw Missing {};
+        return *side;
+    }
     case Rule::CircumradiusFromSideAndAngle: return operand(step, 0) / (2 * sine(1));
     case Rule::SideFromCircumradius: return 2 * operand(step, 0) * sine(1);
     case Rule::SideByLawOfSines: return operand(step, 0) * sine(1) / sine(2);
@@ -450,8 +467,93 @@ void Replay::replay(const Step &step)
 
 void Replay::run(const Journal &steps)
 {
+    if (!m_numericalTried) {
+        m_numericalTried = true;
+        proveNumericalSides(steps);
+    }
     for (const Step &step : steps)
         replay(step);
+}
+
+// An element of the triangle with these exact sides, as a length; an
+// angle as its cosine.
+Number Replay::elementOf(Quantity q, const std::array<Number, 3> &sides)
+{
+    const auto vertex = vertexOfElement(q);
+    const auto at = vertex ? static_cast<std::size_t>(indexOf(*vertex)) : 0;
+    const Number &own = sides.at(at);
+    const Number &next = sides.at((at + 1) % 3);
+    const Number &last = sides.at((at + 2) % 3);
+    const Number p = (sides[0] + sides[1] + sides[2]) / 2;
+    const auto area = [&] { return squareRootOf(p * (p - sides[0]) * (p - sides[1]) * (p - sides[2])); };
+    switch (kindOf(q)) {
+    case ElementKind::Angle: return (squared(next) + squared(last) - squared(own)) / (2 * next * last);
+    case ElementKind::Side: return own;
+    case ElementKind::Height: return 2 * area() / own;
+    case ElementKind::Median: return squareRootOf(2 * squared(next) + 2 * squared(last) - squared(own)) / 2;
+    case ElementKind::Bisector:
+        return squareRootOf(next * last * (next + last - own) * (next + last + own)) / (next + last);
+    case ElementKind::Single: break;
+    }
+    switch (q) {
+    case Quantity::S: return area();
+    case Quantity::R: return sides[0] * sides[1] * sides[2] / (4 * area());
+    case Quantity::P: return 2 * p;
+    case Quantity::r: return area() / p;
+    default: throw Missing {};
+    }
+}
+
+bool Replay::fitsGiven(const std::array<Number, 3> &sides)
+{
+    try {
+        return std::all_of(m_given.begin(), m_given.end(), [&](Quantity q) {
+            const Number own = elementOf(q, sides);
+            const Number &given = isAngle(q) ? angle(q).cos : size(q);
+            return m_field.equal(own.value(), given.value());
+        });
+    } catch (const Missing &) {
+        return false;
+    } catch (const exact::TooLarge &) {
+        return false;
+    }
+}
+
+// A numerical solution's sides, each a fraction or the root of one where
+// its value is that close to one (simplest_fraction.h), kept where the
+// three give the given values exactly: a guess the exact arithmetic proves.
+void Replay::proveNumericalSides(const Journal &steps)
+{
+    std::array<std::optional<long double>, 3> found {};
+    for (const Step &step : steps) {
+        if (step.rule == Rule::Numerical && kindOf(step.quantity) == ElementKind::Side)
+            found.at(static_cast<std::size_t>(indexOf(vertexOf(step.quantity)))) = step.value;
+    }
+    if (!std::all_of(found.begin(), found.end(), [](const auto &side) { return side.has_value(); }))
+        return;
+    // Each side as a fraction, then as the root of one.
+    std::array<std::array<std::optional<Number>, 2>, 3> guesses;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const long double x = *found.at(i);
+        if (const auto fraction = simplestFraction(x))
+            guesses.at(i)[0] = number(*fraction);
+        try {
+            if (const auto square = simplestFraction(x * x))
+                guesses.at(i)[1] = squareRootOf(number(*square));
+        } catch (const Missing &) {
+        }
+    }
+    for (int choice = 0; choice < 8; ++choice) {
+        std::array<std::optional<Number>, 3> sides;
+        for (std::size_t i = 0; i < 3; ++i)
+            sides.at(i) = guesses.at(i).at(static_cast<std::size_t>((choice >> i) & 1));
+        if (!std::all_of(sides.begin(), sides.end(), [](const auto &side) { return side.has_value(); }))
+            continue;
+        if (fitsGiven({*sides[0], *sides[1], *sides[2]})) {
+            m_numericalSides = sides;
+            return;
+        }
+    }
 }
 
 bool closeTo(const Rational &typed, long double used)
@@ -479,6 +581,7 @@ bool Replay::startFrom(int combination, const std::array<std::string_view, 3> &t
 bool Replay::startWith(Quantity q, const Rational &typed)
 {
     const auto index = static_cast<std::size_t>(q);
+    m_given.push_back(q);
     if (isAngle(q)) {
         const Rational multiple = typed / Rational(15);
         if (!multiple.isInteger() || multiple.numerator() >= 12)
