@@ -96,6 +96,13 @@ Sides sidesOf(const Shape<long double> &shape, const GivenElement &size)
 // double root reached from rounded data lies half the digits away.
 Sides polishedSides(const Sides &sides, const std::array<GivenElement, 3> &given, const GivenElement &size)
 {
+    // Most triangles are neither nearly right nor nearly isosceles: no
+    // angles to work out for them.
+    const auto near = [](long double x, long double y) { return std::fabs(x - y) <= 1e-5L * std::fabs(x); };
+    const auto [a, b, c] = sides;
+    if (!near(a, b) && !near(b, c) && !near(a, c) && !near(a * a, b * b + c * c)
+        && !near(b * b, a * a + c * c) && !near(c * c, a * a + b * b))
+        return sides;
     const Shape<long double> shape {elementOfSides(Quantity::A, sides), elementOfSides(Quantity::B, sides),
         elementOfSides(Quantity::C, sides)};
     const Shape<long double> better = polishedShape(shape, given);

@@ -43,7 +43,6 @@ long double area(Sides s)
 long double elementOfSides(Quantity q, const Sides &sides)
 {
     const long double perimeter = sides[0] + sides[1] + sides[2];
-    const long double s = area(sides);
     const std::optional<Vertex> vertex = vertexOfElement(q);
     const auto at = vertex ? static_cast<std::size_t>(indexOf(*vertex)) : 0;
     const long double own = sides.at(at);
@@ -52,17 +51,17 @@ long double elementOfSides(Quantity q, const Sides &sides)
     switch (kindOf(q)) {
     case ElementKind::Angle: return angleAt(sides, at);
     case ElementKind::Side: return own;
-    case ElementKind::Height: return 2 * s / own;
+    case ElementKind::Height: return 2 * area(sides) / own;
     case ElementKind::Median: return std::sqrt(2 * next * next + 2 * last * last - own * own) / 2;
     case ElementKind::Bisector:
         return std::sqrt(next * last * (next + last + own) * (next + last - own)) / (next + last);
     case ElementKind::Single: break;
     }
     switch (q) {
-    case Quantity::S: return s;
-    case Quantity::R: return sides[0] * sides[1] * sides[2] / (4 * s);
+    case Quantity::S: return area(sides);
+    case Quantity::R: return sides[0] * sides[1] * sides[2] / (4 * area(sides));
     case Quantity::P: return perimeter;
-    case Quantity::r: return 2 * s / perimeter;
+    case Quantity::r: return 2 * area(sides) / perimeter;
     default: return 0;
     }
 }
@@ -72,10 +71,11 @@ bool fitsGivenValues(const Sides &sides, const std::array<GivenElement, 3> &give
     if (!std::all_of(
             sides.begin(), sides.end(), [](long double side) { return side > 0 && std::isfinite(side); }))
         return false;
-    for (std::size_t i = 0; i < sides.size(); ++i) {
-        if (!(angleAt(sides, i) >= kLeastAngle))
-            return false;
-    }
+    // The least angle lies opposite the shortest side.
+    const auto shortest
+        = static_cast<std::size_t>(std::min_element(sides.begin(), sides.end()) - sides.begin());
+    if (!(angleAt(sides, shortest) >= kLeastAngle))
+        return false;
     return std::all_of(given.begin(), given.end(), [&](const GivenElement &g) {
         const long double own = elementOfSides(g.element, sides);
         return std::fabs(own - g.value) <= kAgreement * g.value;

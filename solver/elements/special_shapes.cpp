@@ -124,6 +124,8 @@ Shape<long double> polishedShape(const Shape<long double> &found, const std::arr
                 candidates.push_back(*shape);
         }
     }
+    if (candidates.empty())
+        return found;
     candidates.push_back(found);
     long double least = INFINITY;
     for (const Shape<long double> &candidate : candidates)
