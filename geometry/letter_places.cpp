@@ -191,6 +191,13 @@ Point placeAngleName(LetterPlacer &placer, const PictureLayout &layout, std::siz
 Point placeCevianLabel(LetterPlacer &placer, const PictureLayout &layout, const MarkedCevian &marked)
 {
     const auto beside = [&](double along) { return besideCevian(layout, marked, along); };
+    // Cevians of one kind meet in one point (the medians at 2/3 of their
+    // way), about where their middles lie: with more than one marked, each
+    // label goes towards its own foot, where the others are far.
+    if (layout.cevians.size() > 1)
+        return placer.place({beside(0.8), beside(0.75), beside(0.85), beside(0.7), beside(0.6), beside(0.5),
+            beside(0.4), beside(0.3), beyondFoot(layout, marked), nearCevian(layout, marked, true),
+            nearCevian(layout, marked, false)});
     return placer.place(
         {beside(0.5), beside(0.4), beside(0.6), beside(0.3), beside(0.7), beside(0.2), beside(0.8),
             beyondFoot(layout, marked), nearCevian(layout, marked, true), nearCevian(layout, marked, false)});

@@ -46,9 +46,13 @@ const std::array<Control, 3> kCommand1 = {{
     {"Command1", 2, {5880, 4125, 1215, 375}, Rgb {255, 128, 0}, 26},
 }};
 
+// The motto box keeps the form's place but ends inside the window, short of
+// the note's scroll bar and at the window's bottom margin: drawn at the
+// form's 6735 × 1815 it ran 112 pixels past the window's right edge and 31
+// past its bottom, its text cut off, and covered the note's scroll bar.
 const std::array<Control, 2> kText1 = {{
     {"Text1", 0, {120, 4560, 6975, 2055}, std::nullopt, 0},
-    {"Text1", 1, {2160, 5400, 6735, 1815}, std::nullopt, 1},
+    {"Text1", 1, {2160, 5400, 4680, 1230}, std::nullopt, 1},
 }};
 
 const Control kCommand2 = {"Command2", -1, {4440, 3225, 1680, 375}, Rgb {255, 255, 160}, 30};

@@ -207,6 +207,8 @@ void TriangleWindow::createControls()
     List1[1]->addItems(combinationStrings());
     for (int k = 0; k < 2; ++k)
         Text1[k] = createTextBox(this, design::kText1[k], tabStops);
+    // The motto's three lines fit its box: nothing to scroll.
+    Text1[1]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Command2 = createButton(this, design::kCommand2, tabStops);
     Command2->hide();
     Command3 = createButton(this, design::kCommand3, tabStops);
@@ -274,7 +276,8 @@ void TriangleWindow::connectEvents()
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    // Toggled, not clicked: a screen reader's toggle action changes the state without a click.
+    connect(Command4, &QPushButton::toggled, this, [this] { Command4_Click(); });
     connect(Elements1, &ElementsPanel::edited, this, [this](int field, const QString &text) {
         render(m_elements.edit(static_cast<std::size_t>(field), text.toStdString()));
     });

@@ -66,7 +66,23 @@ private slots:
     void theListsRowsAreReadInWords();
     void thePictureDescribesTheTriangleItShows_data();
     void thePictureDescribesTheTriangleItShows();
+    void theModeFollowsTheToggleAction();
 };
+
+// A screen reader switches «Всякакви три елемента» by its toggle action,
+// which changes the button's state without a click: the view follows it.
+void WindowScreenReaderTest::theModeFollowsTheToggleAction()
+{
+    const auto window = test::openWindow(kBulgarian);
+    QAccessibleInterface *mode = QAccessible::queryAccessibleInterface(window->Command4);
+    QVERIFY(mode->actionInterface() != nullptr);
+    for (const bool elements : {true, false}) {
+        mode->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(window->Command4->isChecked(), elements);
+        QCOMPARE(window->Elements1->isVisibleTo(window.get()), elements);
+        QCOMPARE(window->List1[0]->isVisibleTo(window.get()), !elements);
+    }
+}
 
 void WindowScreenReaderTest::everyRequestIsAnnounced_data()
 {
