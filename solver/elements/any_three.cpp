@@ -98,17 +98,19 @@ Sides polishedSides(const Sides &sides, const std::array<GivenElement, 3> &given
 {
     // Most triangles are neither nearly right nor nearly isosceles: no
     // angles to work out for them.
-    const auto near = [](long double x, long double y) { return std::fabs(x - y) <= 1e-5L * std::fabs(x); };
+    const auto near = [](long double x, long double y) { return std::fabs(x - y) <= 1e-4L * std::fabs(x); };
     const auto [a, b, c] = sides;
     if (!near(a, b) && !near(b, c) && !near(a, c) && !near(a * a, b * b + c * c)
         && !near(b * b, a * a + c * c) && !near(c * c, a * a + b * b))
         return sides;
     const Shape<long double> shape {elementOfSides(Quantity::A, sides), elementOfSides(Quantity::B, sides),
         elementOfSides(Quantity::C, sides)};
-    const Shape<long double> better = polishedShape(shape, given);
-    if (better.alpha == shape.alpha && better.beta == shape.beta && better.gamma == shape.gamma)
+    // A route finds every root itself: a special shape beside a root that
+    // is one of its own stands for nothing.
+    const std::vector<Shape<long double>> better = polishedShapes(shape, given);
+    if (better.size() != 1 || (better[0].alpha == shape.alpha && better[0].beta == shape.beta))
         return sides;
-    return sidesOf(better, size);
+    return sidesOf(better[0], size);
 }
 
 bool sameSides(const Sides &x, const Sides &y)

@@ -582,10 +582,11 @@ std::vector<Shape<long double>> fittingShapes(const std::array<GivenElement, 3> 
     // one shape, with all of them.
     std::vector<Shape<long double>> polished;
     for (const Shape<long double> &shape : shapes) {
-        const Shape<long double> better = polishedShape(shape, given);
-        if (std::none_of(polished.begin(), polished.end(),
-                [&](const auto &other) { return sameShape(other, better); }))
-            polished.push_back(better);
+        for (const Shape<long double> &better : polishedShapes(shape, given)) {
+            if (std::none_of(polished.begin(), polished.end(),
+                    [&](const auto &other) { return sameShape(other, better); }))
+                polished.push_back(better);
+        }
     }
     return polished;
 }

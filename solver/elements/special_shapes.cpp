@@ -14,7 +14,10 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 // How far from the found shape, in each angle, a special shape is looked for.
-constexpr long double kNearby = 1e-6L;
+constexpr long double kNearby = 1e-4L;
+// A shape meets the values where the squares of its relative residuals add
+// up to no more than three of 2^-50 squared.
+constexpr long double kSolves = 3 * 0x1p-100L;
 
 long double asLength(const GivenElement &g)
 {
@@ -69,7 +72,7 @@ std::optional<Shape<long double>> onLine(const ShapeLine &line, long double star
         if (!(curvature > 0))
             break;
         const long double move = h * (before - after) / (2 * curvature);
-        t += std::clamp(move, -10 * h, 10 * h);
+        t = std::clamp(t + move, start - kNearby, start + kNearby);
         if (std::fabs(move) < 1e-3L * h)
             break;
     }
@@ -81,7 +84,8 @@ std::optional<Shape<long double>> onLine(const ShapeLine &line, long double star
 
 } // namespace
 
-Shape<long double> polishedShape(const Shape<long double> &found, const std::array<GivenElement, 3> &given)
+std::vector<Shape<long double>> polishedShapes(
+    const Shape<long double> &found, const std::array<GivenElement, 3> &given)
 {
     // The most special first: where the residuals cannot tell shapes apart
     // (a sine near 1 is flat to half the digits), the special one is taken.
@@ -125,16 +129,21 @@ Shape<long double> polishedShape(const Shape<long double> &found, const std::arr
         }
     }
     if (candidates.empty())
-        return found;
-    candidates.push_back(found);
-    long double least = INFINITY;
-    for (const Shape<long double> &candidate : candidates)
-        least = std::min(least, residual(candidate, given));
-    for (const Shape<long double> &candidate : candidates) {
-        if (residual(candidate, given) <= least)
-            return candidate;
-    }
-    return found;
+        return {found};
+    // The most special shape that meets the values within 2^-50.
+    const auto special = std::find_if(candidates.begin(), candidates.end(),
+        [&](const Shape<long double> &candidate) { return residual(candidate, given) <= kSolves; });
+    if (special == candidates.end())
+        return {found};
+    // Two roots, not one found twice, where the residual rises between them:
+    // a shape a hair from a special one may fit the values as well.
+    const Shape<long double> between {(found.alpha + special->alpha) / 2, (found.beta + special->beta) / 2,
+        (found.gamma + special->gamma) / 2};
+    const long double rise = residual(between, given);
+    if (residual(found, given) <= kSolves && rise > kSolves
+        && rise > 1e6L * std::max(residual(found, given), residual(*special, given)))
+        return {*special, found};
+    return {*special};
 }
 
 } // namespace triangle

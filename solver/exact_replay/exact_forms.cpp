@@ -91,6 +91,35 @@ struct Angle {
 
 long double degreesOf(long double radians) { return radians * 180.0L / static_cast<long double>(kPi); }
 
+// An element of the triangle with these exact sides, as a length; an
+// angle as its cosine.
+Number elementOf(Quantity q, const std::array<Number, 3> &sides)
+{
+    const auto vertex = vertexOfElement(q);
+    const auto at = vertex ? static_cast<std::size_t>(indexOf(*vertex)) : 0;
+    const Number &own = sides.at(at);
+    const Number &next = sides.at((at + 1) % 3);
+    const Number &last = sides.at((at + 2) % 3);
+    const Number p = (sides[0] + sides[1] + sides[2]) / 2;
+    const auto area = [&] { return squareRootOf(p * (p - sides[0]) * (p - sides[1]) * (p - sides[2])); };
+    switch (kindOf(q)) {
+    case ElementKind::Angle: return (squared(next) + squared(last) - squared(own)) / (2 * next * last);
+    case ElementKind::Side: return own;
+    case ElementKind::Height: return 2 * area() / own;
+    case ElementKind::Median: return squareRootOf(2 * squared(next) + 2 * squared(last) - squared(own)) / 2;
+    case ElementKind::Bisector:
+        return squareRootOf(next * last * (next + last - own) * (next + last + own)) / (next + last);
+    case ElementKind::Single: break;
+    }
+    switch (q) {
+    case Quantity::S: return area();
+    case Quantity::R: return sides[0] * sides[1] * sides[2] / (4 * area());
+    case Quantity::P: return 2 * p;
+    case Quantity::r: return area() / p;
+    default: throw Missing {};
+    }
+}
+
 class Replay {
 public:
     explicit Replay(ExactForms &forms) : m_forms(forms) {}
@@ -129,7 +158,6 @@ private:
     void replay(const Step &step);
     void proveNumericalSides(const Journal &steps);
     bool fitsGiven(const std::array<Number, 3> &sides);
-    Number elementOf(Quantity q, const std::array<Number, 3> &sides);
     bool operandsKnown(const Step &step) const;
     std::optional<Number> sizeFound(const Step &step);
     std::optional<Number> elementSizeFound(const Step &step);
@@ -473,35 +501,6 @@ void Replay::run(const Journal &steps)
     }
     for (const Step &step : steps)
         replay(step);
-}
-
-// An element of the triangle with these exact sides, as a length; an
-// angle as its cosine.
-Number Replay::elementOf(Quantity q, const std::array<Number, 3> &sides)
-{
-    const auto vertex = vertexOfElement(q);
-    const auto at = vertex ? static_cast<std::size_t>(indexOf(*vertex)) : 0;
-    const Number &own = sides.at(at);
-    const Number &next = sides.at((at + 1) % 3);
-    const Number &last = sides.at((at + 2) % 3);
-    const Number p = (sides[0] + sides[1] + sides[2]) / 2;
-    const auto area = [&] { return squareRootOf(p * (p - sides[0]) * (p - sides[1]) * (p - sides[2])); };
-    switch (kindOf(q)) {
-    case ElementKind::Angle: return (squared(next) + squared(last) - squared(own)) / (2 * next * last);
-    case ElementKind::Side: return own;
-    case ElementKind::Height: return 2 * area() / own;
-    case ElementKind::Median: return squareRootOf(2 * squared(next) + 2 * squared(last) - squared(own)) / 2;
-    case ElementKind::Bisector:
-        return squareRootOf(next * last * (next + last - own) * (next + last + own)) / (next + last);
-    case ElementKind::Single: break;
-    }
-    switch (q) {
-    case Quantity::S: return area();
-    case Quantity::R: return sides[0] * sides[1] * sides[2] / (4 * area());
-    case Quantity::P: return 2 * p;
-    case Quantity::r: return area() / p;
-    default: throw Missing {};
-    }
 }
 
 bool Replay::fitsGiven(const std::array<Number, 3> &sides)

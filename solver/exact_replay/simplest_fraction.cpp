@@ -12,7 +12,7 @@ std::optional<exact::Rational> simplestFraction(
         return std::nullopt;
     // Convergents h/k of the continued fraction, h_n = a_n h_(n-1) + h_(n-2).
     long long previousNumerator = 1;
-    long long numerator = static_cast<long long>(std::floor(value));
+    auto numerator = static_cast<long long>(std::floor(value));
     long long previousDenominator = 0;
     long long denominator = 1;
     long double rest = value - std::floor(value);
