@@ -8,6 +8,7 @@
 #include "session/notes.h"
 #include "session/spoken.h"
 #include "solver/elements/any_three.h"
+#include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
 #include "wording/solution_text.h"
 #include "wording/step_recomputation.h"
@@ -132,6 +133,10 @@ const ElementsView &ElementsSession::compute()
         m_view.announcement = Announcement {Announcement::Kind::Status, m_view.note};
         return m_view;
     }
+    if (answer.boundary) {
+        noteFailure(boundaryText(*answer.boundary));
+        return m_view;
+    }
     noteFailure(outcome.status == Status::NoTriangle || outcome.status == Status::Solved
             ? std::string(m_language->elements.noTriangle)
             : noteFor(*m_language, outcome));
@@ -218,6 +223,21 @@ std::string ElementsSession::familyText(const Family &family) const
         return wording::filled(m_language->elements.rightFamily, {measure(family.measured, family.value)});
     return wording::filled(m_language->elements.isoscelesFamily,
         {wording::symbolOf(sideOpposite(family.vertex)), measure(family.measured, family.value)});
+}
+
+// "with the other two, h_a is at most 5.196152422706632, at the
+// equilateral triangle".
+std::string ElementsSession::boundaryText(const Boundary &boundary) const
+{
+    const auto &words = m_language->solution;
+    const std::string_view shape = boundary.shape == SpecialShape::Right ? words.byAngles.at(1)
+        : boundary.shape == SpecialShape::Isosceles                      ? words.bySides.at(1)
+                                                                         : words.bySides.at(2);
+    const auto bound = static_cast<double>(boundary.shown());
+    const std::string value = withSeparator(shortestFixed(bound), ".", m_format.decimalSeparator)
+        + (isAngle(boundary.element) ? "°" : "");
+    return wording::filled(boundary.largest ? m_language->elements.atMost : m_language->elements.atLeast,
+        {wording::symbolOf(boundary.element), value, shape});
 }
 
 // The fields, the note and the picture of the triangle on view.

@@ -55,6 +55,7 @@ private:
     void writeOpenFields();
     void noteFailure(std::string note);
     std::string familyText(const Family &family) const;
+    std::string boundaryText(const Boundary &boundary) const;
     std::vector<ElementText> givenElements() const;
 
     NumberFormat m_format;

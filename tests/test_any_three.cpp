@@ -231,6 +231,9 @@ private slots:
         QTest::newRow("h_a = m_a = l_a: every isosceles triangle with that height")
             << "h_a=4 l_a=4 m_a=4"
             << "family\tisosceles-with-height\th_a=4.0000";
+        QTest::newRow("h_a 3.4e-12 above the equilateral triangle's, the largest A and a allow")
+            << "A=60 a=6 h_a=5.19615242271"
+            << "no-triangle\th_a ≤ 5.196152422706632";
         QTest::newRow("three angles summing to 190°") << "A=60 B=70 C=60"
                                                       << "no-triangle\tα + β + γ = 180°";
         QTest::newRow("S other than a·h_a / 2") << "a=7 h_a=3 S=11"

@@ -10,6 +10,7 @@
 #include "solver/answer/answer.h"
 #include "solver/elements/any_three.h"
 #include "solver/list/solve.h"
+#include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
 #include "wording/solution_text.h"
 #include "wording/text_echo.h"
@@ -269,6 +270,16 @@ void appendFamily(std::string &out, const Family &family)
     out += formatResult(family.value, NumberFormat {});
 }
 
+// "no-triangle<TAB>h_a ≤ 5.196152422706632": the bound the values miss, in
+// the shortest digits that read back as it.
+void appendBoundary(std::string &out, const Boundary &boundary)
+{
+    out += "no-triangle\t";
+    out += tagOf(boundary.element);
+    out += boundary.largest ? " ≤ " : " ≥ ";
+    out += shortestFixed(static_cast<double>(boundary.shown()));
+}
+
 } // namespace
 
 // Named elements: the combination of the list that gives the same three,
@@ -288,6 +299,10 @@ std::optional<Answer> appendNamedAnswer(std::string &out, Request &request, Answ
     }
     if (named.family) {
         appendFamily(out, *named.family);
+        return std::nullopt;
+    }
+    if (named.boundary) {
+        appendBoundary(out, *named.boundary);
         return std::nullopt;
     }
     if (named.set.kind == SetKind::ScaleFree) {

@@ -62,7 +62,10 @@ of three that cannot fix a triangle answer
 and these are all of them; the other 955 sets fix finitely many triangles:
 SETS
 Values that break the relation of such a set (or three angles whose sum is
-not 180°) describe no triangle: no-triangle<TAB>RELATION. At special values
+not 180°) describe no triangle: no-triangle<TAB>RELATION. Values a hair
+beyond a bound that the other two allow (reached at a right, isosceles or
+equilateral triangle) get no-triangle<TAB>NAME ≤ B (or ≥ B) with the bound
+B. At special values
 a set that fixes finitely many triangles fits infinitely many; the line is
 then
   family<TAB>right-with-hypotenuse<TAB>NAME=VALUE
@@ -308,6 +311,8 @@ const Language kEnglish = {
         "No triangle has these values: %1 does not hold for them.",
         "The data fit infinitely many triangles: every right triangle with hypotenuse %1.",
         "The data fit infinitely many triangles: every isosceles triangle with base %1 and height %2 to it.",
+        "No triangle has these three values: with the other two, %1 is at most %2, at the %3 triangle.",
+        "No triangle has these three values: with the other two, %1 is at least %2, at the %3 triangle.",
         "Three angles fix the shape of a triangle but not its size.",
         "No triangle has these three values.",
         "Solved: the triangle is %1 and %2.",

@@ -209,6 +209,10 @@ struct ElementsWords {
     // %1 the base (a), %2 the height to it (h_a = 4).
     std::string_view rightFamily;
     std::string_view isoscelesFamily;
+    // Values a hair beyond a bound: %1 the element, %2 the bound, %3 the
+    // kind of triangle that reaches it.
+    std::string_view atMost;
+    std::string_view atLeast;
     std::string_view scaleFree;
     std::string_view noTriangle;
     std::string_view solved; // %1 by angles, %2 by sides

@@ -149,6 +149,8 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("elements.broken", language.elements.broken);
     all.add("elements.rightFamily", language.elements.rightFamily);
     all.add("elements.isoscelesFamily", language.elements.isoscelesFamily);
+    all.add("elements.atMost", language.elements.atMost);
+    all.add("elements.atLeast", language.elements.atLeast);
     all.add("elements.scaleFree", language.elements.scaleFree);
     all.add("elements.noTriangle", language.elements.noTriangle);
     all.add("elements.solved", language.elements.solved);

@@ -244,7 +244,7 @@ ElementsAnswer answerElements(
     ElementSet set {};
     for (std::size_t i = 0; i < given.size(); ++i)
         set.at(i) = given.at(i).element;
-    ElementsAnswer result {classOf(sortedSet(set)), {}, {}, {}};
+    ElementsAnswer result {classOf(sortedSet(set)), {}, {}, {}, {}};
     if (result.set.kind != SetKind::Determinate) {
         result.broken = relationBrokenBy(result.set, given, format);
         return result;
@@ -265,6 +265,8 @@ ElementsAnswer answerElements(
             result.family = familyOf(*values);
         if (values && !result.family)
             result.answer = answerBySides(given, *values, parts);
+        if (values && result.answer.outcome.status == Outcome::Status::NoTriangle)
+            result.boundary = nearBoundary(*values);
     } catch (const ArithmeticFault &fault) {
         result.answer = {};
         result.answer.outcome.status = Outcome::Status::Fault;

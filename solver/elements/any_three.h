@@ -8,6 +8,7 @@
 #include "solver/answer/answer.h"
 #include "solver/elements/element_set.h"
 #include "solver/elements/families.h"
+#include "solver/elements/near_boundary.h"
 
 namespace triangle {
 
@@ -30,6 +31,8 @@ struct ElementsAnswer {
     // Values of a determinate set that fit a whole family of triangles: the
     // family, and no triangle listed.
     std::optional<Family> family;
+    // Values that fit no triangle but miss one by a hair: the bound.
+    std::optional<Boundary> boundary;
 };
 
 // Solves any three different elements. A set of three of the eight
