@@ -18,7 +18,7 @@ constexpr int kSamples = 400;
 // A line of special shapes, by a parameter in (0, pi/2): one angle right,
 // or two equal beside an apex.
 struct ShapeLine {
-    SpecialShape shape;
+    SpecialShape shape = SpecialShape::Right;
     std::function<Shape<long double>(long double)> at;
 };
 
