@@ -221,6 +221,10 @@ private slots:
         QTest::newRow("A = 0.5°, h_a, m_c: four triangles, two of them nearly flat")
             << "A=0.5 h_a=1526.9253207523189725 m_c=783.74781478546951878"
             << "B=0.4981 | B=75.9338 | B=102.0660 | B=0.5021";
+        // Heights of 3e120: sides of 5e120, whose product alone leaves a
+        // double's range, and R = abc / (4S) does not.
+        QTest::newRow("three elements of 1e120") << "h_a=3e120 h_b=4e120 l_c=3.5e120"
+                                                 << "A=74.9400 B=46.4057 C=58.6543";
         // Values at which the set fits a whole family, and values that break
         // the relation of a set that fixes no triangle.
         QTest::newRow("A = 90°, m_a = a/2: every right triangle with hypotenuse a")

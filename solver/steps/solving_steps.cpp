@@ -118,7 +118,9 @@ void areaFromSidesAndRadius(Solving &s)
 
 void radiusFromSidesAndArea(Solving &s)
 {
-    s.found(Q::R, s.t.a * s.t.b * s.t.c / (4.0 * s.t.S), Rule::CircumradiusFromSidesAndArea,
+    // abc / (4S), with the division between the factors: abc alone leaves
+    // the range of a double for sides beyond 5e102, R and S do not.
+    s.found(Q::R, s.t.a * (s.t.b / (4.0 * s.t.S)) * s.t.c, Rule::CircumradiusFromSidesAndArea,
         {Q::a, Q::b, Q::c, Q::S});
 }
 
