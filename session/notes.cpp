@@ -37,7 +37,10 @@ std::string noteFor(const Language &language, const Outcome &outcome)
     case Status::NoTriangle: return std::string(notes.sidesCloseNoTriangle);
     case Status::Fault: return std::string(faultNote(notes, outcome.fault));
     case Status::Solved:
-        return outcome.realTriangle ? problemStatement(language) : std::string(notes.noTriangle);
+        if (outcome.realTriangle)
+            return problemStatement(language);
+        return std::string(
+            outcome.typedVerdict == Verdict::AngleNotBelow180 ? notes.angleNotBelow180 : notes.noTriangle);
     }
     return problemStatement(language);
 }

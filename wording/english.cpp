@@ -188,6 +188,7 @@ const Language kEnglish = {
         "Calculation error: invalid argument.",
         "No triangle with these data: the values were computed but describe no real triangle.",
         "No triangle with sides a, b, c: each side must be shorter than the sum of the other two.",
+        "No triangle with these data: every angle of a triangle is less than 180°.",
         "The data also fit another triangle.",
         "The data fit %1 more triangles.",
         "Showing %1 of %2.",
@@ -265,6 +266,7 @@ const Language kEnglish = {
         "the law of sines does not hold — a side comes out longer than 2R or does not match the angle "
         "opposite it.",
         "the area does not match the sides and the radius (S ≠ abc / (4R)).",
+        "a given angle is 180° or more, and every angle of a triangle is less than 180°.",
         " (computed with the unrounded values)",
         {
             "From the formulas of the medians: ",

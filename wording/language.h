@@ -51,6 +51,7 @@ struct NoteWords {
     std::string_view invalidArgument;
     std::string_view noTriangle;
     std::string_view sidesCloseNoTriangle;
+    std::string_view angleNotBelow180; // a given angle of 180° or more
     // Put before the problem statement when the data fit more than one
     // triangle: only its first lines escape the motto box lying over it.
     std::string_view oneOtherTriangle;
@@ -168,6 +169,7 @@ struct SolutionWords {
     std::string_view sizeNotPositive;
     std::string_view lawOfSinesFails;
     std::string_view areaDoesNotMatch;
+    std::string_view angleNotBelow180;
     // The end of a step whose results do not follow from the rounded
     // numbers it shows: they were computed with the unrounded ones.
     std::string_view unroundedValues;

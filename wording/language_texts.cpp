@@ -55,6 +55,7 @@ void addNotes(Gatherer &all, const NoteWords &n)
     all.add("notes.overflow", n.overflow);
     all.add("notes.invalidArgument", n.invalidArgument);
     all.add("notes.noTriangle", n.noTriangle);
+    all.add("notes.angleNotBelow180", n.angleNotBelow180);
     all.add("notes.sidesCloseNoTriangle", n.sidesCloseNoTriangle);
     all.add("notes.oneOtherTriangle", n.oneOtherTriangle);
     all.add("notes.moreOtherTriangles", n.moreOtherTriangles);
@@ -104,7 +105,7 @@ void addSolution(Gatherer &all, const SolutionWords &s)
              {"lawOfSinesSineAboveOne", s.lawOfSinesSineAboveOne}, {"areaSineAboveOne", s.areaSineAboveOne},
              {"areaTooLargeForSides", s.areaTooLargeForSides}, {"sizeNotPositive", s.sizeNotPositive},
              {"lawOfSinesFails", s.lawOfSinesFails}, {"areaDoesNotMatch", s.areaDoesNotMatch},
-             {"unroundedValues", s.unroundedValues}})
+             {"angleNotBelow180", s.angleNotBelow180}, {"unroundedValues", s.unroundedValues}})
         all.add(std::string("solution.") + name, text);
     all.add("solution.byAngles", s.byAngles);
     all.add("solution.bySides", s.bySides);

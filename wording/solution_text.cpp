@@ -29,6 +29,7 @@ std::string verdictText(Verdict verdict, const SolutionWords &words)
     case Verdict::SizeNotPositive: return because(words.sizeNotPositive);
     case Verdict::LawOfSinesFails: return because(words.lawOfSinesFails);
     case Verdict::AreaDoesNotMatch: return because(words.areaDoesNotMatch);
+    case Verdict::AngleNotBelow180: return because(words.angleNotBelow180);
     }
     return because({});
 }
@@ -38,8 +39,12 @@ std::string verdictText(Verdict verdict, const SolutionWords &words)
 // angle is none (data that make no triangle).
 std::string inDegreesAndMinutes(Real::Value degrees)
 {
+    // An angle of a triangle lies below 180°; data that make none may give
+    // any number, which whole minutes cannot count.
+    if (!(degrees > 0 && degrees < 360))
+        return {};
     const auto minutes = static_cast<long long>(std::nearbyint(degrees * 60));
-    if (degrees <= 0 || minutes % 60 == 0)
+    if (minutes % 60 == 0)
         return {};
     return std::to_string(minutes / 60) + "°" + std::to_string(minutes % 60) + "′";
 }

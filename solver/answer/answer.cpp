@@ -3,6 +3,7 @@
 
 #include "solver/answer/other_triangles.h"
 #include "solver/answer/solution.h"
+#include "solver/answer/typed_verdict.h"
 #include "solver/list/request_form.h"
 #include "solver/list/verdict.h"
 
@@ -43,6 +44,18 @@ Answer answerRequest(int combination, const std::array<std::string_view, 3> &tex
     answer.outcome = Compute(record, form, format);
     if (answer.outcome.status != Outcome::Status::Solved)
         return answer;
+    // The typed decimals decide exactly what their binary values may not.
+    switch (typedVerdict(combination, texts)) {
+    case TypedVerdict::SidesCloseNoTriangle:
+        answer.outcome.status = Outcome::Status::NoTriangle;
+        return answer;
+    case TypedVerdict::AngleNotBelow180: answer.outcome.typedVerdict = Verdict::AngleNotBelow180; break;
+    case TypedVerdict::AnglesFillTheSum: answer.outcome.typedVerdict = Verdict::AnglesFillTheSum; break;
+    case TypedVerdict::AnglesExceedTheSum: answer.outcome.typedVerdict = Verdict::AnglesExceedTheSum; break;
+    case TypedVerdict::None: break;
+    }
+    if (answer.outcome.typedVerdict != Verdict::RealTriangle)
+        answer.outcome.realTriangle = false;
     try {
         answer.triangles.push_back(
             answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, texts));

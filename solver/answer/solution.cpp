@@ -14,6 +14,8 @@ Solution solutionOf(const Outcome &solved, unsigned branches)
     const Contradiction first
         = solveCombination(solution.record, solved.combination, solved.givenValues, choices, &solution.steps);
     solution.verdict = verdictOf(solution.record, first);
+    if (solved.typedVerdict != Verdict::RealTriangle)
+        solution.verdict = solved.typedVerdict;
     // Data that fit no triangle keep the solver's steps, which end at the
     // first value no triangle has.
     if (solution.verdict == Verdict::RealTriangle)

@@ -3,6 +3,7 @@
 
 #include "solver/list/form.h"
 #include "solver/list/solve.h"
+#include "solver/list/verdict.h"
 #include "solver/numbers/arithmetic_fault.h"
 #include "solver/numbers/number_format.h"
 #include "solver/triangle/triangle.h"
@@ -21,6 +22,10 @@ struct Outcome {
     Status status = Status::Invalid;
     FaultKind fault = FaultKind::Overflow;
     bool realTriangle = false;
+    // What the typed decimals alone rule out, decided exactly on them (a
+    // given angle of 180° or more, two summing to 180° or more): no real
+    // triangle, whatever the formulas made of their binary values.
+    Verdict typedVerdict = Verdict::RealTriangle;
     // What was solved: the selected combination and the values read from its
     // given fields, before the output step rewrote them with four decimals.
     int combination = -1;

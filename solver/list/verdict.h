@@ -19,6 +19,7 @@ enum class Verdict {
     SizeNotPositive,      // a side, S or R not above 0
     LawOfSinesFails,      // a side differs from 2R sin(opposite angle)
     AreaDoesNotMatch,     // S differs from abc / 4R
+    AngleNotBelow180,     // a given angle of 180 degrees or more
 };
 
 // The checks of a finished record: positive sides, S and R, each side equal
