@@ -15,38 +15,6 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr long double kNear = 1e-6L;
 constexpr int kSamples = 400;
 
-// A line of special shapes, by a parameter in (0, pi/2): one angle right,
-// or two equal beside an apex.
-struct ShapeLine {
-    SpecialShape shape = SpecialShape::Right;
-    std::function<Shape<long double>(long double)> at;
-};
-
-std::array<ShapeLine, 6> specialLines()
-{
-    std::array<ShapeLine, 6> lines;
-    for (int v = 0; v < 3; ++v) {
-        const auto own = static_cast<std::size_t>(v);
-        const auto next = static_cast<std::size_t>((v + 1) % 3);
-        const auto last = static_cast<std::size_t>((v + 2) % 3);
-        lines.at(own) = {SpecialShape::Right, [=](long double t) {
-                             std::array<long double, 3> a {};
-                             a.at(own) = kPi / 2;
-                             a.at(next) = t;
-                             a.at(last) = kPi / 2 - t;
-                             return Shape<long double> {a[0], a[1], a[2]};
-                         }};
-        lines.at(own + 3) = {SpecialShape::Isosceles, [=](long double t) {
-                                 std::array<long double, 3> a {};
-                                 a.at(own) = kPi - 2 * t;
-                                 a.at(next) = t;
-                                 a.at(last) = t;
-                                 return Shape<long double> {a[0], a[1], a[2]};
-                             }};
-    }
-    return lines;
-}
-
 long double asLength(const GivenElement &g)
 {
     return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
@@ -111,7 +79,7 @@ std::optional<Boundary> nearBoundaryOf(const std::array<GivenElement, 3> &given,
 {
     std::optional<Boundary> nearest;
     long double nearestMiss = kNear;
-    for (const ShapeLine &line : specialLines()) {
+    for (const SpecialLine &line : specialLines()) {
         for (std::size_t k = 0; k < given.size(); ++k) {
             if (isAngle(given.at(k).element) != ofAngles)
                 continue;

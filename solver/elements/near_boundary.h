@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "solver/elements/shape_search.h"
+#include "solver/elements/special_lines.h"
 
 namespace triangle {
 
@@ -14,8 +15,6 @@ namespace triangle {
 // triangles the values would fit meet. A = 60° and a = 6 allow a height of
 // at most 3√3, the equilateral triangle's: h_a = 5.19615242271 misses it by
 // 3.4e-12.
-enum class SpecialShape { Right, Isosceles, Equilateral };
-
 struct Boundary {
     Quantity element = Quantity::A; // the given value beyond the bound
     long double bound = 0;          // an angle in radians

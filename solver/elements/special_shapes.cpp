@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <optional>
 #include <vector>
@@ -53,21 +52,20 @@ bool isNearby(const Shape<long double> &x, const Shape<long double> &y)
 }
 
 // A line of special shapes, from a parameter: one angle right, or two equal.
-using ShapeLine = std::function<Shape<long double>(long double)>;
 
 // The shape of a line nearest the given values, near the found one: the
 // residual's least value along the line, by parabolas through three points
 // from the found shape's own parameter, which lies within the data's noise
 // of it.
-std::optional<Shape<long double>> onLine(const ShapeLine &line, long double start,
+std::optional<Shape<long double>> onLine(const SpecialLine &line, long double start,
     const Shape<long double> &found, const std::array<GivenElement, 3> &given)
 {
     long double t = start;
     for (int step = 0; step < 40; ++step) {
         const long double h = std::max(std::fabs(t), 1.0L) * 1e-7L;
-        const long double now = residual(line(t), given);
-        const long double before = residual(line(t - h), given);
-        const long double after = residual(line(t + h), given);
+        const long double now = residual(line.at(t), given);
+        const long double before = residual(line.at(t - h), given);
+        const long double after = residual(line.at(t + h), given);
         const long double curvature = before - 2 * now + after;
         if (!(curvature > 0))
             break;
@@ -76,7 +74,7 @@ std::optional<Shape<long double>> onLine(const ShapeLine &line, long double star
         if (std::fabs(move) < 1e-3L * h)
             break;
     }
-    const Shape<long double> shape = line(t);
+    const Shape<long double> shape = line.at(t);
     if (!isNearby(shape, found))
         return std::nullopt;
     return shape;
@@ -93,30 +91,12 @@ std::vector<Shape<long double>> polishedShapes(
     const Shape<long double> equilateral {kPi / 3, kPi / 3, kPi / 3};
     if (isNearby(found, equilateral))
         candidates.push_back(equilateral);
-    const auto rightAt = [](int vertex) -> ShapeLine {
-        return [vertex](long double t) {
-            std::array<long double, 3> a {};
-            a.at(static_cast<std::size_t>(vertex)) = kPi / 2;
-            a.at(static_cast<std::size_t>((vertex + 1) % 3)) = t;
-            a.at(static_cast<std::size_t>((vertex + 2) % 3)) = kPi / 2 - t;
-            return Shape<long double> {a[0], a[1], a[2]};
-        };
-    };
-    const auto equalBeside = [](int apex) -> ShapeLine {
-        return [apex](long double t) {
-            std::array<long double, 3> a {};
-            a.at(static_cast<std::size_t>(apex)) = kPi - 2 * t;
-            a.at(static_cast<std::size_t>((apex + 1) % 3)) = t;
-            a.at(static_cast<std::size_t>((apex + 2) % 3)) = t;
-            return Shape<long double> {a[0], a[1], a[2]};
-        };
-    };
     const std::array<long double, 3> angles {found.alpha, found.beta, found.gamma};
     for (int vertex = 0; vertex < 3; ++vertex) {
         const long double own = angles.at(static_cast<std::size_t>(vertex));
         if (std::fabs(own - kPi / 2) < kNearby) {
-            if (auto shape = onLine(
-                    rightAt(vertex), angles.at(static_cast<std::size_t>((vertex + 1) % 3)), found, given))
+            if (auto shape = onLine(SpecialLine {SpecialShape::Right, static_cast<Vertex>(vertex)},
+                    angles.at(static_cast<std::size_t>((vertex + 1) % 3)), found, given))
                 candidates.push_back(*shape);
         }
     }
@@ -124,7 +104,8 @@ std::vector<Shape<long double>> polishedShapes(
         const long double next = angles.at(static_cast<std::size_t>((vertex + 1) % 3));
         const long double last = angles.at(static_cast<std::size_t>((vertex + 2) % 3));
         if (std::fabs(next - last) < kNearby) {
-            if (auto shape = onLine(equalBeside(vertex), (next + last) / 2, found, given))
+            if (auto shape = onLine(SpecialLine {SpecialShape::Isosceles, static_cast<Vertex>(vertex)},
+                    (next + last) / 2, found, given))
                 candidates.push_back(*shape);
         }
     }

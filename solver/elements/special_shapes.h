@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "solver/elements/shape_search.h"
+#include "solver/elements/special_lines.h"
 
 namespace triangle {
 
