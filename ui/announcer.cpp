@@ -30,4 +30,11 @@ void Announcer::announce(const QString &text, Kind kind)
     }
 }
 
+void Announcer::clear()
+{
+    m_text.clear();
+    m_kind = Kind::Status;
+    setAccessibleName(QString());
+}
+
 } // namespace triangle::ui

@@ -19,6 +19,9 @@ public:
     explicit Announcer(QWidget *parent);
 
     void announce(const QString &text, Kind kind);
+    // Says nothing any more: the last announcement's words are gone (after
+    // a change of language, which would leave them in the other one).
+    void clear();
 
     const QString &text() const { return m_text; }
     Kind kind() const { return m_kind; }

@@ -129,6 +129,7 @@ void TriangleWindow::setLanguage(const wording::Language &language)
         return;
     m_language = &language;
     applyWords();
+    m_announcer->clear();
     const triangle::NumberFormat format {m_locale.decimalPoint().toStdString()};
     render(m_session.setLanguage(language, format));
     const auto &elements = m_elements.setLanguage(language, format);

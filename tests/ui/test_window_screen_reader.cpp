@@ -11,6 +11,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include "ui/announcer.h"
 #include "window_test_support.h"
 
 using namespace triangle::ui;
@@ -67,7 +68,20 @@ private slots:
     void thePictureDescribesTheTriangleItShows_data();
     void thePictureDescribesTheTriangleItShows();
     void theModeFollowsTheToggleAction();
+    void aChangeOfLanguageLeavesNoAnnouncementInTheOther();
 };
+
+// The last announcement was in the language left: a screen reader that
+// reads the announcer again finds nothing rather than the other language.
+void WindowScreenReaderTest::aChangeOfLanguageLeavesNoAnnouncementInTheOther()
+{
+    const auto window = test::openWindow(kBulgarian);
+    test::solve(*window, 21, {"60", "5", "8"});
+    const auto *announcer = window->findChild<Announcer *>();
+    QVERIFY(announcer != nullptr && !announcer->text().isEmpty());
+    window->setLanguage(triangle::wording::kEnglish);
+    QVERIFY(announcer->text().isEmpty());
+}
 
 // A screen reader switches «Всякакви три елемента» by its toggle action,
 // which changes the button's state without a click: the view follows it.

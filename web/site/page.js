@@ -245,6 +245,9 @@
       localStorage.setItem('language', code);
       this.texts = this.session.texts(code);
       this.applyWords();
+      // The last announcement was in the other language.
+      byId('status').textContent = '';
+      byId('alert').textContent = '';
       const view = this.session.language(code);
       this.render(this.anyThree ? this.session.elements.view() : view);
     }

@@ -238,6 +238,19 @@ for (const scenario of kScenarios) {
   });
 }
 
+// The scenarios clear the status before their last action; a change of
+// language must clear it itself, or a screen reader finds the other
+// language's words there.
+test('a change of language leaves no announcement in the other language', async () => {
+  await reload();
+  for (const action of ['choose 21', 'compute 60 5 8'])
+    await play(action);
+  assert.notEqual(await page.getByRole('status').textContent(), '');
+  await play('language en');
+  assert.equal(await page.getByRole('status').textContent(), '');
+  assert.equal(await page.getByRole('alert').textContent(), '');
+});
+
 test('the solution: the whole of it, closed by Esc with the focus back on its button', async () => {
   await reload();
   await play('choose 24');
