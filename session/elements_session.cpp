@@ -105,8 +105,8 @@ const ElementsView &ElementsSession::compute()
         noteFailure(wording::filled(m_language->elements.notThree, {std::to_string(given.size())}));
         return m_view;
     }
-    ElementsAnswer answer
-        = answerElements({given[0], given[1], given[2]}, {.otherTriangles = true, .more = true}, m_format);
+    ElementsAnswer answer = answerElements(
+        {given[0], given[1], given[2]}, {.otherTriangles = true, .more = true, .exact = true}, m_format);
     if (answer.broken) {
         noteFailure(wording::filled(m_language->elements.broken, {*answer.broken}));
         return m_view;
@@ -130,7 +130,7 @@ const ElementsView &ElementsSession::compute()
         m_fitting = std::move(answer.answer.triangles);
         m_shown = 0;
         showTriangle();
-        m_view.announcement = Announcement {Announcement::Kind::Status, m_view.note};
+        m_view.announcement = Announcement {Announcement::Kind::Status, solvedText()};
         return m_view;
     }
     if (answer.boundary) {
@@ -150,7 +150,7 @@ const ElementsView &ElementsSession::showNextTriangle()
         return m_view;
     m_shown = (m_shown + 1) % m_fitting.size();
     showTriangle();
-    m_view.announcement = Announcement {Announcement::Kind::Status, m_view.note};
+    m_view.announcement = Announcement {Announcement::Kind::Status, solvedText()};
     return m_view;
 }
 
@@ -240,6 +240,21 @@ std::string ElementsSession::boundaryText(const Boundary &boundary) const
         {wording::symbolOf(boundary.element), value, shape});
 }
 
+// "Solved: the triangle is acute and scalene." and which of several is on
+// view: what the note and the announcement say of it.
+std::string ElementsSession::solvedText() const
+{
+    const auto &words = m_language->solution;
+    const auto &more = *m_fitting.at(m_shown).more;
+    std::string text = wording::filled(m_language->elements.solved,
+        {words.byAngles.at(static_cast<std::size_t>(more.angles)),
+            words.bySides.at(static_cast<std::size_t>(more.sides))});
+    if (m_fitting.size() > 1)
+        text += ' ' + otherTrianglesFit(*m_language, m_fitting.size()) + ' '
+            + whichTriangle(*m_language, m_shown + 1, m_fitting.size());
+    return text;
+}
+
 // The fields, the note and the picture of the triangle on view.
 void ElementsSession::showTriangle()
 {
@@ -248,14 +263,11 @@ void ElementsSession::showTriangle()
         if (!m_typed.at(field))
             m_view.fields.at(field) = formatResult(valueOf(shown, field), m_format);
     }
-    const auto &words = m_language->solution;
-    const auto &more = *shown.more;
-    m_view.note = wording::filled(m_language->elements.solved,
-        {words.byAngles.at(static_cast<std::size_t>(more.angles)),
-            words.bySides.at(static_cast<std::size_t>(more.sides))});
-    if (m_fitting.size() > 1)
-        m_view.note += ' ' + otherTrianglesFit(*m_language, m_fitting.size()) + ' '
-            + whichTriangle(*m_language, m_shown + 1, m_fitting.size());
+    // The exact values right under the verdict: the motto box lies over the
+    // note's last lines.
+    m_view.note = solvedText();
+    if (const std::string exact = exactNote(*m_language, m_typed, shown.exact); !exact.empty())
+        m_view.note += "\n" + exact;
     PictureView picture;
     for (std::size_t vertex = 0; vertex < 3; ++vertex) {
         picture.angles.at(vertex) = static_cast<double>(shown.values.at(vertex));

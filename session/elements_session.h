@@ -56,6 +56,7 @@ private:
     void noteFailure(std::string note);
     std::string familyText(const Family &family) const;
     std::string boundaryText(const Boundary &boundary) const;
+    std::string solvedText() const;
     std::vector<ElementText> givenElements() const;
 
     NumberFormat m_format;

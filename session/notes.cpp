@@ -47,10 +47,19 @@ std::string noteFor(const Language &language, const Outcome &outcome)
 
 std::string exactNote(const Language &language, int combination, const ExactForms &forms)
 {
+    std::array<bool, kElementCount> given {};
+    for (const Quantity q : kAllQuantities)
+        given.at(static_cast<std::size_t>(q)) = q != Quantity::P && isGiven(combination, q);
+    return exactNote(language, given, forms);
+}
+
+std::string exactNote(
+    const Language &language, const std::array<bool, kElementCount> &given, const ExactForms &forms)
+{
     std::string list;
     for (const Quantity q : kAllQuantities) {
         const auto &form = forms.values.at(static_cast<std::size_t>(q));
-        if (!form || (q != Quantity::P && isGiven(combination, q)))
+        if (!form || given.at(static_cast<std::size_t>(q)))
             continue;
         list += (list.empty() ? "" : ", ") + wording::symbolOf(q) + " = " + form->school;
     }

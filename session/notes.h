@@ -37,8 +37,11 @@ std::string otherTrianglesNote(
 // only: the quantity, the number as the field now shows it, and what was
 // typed (shortened where long).
 // The exact forms of a solved triangle's computed values, "Точно: c = 7,
-// S = 10√3, R = 7√3/3, P = 20."; empty where none has one.
+// S = 10√3, R = 7√3/3, P = 20."; empty where none has one. The given
+// values are the combination's, or those marked in `given`, by element.
 std::string exactNote(const Language &language, int combination, const ExactForms &forms);
+std::string exactNote(
+    const Language &language, const std::array<bool, kElementCount> &given, const ExactForms &forms);
 
 std::string readAsNote(const Language &language, Quantity q, std::string_view number, std::string_view typed);
 
