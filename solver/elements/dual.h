@@ -97,6 +97,7 @@ Dual<T, N> sqrt(const Dual<T, N> &x)
 // The sine and the cosine of a number; with intervals (interval.h) both
 // come from the same calls at the ends.
 inline std::array<long double, 2> sinCos(long double x) { return {std::sin(x), std::cos(x)}; }
+inline std::array<double, 2> sinCos(double x) { return {std::sin(x), std::cos(x)}; }
 
 // The sine and the cosine with their derivatives, each the other's.
 template <class T, std::size_t N>
