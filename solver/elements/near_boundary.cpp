@@ -14,11 +14,6 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr long double kNear = 1e-6L;
 constexpr int kSamples = 96;
 
-long double asLength(const GivenElement &g)
-{
-    return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
-}
-
 // An element of the triangle of shape s inscribed in a circle of diameter
 // 1: an angle, or a length (the area as its root). In double: where the
 // lines are scanned, the sines of long doubles beyond pi/4 would take

@@ -58,11 +58,6 @@ struct Equations {
     Vertex thirdVertex = Vertex::C;
 };
 
-long double asLength(const GivenElement &g)
-{
-    return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
-}
-
 // How loosely an element's bounds follow the shape over the plane of
 // tangents, from P (constant there) to the heights (a product over a
 // square). The equations divide by the tightest of the given lengths: over

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "solver/elements/unit_triangle.h"
@@ -14,6 +15,13 @@ struct GivenElement {
     Quantity element;
     long double value;
 };
+
+// A given length as it is, the area as the length of its root: what the
+// ratios of the search compare.
+inline long double asLength(const GivenElement &g)
+{
+    return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
+}
 
 // Every shape of triangle in which three elements of a determinate set can
 // have the given values, each once. Two given angles fix the shape; with

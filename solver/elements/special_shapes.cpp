@@ -18,11 +18,6 @@ constexpr long double kNearby = 1e-4L;
 // up to no more than three of 2^-50 squared.
 constexpr long double kSolves = 3 * 0x1p-100L;
 
-long double asLength(const GivenElement &g)
-{
-    return dimensionOf(g.element) == 2 ? std::sqrt(g.value) : g.value;
-}
-
 // How far a shape is from the given values: the sum of the squares of the
 // relative residuals, each given length (as a length) over the first one
 // against their ratio, each given angle against the shape's.
