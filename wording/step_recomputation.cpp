@@ -21,8 +21,29 @@ using Value = Real::Value;
 // A student's calculator knows π better than the solver's constant does.
 constexpr Value kRadiansPerDegree = std::numbers::pi_v<Value> / 180;
 
-Value sine(Value degrees) { return std::sin(degrees * kRadiansPerDegree); }
-Value cosine(Value degrees) { return std::cos(degrees * kRadiansPerDegree); }
+// The sine of an angle in degrees as a calculator gives it: the angle
+// brought to [0°, 90°] without rounding (the shown angles are decimals of
+// a few digits), and 0, 1/2 and 1 exact at 0°, 30° and 90°, where the
+// library's last bit would depend on the width of long double.
+Value sine(Value degrees)
+{
+    Value angle = std::fmod(std::fabs(degrees), Value(360));
+    Value sign = degrees < 0 ? -1 : 1;
+    if (angle > 180) {
+        angle -= 180;
+        sign = -sign;
+    }
+    if (angle > 90)
+        angle = 180 - angle;
+    if (angle == 0)
+        return 0;
+    if (angle == 30 || angle == 90)
+        return sign * (angle == 30 ? Value(0.5) : 1);
+    return sign
+        * (angle > 45 ? std::cos((90 - angle) * kRadiansPerDegree) : std::sin(angle * kRadiansPerDegree));
+}
+
+Value cosine(Value degrees) { return sine(90 - std::fmod(std::fabs(degrees), Value(360))); }
 Value squared(Value x) { return x * x; }
 
 // "1234,5678" or "-0,5000", as formatResult() writes it, read back: in

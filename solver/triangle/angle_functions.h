@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cfloat>
+#include <cmath>
+
 #include "solver/triangle/triangle.h"
 
 // Angles in the record are measured against the program's pi (kPi): a typed
@@ -24,60 +27,78 @@ namespace angle_measure {
 
 // Sine and cosine of an angle in [0, pi/4] of the stored measure: the
 // library's long double functions reduce any larger argument the slow way.
-inline Real::Value sineNear0(Real::Value angle) { return std::sin(angle * kToTrue); }
+// The sine of 30° (and so of 150°, the cosine of 60° and 120°) is 1/2
+// exactly: the library's last bit there differs with the width of long
+// double, and the steps would then be exact on one build and not on another.
+inline Real::Value sineNear0(Real::Value angle)
+{
+    constexpr Real::Value kSixth = kStoredPi / 6;
+    if (std::fabs(std::fabs(angle) - kSixth) <= 8 * LDBL_EPSILON * kSixth)
+        return std::copysign(0.5L, angle);
+    return std::sin(angle * kToTrue);
+}
 inline Real::Value cosineNear0(Real::Value angle) { return std::cos(angle * kToTrue); }
 
 } // namespace angle_measure
 
 // The sine of a stored angle as the sine or the cosine of an angle in
-// [0, pi/4] of the stored measure, where the library is exact and quick.
-// An angle outside [0, pi) comes back unreduced, to be taken as it is.
+// [0, pi/4] of the stored measure, where the library is exact and quick,
+// with its sign. Every step of the reduction is exact (a remainder, or the
+// difference of two numbers within a factor of two of each other), so the
+// sine of 180° or 360° is 0 whatever the width of long double.
 struct ReducedSine {
     Real::Value angle;
     bool asCosine; // of the complement
-    bool reduced;
+    bool negated;
 };
 
 // `pi` is the measure's: the stored one, or the true one for an angle in
 // radians.
 inline ReducedSine reduceForSine(Real::Value angle, Real::Value pi = angle_measure::kStoredPi)
 {
-    if (angle < 0.0L || angle >= pi)
-        return {angle, false, false};
+    bool negated = angle < 0.0L;
+    angle = std::fabs(angle);
+    if (angle >= 2 * pi)
+        angle = std::fmod(angle, 2 * pi);
+    if (angle > pi) {
+        angle -= pi;
+        negated = !negated;
+    }
     if (angle > pi / 2)
         angle = pi - angle;
     if (angle > pi / 4)
-        return {pi / 2 - angle, true, true};
-    return {angle, false, true};
+        return {pi / 2 - angle, true, negated};
+    return {angle, false, negated};
 }
 
 // The cosine the same way: near a right angle it is the sine of the small
-// difference. An angle outside [0, pi] comes back unreduced.
+// difference.
 struct ReducedCosine {
     Real::Value angle;
     bool asSine;  // of the complement
     bool negated; // of the supplement
-    bool reduced;
 };
 
 inline ReducedCosine reduceForCosine(Real::Value angle, Real::Value pi = angle_measure::kStoredPi)
 {
-    if (angle < 0.0L || angle > pi)
-        return {angle, false, false, false};
+    angle = std::fabs(angle);
+    if (angle >= 2 * pi)
+        angle = std::fmod(angle, 2 * pi);
+    if (angle > pi)
+        angle = 2 * pi - angle;
     if (angle <= pi / 4)
-        return {angle, false, false, true};
+        return {angle, false, false};
     if (angle < 3 * pi / 4)
-        return {pi / 2 - angle, true, false, true};
-    return {pi - angle, false, true, true};
+        return {pi / 2 - angle, true, false};
+    return {pi - angle, false, true};
 }
 
 inline Real sin(Real x)
 {
     using namespace angle_measure;
     const ReducedSine r = reduceForSine(x.value());
-    if (!r.reduced)
-        return Real(std::sin(r.angle * kToTrue));
-    return Real(r.asCosine ? cosineNear0(r.angle) : sineNear0(r.angle));
+    const Real::Value value = r.asCosine ? cosineNear0(r.angle) : sineNear0(r.angle);
+    return Real(r.negated ? -value : value);
 }
 
 // The same sine to a double's precision, about twice as fast: for checks
@@ -87,27 +108,26 @@ inline double sineToCheck(Real x)
     using namespace angle_measure;
     const ReducedSine r = reduceForSine(x.value());
     const auto angle = static_cast<double>(r.angle * kToTrue);
-    return r.asCosine ? std::cos(angle) : std::sin(angle);
+    const double value = r.asCosine ? std::cos(angle) : std::sin(angle);
+    return r.negated ? -value : value;
 }
 
 inline Real cos(Real x)
 {
     using namespace angle_measure;
     const ReducedCosine r = reduceForCosine(x.value());
-    if (!r.reduced)
-        return Real(std::cos(r.angle * kToTrue));
     const Real::Value value = r.asSine ? sineNear0(r.angle) : cosineNear0(r.angle);
     return Real(r.negated ? -value : value);
 }
 
 // The sine, cosine and tangent of an angle of a triangle in radians (long
 // double, against the true pi), reduced as above: the formulas for any
-// three elements take them from a typed angle. Outside [0, pi] they are
-// the library's.
+// three elements take them from a typed angle.
 inline long double sineOfAngle(long double angle)
 {
     const ReducedSine r = reduceForSine(angle, angle_measure::kTruePi);
-    return r.asCosine ? std::cos(r.angle) : std::sin(r.angle);
+    const long double value = r.asCosine ? std::cos(r.angle) : std::sin(r.angle);
+    return r.negated ? -value : value;
 }
 
 inline long double cosineOfAngle(long double angle)
