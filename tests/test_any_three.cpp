@@ -241,7 +241,7 @@ private slots:
             << "A=76.9784 C=26.0412 | A=76.9824 C=26.0372";
         QTest::newRow("A = 0.5°, h_a, m_c: four triangles, two of them nearly flat")
             << "A=0.5 h_a=1526.9253207523189725 m_c=783.74781478546951878"
-            << "B=0.4981 | B=75.9338 | B=102.0660 | B=0.5021";
+            << "B=0.4981 | B=0.5021 | B=75.9338 | B=102.0660";
         // Heights of 3e120: sides of 5e120, whose product alone leaves a
         // double's range, and R = abc / (4S) does not.
         QTest::newRow("three elements of 1e120") << "h_a=3e120 h_b=4e120 l_c=3.5e120"

@@ -155,7 +155,7 @@ private slots:
         QTest::newRow("R = 8.125, r = 4, S = 84: the 13-14-15 triangle") << QStringList {"R=8.125", "r=4",
             "S=84"} << "cos = 3/5 | cos = 33/65 | cos = 5/13 | 13 | 14 | 15 | 84 | 65/8 | 42";
         QTest::newRow("P = 30, r = 2, a = 12: 5-12-13 with its right angle") << QStringList {
-            "P=30", "r=2", "a=12"} << "cos = 5/13 | 90° | cos = 12/13 | 12 | 13 | 5 | 30 | 13/2 | 30";
+            "P=30", "r=2", "a=12"} << "cos = 5/13 | cos = 12/13 | 90° | 12 | 5 | 13 | 30 | 13/2 | 30";
     }
 
     void numericalSolutionsOfExactTrianglesGetTheirForms()

@@ -2,6 +2,7 @@
 #include "solver/elements/any_three.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -157,7 +158,10 @@ ElementValues elementValuesOf(const AnsweredTriangle &triangle)
     return values;
 }
 
-// The angle at A, then at B, grows as its cosine falls.
+// The angle at A, then at B, grows as its cosine falls. The cosines at A
+// are compared to nine decimals: two triangles with a given angle A differ
+// there only in their last bits, which differ between builds (the page's
+// long double is wider), and the angle at B orders them alike everywhere.
 bool comesBefore(const Sides &x, const Sides &y)
 {
     const auto cosine = [](const Sides &s, std::size_t at) {
@@ -166,8 +170,8 @@ bool comesBefore(const Sides &x, const Sides &y)
         const long double last = s.at((at + 2) % 3);
         return (next * next + last * last - own * own) / (2 * next * last);
     };
-    const long double x0 = cosine(x, 0);
-    const long double y0 = cosine(y, 0);
+    const long double x0 = std::round(cosine(x, 0) * 1e9L);
+    const long double y0 = std::round(cosine(y, 0) * 1e9L);
     return x0 != y0 ? x0 > y0 : cosine(x, 1) > cosine(y, 1);
 }
 
