@@ -21,6 +21,18 @@ std::string_view faultNote(const wording::NoteWords &notes, FaultKind kind)
     return notes.invalidArgument;
 }
 
+// Why data get no triangle: what the typed values rule out, or else that
+// the values computed describe none.
+std::string_view typedNote(const wording::NoteWords &notes, const Outcome &outcome)
+{
+    switch (outcome.typedVerdict) {
+    case Verdict::AngleNotBelow180: return notes.angleNotBelow180;
+    case Verdict::AnglesFillTheSum:
+    case Verdict::AnglesExceedTheSum: return notes.anglesReachTheSum;
+    default: return notes.noTriangle;
+    }
+}
+
 } // namespace
 
 std::string problemStatement(const Language &language)
@@ -34,13 +46,12 @@ std::string noteFor(const Language &language, const Outcome &outcome)
     using Status = Outcome::Status;
     switch (outcome.status) {
     case Status::Invalid: return std::string(notes.invalidInput);
-    case Status::NoTriangle: return std::string(notes.sidesCloseNoTriangle);
+    case Status::NoTriangle:
+        return std::string(outcome.typedVerdict == Verdict::RealTriangle ? notes.sidesCloseNoTriangle
+                                                                         : typedNote(notes, outcome));
     case Status::Fault: return std::string(faultNote(notes, outcome.fault));
     case Status::Solved:
-        if (outcome.realTriangle)
-            return problemStatement(language);
-        return std::string(
-            outcome.typedVerdict == Verdict::AngleNotBelow180 ? notes.angleNotBelow180 : notes.noTriangle);
+        return outcome.realTriangle ? problemStatement(language) : std::string(typedNote(notes, outcome));
     }
     return problemStatement(language);
 }

@@ -82,7 +82,10 @@ Each request gets one line:
   invalid              a given value is empty, not a number, or not above 0
   no-triangle          the three given sides close no triangle: one is at
                        least the sum of the other two (combination 51);
-                       for elements by name, no triangle has the three
+                       a given angle is 180° or more; two given angles
+                       that sum to 180° or more leave the formulas no
+                       values; for elements by name, no triangle has the
+                       three
   fault<TAB>KIND       the arithmetic failed: division-by-zero, overflow or
                        invalid-argument
   error<TAB>MESSAGE    the line is malformed, or longer than 65536 bytes;
@@ -189,6 +192,7 @@ const Language kEnglish = {
         "No triangle with these data: the values were computed but describe no real triangle.",
         "No triangle with sides a, b, c: each side must be shorter than the sum of the other two.",
         "No triangle with these data: every angle of a triangle is less than 180°.",
+        "No triangle with these data: any two angles of a triangle add up to less than 180°.",
         "The data also fit another triangle.",
         "The data fit %1 more triangles.",
         "Showing %1 of %2.",

@@ -51,7 +51,8 @@ struct NoteWords {
     std::string_view invalidArgument;
     std::string_view noTriangle;
     std::string_view sidesCloseNoTriangle;
-    std::string_view angleNotBelow180; // a given angle of 180° or more
+    std::string_view angleNotBelow180;  // a given angle of 180° or more
+    std::string_view anglesReachTheSum; // two given angles summing to 180° or more
     // Put before the problem statement when the data fit more than one
     // triangle: only its first lines escape the motto box lying over it.
     std::string_view oneOtherTriangle;

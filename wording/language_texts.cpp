@@ -56,6 +56,7 @@ void addNotes(Gatherer &all, const NoteWords &n)
     all.add("notes.invalidArgument", n.invalidArgument);
     all.add("notes.noTriangle", n.noTriangle);
     all.add("notes.angleNotBelow180", n.angleNotBelow180);
+    all.add("notes.anglesReachTheSum", n.anglesReachTheSum);
     all.add("notes.sidesCloseNoTriangle", n.sidesCloseNoTriangle);
     all.add("notes.oneOtherTriangle", n.oneOtherTriangle);
     all.add("notes.moreOtherTriangles", n.moreOtherTriangles);

@@ -33,6 +33,18 @@ AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool r
     return triangle;
 }
 
+Verdict asVerdict(TypedVerdict typed)
+{
+    switch (typed) {
+    case TypedVerdict::AngleNotBelow180: return Verdict::AngleNotBelow180;
+    case TypedVerdict::AnglesFillTheSum: return Verdict::AnglesFillTheSum;
+    case TypedVerdict::AnglesExceedTheSum: return Verdict::AnglesExceedTheSum;
+    case TypedVerdict::SidesCloseNoTriangle:
+    case TypedVerdict::None: break;
+    }
+    return Verdict::RealTriangle;
+}
+
 } // namespace
 
 Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
@@ -42,18 +54,24 @@ Answer answerRequest(int combination, const std::array<std::string_view, 3> &tex
     Triangle record;
     Answer answer;
     answer.outcome = Compute(record, form, format);
-    if (answer.outcome.status != Outcome::Status::Solved)
+    if (answer.outcome.status != Outcome::Status::Solved && answer.outcome.status != Outcome::Status::Fault)
         return answer;
     // The typed decimals decide exactly what their binary values may not.
-    switch (typedVerdict(combination, texts)) {
-    case TypedVerdict::SidesCloseNoTriangle:
+    const TypedVerdict typed = typedVerdict(combination, texts);
+    answer.outcome.typedVerdict = asVerdict(typed);
+    // A given angle of 180° or more is no triangle before any formula: what
+    // the formulas make of it (β = −257.6239° from α = 400°) means nothing,
+    // and at such angles they fault on one build where another carries on.
+    // Other data the typed values rule out may fail the formulas too (a
+    // zero third angle divides by zero): no triangle, and why, rather than
+    // the fault.
+    if (typed == TypedVerdict::SidesCloseNoTriangle || typed == TypedVerdict::AngleNotBelow180
+        || (answer.outcome.status == Outcome::Status::Fault && typed != TypedVerdict::None)) {
         answer.outcome.status = Outcome::Status::NoTriangle;
         return answer;
-    case TypedVerdict::AngleNotBelow180: answer.outcome.typedVerdict = Verdict::AngleNotBelow180; break;
-    case TypedVerdict::AnglesFillTheSum: answer.outcome.typedVerdict = Verdict::AnglesFillTheSum; break;
-    case TypedVerdict::AnglesExceedTheSum: answer.outcome.typedVerdict = Verdict::AnglesExceedTheSum; break;
-    case TypedVerdict::None: break;
     }
+    if (answer.outcome.status == Outcome::Status::Fault)
+        return answer;
     if (answer.outcome.typedVerdict != Verdict::RealTriangle)
         answer.outcome.realTriangle = false;
     try {

@@ -115,10 +115,13 @@ void WindowScreenReaderTest::everyRequestIsAnnounced_data()
     QTest::newRow("invalid input") << 0 << QStringList {"30", "60", ""} << true
                                    << "Грешно въведени входни данни!";
     QTest::newRow("an arithmetic fault")
-        << 8 << QStringList {"90", "90", "10"} << true << "Грешка при изчислението: деление на нула.";
+        << 21 << QStringList {"60", "1e200", "1e200"} << true << "Грешка при изчислението: препълване.";
     QTest::newRow("no real triangle")
-        << 0 << QStringList {"100", "100", "5"} << true
+        << 24 << QStringList {"30", "1", "8"} << true
         << "Няма триъгълник с тези данни: стойностите са изчислени, но не описват реален триъгълник.";
+    QTest::newRow("two given angles of 180° together")
+        << 8 << QStringList {"90", "90", "10"} << true
+        << "Няма триъгълник с тези данни: сборът на всеки два ъгъла на триъгълник е по-малък от 180°.";
 }
 
 void WindowScreenReaderTest::everyRequestIsAnnounced()
