@@ -16,5 +16,5 @@ export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 # inside the script, and as fast as with -O3.
 emcmake cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DTRIANGLE_BUILD_UI=OFF -DTRIANGLE_BUILD_TESTS=OFF "$@"
-cmake --build "$build_dir" --parallel "$(nproc)" --target triangle-site number-text-cases picture-geometry-cases
+cmake --build "$build_dir" --parallel "$(nproc)" --target triangle-site number-text-cases picture-geometry-cases answer-lines
 echo "the page is in $build_dir/site; scripts/serve-web.sh serves it"

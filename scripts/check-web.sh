@@ -4,6 +4,9 @@
 #  - the number reading and formatting tests' cases in the WebAssembly build,
 #    under node, where the decimal conversions go through the C library;
 #  - the picture geometry's cases there too, as the page lays out its picture;
+#  - the page's arithmetic against the command line's: the same requests
+#    answered by the solver in WebAssembly under node and by triangle-solve
+#    (web/tests/compare-with-native.sh);
 #  - the page in Debian's Chromium, driven by the fields' accessible names
 #    and compared with triangle-solve, and that it asks nothing of the
 #    network (playwright-core, installed from web/tests/package-lock.json).
@@ -16,6 +19,9 @@ node "$web_dir/web/number-text-cases.js"
 
 echo "== the picture's geometry in WebAssembly"
 node "$web_dir/web/picture-geometry-cases.js"
+
+echo "== the page's arithmetic against the command line's"
+bash web/tests/compare-with-native.sh "${BUILD_DIR:-build}/tools/triangle-solve" "$web_dir/web/answer-lines.js"
 
 echo "== the page in Chromium"
 npm ci --prefix web/tests --no-audit --no-fund --loglevel=error

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The page's arithmetic against the command line's, byte for byte: the
+# solver built to WebAssembly (answer-lines.js under node, the page's long
+# double and runtime) and triangle-solve answer the same requests with the
+# same options.
+#
+#   compare-with-native.sh TRIANGLE_SOLVE ANSWER_LINES_JS [RANDOM_COUNT]
+#
+# The sweep, compared byte for byte: every set of three of A, B, C, a, b, c,
+# S, R (the list's combinations by name) with angles in multiples of 15°
+# from 0° to 375° and lengths 1, 2, 3, 4, 5 and 8. Then RANDOM_COUNT
+# (20,000 unless given) random requests of every row and of any three of
+# the nineteen elements, where the two long doubles may round a value that
+# lies within about 1e-13 of a boundary of its shown digits apart (a last
+# digit, "=" against "≈"): there every line's kind, every verdict and the
+# number of triangles must agree, and the lines that differ are counted.
+set -euo pipefail
+native=${1:?usage: compare-with-native.sh TRIANGLE_SOLVE ANSWER_LINES_JS [RANDOM_COUNT]}
+module=${2:?usage: compare-with-native.sh TRIANGLE_SOLVE ANSWER_LINES_JS [RANDOM_COUNT]}
+count=${3:-20000}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+awk -v count="$count" -v work="$work" '
+function angleOrLength(name, k) { return name ~ /^[ABC]$/ ? 15 * k : lengths[k % 6 + 1] }
+function slots(name) { return name ~ /^[ABC]$/ ? 26 : 6 }
+function element(name, A, B, C, a, b, c,    S, p) {
+    p = (a + b + c) / 2; S = a * b * sin(C) / 2
+    if (name == "A") return A * 180 / pi; if (name == "B") return B * 180 / pi; if (name == "C") return C * 180 / pi
+    if (name == "a") return a; if (name == "b") return b; if (name == "c") return c
+    if (name == "S") return S; if (name == "R") return a / (2 * sin(A)); if (name == "P") return 2 * p
+    if (name == "p") return p; if (name == "r") return S / p
+    if (name == "h_a") return 2 * S / a; if (name == "h_b") return 2 * S / b; if (name == "h_c") return 2 * S / c
+    if (name == "m_a") return sqrt(2 * b * b + 2 * c * c - a * a) / 2
+    if (name == "m_b") return sqrt(2 * a * a + 2 * c * c - b * b) / 2
+    if (name == "m_c") return sqrt(2 * a * a + 2 * b * b - c * c) / 2
+    if (name == "l_a") return 2 * b * c * cos(A / 2) / (b + c)
+    if (name == "l_b") return 2 * a * c * cos(B / 2) / (a + c)
+    return 2 * a * b * cos(C / 2) / (a + b)
+}
+BEGIN {
+    pi = atan2(0, -1)
+    sweep = work "/sweep"; random = work "/random"
+    split("1 2 3 4 5 8", lengths, " ")
+    n = split("A B C a b c S R", list, " ")
+    for (i = 1; i <= n; ++i) for (j = i + 1; j <= n; ++j) for (k = j + 1; k <= n; ++k)
+        for (x = 0; x < slots(list[i]); ++x) for (y = 0; y < slots(list[j]); ++y) for (z = 0; z < slots(list[k]); ++z)
+            printf "%s=%s %s=%s %s=%s\n", list[i], angleOrLength(list[i], x), list[j], angleOrLength(list[j], y), list[k], angleOrLength(list[k], z) >sweep
+    srand(11)
+    m = split("A B C a b c S R P p r h_a h_b h_c m_a m_b m_c l_a l_b l_c", names, " ")
+    for (line = 0; line < count; ++line) {
+        if (rand() < 0.5) {
+            printf "%d\t%.4g\t%.4g\t%.4g\n", int(rand() * 52), 1 + rand() * 120, 1 + rand() * 40, 1 + rand() * 40 >random
+            continue
+        }
+        A = (1 + rand() * 120) * pi / 180; B = (1 + rand() * (178 - A * 180 / pi)) * pi / 180; C = pi - A - B
+        a = 1 + rand() * 20; b = a * sin(B) / sin(A); c = a * sin(C) / sin(A)
+        delete used; out = ""
+        for (i = 0; i < 3; ) {
+            name = names[int(rand() * m) + 1]
+            if (name in used) continue
+            used[name] = 1; ++i
+            out = out (out == "" ? "" : " ") name "=" sprintf("%.6g", element(name, A, B, C, a, b, c))
+        }
+        print out >random
+    }
+}'
+touch "$work/random"
+echo "$(wc -l <"$work/sweep") requests in the sweep, $(wc -l <"$work/random") random"
+
+# The kind of each line and, on a solved or also line, its verdict.
+skeleton() { awk -F '\t' '{ print $1 (($1 == "solved" || $1 == "also") ? " " $NF : "") }' "$1"; }
+
+status=0
+for options in "--all --steps --more --exact" "--lang en --all --steps --more --exact" ""; do
+    for requests in sweep random; do
+        # shellcheck disable=SC2086
+        "$native" $options <"$work/$requests" >"$work/native" || true
+        # shellcheck disable=SC2086
+        node "$module" $options <"$work/$requests" >"$work/module" || true
+        lines=$(wc -l <"$work/native")
+        if cmp -s "$work/native" "$work/module"; then
+            echo "$requests, '$options': the same $lines lines"
+        elif [ "$requests" = random ] && cmp -s <(skeleton "$work/native") <(skeleton "$work/module"); then
+            echo "$requests, '$options': the same kinds and verdicts in $lines lines;" \
+                "$(diff "$work/native" "$work/module" | grep -c '^<') differ in their digits or '=' and '≈'"
+        else
+            echo "$requests, '$options': differ"
+            diff "$work/native" "$work/module" | head -20
+            status=1
+        fi
+    done
+done
+exit $status
