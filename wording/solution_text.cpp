@@ -179,11 +179,16 @@ SolutionText workedSolution(const Solution &solution, const GivenTexts &given, c
         text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
             + stepText(step, typedInSteps, format, language, forms) + ".");
     }
+    // Data that fit no triangle have no values to answer with: the answer
+    // is that there is none, and why.
+    if (solution.verdict != Verdict::RealTriangle) {
+        text.answer = std::string(words.answer) + verdictText(solution.verdict, words);
+        return text;
+    }
     std::string answer;
     for (const Quantity q : kAllQuantities)
         answer += (answer.empty() ? "" : ", ") + valueText(solution.record, q, typedInSteps, format, exact);
     text.answer = std::string(words.answer) + answer + ".";
-    text.verdict = verdictText(solution.verdict, words);
     return text;
 }
 
@@ -193,8 +198,6 @@ std::string plainText(const SolutionText &text)
     for (const std::string &step : text.steps)
         plain += step + "\n";
     plain += text.answer + "\n";
-    if (!text.verdict.empty())
-        plain += text.verdict + "\n";
     return plain;
 }
 

@@ -30,8 +30,9 @@ struct SolutionText {
     std::string sought;             // "Търси се: α, β, c, S, R, P."
     std::string heading;            // "Решение:", before the steps
     std::vector<std::string> steps; // "1. По косинусовата теорема: c² = …", one per step
-    std::string answer;             // "Отговор: α ≈ 38,2132°, …"
-    std::string verdict;            // empty for a real triangle, else why there is none
+    // "Отговор: α ≈ 38,2132°, …", or for data that fit no triangle
+    // "Отговор: Няма триъгълник с тези данни: " and why.
+    std::string answer;
 };
 
 // The exact forms one step's text may show: what it found, what it found
