@@ -275,7 +275,8 @@ void ElementsSession::showTriangle()
     }
     picture.marked = givenCevians(typedElements(m_view.given));
     m_view.picture = picture;
-    m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
+    m_view.pictureDescription
+        = pictureDescription(*m_language, picture, m_format.decimalSeparator, shownSides(m_view.fields));
     m_view.otherTriangleOffered = m_fitting.size() > 1;
     m_view.solutionOffered = true;
 }

@@ -125,8 +125,7 @@ const View &Session::showNextTriangle()
         return m_view;
     m_shown = (m_shown + 1) % m_fitting.size();
     showTriangle(m_fitting[m_shown]);
-    keepGivenValues();
-    m_readAs.clear();
+    keepGivenValues(); // what it read of a text stays in the note: the data are the same
     writeNote();
     showRecord();
     // The fields change where the focus is not, as after a request.
@@ -315,7 +314,8 @@ void Session::showPicture(const PictureView &picture)
 {
     m_view.picture = picture;
     m_view.pictureEmpty = false;
-    m_view.pictureDescription = pictureDescription(*m_language, picture, m_format.decimalSeparator);
+    m_view.pictureDescription
+        = pictureDescription(*m_language, picture, m_format.decimalSeparator, shownSides(m_view.fields));
 }
 
 void Session::showStartUpPicture(bool empty)

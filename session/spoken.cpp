@@ -153,8 +153,8 @@ std::string markedCevians(const Language &language, const std::vector<geometry::
 
 } // namespace
 
-std::string pictureDescription(
-    const Language &language, const PictureView &picture, std::string_view decimalSeparator)
+std::string pictureDescription(const Language &language, const PictureView &picture,
+    std::string_view decimalSeparator, const std::array<std::string, 3> &shownSides)
 {
     std::string text(language.spoken.triangle);
     const auto put = [&text](char marker, const std::string &value) {
@@ -163,7 +163,10 @@ std::string pictureDescription(
             text.replace(at, pattern.size(), value);
     };
     for (std::size_t k = 0; k < 3; ++k) {
-        put(static_cast<char>('1' + k), said(picture.sides.at(k), 4, decimalSeparator));
+        const std::string &shown = shownSides.at(k);
+        put(static_cast<char>('1' + k),
+            shown.empty() ? said(picture.sides.at(k), 4, decimalSeparator)
+                          : spokenNumber(shown, decimalSeparator));
         put(static_cast<char>('4' + k), said(picture.angles.at(k), 1, decimalSeparator));
     }
     if (!picture.marked.empty())

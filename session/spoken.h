@@ -40,9 +40,18 @@ std::string switchedStatus(const Language &language, int combination,
 
 // The picture's description of a triangle: its sides a, b, c to four
 // decimals and its angles at A, B, C in degrees to one, then the given
-// heights, medians and angle bisectors it marks.
-std::string pictureDescription(
-    const Language &language, const PictureView &picture, std::string_view decimalSeparator);
+// heights, medians and angle bisectors it marks. A side whose field shows
+// it is said as the field shows it (`shownSides`, empty where none does):
+// the picture's doubles may round a typed halfway value the other way.
+std::string pictureDescription(const Language &language, const PictureView &picture,
+    std::string_view decimalSeparator, const std::array<std::string, 3> &shownSides = {});
+
+// What the fields of a, b and c show, for pictureDescription().
+template <std::size_t N>
+std::array<std::string, 3> shownSides(const std::array<std::string, N> &fields)
+{
+    return {fields.at(3), fields.at(4), fields.at(5)};
+}
 
 // The picture's description before anything is solved.
 std::string startUpPictureDescription(const Language &language);

@@ -177,6 +177,10 @@ void WindowScreenReaderTest::thePictureDescribesTheTriangleItShows_data()
     QTest::newRow("a solved triangle")
         << 21 << QStringList {"60", "5", "8"}
         << "Триъгълник със страни 5, 8 и 7 и ъгли 38,2°, 81,8° и 60°, вписан в окръжност с център O";
+    // 1.38815 is a hair below itself as a double, which rounds to 1,3881.
+    QTest::newRow("a typed halfway side, said as its field shows it")
+        << 51 << QStringList {"1,38815", "2", "2"}
+        << "Триъгълник със страни 1,38815, 2 и 2 и ъгли 40,6°, 69,7° и 69,7°, вписан в окръжност с център O";
     QTest::newRow("a nearly flat triangle, enlarged")
         << 21 << QStringList {"179", "5", "8"}
         << "Триъгълник със страни 5, 8 и 12,9995 и ъгли 0,4°, 0,6° и 179°, вписан в окръжност с център O. "
