@@ -121,7 +121,22 @@ struct CopiedLines {
     std::vector<std::string> given;  // "name = value"
     std::vector<std::string> values; // likewise, every field
     bool triangle = false;
+    std::string exact; // the note's line of exact values, «Точно: c = 7, …», if it has one
 };
+
+// The note's line of exact values, found by the words it starts with.
+std::string exactLine(const triangle::wording::Language &language, std::string_view note)
+{
+    const std::string_view pattern = language.notes.exact;
+    const std::string_view start = pattern.substr(0, pattern.find("%1"));
+    for (std::size_t at = 0; at < note.size();) {
+        const std::size_t end = std::min(note.find('\n', at), note.size());
+        if (const std::string_view line = note.substr(at, end - at); line.starts_with(start))
+            return std::string(line);
+        at = end + 1;
+    }
+    return {};
+}
 
 std::string copiedText(const triangle::wording::Language &language, const CopiedLines &lines,
     std::string_view address, const std::optional<triangle::session::SolutionPage> &page)
@@ -135,6 +150,8 @@ std::string copiedText(const triangle::wording::Language &language, const Copied
     text += '\n';
     for (const std::string &value : lines.values)
         text.append(value).append("\n");
+    if (!lines.exact.empty())
+        text.append(lines.exact).append("\n");
     if (!lines.triangle)
         text.append(language.notes.noTriangle).append("\n");
     text.append(address).append("\n");
@@ -291,8 +308,9 @@ extern "C" const char *triangle_copied(const char *address, int withSolution)
     for (std::size_t position = 0; position < given.size(); ++position)
         given.at(position)
             = triangle::isGiven(view.combination, triangle::quantityAt(static_cast<int>(position)));
-    return copiedJson(copiedText(language, copiedLines(names, view.fields, given, view.picture.has_value()),
-        address, copiedSolution(session, withSolution != 0)));
+    CopiedLines lines = copiedLines(names, view.fields, given, view.picture.has_value());
+    lines.exact = exactLine(language, view.note);
+    return copiedJson(copiedText(language, lines, address, copiedSolution(session, withSolution != 0)));
 }
 
 // The same in the mode of any three elements.
@@ -301,9 +319,10 @@ extern "C" const char *triangle_elements_copied(const char *address, int withSol
     auto &session = pageElements();
     const ElementsView &view = session.view();
     const triangle::wording::Language &language = session.language();
-    return copiedJson(copiedText(language,
-        copiedLines(language.elements.names, view.fields, view.given, view.picture.has_value()), address,
-        copiedSolution(session, withSolution != 0)));
+    CopiedLines lines
+        = copiedLines(language.elements.names, view.fields, view.given, view.picture.has_value());
+    lines.exact = exactLine(language, view.note);
+    return copiedJson(copiedText(language, lines, address, copiedSolution(session, withSolution != 0)));
 }
 
 // The mode «Всякакви три елемента»: what it shows now.

@@ -302,7 +302,7 @@ const kWebAppCases = [
     copies: 'address',
   },
   {
-    name: '«Копирай» copies the request, its results, its address and the open solution',
+    name: '«Копирай» copies the request, its results, their exact values, its address and the open solution',
     address: '#A=30;a=5;b=8;n=2',
     actions: ['solution', 'copy'],
     copies: { combination: 24, values: ['30', '5', '8'], triangle: 2 },
@@ -366,7 +366,9 @@ async function checkCopied(request) {
   const lines = copied.split('\n');
   assert.equal(lines[0], `Дадено: ${given}`);
   assert.deepEqual(lines.slice(1, 10), kFieldNames.map((name, i) => `${name} = ${fields[i]}`));
-  assert.equal(lines[10], page.url());
+  // The exact values the note shows, then the address.
+  assert.match(lines[10], /^Точно: c = /);
+  assert.equal(lines[11], page.url());
   const solution = await page.locator('#solution-text p').allTextContents();
   assert.ok(solution.length > 10, 'the solution is open');
   for (const line of solution)
