@@ -17,8 +17,9 @@ run_packages=(
     fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
 )
 
-# Building the web page: emscripten, and acorn for its JavaScript optimiser.
-web_packages=(cmake ninja-build emscripten node-acorn)
+# Building the web page: emscripten, acorn for its JavaScript optimiser, and
+# rsvg-convert for the app's icons in PNG.
+web_packages=(cmake ninja-build emscripten node-acorn librsvg2-bin)
 
 # The test command, the checks, the benchmarks and the pictures of the
 # window and the page (Chromium for the page's tests too).

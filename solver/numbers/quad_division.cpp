@@ -9,6 +9,7 @@
 // IEEE asks, so that decimals read by one division keep every digit.
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -18,6 +19,7 @@ constexpr int kFractionBits = 112;
 constexpr int kBias = 16383;
 constexpr int kMaxExponent = 0x7fff;
 constexpr Bits kHidden = Bits {1} << kFractionBits;
+constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 
 Bits bitsOf(long double value)
 {
@@ -63,9 +65,9 @@ extern "C" long double __divtf3(long double x, long double y) // NOLINT: the run
 {
     const bool negative = std::signbit(x) != std::signbit(y);
     if (std::isnan(x) || std::isnan(y) || (x == 0 && y == 0) || (std::isinf(x) && std::isinf(y)))
-        return NAN;
+        return std::numeric_limits<long double>::quiet_NaN();
     if (std::isinf(x) || y == 0)
-        return negative ? -INFINITY : INFINITY;
+        return negative ? -kInfinity : kInfinity;
     if (std::isinf(y) || x == 0)
         return negative ? -0.0L : 0.0L;
     Unpacked dividend = unpacked(x);
@@ -96,7 +98,7 @@ extern "C" long double __divtf3(long double x, long double y) // NOLINT: the run
     }
     const int biased = exponent + kBias;
     if (biased >= kMaxExponent)
-        return negative ? -INFINITY : INFINITY;
+        return negative ? -kInfinity : kInfinity;
     if (biased <= 0) {
         // Below the normal range: scaled there and back, rounded twice.
         const long double scaled = valueOf((Bits {kBias} << kFractionBits) | (quotient & (kHidden - 1)));

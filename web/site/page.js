@@ -589,7 +589,10 @@
       this.solution.hidden = false;
       this.solutionOpener = opener;
       this.paint(picture);
-      this.solution.focus();
+      // Its heading and picture first in view: focus alone would scroll
+      // only as far as the box's nearest edge, past them.
+      this.solution.focus({ preventScroll: true });
+      this.solution.scrollIntoView({ block: 'start' });
     }
 
     // Closed by its button, Esc, or any action that changes the view; the

@@ -251,17 +251,38 @@ test('a change of language leaves no announcement in the other language', async 
   assert.equal(await page.getByRole('alert').textContent(), '');
 });
 
-test('the solution: the whole of it, closed by Esc with the focus back on its button', async () => {
+test('the solution: the whole of it from its heading, closed by Esc with the focus back on its button', async () => {
   await reload();
   await play('choose 24');
   await play('compute 30 8 5');
   await page.getByRole('button', { name: 'Решение', exact: true }).click();
+  const top = await page.locator('#solution').evaluate((box) => box.getBoundingClientRect().top);
+  assert.ok(top >= 0, `its heading in view: its top at ${top} px`);
   const text = await page.getByRole('document', { name: 'Решение' }).textContent();
   for (const part of ['Дадено:', 'Отговор:', 'Вид:'])
     assert.ok(text.includes(part), `${part} in ${text}`);
   await page.keyboard.press('Escape');
   assert.equal(await page.getByRole('dialog').count(), 0);
   assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Решение');
+});
+
+test('«Изчисли» stays where it is after an answer, and a phone shows it on its first screen', async () => {
+  const place = () => page.locator('#compute').evaluate((button) => button.getBoundingClientRect().toJSON());
+  const size = page.viewportSize();
+  try {
+    for (const viewport of [size, { width: 390, height: 844 }]) {
+      await page.setViewportSize(viewport);
+      await reload();
+      await play('choose 24');
+      const before = await place();
+      await play('compute 30 8 5');
+      const after = await place();
+      assert.deepEqual([after.top, after.left], [before.top, before.left], `at ${viewport.width} px`);
+      assert.ok(after.bottom <= viewport.height, `at ${viewport.width} px its bottom at ${after.bottom} px`);
+    }
+  } finally {
+    await page.setViewportSize(size);
+  }
 });
 
 // The page as a web app. Each row opens an address (after the page's own:
@@ -310,6 +331,12 @@ const kWebAppCases = [
   {
     name: 'the solution prints on one A4 page with the picture and the values, without the list and the buttons',
     address: '#a=3;b=4;c=5',
+    actions: ['solution'],
+    prints: 1,
+  },
+  {
+    name: 'and so does a solution of three elements, with its nineteen fields',
+    address: '#m_a=12;m_b=15;m_c=9',
     actions: ['solution'],
     prints: 1,
   },
@@ -382,7 +409,8 @@ async function checkPrinted(pages) {
   try {
     for (const hidden of ['#combinations', '#compute', '#solution-close', '#language'])
       assert.equal(await page.locator(hidden).isVisible(), false, hidden);
-    for (const shown of ['#picture', '#rows', '#solution-text'])
+    const fields = await page.locator('#elements').isVisible() ? '#groups' : '#rows';
+    for (const shown of ['#picture', fields, '#solution-text'])
       assert.ok(await page.locator(shown).isVisible(), shown);
   } finally {
     await page.emulateMedia({ media: null });
@@ -559,8 +587,9 @@ test('no request leaves the page\'s own server or is refused, and computing asks
   const files = requested.map((url) => new URL(url)).map((url) => (url.origin === origin ? url.pathname : url.href));
   const served = ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js', '/icon.svg'];
   const onFile = served.map((file) => `file://${siteDir}${file === '/' ? '/index.html' : file}`);
-  // The app's manifest and service worker only where the page is served.
-  const app = ['/manifest.webmanifest', '/sw.js'];
+  // The app's manifest, service worker and icons in PNG only where the page
+  // is served.
+  const app = ['/manifest.webmanifest', '/sw.js', '/icon-192.png', '/icon-512.png'];
   assert.deepEqual([...new Set(files)].sort(), [...served, ...app, ...onFile].sort());
   assert.deepEqual(complaints, []);
 });
