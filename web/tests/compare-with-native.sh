@@ -9,7 +9,8 @@
 #
 # The sweep, compared byte for byte: every set of three of A, B, C, a, b, c,
 # S, R (the list's combinations by name) with angles in multiples of 15°
-# from 0° to 375° and lengths 1, 2, 3, 4, 5 and 8. Then RANDOM_COUNT
+# from 0° to 375° and lengths 1, 2, 3, 4, 5 and 8, and the verdict's
+# boundaries (a sum of exactly 180°, 180° itself, a = b + c). Then RANDOM_COUNT
 # (20,000 unless given) random requests of every row and of any three of
 # the nineteen elements, where the two long doubles may round a value that
 # lies within about 1e-13 of a boundary of its shown digits apart (a last
@@ -47,6 +48,10 @@ BEGIN {
     for (i = 1; i <= n; ++i) for (j = i + 1; j <= n; ++j) for (k = j + 1; k <= n; ++k)
         for (x = 0; x < slots(list[i]); ++x) for (y = 0; y < slots(list[j]); ++y) for (z = 0; z < slots(list[k]); ++z)
             printf "%s=%s %s=%s %s=%s\n", list[i], angleOrLength(list[i], x), list[j], angleOrLength(list[j], y), list[k], angleOrLength(list[k], z) >sweep
+    # The verdict boundaries of tests/test_verdicts_across_faces.cpp.
+    n = split("0 90 90 10|0 60.1 119.9 5|0 60.1 119.8999999 5|0 60.1 119.9000001 5|21 180 5 8|21 360 5 8|" \
+        "21 375 5 8|21 179.9999 5 8|51 1 0.4 0.6|51 1 0.5 0.5|51 0.9999999 0.4 0.6|11 90 45 4", boundaries, "|")
+    for (i = 1; i <= n; ++i) { gsub(/ /, "\t", boundaries[i]); print boundaries[i] >sweep }
     srand(11)
     m = split("A B C a b c S R P p r h_a h_b h_c m_a m_b m_c l_a l_b l_c", names, " ")
     for (line = 0; line < count; ++line) {
