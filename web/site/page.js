@@ -8,6 +8,11 @@
 (() => {
   const kPerimeter = 8;
   const kValueFields = 8;
+  // Requests closer than this to the last new entry in the browser's
+  // history take its place rather than making another (a correction, or
+  // Enter pressed again and again): a new entry costs Chromium most of a
+  // request's time.
+  const kQuickSuccessionMs = 1000;
 
   const byId = (id) => document.getElementById(id);
 
@@ -165,6 +170,7 @@
       // asking an element in the middle of a request would make the browser
       // lay out the whole page there and then.
       this.sizes = new Map();
+      this.lastEntryAt = -Infinity;
     }
 
     build() {
@@ -440,8 +446,8 @@
     }
 
     // The address names the request on view: a new request is a new entry
-    // in the browser's history, the next triangle of the same request
-    // changes the entry it is in.
+    // in the browser's history (unless it follows the last one at once),
+    // the next triangle of the same request changes the entry it is in.
     remember(newEntry) {
       if (!this.solved())
         return;
@@ -450,10 +456,13 @@
         : addressOf(this.view, this.texts.elements.tags, this.view.open);
       if (address === location.hash)
         return;
-      if (newEntry)
+      const now = performance.now();
+      if (newEntry && now - this.lastEntryAt >= kQuickSuccessionMs) {
         history.pushState(null, '', address);
-      else
+        this.lastEntryAt = now;
+      } else {
         history.replaceState(null, '', address);
+      }
     }
 
     // On a narrow screen the fields may be above the part of the page in

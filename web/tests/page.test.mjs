@@ -305,8 +305,17 @@ const kWebAppCases = [
   },
   {
     name: 'a request and the next triangle are addressed; Back returns the request before',
-    actions: ['choose 21', 'compute 60 5 8', 'choose 24', 'compute 30 5 8', 'next'],
+    actions: ['choose 21', 'compute 60 5 8', 'pause', 'choose 24', 'compute 30 5 8', 'next'],
     then: '#A=30;a=5;b=8;n=2',
+    more: ['back'],
+    shows: { combination: 21, values: ['60', '5', '8'] },
+    finally: '#C=60;a=5;b=8',
+  },
+  {
+    name: 'requests in quick succession make one entry in the history: Back returns the one before them',
+    address: '#C=60;a=5;b=8',
+    actions: ['choose 24', 'compute 30 5 8', 'compute 30 5 9'],
+    then: '#A=30;a=5;b=9',
     more: ['back'],
     shows: { combination: 21, values: ['60', '5', '8'] },
     finally: '#C=60;a=5;b=8',
@@ -345,6 +354,9 @@ const kWebAppCases = [
 async function playAsUser(action) {
   if (action === 'back') {
     await page.goBack();
+  } else if (action === 'pause') {
+    // Longer than the page takes requests to follow each other at once.
+    await page.waitForTimeout(1100);
   } else if (action === 'reload') {
     await page.reload();
     await page.locator('#compute').waitFor();
