@@ -45,7 +45,7 @@ Answer answerRequest(int combination, const std::array<std::string_view, 3> &tex
     if (answer.outcome.status != Outcome::Status::Solved)
         return answer;
     // The typed decimals decide exactly what their binary values may not.
-    switch (typedVerdict(combination, texts)) {
+    switch (typedVerdict(combination, texts, answer.outcome.givenValues, format)) {
     case TypedVerdict::SidesCloseNoTriangle:
         answer.outcome.status = Outcome::Status::NoTriangle;
         return answer;
