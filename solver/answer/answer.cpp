@@ -4,7 +4,6 @@
 #include "solver/answer/other_triangles.h"
 #include "solver/answer/solution.h"
 #include "solver/answer/typed_verdict.h"
-#include "solver/list/request_form.h"
 #include "solver/list/verdict.h"
 
 namespace triangle {
@@ -13,12 +12,10 @@ namespace {
 
 // One fitting triangle with the parts asked for. The exact forms replay the
 // steps, so they are found with them even where the steps are not kept.
-AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool real, unsigned branches,
-    AnswerParts parts, const std::array<std::string_view, 3> &texts)
+AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, const FieldValues &values,
+    bool real, unsigned branches, AnswerParts parts, const std::array<std::string_view, 3> &texts)
 {
-    AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}, {}};
-    for (const Quantity q : kAllQuantities)
-        triangle.values.at(static_cast<std::size_t>(fieldIndex(q))) = fieldValue(record, q).value();
+    AnsweredTriangle triangle {record, values, real, branches, {}, std::nullopt, {}, {}};
     const bool journalling = parts.steps || parts.exact;
     if (journalling)
         triangle.steps = solutionOf(outcome, branches).steps;
@@ -35,34 +32,42 @@ AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool r
 
 } // namespace
 
+FirstTriangle firstTriangle(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format)
+{
+    FirstTriangle first;
+    Outcome &outcome = first.outcome;
+    outcome = computeValues(first.record, combination, texts, format, first.values);
+    if (outcome.status != Outcome::Status::Solved)
+        return first;
+    // The typed decimals decide exactly what their binary values may not.
+    switch (typedVerdict(combination, texts, outcome.givenValues, format)) {
+    case TypedVerdict::SidesCloseNoTriangle: outcome.status = Outcome::Status::NoTriangle; return first;
+    case TypedVerdict::AngleNotBelow180: outcome.typedVerdict = Verdict::AngleNotBelow180; break;
+    case TypedVerdict::AnglesFillTheSum: outcome.typedVerdict = Verdict::AnglesFillTheSum; break;
+    case TypedVerdict::AnglesExceedTheSum: outcome.typedVerdict = Verdict::AnglesExceedTheSum; break;
+    case TypedVerdict::None: break;
+    }
+    if (outcome.typedVerdict != Verdict::RealTriangle)
+        outcome.realTriangle = false;
+    return first;
+}
+
 Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
     const NumberFormat &format)
 {
-    RequestForm form(combination, texts);
-    Triangle record;
+    const FirstTriangle first = firstTriangle(combination, texts, format);
     Answer answer;
-    answer.outcome = Compute(record, form, format);
+    answer.outcome = first.outcome;
     if (answer.outcome.status != Outcome::Status::Solved)
         return answer;
-    // The typed decimals decide exactly what their binary values may not.
-    switch (typedVerdict(combination, texts, answer.outcome.givenValues, format)) {
-    case TypedVerdict::SidesCloseNoTriangle:
-        answer.outcome.status = Outcome::Status::NoTriangle;
-        return answer;
-    case TypedVerdict::AngleNotBelow180: answer.outcome.typedVerdict = Verdict::AngleNotBelow180; break;
-    case TypedVerdict::AnglesFillTheSum: answer.outcome.typedVerdict = Verdict::AnglesFillTheSum; break;
-    case TypedVerdict::AnglesExceedTheSum: answer.outcome.typedVerdict = Verdict::AnglesExceedTheSum; break;
-    case TypedVerdict::None: break;
-    }
-    if (answer.outcome.typedVerdict != Verdict::RealTriangle)
-        answer.outcome.realTriangle = false;
     try {
-        answer.triangles.push_back(
-            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, texts));
+        answer.triangles.push_back(answered(
+            answer.outcome, first.record, first.values, answer.outcome.realTriangle, 0, parts, texts));
         if (parts.otherTriangles) {
-            for (const FittingTriangle &other : otherTriangles(answer.outcome, record))
-                answer.triangles.push_back(
-                    answered(answer.outcome, other.record, true, other.branches, parts, texts));
+            for (const FittingTriangle &other : otherTriangles(answer.outcome, first.record))
+                answer.triangles.push_back(answered(answer.outcome, other.record, fieldValuesOf(other.record),
+                    true, other.branches, parts, texts));
         }
     } catch (const ArithmeticFault &fault) {
         answer.outcome.status = Outcome::Status::Fault;
@@ -84,8 +89,8 @@ Answer answerGivenValues(int combination, const GivenValues &values, AnswerParts
         answer.outcome.status = Outcome::Status::Solved;
         answer.outcome.realTriangle = verdictOf(record, first) == Verdict::RealTriangle;
         parts.exact = false;
-        answer.triangles.push_back(
-            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, {}));
+        answer.triangles.push_back(answered(
+            answer.outcome, record, fieldValuesOf(record), answer.outcome.realTriangle, 0, parts, {}));
     } catch (const SidesCloseNoTriangle &) {
         answer.outcome.status = Outcome::Status::NoTriangle;
         answer.triangles.clear();

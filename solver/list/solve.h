@@ -24,7 +24,13 @@ Contradiction solveCombination(
 
 // The value of a field: the angles in degrees, the sides, S, R and the
 // perimeter (a + b) + c. Throws ArithmeticFault.
-Real fieldValue(const Triangle &t, Quantity q);
+// Inline, so that the nine of an answer need no call each.
+inline Real fieldValue(const Triangle &t, Quantity q)
+{
+    if (q == Quantity::P)
+        return (t.a + t.b) + t.c;
+    return isAngle(q) ? t.field(q) * 180.0 / kPi : t.field(q);
+}
 
 // A value as stored in the record or the journal, in the field's unit.
 Real::Value shownValue(Quantity q, Real::Value stored);
