@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/value_line.h"
+
+#include <string_view>
+
+#include "solver/numbers/number_formatting.h"
+
+namespace triangle::cli {
+
+void appendValueLine(std::string &out, const FieldValues &values, bool real)
+{
+    std::size_t end = out.size();
+    out.resize(end + values.size() * (1 + kShortResultRoom));
+    for (const Real::Value value : values) {
+        out[end++] = '\t';
+        if (const char *written = writeShortResult(out.data() + end, value)) {
+            end = static_cast<std::size_t>(written - out.data());
+        } else {
+            const std::string text = formatResult(value, NumberFormat {});
+            out.insert(end, text);
+            end += text.size();
+        }
+    }
+    out.resize(end);
+    out += real ? std::string_view("\ttriangle") : std::string_view("\tno-triangle");
+}
+
+} // namespace triangle::cli
