@@ -19,6 +19,7 @@
 #include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
 #include "solver/numbers/number_reading.h"
+#include "solver/numbers/ten_thousandths.h"
 
 namespace triangle::test {
 

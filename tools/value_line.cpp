@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "solver/numbers/number_formatting.h"
+#include "solver/numbers/ten_thousandths.h"
 
 namespace triangle::cli {
 

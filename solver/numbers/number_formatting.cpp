@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/ten_thousandths.h"
 
 namespace triangle {
 
@@ -30,34 +31,6 @@ std::string assemble(
     return text;
 }
 
-// "00" to "99", for writing two digits at a time.
-constexpr auto kDigitPairs = [] {
-    std::array<char, 200> pairs {};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs.at(2 * i) = static_cast<char>('0' + i / 10);
-        pairs.at(2 * i + 1) = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// units / 10^4 with four decimals at `at`; returns the end. Units below
-// 2^63 have at most 15 integer digits, so that 20 bytes and the separator
-// hold it.
-char *writeTenThousandths(char *at, std::uint64_t units, bool negative, std::string_view separator)
-{
-    if (negative)
-        *at++ = '-';
-    at = std::to_chars(at, at + 20, units / 10000).ptr;
-    for (const char ch : separator)
-        *at++ = ch;
-    const std::uint64_t decimals = units % 10000;
-    for (const std::uint64_t pair : {decimals / 100, decimals % 100}) {
-        *at++ = kDigitPairs.at(2 * pair);
-        *at++ = kDigitPairs.at(2 * pair + 1);
-    }
-    return at;
-}
-
 // The text of units / 10^4 with four decimals, written into a buffer and
 // copied once: this runs nine times for every answer. A separator of more
 // than a few bytes (none that a locale uses) goes the slower way.
@@ -68,36 +41,12 @@ std::string formatTenThousandths(std::uint64_t units, bool negative, const Numbe
         return assemble(
             std::to_string(units / 10000), std::to_string(units % 10000 + 10000).substr(1), negative, format);
     std::array<char, 48> buffer {};
-    return {buffer.data(), writeTenThousandths(buffer.data(), units, negative, separator)};
+    return {buffer.data(), writeTenThousandths(buffer.data(), {units, negative}, separator)};
 }
 
-// A result counted in whole ten-thousandths, and its sign.
-struct TenThousandths {
-    std::uint64_t units;
-    bool negative;
-};
+} // namespace
 
-// The short route of formatResult(): where value * 10^4 lies below 2^53
-// and farther than a relative 1e-14 from a halfway point, the integer
-// nearest to it, which is then the rounding of the value's exact decimal
-// expansion. The product rounded once to long double is off by at most
-// 2^-64 of itself, so that no halfway point lies between it and the exact
-// product. Every step after it is exact: the nearest integer (one
-// instruction, frndint), the distance from it, the integer below 2^53 as a
-// double. The bound and the test on it are those of formatResult()'s exact
-// path, which takes every other value.
-std::optional<TenThousandths> shortRounding(long double value)
-{
-    const long double scaled = std::fabs(value * 1e4L);
-    if (!(scaled < 0x1p53L))
-        return std::nullopt;
-    const long double nearest = std::rint(scaled);
-    if (0.5L - std::fabs(scaled - nearest) <= 1e-14L * scaled)
-        return std::nullopt;
-    const auto units = static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<double>(nearest)));
-    // A value that rounds to zero shows no sign.
-    return TenThousandths {units, value < 0.0L && units != 0};
-}
+namespace {
 
 // Exact decimal rounding of the binary value, for any double.
 std::string formatExactly(double value, const NumberFormat &format)
@@ -127,12 +76,6 @@ std::string formatFixed4(double value, const NumberFormat &format)
     if (std::fabs(std::fabs(scaled - rounded) - 0.5) <= margin)
         return formatExactly(value, format);
     return formatTenThousandths(static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
-}
-
-char *writeShortResult(char *at, long double value)
-{
-    const std::optional<TenThousandths> rounded = shortRounding(value);
-    return rounded ? writeTenThousandths(at, rounded->units, rounded->negative, ".") : nullptr;
 }
 
 std::string formatResult(long double value, const NumberFormat &format)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,16 +19,6 @@ std::string formatFixed4(double value, const NumberFormat &format);
 // exactly 89.99975, which computing leaves a hair to either side; both show
 // as 89.9998.
 std::string formatResult(long double value, const NumberFormat &format);
-
-// Room that writeShortResult() may take.
-inline constexpr std::size_t kShortResultRoom = 24;
-
-// formatResult(value, NumberFormat {}) written at `at` with no string, for
-// a value whose ten-thousandths lie below 2^53 and farther than a relative
-// 1e-14 from a halfway point: their digits are those of the value's exact
-// decimal expansion, from one multiplication. Returns the end, or nullptr
-// for any other value, having written nothing.
-char *writeShortResult(char *at, long double value);
 
 // A text that reads back as exactly `value`: formatFixed4() when its four
 // decimals lose nothing, otherwise the fewest further decimals that do (a
