@@ -8,6 +8,15 @@
 
 namespace triangle::cli {
 
+namespace {
+
+void appendVerdict(std::string &out, bool real)
+{
+    out += real ? std::string_view("\ttriangle") : std::string_view("\tno-triangle");
+}
+
+} // namespace
+
 void appendValueLine(std::string &out, const FieldValues &values, bool real)
 {
     std::size_t end = out.size();
@@ -23,7 +32,19 @@ void appendValueLine(std::string &out, const FieldValues &values, bool real)
         }
     }
     out.resize(end);
-    out += real ? std::string_view("\ttriangle") : std::string_view("\tno-triangle");
+    appendVerdict(out, real);
+}
+
+void appendShownLine(std::string &out, const RoundedValues &shown, bool real)
+{
+    std::size_t end = out.size();
+    out.resize(end + shown.size() * (1 + kShortResultRoom));
+    for (const TenThousandths value : shown) {
+        out[end++] = '\t';
+        end = static_cast<std::size_t>(writeTenThousandths(out.data() + end, value) - out.data());
+    }
+    out.resize(end);
+    appendVerdict(out, real);
 }
 
 } // namespace triangle::cli

@@ -13,4 +13,7 @@ namespace triangle::cli {
 // large to count in ten-thousandths makes a text of its own.
 void appendValueLine(std::string &out, const FieldValues &values, bool real);
 
+// The same from the values already rounded to four decimals.
+void appendShownLine(std::string &out, const RoundedValues &shown, bool real);
+
 } // namespace triangle::cli

@@ -53,6 +53,24 @@ FirstTriangle firstTriangle(
     return first;
 }
 
+std::optional<RoundedValues> quickFirstLine(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format)
+{
+    const QuickRoute quick = isValidCombination(combination) ? combinationAt(combination).quick : nullptr;
+    if (quick == nullptr)
+        return std::nullopt;
+    try {
+        const std::optional<GivenValues> given = readGivenTexts(combination, texts, format);
+        std::optional<RoundedValues> shown = given ? quick(*given) : std::nullopt;
+        if (shown && typedVerdict(combination, texts, *given, format) != TypedVerdict::None)
+            return std::nullopt;
+        return shown;
+    } catch (const ArithmeticFault &) {
+        // The long double solving says which fault it is.
+        return std::nullopt;
+    }
+}
+
 Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
     const NumberFormat &format)
 {

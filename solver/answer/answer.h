@@ -54,6 +54,13 @@ struct FirstTriangle {
 FirstTriangle firstTriangle(
     int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
 
+// The first triangle's nine values to four decimals where the
+// combination's quick route proves them, for a caller that shows nothing
+// else: a real triangle that the typed decimals leave one. Empty otherwise,
+// and firstTriangle() answers.
+std::optional<RoundedValues> quickFirstLine(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
+
 // A request answered: how it ended and, when solved, every triangle asked
 // for, the one solved first at the front.
 struct Answer {

@@ -97,16 +97,20 @@ Outcome Compute(Triangle &record, Form &form, const NumberFormat &format)
     return outcome;
 }
 
+std::optional<GivenValues> readGivenTexts(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format)
+{
+    const Combination *row = isValidCombination(combination) ? &combinationAt(combination) : nullptr;
+    std::size_t next = 0;
+    return readGivenValues([&](Quantity q) { return row != nullptr && row->gives(q); },
+        [&](Quantity) { return next < texts.size() ? readNumber(texts.at(next++), format) : Real(); });
+}
+
 Outcome computeValues(Triangle &record, int combination, const std::array<std::string_view, 3> &texts,
     const NumberFormat &format, FieldValues &values)
 {
-    const Combination *row = isValidCombination(combination) ? &combinationAt(combination) : nullptr;
-    const auto readTexts = [&] {
-        std::size_t next = 0;
-        return readGivenValues([&](Quantity q) { return row != nullptr && row->gives(q); },
-            [&](Quantity) { return next < texts.size() ? readNumber(texts.at(next++), format) : Real(); });
-    };
-    return solved(record, combination, readTexts, values);
+    return solved(
+        record, combination, [&] { return readGivenTexts(combination, texts, format); }, values);
 }
 
 } // namespace triangle

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "solver/list/form.h"
@@ -51,6 +52,12 @@ Outcome Compute(Triangle &record, Form &form, const NumberFormat &format);
 // Compute's on a form that marks the combination's given fields.
 Outcome computeValues(Triangle &record, int combination, const std::array<std::string_view, 3> &texts,
     const NumberFormat &format, FieldValues &values);
+
+// The combination's given texts (in field order) read as computeValues()
+// reads them, or nothing where one is not above 0. Throws ArithmeticFault
+// for a value beyond the range of a double.
+std::optional<GivenValues> readGivenTexts(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
 
 // The nine values of a solved record, every one worked out before any is
 // shown: a fault in one (a perimeter that overflows) leaves none. Throws

@@ -11,9 +11,6 @@
 
 namespace triangle {
 
-// The values read from the eight quantity fields (only the given ones count).
-using GivenValues = std::array<Real, kQuantityCount>;
-
 // Stores the combination's given values in field order (an angle converted to
 // radians as (v * pi) / 180) and runs its procedure along `branches`, noting
 // its steps and the perimeter in `journal` when there is one. Returns the
