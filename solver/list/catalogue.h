@@ -32,13 +32,19 @@ using RoundedValues = std::array<TenThousandths, kFieldCount>;
 // otherwise.
 using QuickRoute = std::optional<RoundedValues> (*)(const GivenValues &);
 
+// Whether given values can be solved at all, where the procedure would
+// otherwise end with SidesCloseNoTriangle: asked first, so that this usual
+// answer costs no exception.
+using Solvable = bool (*)(const GivenValues &);
+
 // One admissible choice of three given quantities: eight characters '0' or
 // '1' for A, B, C, a, b, c, S, R, the procedure that solves it and, where
-// it pays, a quick route.
+// it pays, a quick route and the test that it can be solved.
 struct Combination {
     std::string_view given;
     Procedure solve = nullptr;
     QuickRoute quick = nullptr;
+    Solvable solvable = nullptr;
 
     bool gives(Quantity q) const
     {

@@ -46,6 +46,12 @@ Outcome solved(Triangle &record, int combination, ReadGiven readGiven, FieldValu
         if (!given)
             return outcome;
         outcome.givenValues = *given;
+        const Solvable solvable
+            = isValidCombination(combination) ? combinationAt(combination).solvable : nullptr;
+        if (solvable != nullptr && !solvable(*given)) {
+            outcome.status = Outcome::Status::NoTriangle;
+            return outcome;
+        }
         Branches firstTriangle;
         const Contradiction first = solveCombination(record, outcome.combination, *given, firstTriangle);
         values = fieldValuesOf(record);
