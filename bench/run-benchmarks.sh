@@ -4,12 +4,14 @@
 #  - one whole request per family of combinations (goal: median <= 1 us);
 #  - the search for the shape over every set without an angle, from four
 #    triangles: the median, the 90th percentile and the slowest search;
-#  - triangle-solve over one million generated requests (goal: <= 1 s and
+#  - triangle-solve over one million generated requests (goal: <= 0.35 s and
 #    <= 16 MB peak memory, the same as for a single request);
 #  - the window, process start to first paint and peak memory over 10 runs
 #    offscreen (goal: <= 80 ms and <= 35 MB);
 #  - the web page in headless Chromium: its transfer size (goal: <= 500 kB)
 #    and one request in the page, per family (goal: <= 1 ms).
+# bench/compare-peers.sh measures triangle-solve against the npm triangle
+# solvers on one batch, and its instructions per request.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BENCH_BUILD_DIR:-build-bench}

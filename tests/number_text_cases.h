@@ -7,6 +7,7 @@
 // <charconv>.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -16,7 +17,9 @@
 #include <vector>
 
 #include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/number_formatting.h"
 #include "solver/numbers/number_reading.h"
+#include "solver/numbers/ten_thousandths.h"
 
 namespace triangle::test {
 
@@ -111,6 +114,87 @@ inline constexpr std::array<SeparatorCase, 3> kReadBackSeparators = {{
     {"comma locale", ","},
     {"arabic decimal separator", "\u066b"},
 }};
+
+// Halfway points of the fourth decimal, (n + 1/2) / 10^4, at several
+// magnitudes; those whose 2n + 1 is a multiple of 625 are odd multiples of
+// 1/32, exact in binary.
+struct HalfwayCase {
+    const char *name;
+    std::uint64_t n;
+};
+
+inline constexpr std::array<HalfwayCase, 12> kHalfwayCases = {{
+    {"0.00005", 0},
+    {"0.00015", 1},
+    {"0.03125, exact", 312},
+    {"0.09375, exact", 937},
+    {"0.49995", 4999},
+    {"0.99995", 9999},
+    {"1.23455", 12345},
+    {"89.99975", 899997},
+    {"179.99995", 1799999},
+    {"12345.67895", 123456789},
+    {"2^20 + 1/32, exact", 10485760312},
+    {"123456789.00005", 1234567890000},
+}};
+
+// Relative distances from a halfway point: within a relative 1e-14 a
+// result is taken to lie on it and rounds to the even neighbour; beyond,
+// it rounds as its exact value.
+inline constexpr std::array<long double, 4> kOnHalfway = {0.0L, 1e-16L, -1e-15L, 5e-15L};
+inline constexpr std::array<long double, 8> kBesideHalfway
+    = {3e-14L, -3e-14L, 1e-12L, -1e-12L, 1e-9L, -1e-9L, 1e-6L, -1e-6L};
+
+// m / 10^4 with four decimals and the sign, as exact integer arithmetic
+// writes it.
+inline std::string tenThousandthsText(std::uint64_t m, bool negative)
+{
+    std::string decimals = std::to_string(m % 10000);
+    decimals.insert(0, 4 - decimals.size(), '0');
+    return (negative && m != 0 ? "-" : "") + std::to_string(m / 10000) + "." + decimals;
+}
+
+// The result formatter beside halfway points against the rounding their
+// construction gives, and its short route, which writes the digits only
+// beyond the relative 1e-14: each value at and beside each halfway point,
+// the nearest long doubles to it and both signs. The texts of the values
+// written otherwise; none is right.
+inline std::vector<std::string> halfwaysWrittenOtherwise()
+{
+    std::vector<std::string> wrong;
+    const auto check = [&](long double value, std::uint64_t m, bool onHalfway) {
+        for (const long double signed_ : {value, -value}) {
+            const std::string expected = tenThousandthsText(m, signed_ < 0);
+            std::array<char, kShortResultRoom> room {};
+            char *const end = writeShortResult(room.data(), signed_);
+            const bool shortRight
+                = onHalfway ? end == nullptr : end != nullptr && std::string(room.data(), end) == expected;
+            if (!shortRight || formatResult(signed_, NumberFormat {}) != expected)
+                wrong.push_back(expected + (onHalfway ? " (on halfway)" : " (beside)"));
+        }
+    };
+    for (const HalfwayCase &row : kHalfwayCases) {
+        // The nearest long double: one correctly rounded division.
+        const long double halfway = static_cast<long double>(2 * row.n + 1) / 20000.0L;
+        const std::uint64_t even = row.n % 2 == 0 ? row.n : row.n + 1;
+        for (const long double distance : kOnHalfway)
+            check(halfway * (1.0L + distance), even, true);
+        long double up = halfway;
+        long double down = halfway;
+        for (int step = 0; step < 3; ++step) {
+            up = std::nextafter(up, 1e300L);
+            down = std::nextafter(down, 0.0L);
+            check(up, even, true);
+            check(down, even, true);
+        }
+        // Those that stay within half a unit of the halfway point.
+        for (const long double distance : kBesideHalfway) {
+            if (std::fabs(distance) * (static_cast<long double>(row.n) + 0.5L) < 0.4L)
+                check(halfway * (1.0L + distance), distance > 0 ? row.n + 1 : row.n, false);
+        }
+    }
+    return wrong;
+}
 
 // Values a user may type (up to seven integer digits and eight decimals),
 // any finite positive double, and the extremes.

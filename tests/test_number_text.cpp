@@ -110,6 +110,12 @@ private slots:
         QCOMPARE(QString::fromStdString(formatFixed4(value, format)), expected);
     }
 
+    void resultsBesideHalfwayPointsRoundAsTheirConstruction()
+    {
+        const std::vector<std::string> wrong = test::halfwaysWrittenOtherwise();
+        QVERIFY2(wrong.empty(), wrong.empty() ? "" : wrong.front().c_str());
+    }
+
     // Pressing compute twice rereads what the first press wrote: in either
     // locale the text must read back as the same value to four decimals.
     void formattedTextReadsBackInBothLocales_data()

@@ -9,6 +9,7 @@
 #include <pthread.h>
 #include <sys/resource.h>
 
+#include "tools/plain_request.h"
 #include "tools/stop_signal.h"
 #include "wording/text_echo.h"
 
@@ -67,6 +68,25 @@ std::variant<Request, LineError> parsedLine(const LineReader::Line &line)
     return parseRequestLine(line.text);
 }
 
+// appendResponse() for a line: a request of the list with no option in the
+// form batches write goes straight from its text to its answer, any other
+// line through a Request.
+bool appendLineResponse(std::string &out, const LineReader::Line &line, AnswerOptions options)
+{
+    const auto plain = !line.overlong && options.plain() ? plainRequestLine(line.text) : std::nullopt;
+    if (!plain)
+        return appendResponse(out, parsedLine(line), options);
+    const std::size_t before = out.size();
+    try {
+        appendPlainAnswer(out, plain->combination, plain->texts);
+        out += '\n';
+        return true;
+    } catch (...) {
+        out.resize(before);
+        throw;
+    }
+}
+
 } // namespace
 
 bool appendResponse(std::string &out, const std::variant<Request, LineError> &parsed, AnswerOptions options)
@@ -119,7 +139,7 @@ void LineAnswers::work(Slice &mine)
             return;
         try {
             for (const LineReader::Line &line : mine.lines)
-                mine.wellFormed &= appendResponse(mine.answers, parsedLine(line), m_options);
+                mine.wellFormed &= appendLineResponse(mine.answers, line, m_options);
         } catch (const std::bad_alloc &) {
             // Handed on to the calling thread, with the answers made before.
             mine.outOfMemory = true;
@@ -158,7 +178,7 @@ bool LineAnswers::answer(std::span<const LineReader::Line> lines, AnswerOutput &
                 whole = false;
                 break;
             }
-            allWellFormed &= appendResponse(output.buffer(), parsedLine(line), m_options);
+            allWellFormed &= appendLineResponse(output.buffer(), line, m_options);
             output.answered();
         }
     } catch (const std::bad_alloc &) {

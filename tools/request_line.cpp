@@ -12,6 +12,9 @@
 #include "solver/list/solve.h"
 #include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
+#include "tools/outcome_words.h"
+#include "tools/plain_request.h"
+#include "tools/value_line.h"
 #include "wording/solution_text.h"
 #include "wording/text_echo.h"
 
@@ -84,26 +87,6 @@ std::string withPlainBlanks(std::string_view line)
     return plain;
 }
 
-const char *faultName(FaultKind kind)
-{
-    switch (kind) {
-    case FaultKind::DivisionByZero: return "division-by-zero";
-    case FaultKind::Overflow: return "overflow";
-    case FaultKind::InvalidArgument: return "invalid-argument";
-    }
-    return "unknown";
-}
-
-// The nine values with four decimals and the verdict.
-void appendValues(std::string &line, const AnsweredTriangle &triangle)
-{
-    for (const Real::Value value : triangle.values) {
-        line += '\t';
-        line += formatResult(value, NumberFormat {});
-    }
-    line += triangle.real ? "\ttriangle" : "\tno-triangle";
-}
-
 void appendStepLine(std::string &out, const Step &step, const wording::GivenTexts &given,
     const wording::Language &language, wording::StepForms exact = {})
 {
@@ -163,15 +146,18 @@ wording::GivenTexts namedTexts(const Request &request)
 
 // A solved answer: the first triangle's line "solved", each other's "also",
 // each followed by what was asked of it.
-void appendSolved(std::string &out, const Request &request, const Answer &answer, bool exact,
-    const wording::Language &language)
+void appendSolved(std::string &out, const Request &request, const Answer &answer, AnswerOptions options)
 {
-    const wording::GivenTexts given = request.combination >= 0
-        ? wording::givenTextsOf(request.combination, request.texts)
-        : namedTexts(request);
+    const bool exact = options.exact;
+    const wording::Language &language = *options.language;
+    // The typed texts, as the steps show them.
+    wording::GivenTexts given;
+    if (options.steps)
+        given = request.combination >= 0 ? wording::givenTextsOf(request.combination, request.texts)
+                                         : namedTexts(request);
     for (const AnsweredTriangle &triangle : answer.triangles) {
         out += &triangle == &answer.triangles.front() ? "solved" : "\nalso";
-        appendValues(out, triangle);
+        appendValueLine(out, triangle.values, triangle.real);
         if (exact)
             appendExact(out, triangle);
         const ExactForms *forms = exact ? &triangle.exact : nullptr;
@@ -326,31 +312,29 @@ std::optional<Answer> appendNamedAnswer(std::string &out, Request &request, Answ
 
 void appendAnswer(std::string &out, const Request &request, AnswerOptions options)
 {
+    // A decimal comma is read as a Bulgarian window reads it; the answers
+    // are written with points.
+    const NumberFormat format {".", ","};
+    if (!request.named && options.plain()) {
+        appendPlainAnswer(out, request.combination, {request.texts[0], request.texts[1], request.texts[2]});
+        return;
+    }
     // Named elements answered by a combination of the list take its
     // combination and its texts in field order.
     Request answered = request;
-    // A decimal comma is read as a Bulgarian window reads it; the answers
-    // are written with points.
     std::optional<Answer> found;
     if (request.named)
         found = appendNamedAnswer(out, answered, options);
     else
         found = answerRequest(request.combination, {request.texts[0], request.texts[1], request.texts[2]},
-            {options.otherTriangles, options.steps, options.more, options.exact}, NumberFormat {".", ","});
+            {options.otherTriangles, options.steps, options.more, options.exact}, format);
     if (!found)
         return;
     const Answer &answer = *found;
-    switch (answer.outcome.status) {
-    case Outcome::Status::Invalid: out += "invalid"; return;
-    case Outcome::Status::NoTriangle: out += "no-triangle"; return;
-    case Outcome::Status::Fault:
-        out += "fault\t";
-        out += faultName(answer.outcome.fault);
-        return;
-    case Outcome::Status::Solved:
+    if (!appendUnsolved(out, answer.outcome)) {
         const std::size_t before = out.size();
         try {
-            appendSolved(out, answered, answer, options.exact, *options.language);
+            appendSolved(out, answered, answer, options);
         } catch (const ArithmeticFault &fault) {
             // A value that a step's text cannot show: the whole answer is
             // the fault, never half of one.
@@ -358,7 +342,6 @@ void appendAnswer(std::string &out, const Request &request, AnswerOptions option
             out += "fault\t";
             out += faultName(fault.kind);
         }
-        return;
     }
 }
 

@@ -55,6 +55,9 @@ struct AnswerOptions {
     bool exact = false;          // --exact
     // --lang: the language of the steps' texts.
     const wording::Language *language = &wording::kBulgarian;
+
+    // Nothing besides the first line asked for.
+    bool plain() const { return !otherTriangles && !steps && !more && !exact; }
 };
 
 // Sets the option that command-line words name (--all, --steps, --more, --exact, or

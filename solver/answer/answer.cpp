@@ -4,7 +4,6 @@
 #include "solver/answer/other_triangles.h"
 #include "solver/answer/solution.h"
 #include "solver/answer/typed_verdict.h"
-#include "solver/list/request_form.h"
 #include "solver/list/verdict.h"
 
 namespace triangle {
@@ -13,12 +12,10 @@ namespace {
 
 // One fitting triangle with the parts asked for. The exact forms replay the
 // steps, so they are found with them even where the steps are not kept.
-AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, bool real, unsigned branches,
-    AnswerParts parts, const std::array<std::string_view, 3> &texts)
+AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, const FieldValues &values,
+    bool real, unsigned branches, AnswerParts parts, const std::array<std::string_view, 3> &texts)
 {
-    AnsweredTriangle triangle {record, {}, real, branches, {}, std::nullopt, {}, {}};
-    for (const Quantity q : kAllQuantities)
-        triangle.values.at(static_cast<std::size_t>(fieldIndex(q))) = fieldValue(record, q).value();
+    AnsweredTriangle triangle {record, values, real, branches, {}, std::nullopt, {}, {}};
     const bool journalling = parts.steps || parts.exact;
     if (journalling)
         triangle.steps = solutionOf(outcome, branches).steps;
@@ -47,18 +44,17 @@ Verdict asVerdict(TypedVerdict typed)
 
 } // namespace
 
-Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
-    const NumberFormat &format)
+FirstTriangle firstTriangle(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format)
 {
-    RequestForm form(combination, texts);
-    Triangle record;
-    Answer answer;
-    answer.outcome = Compute(record, form, format);
-    if (answer.outcome.status != Outcome::Status::Solved && answer.outcome.status != Outcome::Status::Fault)
-        return answer;
+    FirstTriangle first;
+    Outcome &outcome = first.outcome;
+    outcome = computeValues(first.record, combination, texts, format, first.values);
+    if (outcome.status != Outcome::Status::Solved && outcome.status != Outcome::Status::Fault)
+        return first;
     // The typed decimals decide exactly what their binary values may not.
-    const TypedVerdict typed = typedVerdict(combination, texts);
-    answer.outcome.typedVerdict = asVerdict(typed);
+    const TypedVerdict typed = typedVerdict(combination, texts, outcome.givenValues, format);
+    outcome.typedVerdict = asVerdict(typed);
     // A given angle of 180° or more is no triangle before any formula: what
     // the formulas make of it (β = −257.6239° from α = 400°) means nothing,
     // and at such angles they fault on one build where another carries on.
@@ -66,21 +62,50 @@ Answer answerRequest(int combination, const std::array<std::string_view, 3> &tex
     // zero third angle divides by zero): no triangle, and why, rather than
     // the fault.
     if (typed == TypedVerdict::SidesCloseNoTriangle || typed == TypedVerdict::AngleNotBelow180
-        || (answer.outcome.status == Outcome::Status::Fault && typed != TypedVerdict::None)) {
-        answer.outcome.status = Outcome::Status::NoTriangle;
-        return answer;
+        || (outcome.status == Outcome::Status::Fault && typed != TypedVerdict::None)) {
+        outcome.status = Outcome::Status::NoTriangle;
+        return first;
     }
-    if (answer.outcome.status == Outcome::Status::Fault)
-        return answer;
-    if (answer.outcome.typedVerdict != Verdict::RealTriangle)
-        answer.outcome.realTriangle = false;
+    if (outcome.status == Outcome::Status::Fault)
+        return first;
+    if (outcome.typedVerdict != Verdict::RealTriangle)
+        outcome.realTriangle = false;
+    return first;
+}
+
+std::optional<RoundedValues> quickFirstLine(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format)
+{
+    const QuickRoute quick = isValidCombination(combination) ? combinationAt(combination).quick : nullptr;
+    if (quick == nullptr)
+        return std::nullopt;
     try {
-        answer.triangles.push_back(
-            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, texts));
+        const std::optional<GivenValues> given = readGivenTexts(combination, texts, format);
+        std::optional<RoundedValues> shown = given ? quick(*given) : std::nullopt;
+        if (shown && typedVerdict(combination, texts, *given, format) != TypedVerdict::None)
+            return std::nullopt;
+        return shown;
+    } catch (const ArithmeticFault &) {
+        // The long double solving says which fault it is.
+        return std::nullopt;
+    }
+}
+
+Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,
+    const NumberFormat &format)
+{
+    const FirstTriangle first = firstTriangle(combination, texts, format);
+    Answer answer;
+    answer.outcome = first.outcome;
+    if (answer.outcome.status != Outcome::Status::Solved)
+        return answer;
+    try {
+        answer.triangles.push_back(answered(
+            answer.outcome, first.record, first.values, answer.outcome.realTriangle, 0, parts, texts));
         if (parts.otherTriangles) {
-            for (const FittingTriangle &other : otherTriangles(answer.outcome, record))
-                answer.triangles.push_back(
-                    answered(answer.outcome, other.record, true, other.branches, parts, texts));
+            for (const FittingTriangle &other : otherTriangles(answer.outcome, first.record))
+                answer.triangles.push_back(answered(answer.outcome, other.record, fieldValuesOf(other.record),
+                    true, other.branches, parts, texts));
         }
     } catch (const ArithmeticFault &fault) {
         answer.outcome.status = Outcome::Status::Fault;
@@ -102,8 +127,8 @@ Answer answerGivenValues(int combination, const GivenValues &values, AnswerParts
         answer.outcome.status = Outcome::Status::Solved;
         answer.outcome.realTriangle = verdictOf(record, first) == Verdict::RealTriangle;
         parts.exact = false;
-        answer.triangles.push_back(
-            answered(answer.outcome, record, answer.outcome.realTriangle, 0, parts, {}));
+        answer.triangles.push_back(answered(
+            answer.outcome, record, fieldValuesOf(record), answer.outcome.realTriangle, 0, parts, {}));
     } catch (const SidesCloseNoTriangle &) {
         answer.outcome.status = Outcome::Status::NoTriangle;
         answer.triangles.clear();

@@ -27,8 +27,7 @@ struct AnswerParts {
 // One triangle the given values fit, as values: the faces write them.
 struct AnsweredTriangle {
     Triangle record;
-    // A B C a b c S R and the perimeter, in field order.
-    std::array<Real::Value, kFieldCount> values {};
+    FieldValues values {};
     bool real = true;
     // Which choice at each branch point reached it (see solutionOf()).
     unsigned branches = 0;
@@ -40,6 +39,27 @@ struct AnsweredTriangle {
     // With AnswerParts::exact: the values' exact forms, where the data allow.
     ExactForms exact;
 };
+
+// A request of the list solved to its first triangle and judged, on its
+// values and on the typed decimals: what every answer starts from, and all
+// that an answer of the nine values and the verdict needs.
+struct FirstTriangle {
+    Outcome outcome;
+    Triangle record;
+    FieldValues values {}; // when solved
+};
+
+// `combination` with its given fields' texts in field order, read in
+// `format`: the answer below without its parts and with no allocation.
+FirstTriangle firstTriangle(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
+
+// The first triangle's nine values to four decimals where the
+// combination's quick route proves them, for a caller that shows nothing
+// else: a real triangle that the typed decimals leave one. Empty otherwise,
+// and firstTriangle() answers.
+std::optional<RoundedValues> quickFirstLine(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
 
 // A request answered: how it ended and, when solved, every triangle asked
 // for, the one solved first at the front.

@@ -2,6 +2,7 @@
 #include "solver/answer/typed_verdict.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "exact/rational.h"
@@ -54,10 +55,46 @@ TypedVerdict decided(int combination, const std::array<std::string_view, 3> &tex
     return TypedVerdict::None;
 }
 
+// Whether the values read leave every verdict above None by far more than
+// their rounding: a typed decimal read without a fault is correctly rounded
+// to long double (a relative error of 2^-64), so its exact value then lies
+// on the same side of each boundary. A comma that the format does not read
+// makes the exact reading (which takes one) see another number.
+bool clearlyNone(const Combination &row, const std::array<std::string_view, 3> &texts,
+    const GivenValues &read, const NumberFormat &format)
+{
+    constexpr Real::Value kBelow = 1.0L - 1e-12L;
+    if (format.readSeparator() != "," && std::any_of(texts.begin(), texts.end(), [](std::string_view text) {
+            return text.find(',') != std::string_view::npos;
+        }))
+        return false;
+    Real::Value angleSum = 0.0L;
+    std::array<Real::Value, 3> sides {};
+    std::size_t sideCount = 0;
+    for (const Quantity q : kAllQuantities) {
+        if (!row.gives(q))
+            continue;
+        const Real::Value value = read.at(static_cast<std::size_t>(fieldIndex(q))).value();
+        if (isAngle(q))
+            angleSum += value;
+        else if (kindOf(q) == ElementKind::Side)
+            sides.at(sideCount++) = value;
+    }
+    if (!(angleSum < 180.0L * kBelow))
+        return false;
+    if (sideCount < 3)
+        return true;
+    std::sort(sides.begin(), sides.end());
+    return sides[2] < (sides[0] + sides[1]) * kBelow;
+}
+
 } // namespace
 
-TypedVerdict typedVerdict(int combination, const std::array<std::string_view, 3> &texts)
+TypedVerdict typedVerdict(int combination, const std::array<std::string_view, 3> &texts,
+    const GivenValues &read, const NumberFormat &format)
 {
+    if (!isValidCombination(combination) || clearlyNone(combinationAt(combination), texts, read, format))
+        return TypedVerdict::None;
     try {
         return decided(combination, texts);
     } catch (const exact::TooLarge &) {

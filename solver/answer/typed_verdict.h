@@ -4,6 +4,9 @@
 #include <array>
 #include <string_view>
 
+#include "solver/list/solve.h"
+#include "solver/numbers/number_format.h"
+
 namespace triangle {
 
 // What the typed decimals say of a request of the list before any formula,
@@ -19,7 +22,10 @@ enum class TypedVerdict {
     SidesCloseNoTriangle, // three sides, one at least the sum of the other two
 };
 
-// The texts in field order, as the request has them.
-TypedVerdict typedVerdict(int combination, const std::array<std::string_view, 3> &texts);
+// The texts in field order, as the request has them, and the values read
+// from them in `format` (Outcome::givenValues): where these lie far from
+// every boundary, the texts need no exact reading.
+TypedVerdict typedVerdict(int combination, const std::array<std::string_view, 3> &texts,
+    const GivenValues &read, const NumberFormat &format);
 
 } // namespace triangle

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "solver/numbers/real.h"
+#include "solver/numbers/ten_thousandths.h"
 #include "solver/triangle/quantity.h"
 
 namespace triangle {
@@ -15,11 +19,32 @@ class Solving;
 // record, it fills the other quantities. It ends where the output step begins.
 using Procedure = void (*)(Solving &);
 
+// The values read from the eight quantity fields (only the given ones count).
+using GivenValues = std::array<Real, kQuantityCount>;
+
+// The nine values of a request's first line to four decimals, in field
+// order.
+using RoundedValues = std::array<TenThousandths, kFieldCount>;
+
+// A quick route to the first line: the shown values worked out in double
+// with a bound on their error, where the bound proves them those of the
+// procedure's long double solving and its verdict a real triangle; empty
+// otherwise.
+using QuickRoute = std::optional<RoundedValues> (*)(const GivenValues &);
+
+// Whether given values can be solved at all, where the procedure would
+// otherwise end with SidesCloseNoTriangle: asked first, so that this usual
+// answer costs no exception.
+using Solvable = bool (*)(const GivenValues &);
+
 // One admissible choice of three given quantities: eight characters '0' or
-// '1' for A, B, C, a, b, c, S, R, and the procedure that solves it.
+// '1' for A, B, C, a, b, c, S, R, the procedure that solves it and, where
+// it pays, a quick route and the test that it can be solved.
 struct Combination {
     std::string_view given;
     Procedure solve = nullptr;
+    QuickRoute quick = nullptr;
+    Solvable solvable = nullptr;
 
     bool gives(Quantity q) const
     {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <optional>
+#include <string_view>
+
 #include "solver/list/form.h"
 #include "solver/list/solve.h"
 #include "solver/list/verdict.h"
@@ -32,11 +36,33 @@ struct Outcome {
     GivenValues givenValues {};
 };
 
+// The nine values of a record in field order: the angles A B C in degrees,
+// a b c, S, R and the perimeter.
+using FieldValues = std::array<Real::Value, kFieldCount>;
+
 // One press of the compute button: validates the given fields, runs the
 // procedure of the selected combination on the record, and writes the nine
 // value fields. An invalid request changes nothing; a fault keeps what was
 // stored in the record before it and rewrites no field.
 Outcome Compute(Triangle &record, Form &form, const NumberFormat &format);
+
+// The same without a form, for callers that write the values themselves:
+// the combination's given texts in field order, and the nine values of a
+// solved request in `values`. The texts are read, and the outcome is, as
+// Compute's on a form that marks the combination's given fields.
+Outcome computeValues(Triangle &record, int combination, const std::array<std::string_view, 3> &texts,
+    const NumberFormat &format, FieldValues &values);
+
+// The combination's given texts (in field order) read as computeValues()
+// reads them, or nothing where one is not above 0. Throws ArithmeticFault
+// for a value beyond the range of a double.
+std::optional<GivenValues> readGivenTexts(
+    int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
+
+// The nine values of a solved record, every one worked out before any is
+// shown: a fault in one (a perimeter that overflows) leaves none. Throws
+// ArithmeticFault.
+FieldValues fieldValuesOf(const Triangle &record);
 
 // Writes the nine value fields from the record, in field order, or none of
 // them when one faults.

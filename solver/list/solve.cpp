@@ -32,13 +32,6 @@ Contradiction solveCombination(
     return first;
 }
 
-Real fieldValue(const Triangle &t, Quantity q)
-{
-    if (q == Quantity::P)
-        return (t.a + t.b) + t.c;
-    return isAngle(q) ? t.field(q) * 180.0 / kPi : t.field(q);
-}
-
 Real::Value shownValue(Quantity q, Real::Value stored)
 {
     return isAngle(q) ? (Real(stored) * 180.0 / kPi).value() : stored;

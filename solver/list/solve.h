@@ -11,9 +11,6 @@
 
 namespace triangle {
 
-// The values read from the eight quantity fields (only the given ones count).
-using GivenValues = std::array<Real, kQuantityCount>;
-
 // Stores the combination's given values in field order (an angle converted to
 // radians as (v * pi) / 180) and runs its procedure along `branches`, noting
 // its steps and the perimeter in `journal` when there is one. Returns the
@@ -24,7 +21,13 @@ Contradiction solveCombination(
 
 // The value of a field: the angles in degrees, the sides, S, R and the
 // perimeter (a + b) + c. Throws ArithmeticFault.
-Real fieldValue(const Triangle &t, Quantity q);
+// Inline, so that the nine of an answer need no call each.
+inline Real fieldValue(const Triangle &t, Quantity q)
+{
+    if (q == Quantity::P)
+        return (t.a + t.b) + t.c;
+    return isAngle(q) ? t.field(q) * 180.0 / kPi : t.field(q);
+}
 
 // A value as stored in the record or the journal, in the field's unit.
 Real::Value shownValue(Quantity q, Real::Value stored);

@@ -3,6 +3,7 @@
 // formula, both in the forms that keep their digits for needle-like
 // triangles, then R from the sides and the area.
 #include <algorithm>
+#include <functional>
 
 #include "solver/list/procedures.h"
 #include "solver/steps/completion_steps.h"
@@ -26,6 +27,18 @@ struct HeronFactors {
     std::array<Value, 3> twiceExcess {}; // over a, b, c
 };
 
+// Whether sides sorted longest first close a triangle: the shortest is
+// longer than the difference of the other two.
+bool sortedSidesClose(Value x, Value y, Value z) { return z - (x - y) > 0.0L; }
+
+bool sidesClose(const GivenValues &values)
+{
+    const auto at = [&](Quantity q) { return values.at(static_cast<std::size_t>(fieldIndex(q))).value(); };
+    std::array<Value, 3> sides = {at(Quantity::a), at(Quantity::b), at(Quantity::c)};
+    std::sort(sides.begin(), sides.end(), std::greater<>());
+    return sortedSidesClose(sides[0], sides[1], sides[2]);
+}
+
 HeronFactors heronFactors(const Triangle &t)
 {
     std::array<Vertex, 3> order = {A, B, C};
@@ -33,7 +46,7 @@ HeronFactors heronFactors(const Triangle &t)
     const Value x = t.side(order[0]).value();
     const Value y = t.side(order[1]).value();
     const Value z = t.side(order[2]).value();
-    if (!(z - (x - y) > 0.0L))
+    if (!sortedSidesClose(x, y, z))
         throw SidesCloseNoTriangle {};
     HeronFactors f;
     f.twiceP = x + (y + z);
@@ -78,7 +91,7 @@ void threeSides(Solving &s)
 } // namespace
 
 const std::array<Combination, 1> kThreeSides = {{
-    {"00011100", threeSides},
+    {"00011100", threeSides, nullptr, sidesClose},
 }};
 
 } // namespace triangle

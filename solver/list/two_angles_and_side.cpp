@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two angles and one side: the law of sines alone.
 #include "solver/list/procedures.h"
+#include "solver/list/quick_two_angles_and_side.h"
 #include "solver/steps/completion_steps.h"
 #include "solver/steps/solving_steps.h"
 
@@ -27,6 +28,12 @@ void thirdAngleFirst(Solving &s)
     Closing(s);
 }
 
+template <Vertex Third, Vertex SideAt>
+std::optional<RoundedValues> quickTwoAnglesAndSide(const GivenValues &values)
+{
+    return shownTwoAnglesAndSide(Third, SideAt, values);
+}
+
 } // namespace
 
 const std::array<Combination, 9> kTwoAnglesAndSide = {{
@@ -36,13 +43,15 @@ const std::array<Combination, 9> kTwoAnglesAndSide = {{
             steps::circumradiusFromPair(s, A);
             steps::sideFromCircumradius(s, B);
             FinishWithGamma(s);
-        }},
+        },
+        quickTwoAnglesAndSide<C, A>},
     {"11001000",
         [](Solving &s) {
             steps::circumradiusFromPair(s, B);
             steps::sideFromCircumradius(s, A);
             FinishWithGamma(s);
-        }},
+        },
+        quickTwoAnglesAndSide<C, B>},
     // The area from c and the sines, before the other sides.
     {"10100100",
         [](Solving &s) {
@@ -51,13 +60,14 @@ const std::array<Combination, 9> kTwoAnglesAndSide = {{
             AreaQuotient(s, C);
             steps::sideFromCircumradius(s, A);
             steps::sideFromCircumradius(s, B);
-        }},
-    {"10110000", thirdAngleFirst<B, SidesFromA>},
-    {"01101000", thirdAngleFirst<A, sidesFromB>},
-    {"01100100", thirdAngleFirst<A, SidesFromC>},
-    {"01110000", thirdAngleFirst<A, SidesFromA>},
-    {"10101000", thirdAngleFirst<B, sidesFromB>},
-    {"11000100", thirdAngleFirst<C, SidesFromC>},
+        },
+        quickTwoAnglesAndSide<B, C>},
+    {"10110000", thirdAngleFirst<B, SidesFromA>, quickTwoAnglesAndSide<B, A>},
+    {"01101000", thirdAngleFirst<A, sidesFromB>, quickTwoAnglesAndSide<A, B>},
+    {"01100100", thirdAngleFirst<A, SidesFromC>, quickTwoAnglesAndSide<A, C>},
+    {"01110000", thirdAngleFirst<A, SidesFromA>, quickTwoAnglesAndSide<A, A>},
+    {"10101000", thirdAngleFirst<B, sidesFromB>, quickTwoAnglesAndSide<B, B>},
+    {"11000100", thirdAngleFirst<C, SidesFromC>, quickTwoAnglesAndSide<C, C>},
 }};
 
 } // namespace triangle

@@ -2,6 +2,7 @@
 // Two sides and one angle, in two schemes: the angle between the sides, or the
 // angle opposite one of them.
 #include "solver/list/procedures.h"
+#include "solver/list/quick_included_angle.h"
 #include "solver/steps/completion_steps.h"
 #include "solver/steps/solving_steps.h"
 
@@ -38,12 +39,18 @@ void oppositeAngle(Solving &s)
     steps::areaFromTwoSides(s, A);
 }
 
+template <Vertex Given>
+std::optional<RoundedValues> quickIncludedAngle(const GivenValues &values)
+{
+    return shownIncludedAngle(Given, values);
+}
+
 } // namespace
 
 const std::array<Combination, 9> kTwoSidesAndAngle = {{
-    {"00111000", includedAngle<C>},
-    {"01010100", includedAngle<B>},
-    {"10001100", includedAngle<A>},
+    {"00111000", includedAngle<C>, quickIncludedAngle<C>},
+    {"01010100", includedAngle<B>, quickIncludedAngle<B>},
+    {"10001100", includedAngle<A>, quickIncludedAngle<A>},
     {"10011000", oppositeAngle<A, B>},
     {"01011000", oppositeAngle<B, A>},
     {"10010100", oppositeAngle<A, C>},

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/numbers/number_formatting.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "solver/numbers/decimal_conversion.h"
+#include "solver/numbers/ten_thousandths.h"
 
 namespace triangle {
 
@@ -30,40 +31,22 @@ std::string assemble(
     return text;
 }
 
-// "00" to "99", for writing two digits at a time.
-constexpr auto kDigitPairs = [] {
-    std::array<char, 200> pairs {};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs.at(2 * i) = static_cast<char>('0' + i / 10);
-        pairs.at(2 * i + 1) = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
 // The text of units / 10^4 with four decimals, written into a buffer and
-// copied once: this runs nine times for every answer. Units below 10^15
-// (kFastLimit) have at most 11 integer digits; a separator of more than a
-// few bytes (none that a locale uses) goes the slower way.
+// copied once: this runs nine times for every answer. A separator of more
+// than a few bytes (none that a locale uses) goes the slower way.
 std::string formatTenThousandths(std::uint64_t units, bool negative, const NumberFormat &format)
 {
     const std::string_view separator = format.decimalSeparator;
-    std::array<char, 48> buffer {};
     if (separator.size() > 8)
         return assemble(
             std::to_string(units / 10000), std::to_string(units % 10000 + 10000).substr(1), negative, format);
-    char *out = buffer.data();
-    if (negative)
-        *out++ = '-';
-    out = std::to_chars(out, out + 24, units / 10000).ptr;
-    for (const char ch : separator)
-        *out++ = ch;
-    const std::uint64_t decimals = units % 10000;
-    for (const std::uint64_t pair : {decimals / 100, decimals % 100}) {
-        *out++ = kDigitPairs.at(2 * pair);
-        *out++ = kDigitPairs.at(2 * pair + 1);
-    }
-    return {buffer.data(), out};
+    std::array<char, 48> buffer {};
+    return {buffer.data(), writeTenThousandths(buffer.data(), {units, negative}, separator)};
 }
+
+} // namespace
+
+namespace {
 
 // Exact decimal rounding of the binary value, for any double.
 std::string formatExactly(double value, const NumberFormat &format)
@@ -97,16 +80,9 @@ std::string formatFixed4(double value, const NumberFormat &format)
 
 std::string formatResult(long double value, const NumberFormat &format)
 {
-    // Most values lie far from a halfway point, which a double can tell, and
-    // then its rounding is the value's.
-    const double roughlyScaled = static_cast<double>(value) * 1e4;
-    const double rounded = std::nearbyint(roughlyScaled);
-    if (0.5 - std::fabs(roughlyScaled - rounded) > 1e-9 * std::max(1.0, std::fabs(roughlyScaled))) {
-        if (std::fabs(roughlyScaled) < kFastLimit)
-            return formatTenThousandths(
-                static_cast<std::uint64_t>(std::fabs(rounded)), rounded < 0.0, format);
-        return formatFixed4(static_cast<double>(value), format);
-    }
+    if (const std::optional<TenThousandths> rounded = shortRounding(value))
+        return formatTenThousandths(rounded->units, rounded->negative, format);
+    // Next to a halfway point, or beyond counting in ten-thousandths.
     const long double scaled = value * 1e4L;
     const long double lower = std::floor(scaled);
     const long double halfway = lower + 0.5L;

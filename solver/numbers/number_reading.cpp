@@ -180,31 +180,35 @@ std::optional<Real::Value> readExactly(const Mantissa &m, std::int64_t exponent)
 std::optional<Real::Value> readPlainDecimal(std::string_view text, std::string_view separator)
 {
     constexpr std::size_t kMaxDigits = 19;
-    // The length of the separator at `i`, or 0.
-    const auto separatorAt = [&](std::size_t i) -> std::size_t {
-        if (text[i] == '.')
-            return 1;
-        return !separator.empty() && text.substr(i).starts_with(separator) ? separator.size() : 0;
-    };
     std::uint64_t integer = 0;
-    std::size_t digits = 0;
-    std::optional<std::size_t> digitsBeforeSeparator;
-    for (std::size_t i = 0; i < text.size();) {
-        if (isDigit(text[i])) {
-            if (++digits > kMaxDigits)
-                return std::nullopt;
-            integer = integer * 10 + static_cast<std::uint64_t>(text[i] - '0');
-            ++i;
-        } else if (const std::size_t length = separatorAt(i); length > 0 && !digitsBeforeSeparator) {
-            digitsBeforeSeparator = digits;
-            i += length;
-        } else {
-            return std::nullopt;
+    std::size_t at = 0;
+    // Takes a run of digits into `integer` (past 19 of them it wraps, and
+    // the text is refused below); returns how many.
+    const auto takeDigits = [&] {
+        const std::size_t start = at;
+        for (; at < text.size(); ++at) {
+            const unsigned digit = static_cast<unsigned char>(text[at]) - unsigned {'0'};
+            if (digit > 9)
+                break;
+            integer = integer * 10 + digit;
         }
+        return at - start;
+    };
+    const std::size_t whole = takeDigits();
+    std::size_t decimals = 0;
+    if (at < text.size()) {
+        const std::size_t length = text[at] == '.'                         ? 1
+            : !separator.empty() && text.substr(at).starts_with(separator) ? separator.size()
+                                                                           : 0;
+        if (length == 0)
+            return std::nullopt;
+        at += length;
+        decimals = takeDigits();
+        if (at < text.size())
+            return std::nullopt;
     }
-    if (digits == 0)
+    if (whole + decimals == 0 || whole + decimals > kMaxDigits)
         return std::nullopt;
-    const std::size_t decimals = digits - digitsBeforeSeparator.value_or(digits);
     return scaledByPowerOfTen(integer, -static_cast<std::int64_t>(decimals));
 }
 

@@ -5,13 +5,6 @@
 
 namespace triangle::steps {
 
-namespace {
-
-using Q = Quantity;
-
-// 180 - (x + y) with the rounding of the sum carried along (Knuth's
-// two-sum): near 180 the subtraction is exact, so only the last rounding
-// remains in a tiny result.
 Real restOf180(Real x, Real y)
 {
     const Real sum = x + y;
@@ -19,6 +12,10 @@ Real restOf180(Real x, Real y)
     const Real sumError = (x - (sum - part)) + (y - part);
     return (Real(180.0) - sum) - sumError;
 }
+
+namespace {
+
+using Q = Quantity;
 
 // pi - (angle at x + angle at y), from the typed degrees where both were given.
 Real restOfPi(const Triangle &t, Vertex x, Vertex y)

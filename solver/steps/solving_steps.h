@@ -7,6 +7,11 @@
 // sides from the area) by one rule, stores it and notes it in the journal.
 namespace triangle::steps {
 
+// 180 - (x + y) with the rounding of the sum carried along (Knuth's
+// two-sum): near 180 the subtraction is exact, so only the last rounding
+// remains in a tiny result. The third angle of two typed ones, in degrees.
+Real restOf180(Real x, Real y);
+
 // The angle at v as the rest of pi (of 180 degrees where both others were
 // typed); none left is a contradiction.
 void thirdAngle(Solving &s, Vertex v);

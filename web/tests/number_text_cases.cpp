@@ -79,6 +79,9 @@ void formattingCases(Tally &tally)
         tally.check(readNumber(formatFixed4(largest, format), format).toDouble() == largest,
             std::string(name) + ": the largest double");
     }
+    const std::vector<std::string> wrong = test::halfwaysWrittenOtherwise();
+    tally.check(
+        wrong.empty(), "results beside halfway points" + (wrong.empty() ? "" : ": not " + wrong.front()));
 }
 
 void losslessCases(Tally &tally)
