@@ -19,7 +19,7 @@ seed=${4:-7}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-awk -v count="$count" -v seed="$seed" '
+awk -v count="$count" -v seed="$seed" -f "$(dirname "$0")/triangle-elements.awk" -f /dev/stdin >"$work/requests" <<'AWK'
 function pick(list,    n, parts) { n = split(list, parts, " "); return parts[int(rand() * n) + 1] }
 function value(    kind) {
     kind = int(rand() * 10)
@@ -30,20 +30,6 @@ function value(    kind) {
     if (kind == 4) return sprintf("%d,%d", int(rand() * 100), int(rand() * 1000))
     if (kind == 5) return pick("-1 0 1e308 9e307 1e-320 abc 1..2 ,5 5, 1e 0x10 inf nan 12345678901234567890")
     return sprintf("%.3f", rand() * 180)
-}
-function element(name, A, B, C, a, b, c,    s, S, R, p) {
-    p = (a + b + c) / 2; S = a * b * sin(C) / 2; R = a / (2 * sin(A))
-    if (name == "A") return A * 180 / pi; if (name == "B") return B * 180 / pi; if (name == "C") return C * 180 / pi
-    if (name == "a") return a; if (name == "b") return b; if (name == "c") return c
-    if (name == "S") return S; if (name == "R") return R; if (name == "P") return 2 * p; if (name == "p") return p
-    if (name == "r") return S / p
-    if (name == "h_a") return 2 * S / a; if (name == "h_b") return 2 * S / b; if (name == "h_c") return 2 * S / c
-    if (name == "m_a") return sqrt(2 * b * b + 2 * c * c - a * a) / 2
-    if (name == "m_b") return sqrt(2 * a * a + 2 * c * c - b * b) / 2
-    if (name == "m_c") return sqrt(2 * a * a + 2 * b * b - c * c) / 2
-    if (name == "l_a") return 2 * b * c * cos(A / 2) / (b + c)
-    if (name == "l_b") return 2 * a * c * cos(B / 2) / (a + c)
-    return 2 * a * b * cos(C / 2) / (a + b)
 }
 function namedLine(    names, n, i, j, chosen, A, B, C, a, b, c, shape, out, name, used) {
     n = split("A B C a b c S R P p r h_a h_b h_c m_a m_b m_c l_a l_b l_c", names, " ")
@@ -86,7 +72,8 @@ BEGIN {
         else if (kind < 0.9) print namedLine()
         else print hostileLine()
     }
-}' >"$work/requests"
+}
+AWK
 
 # In chunks: a request that ends the program (an abort) then loses the
 # answers of its chunk only, and the chunks after it are still compared.

@@ -23,23 +23,10 @@ count=${3:-20000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-awk -v count="$count" -v work="$work" '
+awk -v count="$count" -v work="$work" -f "$(dirname "$0")/../../scripts/triangle-elements.awk" -f /dev/stdin <<'AWK'
+
 function angleOrLength(name, k) { return name ~ /^[ABC]$/ ? 15 * k : lengths[k % 6 + 1] }
 function slots(name) { return name ~ /^[ABC]$/ ? 26 : 6 }
-function element(name, A, B, C, a, b, c,    S, p) {
-    p = (a + b + c) / 2; S = a * b * sin(C) / 2
-    if (name == "A") return A * 180 / pi; if (name == "B") return B * 180 / pi; if (name == "C") return C * 180 / pi
-    if (name == "a") return a; if (name == "b") return b; if (name == "c") return c
-    if (name == "S") return S; if (name == "R") return a / (2 * sin(A)); if (name == "P") return 2 * p
-    if (name == "p") return p; if (name == "r") return S / p
-    if (name == "h_a") return 2 * S / a; if (name == "h_b") return 2 * S / b; if (name == "h_c") return 2 * S / c
-    if (name == "m_a") return sqrt(2 * b * b + 2 * c * c - a * a) / 2
-    if (name == "m_b") return sqrt(2 * a * a + 2 * c * c - b * b) / 2
-    if (name == "m_c") return sqrt(2 * a * a + 2 * b * b - c * c) / 2
-    if (name == "l_a") return 2 * b * c * cos(A / 2) / (b + c)
-    if (name == "l_b") return 2 * a * c * cos(B / 2) / (a + c)
-    return 2 * a * b * cos(C / 2) / (a + b)
-}
 BEGIN {
     pi = atan2(0, -1)
     sweep = work "/sweep"; random = work "/random"
@@ -70,7 +57,8 @@ BEGIN {
         }
         print out >random
     }
-}'
+}
+AWK
 touch "$work/random"
 echo "$(wc -l <"$work/sweep") requests in the sweep, $(wc -l <"$work/random") random"
 
