@@ -35,9 +35,11 @@ std::string termText(Integer k, Integer n, const Signs &signs)
 std::string sumText(const std::map<Integer, Rational> &terms, const Signs &signs)
 {
     Integer denominator = 1;
-    for (const auto &[n, coefficient] : terms)
-        denominator = denominator / greatestCommonDivisor(denominator, coefficient.denominator())
-            * coefficient.denominator();
+    for (const auto &[n, coefficient] : terms) {
+        const Integer share = denominator / greatestCommonDivisor(denominator, coefficient.denominator());
+        if (__builtin_mul_overflow(share, coefficient.denominator(), &denominator))
+            throw TooLarge();
+    }
     // Terms added before terms taken away: √6 − √2 rather than −√2 + √6.
     std::string text;
     for (const bool added : {true, false}) {
