@@ -8,7 +8,6 @@
 #include "session/notes.h"
 #include "session/spoken.h"
 #include "solver/elements/any_three.h"
-#include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
 #include "wording/solution_text.h"
 #include "wording/step_recomputation.h"
@@ -225,7 +224,7 @@ std::string ElementsSession::familyText(const Family &family) const
         {wording::symbolOf(sideOpposite(family.vertex)), measure(family.measured, family.value)});
 }
 
-// "with the other two, h_a is at most 5.196152422706632, at the
+// "with the other two, h_a is at most 5.19615242270663, at the
 // equilateral triangle".
 std::string ElementsSession::boundaryText(const Boundary &boundary) const
 {
@@ -233,8 +232,7 @@ std::string ElementsSession::boundaryText(const Boundary &boundary) const
     const std::string_view shape = boundary.shape == SpecialShape::Right ? words.byAngles.at(1)
         : boundary.shape == SpecialShape::Isosceles                      ? words.bySides.at(1)
                                                                          : words.bySides.at(2);
-    const auto bound = static_cast<double>(boundary.shown());
-    const std::string value = withSeparator(shortestFixed(bound), ".", m_format.decimalSeparator)
+    const std::string value = withSeparator(boundary.shownDigits(), ".", m_format.decimalSeparator)
         + (isAngle(boundary.element) ? "°" : "");
     return wording::filled(boundary.largest ? m_language->elements.atMost : m_language->elements.atLeast,
         {wording::symbolOf(boundary.element), value, shape});

@@ -10,7 +10,6 @@
 #include "solver/answer/answer.h"
 #include "solver/elements/any_three.h"
 #include "solver/list/solve.h"
-#include "solver/numbers/decimal_conversion.h"
 #include "solver/numbers/number_formatting.h"
 #include "tools/outcome_words.h"
 #include "tools/plain_request.h"
@@ -256,14 +255,14 @@ void appendFamily(std::string &out, const Family &family)
     out += formatResult(family.value, NumberFormat {});
 }
 
-// "no-triangle<TAB>h_a ≤ 5.196152422706632": the bound the values miss, in
-// the shortest digits that read back as it.
+// "no-triangle<TAB>h_a ≤ 5.19615242270663": the bound the values miss, in
+// fifteen significant digits.
 void appendBoundary(std::string &out, const Boundary &boundary)
 {
     out += "no-triangle\t";
     out += tagOf(boundary.element);
     out += boundary.largest ? " ≤ " : " ≥ ";
-    out += shortestFixed(static_cast<double>(boundary.shown()));
+    out += boundary.shownDigits();
 }
 
 } // namespace

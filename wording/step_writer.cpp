@@ -77,7 +77,7 @@ std::string StepWriter::fromSine(const std::string &sineFormula) const
     switch (m_step.choice) {
     case Choice::Only:
         text += clause(m_step.value);
-        if (shownValue(m_step.quantity, m_step.value) > 90.0L)
+        if (shownAngle(m_step.value) > 90.0L)
             text += obtuseNote();
         else if (acuteBySides())
             text += acuteNote();

@@ -112,6 +112,12 @@ private:
         return found() + equalsOrAbout(shownValue(m_step.quantity, stored), m_format)
             + unitOf(m_step.quantity);
     }
+    // The found angle as its four decimals show it: a right angle found a
+    // hair above 90° (the last bits differ between builds) is no obtuse one.
+    Real::Value shownAngle(Real::Value stored) const
+    {
+        return shownDecimal(shownValue(m_step.quantity, stored), m_format).value;
+    }
     std::string obtuseNote() const
     {
         const Vertex v = vertexOf(m_step.quantity);
@@ -125,7 +131,7 @@ private:
     bool acuteBySides() const
     {
         return m_step.rule == Rule::LawOfSines && m_step.operands.at(0).value <= m_step.operands.at(1).value
-            && shownValue(m_step.quantity, m_step.value) < 90.0L;
+            && shownAngle(m_step.value) < 90.0L;
     }
     std::string acuteNote() const
     {

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "solver/elements/element_steps.h"
 #include "solver/elements/fitting_check.h"
@@ -14,8 +15,10 @@
 #include "solver/elements/shape_search.h"
 #include "solver/elements/special_shapes.h"
 #include "solver/list/catalogue.h"
+#include "solver/list/compute.h"
 #include "solver/list/solve.h"
 #include "solver/numbers/number_reading.h"
+#include "solver/triangle/angle_functions.h"
 
 namespace triangle {
 
@@ -175,6 +178,54 @@ bool comesBefore(const Sides &x, const Sides &y)
     return x0 != y0 ? x0 > y0 : cosine(x, 1) > cosine(y, 1);
 }
 
+// The given values are the triangle's own. Found from its sides, its other
+// values give them back only to the last bits of the arithmetic, which
+// differ between builds (the page's long double is wider), and a value
+// typed on a halfway point of its fourth decimal (h_c = 8.39535) would show
+// rounded either way. Two given angles leave the third exactly what they
+// leave of 180°.
+std::vector<GivenElement> keptValues(const std::array<GivenElement, 3> &given)
+{
+    std::vector<GivenElement> kept;
+    Real::Value angleSum = 0;
+    for (const GivenElement &g : given) {
+        // Angles in the record's measure.
+        kept.push_back({g.element, isAngle(g.element) ? g.value / angle_measure::kToTrue : g.value});
+        angleSum += isAngle(g.element) ? kept.back().value : 0;
+    }
+    const auto isGiven = [&](Quantity q) {
+        return std::any_of(given.begin(), given.end(), [&](const GivenElement &g) { return g.element == q; });
+    };
+    if (std::count_if(given.begin(), given.end(), [](const GivenElement &g) { return isAngle(g.element); })
+        == 2) {
+        const Quantity third = !isGiven(Quantity::A) ? Quantity::A
+            : !isGiven(Quantity::B)                  ? Quantity::B
+                                                     : Quantity::C;
+        kept.push_back({third, angle_measure::kStoredPi - angleSum});
+    }
+    return kept;
+}
+
+void keepGivenValues(AnsweredTriangle &triangle, const std::array<GivenElement, 3> &given)
+{
+    for (const GivenElement &g : keptValues(given)) {
+        if (fieldIndex(g.element) < kQuantityCount)
+            triangle.record.field(g.element) = Real(g.value);
+        const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), g.element);
+        if (more != kMoreElements.end() && triangle.more)
+            triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin())) = g.value;
+        for (Step &step : triangle.moreSteps) {
+            if (step.quantity == g.element)
+                step.value = g.value;
+            for (std::size_t i = 0; i < step.operandCount; ++i) {
+                if (step.operands.at(i).quantity == g.element)
+                    step.operands.at(i).value = g.value;
+            }
+        }
+    }
+    triangle.values = fieldValuesOf(triangle.record);
+}
+
 // The exact forms of a triangle's values from the texts typed for it.
 ExactForms exactFormsFrom(const std::array<ElementText, 3> &texts, const AnsweredTriangle &triangle)
 {
@@ -205,6 +256,7 @@ Answer answerBySides(
         if (completed.outcome.status != Outcome::Status::Solved || completed.triangles.empty())
             continue;
         AnsweredTriangle &triangle = completed.triangles.front();
+        keepGivenValues(triangle, given);
         triangle.steps.clear();
         if (writingSteps)
             triangle.steps = elementSteps(planned, given, elementValuesOf(triangle));

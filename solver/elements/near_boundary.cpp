@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/elements/near_boundary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "solver/elements/unit_triangle.h"
+#include "solver/numbers/decimal_conversion.h"
 
 namespace triangle {
 
@@ -127,7 +129,21 @@ std::array<std::optional<Boundary>, 2> nearestBounds(const std::array<GivenEleme
 
 } // namespace
 
-long double Boundary::shown() const { return isAngle(element) ? bound * 180 / kPi : bound; }
+std::string Boundary::shownDigits() const
+{
+    // Fifteen significant digits, not the seventeen of a double: its last
+    // bits differ between builds (the page's long double is wider).
+    const auto value = static_cast<double>(isAngle(element) ? bound * 180 / kPi : bound);
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    std::string text = fixedDecimals(value, std::max(0, 14 - exponent));
+    if (text.find('.') != std::string::npos) {
+        while (text.ends_with('0'))
+            text.pop_back();
+        if (text.ends_with('.'))
+            text.pop_back();
+    }
+    return text;
+}
 
 std::optional<Boundary> nearBoundary(const std::array<GivenElement, 3> &given)
 {

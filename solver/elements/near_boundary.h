@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "solver/elements/shape_search.h"
 #include "solver/elements/special_lines.h"
@@ -21,8 +22,9 @@ struct Boundary {
     bool largest = true;            // the value is above the bound, else below
     SpecialShape shape = SpecialShape::Isosceles;
 
-    // The bound as shown: an angle in degrees.
-    long double shown() const;
+    // The bound as shown, an angle in degrees: "5.19615242270663", fifteen
+    // significant digits with a point.
+    std::string shownDigits() const;
 };
 
 // The boundary the values miss by no more than a relative 1e-6, if any;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 #include <vector>
@@ -18,26 +19,69 @@ constexpr long double kNearby = 1e-4L;
 // up to no more than three of 2^-50 squared.
 constexpr long double kSolves = 3 * 0x1p-100L;
 
-// How far a shape is from the given values: the sum of the squares of the
-// relative residuals, each given length (as a length) over the first one
-// against their ratio, each given angle against the shape's.
-long double residual(const Shape<long double> &s, const std::array<GivenElement, 3> &given)
+// The relative residuals of a shape against the given values: each given
+// length (as a length) over the first one against their ratio, each given
+// angle against the shape's; 0 for the first length.
+std::array<long double, 3> relatives(const Shape<long double> &s, const std::array<GivenElement, 3> &given)
 {
     const GivenElement *reference = nullptr;
-    long double sum = 0;
-    for (const GivenElement &g : given) {
-        long double relative = 0;
+    std::array<long double, 3> relative {};
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const GivenElement &g = given.at(i);
         if (isAngle(g.element)) {
-            relative = s.at(vertexOf(g.element)) / g.value - 1;
+            relative.at(i) = s.at(vertexOf(g.element)) / g.value - 1;
         } else if (reference == nullptr) {
             reference = &g;
         } else {
             const long double ratio = unitLengthValue(g.element, s) / unitLengthValue(reference->element, s);
-            relative = ratio * asLength(*reference) / asLength(g) - 1;
+            relative.at(i) = ratio * asLength(*reference) / asLength(g) - 1;
         }
-        sum += relative * relative;
     }
+    return relative;
+}
+
+// How far a shape is from the given values: the sum of the squares of the
+// relative residuals.
+long double residual(const Shape<long double> &s, const std::array<GivenElement, 3> &given)
+{
+    long double sum = 0;
+    for (const long double relative : relatives(s, given))
+        sum += relative * relative;
     return std::isfinite(sum) ? sum : INFINITY;
+}
+
+// The parameter of a line's shape refined to the last bits: the least of
+// the residual lies as far off as the square root of its noise, so the
+// residual that changes fastest along the line is brought to zero by
+// Newton's steps (with a central difference for the slope). Where the
+// values fit the line, that one is zero at the shape they fit.
+long double refinedOnLine(const SpecialLine &line, long double t, const std::array<GivenElement, 3> &given)
+{
+    const long double h = std::max(std::fabs(t), 1.0L) * 1e-7L;
+    const auto slopes = [&](long double at) {
+        const auto before = relatives(line.at(at - h), given);
+        const auto after = relatives(line.at(at + h), given);
+        std::array<long double, 3> slope {};
+        for (std::size_t i = 0; i < slope.size(); ++i)
+            slope.at(i) = (after.at(i) - before.at(i)) / (2 * h);
+        return slope;
+    };
+    const auto slope = slopes(t);
+    std::size_t steepest = 0;
+    for (std::size_t i = 1; i < slope.size(); ++i) {
+        if (std::fabs(slope.at(i)) > std::fabs(slope.at(steepest)))
+            steepest = i;
+    }
+    for (int step = 0; step < 6; ++step) {
+        const long double derivative = slopes(t).at(steepest);
+        const long double move = relatives(line.at(t), given).at(steepest) / derivative;
+        if (!std::isfinite(move) || std::fabs(move) > kNearby)
+            break;
+        t -= move;
+        if (std::fabs(move) <= 4 * std::numeric_limits<long double>::epsilon() * std::fabs(t))
+            break;
+    }
+    return t;
 }
 
 bool isNearby(const Shape<long double> &x, const Shape<long double> &y)
@@ -69,7 +113,10 @@ std::optional<Shape<long double>> onLine(const SpecialLine &line, long double st
         if (std::fabs(move) < 1e-3L * h)
             break;
     }
-    const Shape<long double> shape = line.at(t);
+    // Kept where it fits the values no worse than the least found.
+    const Shape<long double> refined = line.at(refinedOnLine(line, t, given));
+    const Shape<long double> shape
+        = residual(refined, given) <= residual(line.at(t), given) ? refined : line.at(t);
     if (!isNearby(shape, found))
         return std::nullopt;
     return shape;
