@@ -189,7 +189,7 @@ std::optional<SolutionPage> ElementsSession::openSolution()
     if (outcome.status == Status::Solved && answer.answer.triangles.size() > m_shown) {
         AnsweredTriangle &shown = answer.answer.triangles.at(m_shown);
         SolutionPage page {{outcome.combination, outcome.givenValues, {}, false, std::move(shown.steps),
-                               shown.record, Verdict::RealTriangle},
+                               std::move(shown.moreSteps), shown.record, Verdict::RealTriangle},
             {}, std::move(shown.exact), {}};
         for (const ElementText &element : given) {
             page.solution.givenElements.push_back(element.element);

@@ -282,9 +282,7 @@ void checkRequest(int combination, const std::array<std::string, 3> &texts, Tall
         Journal steps = triangle.steps;
         steps.insert(steps.end(), triangle.moreSteps.begin(), triangle.moreSteps.end());
         for (std::size_t s = 0; s < steps.size(); ++s) {
-            // The rest of the triangle is written without the typed texts.
-            const bool more = s >= triangle.steps.size();
-            const std::string line = wording::stepText(steps[s], more ? wording::GivenTexts {} : typed, comma,
+            const std::string line = wording::stepText(steps[s], typed, comma,
                 wording::kBulgarian, wording::stepForms(&triangle.exact, s));
             const bool remarked = line.ends_with(remark);
             ++tally.lines;

@@ -100,7 +100,7 @@ void appendStepLine(std::string &out, const Step &step, const wording::GivenText
 }
 
 // The rest of a real triangle, and the steps that found it.
-void appendMore(std::string &out, const MoreElements &more, const Journal &steps,
+void appendMore(std::string &out, const MoreElements &more, const Journal &steps, const wording::GivenTexts &given,
     const wording::Language &language, const ExactForms *exact, std::size_t firstStep)
 {
     constexpr std::array<std::string_view, 3> byAngles = {"acute", "right", "obtuse"};
@@ -117,7 +117,7 @@ void appendMore(std::string &out, const MoreElements &more, const Journal &steps
     out += '\t';
     out += bySides.at(static_cast<std::size_t>(more.sides));
     for (std::size_t i = 0; i < steps.size(); ++i)
-        appendStepLine(out, steps[i], {}, language, wording::stepForms(exact, firstStep + i));
+        appendStepLine(out, steps[i], given, language, wording::stepForms(exact, firstStep + i));
 }
 
 // The nine values' exact forms, "-" where a value has none.
@@ -163,7 +163,7 @@ void appendSolved(std::string &out, const Request &request, const Answer &answer
         for (std::size_t i = 0; i < triangle.steps.size(); ++i)
             appendStepLine(out, triangle.steps[i], given, language, wording::stepForms(forms, i));
         if (triangle.more)
-            appendMore(out, *triangle.more, triangle.moreSteps, language, forms, triangle.steps.size());
+            appendMore(out, *triangle.more, triangle.moreSteps, given, language, forms, triangle.steps.size());
     }
 }
 

@@ -8,18 +8,19 @@
 
 namespace triangle::wording {
 
-MoreText moreElementsText(const Triangle &record, const NumberFormat &format, const Language &language,
-    const ExactForms *exact, std::size_t firstStep)
+MoreText moreElementsText(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
+    const Language &language, const ExactForms *exact)
 {
     const SolutionWords &words = language.solution;
     Journal steps;
-    const MoreElements more = moreElementsOf(record, &steps);
+    const MoreElements more = moreElementsOf(solution.record, &steps);
+    if (!solution.moreSteps.empty())
+        steps = solution.moreSteps;
     MoreText text;
-    const GivenTexts none;
     for (const Step &step : steps) {
-        const StepForms forms = stepForms(exact, firstStep + text.steps.size());
+        const StepForms forms = stepForms(exact, solution.steps.size() + text.steps.size());
         text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
-            + stepText(step, none, format, language, forms) + ".");
+            + stepText(step, given, format, language, forms) + ".");
     }
     std::string uncomputed;
     for (std::size_t i = 0; i < more.values.size(); ++i) {

@@ -22,9 +22,10 @@ struct MoreText {
     std::string heading; // "Още елементи:"
 };
 
-// `exact` as for the solution, whose steps come `firstStep` steps before these.
-MoreText moreElementsText(const Triangle &record, const NumberFormat &format,
-    const Language &language = kBulgarian, const ExactForms *exact = nullptr, std::size_t firstStep = 0);
+// The rest of the solution's triangle, given values as typed in `given`;
+// `exact` as for the solution, whose steps come before these.
+MoreText moreElementsText(const Solution &solution, const GivenTexts &given, const NumberFormat &format,
+    const Language &language = kBulgarian, const ExactForms *exact = nullptr);
 
 // The section as plain text under its heading.
 std::string plainText(const MoreText &text);

@@ -20,6 +20,9 @@ struct Solution {
     std::vector<Quantity> givenElements;
     bool semiperimeterGiven = false;
     Journal steps;
+    // The steps of the rest of the triangle where they were found with it
+    // (any three elements), else empty: they are worked out from the record.
+    Journal moreSteps;
     Triangle record;
     Verdict verdict = Verdict::RealTriangle;
 };
