@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -264,6 +265,28 @@ QString problemOf(const Step &step, const std::string &line, bool remarked)
     return {};
 }
 
+// Where the line's notation misleads: a divisor k√n without brackets
+// (2·72 / 4√13 reads as (2·72 / 4)·√13), or a lone root in brackets of its
+// own but to be squared, (√(89 − 40√2)); empty where it reads one way.
+std::string misleadingNotation(const std::string &line)
+{
+    static const std::regex bareDivisor("/ [0-9]+√");
+    if (std::smatch found; std::regex_search(line, found, bareDivisor))
+        return "a bare divisor at \"" + found.str() + "\"";
+    for (auto at = line.find("(√("); at != std::string::npos; at = line.find("(√(", at + 1)) {
+        int depth = 0;
+        std::size_t end = at;
+        for (; end < line.size(); ++end) {
+            depth += line[end] == '(' ? 1 : line[end] == ')' ? -1 : 0;
+            if (depth == 0)
+                break;
+        }
+        if (line.compare(end + 1, std::string_view("²").size(), "²") != 0)
+            return "doubled brackets at \"" + line.substr(at, end + 1 - at) + "\"";
+    }
+    return {};
+}
+
 struct Tally {
     int lines = 0;
     int remarked = 0;
@@ -282,11 +305,13 @@ void checkRequest(int combination, const std::array<std::string, 3> &texts, Tall
         Journal steps = triangle.steps;
         steps.insert(steps.end(), triangle.moreSteps.begin(), triangle.moreSteps.end());
         for (std::size_t s = 0; s < steps.size(); ++s) {
-            const std::string line = wording::stepText(steps[s], typed, comma,
-                wording::kBulgarian, wording::stepForms(&triangle.exact, s));
+            const std::string line = wording::stepText(
+                steps[s], typed, comma, wording::kBulgarian, wording::stepForms(&triangle.exact, s));
             const bool remarked = line.ends_with(remark);
             ++tally.lines;
             tally.remarked += remarked ? 1 : 0;
+            const std::string notation = misleadingNotation(line);
+            QVERIFY2(notation.empty(), (line + " — " + notation).c_str());
             const QString problem = problemOf(
                 steps[s], remarked ? line.substr(0, line.size() - remark.size()) : line, remarked);
             QVERIFY2(problem.isEmpty(),
@@ -322,7 +347,8 @@ private slots:
         }
         const std::vector<std::pair<int, std::array<std::string, 3>>> exact
             = {{21, {"60", "5", "8"}}, {51, {"5", "8", "7"}}, {51, {"2", "3", "4"}}, {30, {"5", "8", "10"}},
-                {12, {"30", "45", "5"}}, {41, {"90", "6", "2.5"}}, {26, {"45", "4", "3"}}};
+                {12, {"30", "45", "5"}}, {41, {"90", "6", "2.5"}}, {26, {"45", "4", "3"}},
+                {21, {"45", "5", "8"}}, {21, {"90", "8", "12"}}};
         for (const auto &[combination, texts] : exact) {
             checkRequest(combination, texts, tally);
             if (QTest::currentTestFailed())

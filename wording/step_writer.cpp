@@ -32,6 +32,51 @@ bool isWhole(const ExactForm &form)
     return denominator.size() <= 5 && 10000 % std::stoi(denominator) == 0;
 }
 
+bool isOneRoot(std::string_view form)
+{
+    constexpr std::string_view kRoot = "√(";
+    if (!form.starts_with(kRoot) || !form.ends_with(')'))
+        return false;
+    // The root's bracket closes at the end, not before: √(2)·√(3) is two.
+    int depth = 0;
+    for (std::size_t i = kRoot.size() - 1; i < form.size(); ++i) {
+        depth += form[i] == '(' ? 1 : form[i] == ')' ? -1 : 0;
+        if (depth == 0)
+            return i + 1 == form.size();
+    }
+    return false;
+}
+
+std::string withBracketedDivisors(std::string text)
+{
+    constexpr std::string_view kDivide = "/ ";
+    constexpr std::string_view kRoot = "√";
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (auto at = text.find(kDivide); at != std::string::npos; at = text.find(kDivide, at + 1)) {
+        std::size_t end = at + kDivide.size();
+        const std::size_t start = end;
+        while (end < text.size() && isDigit(text[end]))
+            ++end;
+        if (end == start || text.compare(end, kRoot.size(), kRoot) != 0)
+            continue;
+        end += kRoot.size();
+        if (end < text.size() && text[end] == '(') {
+            for (int depth = 0; end < text.size(); ++end) {
+                depth += text[end] == '(' ? 1 : text[end] == ')' ? -1 : 0;
+                if (depth == 0)
+                    break;
+            }
+            ++end;
+        } else {
+            while (end < text.size() && isDigit(text[end]))
+                ++end;
+        }
+        text.insert(end, ")");
+        text.insert(start, "(");
+    }
+    return text;
+}
+
 std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
 
 std::string typedText(const GivenTexts &given, Quantity q)
@@ -138,7 +183,7 @@ std::string StepWriter::angleSum() const
 
 std::string StepWriter::text() const
 {
-    std::string text = ruleText();
+    std::string text = withBracketedDivisors(ruleText());
     if (m_step.contradiction == Contradiction::SizeNotPositive)
         text += m_words.notPositive;
     if (!followsFromShownNumbers(m_step, shownOperands()))

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "solver/numbers/real.h"
@@ -22,6 +23,13 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format);
 // An exact form that four decimals show just as well: 7, or 2001/1000
 // (2,001).
 bool isWhole(const ExactForm &form);
+
+// Whether a form is one square root of a bracket: √(89 − 40√2).
+bool isOneRoot(std::string_view form);
+
+// "2·72 / (4√13)": a divisor that is a number times a root in brackets,
+// where "2·72 / 4√13" would read as (2·72 / 4)·√13.
+std::string withBracketedDivisors(std::string text);
 
 // "°" after an angle, nothing after a length.
 std::string unitOf(Quantity q);
@@ -74,9 +82,12 @@ private:
             return {inFormula(*form), value};
         return shownDecimal(value, m_format);
     }
+    // A form inside a formula: in brackets where it is a sum or a fraction,
+    // bare where it is one root already in its own (√(89 − 40√2)).
     static std::string inFormula(const ExactForm &form)
     {
-        return form.school.find_first_of(" /") == std::string::npos ? form.school : "(" + form.school + ")";
+        const bool bare = form.school.find_first_of(" /") == std::string::npos || isOneRoot(form.school);
+        return bare ? form.school : "(" + form.school + ")";
     }
     // The operand squared: a root in brackets, so that √39² cannot read as
     // √(39²), nor 5√2² as 5·(√2)².
