@@ -83,9 +83,9 @@ Rational::Rational(Integer numerator, Integer denominator)
     }
 }
 
-double Rational::approximate() const
+long double Rational::approximate() const
 {
-    return static_cast<double>(m_numerator) / static_cast<double>(m_denominator);
+    return static_cast<long double>(m_numerator) / static_cast<long double>(m_denominator);
 }
 
 Rational operator+(const Rational &x, const Rational &y)
@@ -235,6 +235,8 @@ Integer greatestCommonDivisor(Integer x, Integer y)
     constexpr Integer kWord = Integer {1} << 63;
     while (y != 0 && (x >= kWord || y >= kWord))
         x = std::exchange(y, x % y);
+    if (y == 0)
+        return x; // which may not fit 64 bits: gcd(2^66, 2^66)
     auto small = static_cast<std::uint64_t>(x);
     auto smaller = static_cast<std::uint64_t>(y);
     while (smaller != 0)

@@ -34,9 +34,10 @@ public:
     bool isZero() const { return m_numerator == 0; }
     bool isInteger() const { return m_denominator == 1; }
     int sign() const { return (m_numerator > 0) - (m_numerator < 0); }
-    // In double: near enough for the signs and checks it serves, and
-    // cheap where long double is emulated (the web page).
-    double approximate() const;
+    // In long double: a form whose terms cancel to a small value (a bisector
+    // of a thin triangle) keeps its sign and a dozen digits, which the
+    // checks of the forms need; double kept eight.
+    long double approximate() const;
 
     friend Rational operator+(const Rational &x, const Rational &y);
     friend Rational operator-(const Rational &x, const Rational &y);

@@ -304,13 +304,13 @@ std::optional<Surd> Field::squareRoot(const Surd &x)
     return std::nullopt;
 }
 
-double Field::approximate(const Surd &x) const
+long double Field::approximate(const Surd &x) const
 {
-    double total = 0.0;
+    long double total = 0.0L;
     for (std::size_t i = 0; i < x.coefficients.size(); ++i) {
         if (x.coefficients[i].isZero())
             continue;
-        double term = x.coefficients[i].approximate();
+        long double term = x.coefficients[i].approximate();
         for (std::size_t j = 0; j < m_roots.size(); ++j) {
             if (((i >> j) & 1U) != 0)
                 term *= m_roots[j].value;

@@ -26,7 +26,7 @@ struct Surd {
 // number has exactly one set of coefficients.
 struct Root {
     Surd radicand;
-    double value = 0.0;
+    long double value = 0.0L;
     bool underRational = false; // a square-free integer: written √n
 };
 
@@ -43,7 +43,7 @@ public:
     // else √x itself. Nothing where x < 0 or the field would grow too large.
     std::optional<Surd> squareRoot(const Surd &x);
 
-    double approximate(const Surd &x) const;
+    long double approximate(const Surd &x) const;
     int sign(const Surd &x) const;
     static bool isZero(const Surd &x);
     static bool isRational(const Surd &x);

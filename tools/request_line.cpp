@@ -100,8 +100,9 @@ void appendStepLine(std::string &out, const Step &step, const wording::GivenText
 }
 
 // The rest of a real triangle, and the steps that found it.
-void appendMore(std::string &out, const MoreElements &more, const Journal &steps, const wording::GivenTexts &given,
-    const wording::Language &language, const ExactForms *exact, std::size_t firstStep)
+void appendMore(std::string &out, const MoreElements &more, const Journal &steps,
+    const wording::GivenTexts &given, const wording::Language &language, const ExactForms *exact,
+    std::size_t firstStep)
 {
     constexpr std::array<std::string_view, 3> byAngles = {"acute", "right", "obtuse"};
     constexpr std::array<std::string_view, 3> bySides = {"scalene", "isosceles", "equilateral"};
@@ -116,6 +117,14 @@ void appendMore(std::string &out, const MoreElements &more, const Journal &steps
     out += byAngles.at(static_cast<std::size_t>(more.angles));
     out += '\t';
     out += bySides.at(static_cast<std::size_t>(more.sides));
+    if (exact != nullptr) {
+        out += "\nexact-more";
+        for (const Quantity q : kMoreElements) {
+            const auto &form = exact->values.at(static_cast<std::size_t>(q));
+            out += '\t';
+            out += form ? form->plain : "-";
+        }
+    }
     for (std::size_t i = 0; i < steps.size(); ++i)
         appendStepLine(out, steps[i], given, language, wording::stepForms(exact, firstStep + i));
 }
@@ -163,7 +172,8 @@ void appendSolved(std::string &out, const Request &request, const Answer &answer
         for (std::size_t i = 0; i < triangle.steps.size(); ++i)
             appendStepLine(out, triangle.steps[i], given, language, wording::stepForms(forms, i));
         if (triangle.more)
-            appendMore(out, *triangle.more, triangle.moreSteps, given, language, forms, triangle.steps.size());
+            appendMore(
+                out, *triangle.more, triangle.moreSteps, given, language, forms, triangle.steps.size());
     }
 }
 

@@ -117,7 +117,9 @@ forms of its nine values:
       sqrt(89-40*sqrt(2)); an angle in degrees, 120), or - where it has
       none (all of a no-triangle line): the given angles must be multiples
       of 15 and the other given values decimals; with --steps, the step
-      texts carry them too
+      texts carry them too; with --more, the more line is followed by the
+      forms of the rest of the triangle:
+  exact-more<TAB>h_a<TAB>h_b<TAB>h_c<TAB>m_a<TAB>m_b<TAB>m_c<TAB>l_a<TAB>l_b<TAB>l_c<TAB>r
 
 A fault in a step or in a further triangle makes the whole answer a fault.
 

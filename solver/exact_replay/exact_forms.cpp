@@ -127,6 +127,7 @@ public:
     bool startFrom(int combination, const std::array<std::string_view, 3> &texts, const Triangle &record);
     bool startWith(Quantity q, const Rational &typed);
     void run(const Journal &steps);
+    void completeFromSides(const Journal &steps, const Journal &moreSteps);
 
 private:
     Number number(Rational r) { return {m_field, r}; }
@@ -159,12 +160,14 @@ private:
     void proveNumericalSides(const Journal &steps);
     bool fitsGiven(const std::array<Number, 3> &sides);
     bool operandsKnown(const Step &step) const;
+    std::optional<Angle> specialAngle(const Number &cosine, long double radians);
     std::optional<Number> sizeFound(const Step &step);
     std::optional<Number> elementSizeFound(const Step &step);
     Number circumradiusFromAngles(const Step &step);
     std::optional<Angle> angleFound(const Step &step);
     void keep(const Step &step, const std::optional<Number> &size, const std::optional<Angle> &found);
-    std::optional<ExactForm> formOf(const Number &x, long double expected) const;
+    std::optional<ExactForm> formOf(
+        const Number &x, long double expected, long double tolerance = 1e-9L) const;
 
     ExactForms &m_forms;
     Field m_field;
@@ -334,7 +337,10 @@ std::optional<Number> Replay::sizeFound(const Step &step)
         return 2 * x * y * halfCosine / (x + y);
     }
     case Rule::Inradius:
-        m_intermediate = (operand(step, 1) + operand(step, 2) + operand(step, 3)) / 2;
+        // p = P / 2 from a given perimeter, which sides without forms may have.
+        m_intermediate = m_sizes.at(static_cast<std::size_t>(Quantity::P))
+            ? size(Quantity::P) / 2
+            : (operand(step, 1) + operand(step, 2) + operand(step, 3)) / 2;
         return operand(step, 0) / *m_intermediate;
     default: return elementSizeFound(step);
     }
@@ -411,10 +417,10 @@ std::optional<Number> Replay::elementSizeFound(const Step &step)
     }
 }
 
-std::optional<ExactForm> Replay::formOf(const Number &x, long double expected) const
+std::optional<ExactForm> Replay::formOf(const Number &x, long double expected, long double tolerance) const
 {
     const long double value = m_field.approximate(x.value());
-    if (!(std::fabs(value - expected) <= 1e-9L * std::fmax(1.0L, std::fabs(expected)))) {
+    if (!(std::fabs(value - expected) <= tolerance * std::fmax(1.0L, std::fabs(expected)))) {
         ++m_forms.disagreements;
         return std::nullopt;
     }
@@ -465,6 +471,8 @@ void Replay::keep(const Step &step, const std::optional<Number> &size, const std
 // throwing for each step past a value without one costs more than the step.
 bool Replay::operandsKnown(const Step &step) const
 {
+    if (step.rule == Rule::Inradius && m_sizes.at(static_cast<std::size_t>(Quantity::P)))
+        return m_sizes.at(static_cast<std::size_t>(step.operands.at(0).quantity)).has_value();
     for (std::size_t i = 0; i < step.operandCount; ++i) {
         const auto index = static_cast<std::size_t>(step.operands.at(i).quantity);
         if (isAngle(step.operands.at(i).quantity) ? !m_angles.at(index) : !m_sizes.at(index))
@@ -501,6 +509,56 @@ void Replay::run(const Journal &steps)
     }
     for (const Step &step : steps)
         replay(step);
+}
+
+// The angle of a cosine where it is a multiple of 15°.
+std::optional<Angle> Replay::specialAngle(const Number &cosine, long double radians)
+{
+    Angle found {cosine, squareRootOf(1 - squared(cosine)), std::nullopt};
+    recognise(found, radians);
+    return found.degrees ? std::optional(found) : std::nullopt;
+}
+
+// The values that no step gave a form, where the three sides have theirs:
+// the rest of the triangle follows from them. A value's form only, not a
+// step's, whose line shows another route.
+void Replay::completeFromSides(const Journal &steps, const Journal &moreSteps)
+{
+    std::array<Number, 3> sides {number(0), number(0), number(0)};
+    for (const Vertex v : {Vertex::A, Vertex::B, Vertex::C}) {
+        const auto &side = m_sizes.at(static_cast<std::size_t>(sideOpposite(v)));
+        if (!side)
+            return;
+        sides.at(static_cast<std::size_t>(indexOf(v))) = *side;
+    }
+    // Each value as the steps found it, for formOf() to check the form by:
+    // to a relative 1e-6, as the steps may have gone a way that loses digits
+    // (a bisector through the half of an angle of 0.16°) where the form
+    // from the sides keeps them all.
+    std::array<std::optional<long double>, kElementCount> found {};
+    for (const Journal *journal : {&steps, &moreSteps}) {
+        for (const Step &step : *journal)
+            found.at(static_cast<std::size_t>(step.quantity)) = step.value;
+    }
+    constexpr long double kFromSides = 1e-6L;
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+        const auto q = static_cast<Quantity>(i);
+        if (m_forms.values.at(i) || !found.at(i) || (isAngle(q) && m_forms.cosines.at(i)))
+            continue;
+        try {
+            const Number value = elementOf(q, sides);
+            if (!isAngle(q)) {
+                m_forms.values.at(i) = formOf(value, *found.at(i), kFromSides);
+            } else if (const auto special = specialAngle(value, *found.at(i))) {
+                const std::string text = std::to_string(*special->degrees);
+                m_forms.values.at(i) = ExactForm {text + "°", text};
+            } else {
+                m_forms.cosines.at(i) = formOf(value, std::cos(*found.at(i)), kFromSides);
+            }
+        } catch (const Missing &) {
+        } catch (const exact::TooLarge &) {
+        }
+    }
 }
 
 bool Replay::fitsGiven(const std::array<Number, 3> &sides)
@@ -607,6 +665,7 @@ ExactForms replayed(Start start, const Journal &steps, const Journal &moreSteps)
             return {};
         replay.run(steps);
         replay.run(moreSteps);
+        replay.completeFromSides(steps, moreSteps);
     } catch (const exact::TooLarge &) {
         return {};
     }
