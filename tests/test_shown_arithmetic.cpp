@@ -287,6 +287,24 @@ std::string misleadingNotation(const std::string &line)
     return {};
 }
 
+// Whether the value a branching step did not take is followed by another
+// triangle of the answer or said to fit none (or to be the same triangle
+// with two sides swapped).
+bool alternativeAccountedFor(const Step &step, const std::string &line, const Answer &answer)
+{
+    if (step.choice == Choice::Only || line.find(" отпада") != std::string::npos
+        || line.find("разменени") != std::string::npos)
+        return true;
+    const Value other = shownValue(step.quantity, step.alternative);
+    return std::any_of(answer.triangles.begin(), answer.triangles.end(), [&](const AnsweredTriangle &t) {
+        return std::any_of(t.steps.begin(), t.steps.end(), [&](const Step &taken) {
+            return taken.quantity == step.quantity
+                && std::fabs(shownValue(taken.quantity, taken.value) - other)
+                <= 1e-9L * (1 + std::fabs(other));
+        });
+    });
+}
+
 struct Tally {
     int lines = 0;
     int remarked = 0;
@@ -305,8 +323,14 @@ void checkRequest(int combination, const std::array<std::string, 3> &texts, Tall
         Journal steps = triangle.steps;
         steps.insert(steps.end(), triangle.moreSteps.begin(), triangle.moreSteps.end());
         for (std::size_t s = 0; s < steps.size(); ++s) {
-            const std::string line = wording::stepText(
+            const std::string whole = wording::stepText(
                 steps[s], typed, comma, wording::kBulgarian, wording::stepForms(&triangle.exact, s));
+            QVERIFY2(alternativeAccountedFor(steps[s], whole, answer), whole.c_str());
+            // The step's own claims, without what it says of the value it did not take.
+            Step own = steps[s];
+            own.alternativeEnd.reset();
+            const std::string line = wording::stepText(
+                own, typed, comma, wording::kBulgarian, wording::stepForms(&triangle.exact, s));
             const bool remarked = line.ends_with(remark);
             ++tally.lines;
             tally.remarked += remarked ? 1 : 0;

@@ -151,6 +151,9 @@ struct SolutionWords {
     std::string_view sidesSwapped; // the second root: the two sides swapped
     // %1: the value that fits no triangle; %2: the sum of angles it makes too large.
     std::string_view rejected;
+    // %1: the other value of a branching step; %2: the step, along that
+    // value, that shows it fits no triangle.
+    std::string_view alternativeFails;
     // The end of the step whose value no triangle has, after that value.
     std::string_view zeroAngle;      // "γ = … = 0°"
     std::string_view negativeAngle;  // "γ = … = −10°"

@@ -206,8 +206,7 @@ std::string solutionDocument(const Solution &solution, const GivenTexts &given, 
 {
     std::string text = plainText(workedSolution(solution, given, format, language, exact));
     if (solution.verdict == Verdict::RealTriangle)
-        text += "\n"
-            + plainText(moreElementsText(solution, given, format, language, exact));
+        text += "\n" + plainText(moreElementsText(solution, given, format, language, exact));
     return text;
 }
 

@@ -181,6 +181,48 @@ std::string StepWriter::angleSum() const
     }
 }
 
+namespace {
+
+// The text with its first letter small, Latin or Cyrillic: "По синусовата
+// теорема" inside a sentence.
+std::string withLowerFirst(std::string text)
+{
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') {
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+        return text;
+    }
+    // А … Я are D0 90 … D0 AF in UTF-8; а … п are D0 B0 … D0 BF and р … я D1 80 … D1 8F.
+    const auto lead = static_cast<unsigned char>(text.size() > 1 ? text[0] : 0);
+    const auto next = static_cast<unsigned char>(text.size() > 1 ? text[1] : 0);
+    if (lead == 0xD0 && next >= 0x90 && next <= 0x9F)
+        text[1] = static_cast<char>(next + 0x20);
+    else if (lead == 0xD0 && next >= 0xA0 && next <= 0xAF)
+        text.replace(0, 2, {static_cast<char>(0xD1), static_cast<char>(next - 0x20)});
+    return text;
+}
+
+} // namespace
+
+// The value not taken, where it fits no triangle, and why: "; β ≈ 157,3345°
+// отпада, защото α + β ≥ 180°" where the angles leave no third, else the
+// step that shows it along that value ("; … отпада — по синусовата
+// теорема: sin γ = … > 1: …"), after all that the step says of its own.
+std::string StepWriter::alternativeFails() const
+{
+    const Step *end = m_step.alternativeEnd.get();
+    if (end == nullptr || (m_step.choice == Choice::First && leavesNoRoom(m_step.alternative)))
+        return {};
+    if (end->rule == Rule::AngleSum
+        && (end->contradiction == Contradiction::ThirdAngleNegative
+            || end->contradiction == Contradiction::ThirdAngleZero)) {
+        return filled(m_words.rejected,
+            {clause(m_step.alternative),
+                symbolOf(end->operands.at(0).quantity) + " + " + symbolOf(end->operands.at(1).quantity)});
+    }
+    const std::string text = StepWriter(*end, m_given, m_format, m_words, {}).text();
+    return filled(m_words.alternativeFails, {clause(m_step.alternative), withLowerFirst(text)});
+}
+
 std::string StepWriter::text() const
 {
     std::string text = withBracketedDivisors(ruleText());
@@ -188,7 +230,7 @@ std::string StepWriter::text() const
         text += m_words.notPositive;
     if (!followsFromShownNumbers(m_step, shownOperands()))
         text += m_words.unroundedValues;
-    return text;
+    return text + alternativeFails();
 }
 
 ShownOperands StepWriter::shownOperands() const

@@ -167,6 +167,7 @@ private:
                 sym(2) + " + " + found()});
     }
     std::string branchTaken() const { return std::string(m_words.branchTaken) + clause(m_step.value); }
+    std::string alternativeFails() const;
     // " или ": between two values a step allows.
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 #include "solver/answer/textbook_route.h"
@@ -45,6 +46,56 @@ Journal leadingTo(const Journal &steps, Journal::const_iterator last)
     return leading;
 }
 
+// Whether some triangle fits the data along the branch choices `mask` up to
+// its point `point`, whatever the choices after it: the first solving
+// tells how many there are.
+bool anyTriangleAlong(const Outcome &solved, unsigned mask, int point)
+{
+    const unsigned fixed = mask & ((2U << point) - 1);
+    int points = point + 1;
+    for (unsigned later = 0; later < (1U << (points - point - 1)); ++later) {
+        Triangle scratch;
+        Branches branches(fixed | (later << (point + 1)));
+        try {
+            const Contradiction first
+                = solveCombination(scratch, solved.combination, solved.givenValues, branches);
+            if (verdictOf(scratch, first) == Verdict::RealTriangle)
+                return true;
+        } catch (const ArithmeticFault &) {
+            // A branch that faults fits no triangle.
+        }
+        points = std::clamp(branches.pointsVisited(), points, point + 9);
+    }
+    return false;
+}
+
+// For each branching step, where the value it did not take fits no
+// triangle, the step that shows why, as a teacher accounts for both values
+// of a sine.
+void noteAlternativeEnds(Journal &steps, const Outcome &solved, unsigned branches)
+{
+    for (Step &step : steps) {
+        if (step.branchPoint < 0 || step.branchPoint > 16)
+            continue;
+        const unsigned other = branches ^ (1U << step.branchPoint);
+        if (anyTriangleAlong(solved, other, step.branchPoint))
+            continue;
+        const unsigned first = other & ((2U << step.branchPoint) - 1);
+        Triangle record;
+        Branches choices(first);
+        Journal journal;
+        try {
+            solveCombination(record, solved.combination, solved.givenValues, choices, &journal);
+        } catch (const ArithmeticFault &) {
+            continue;
+        }
+        const auto end = std::find_if(journal.begin(), journal.end(),
+            [](const Step &s) { return s.contradiction != Contradiction::None; });
+        if (end != journal.end())
+            step.alternativeEnd = std::make_shared<const Step>(*end);
+    }
+}
+
 } // namespace
 
 Solution solutionOf(const Outcome &solved, unsigned branches)
@@ -59,6 +110,7 @@ Solution solutionOf(const Outcome &solved, unsigned branches)
     if (solved.typedVerdict != Verdict::RealTriangle)
         solution.verdict = solved.typedVerdict;
     if (solution.verdict == Verdict::RealTriangle) {
+        noteAlternativeEnds(solution.steps, solved, branches);
         solution.steps = textbookRoute(solution.combination, solution.record, solution.steps);
         return solution;
     }

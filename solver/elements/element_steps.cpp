@@ -100,7 +100,11 @@ void ElementStepWriter::markChoice(Step &step, const PlannedStep &planned) const
 
 void ElementStepWriter::note(const PlannedStep &planned)
 {
-    Step step {planned.found, planned.rule, value(planned.found), {}, planned.operandCount};
+    Step step;
+    step.quantity = planned.found;
+    step.rule = planned.rule;
+    step.value = value(planned.found);
+    step.operandCount = planned.operandCount;
     for (std::size_t i = 0; i < planned.operandCount; ++i)
         step.operands.at(i) = {planned.operands.at(i), operand(planned, i)};
     step.intermediate = intermediateOf(planned);

@@ -26,8 +26,13 @@ Contradiction solveCombination(
     const Contradiction first = solving.firstContradiction();
     if (journal != nullptr && first == Contradiction::None) {
         using enum Quantity;
-        journal->push_back({P, Rule::Perimeter, fieldValue(t, P).value(),
-            {{{a, t.a.value()}, {b, t.b.value()}, {c, t.c.value()}}}, 3});
+        Step perimeter;
+        perimeter.quantity = P;
+        perimeter.rule = Rule::Perimeter;
+        perimeter.value = fieldValue(t, P).value();
+        perimeter.operands = {{{a, t.a.value()}, {b, t.b.value()}, {c, t.c.value()}}};
+        perimeter.operandCount = 3;
+        journal->push_back(perimeter);
     }
     return first;
 }

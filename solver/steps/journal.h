@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "solver/numbers/real.h"
@@ -46,6 +47,11 @@ struct Step {
     // Where the value that shows it is not the step's own: the square of the
     // difference of two sides that have no real value.
     Real::Value refuting = 0.0L;
+    // At a branch point: which one of the solving's, in the order visited.
+    int branchPoint = -1;
+    // Where the value the step did not take fits no triangle, whatever the
+    // later choices: the step that shows it along the first of them.
+    std::shared_ptr<const Step> alternativeEnd;
 };
 
 using Journal = std::vector<Step>;

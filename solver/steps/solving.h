@@ -14,7 +14,11 @@ namespace triangle {
 inline void noteStep(Journal &journal, const Triangle &t, Quantity q, Real value, Rule rule,
     std::initializer_list<Quantity> operands, Real intermediate)
 {
-    Step step {q, rule, value.value(), {}, 0, intermediate.value()};
+    Step step;
+    step.quantity = q;
+    step.rule = rule;
+    step.value = value.value();
+    step.intermediate = intermediate.value();
     for (const Quantity operand : operands)
         step.operands.at(step.operandCount++)
             = {operand, operand == Quantity::P ? 0.0L : t.field(operand).value()};
@@ -79,6 +83,7 @@ public:
             return;
         m_journal->back().choice = other ? Choice::Second : Choice::First;
         m_journal->back().alternative = alternative;
+        m_journal->back().branchPoint = m_branches.pointsVisited() - 1;
     }
 
     bool journalling() const { return m_journal != nullptr; }
