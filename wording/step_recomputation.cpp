@@ -238,6 +238,14 @@ std::string decimalText(Real::Value value, const NumberFormat &format)
     return teachersDecimal(formatResult(value, format), format);
 }
 
+std::string roundedText(Real::Value value, const NumberFormat &format)
+{
+    std::string text = formatResult(value, format);
+    if (text.starts_with('-'))
+        text.replace(0, 1, "−");
+    return text;
+}
+
 bool followsFromShownNumbers(const Step &step, const ShownOperands &shown)
 {
     const std::optional<Value> onTheWay = redoneIntermediate(step, shown);

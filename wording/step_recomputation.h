@@ -25,6 +25,10 @@ ShownDecimal shownDecimal(Real::Value value, const NumberFormat &format);
 // The text alone, for where no one reads the value back.
 std::string decimalText(Real::Value value, const NumberFormat &format);
 
+// A value rounded, as written after "≈": all four decimals, so that the
+// rounding shows (≈ 17,0880, not ≈ 17,088), and a minus sign.
+std::string roundedText(Real::Value value, const NumberFormat &format);
+
 // The numbers substituted into a step's formula as a student reads them, in
 // the fields' units (angles in degrees): each operand, and the value found
 // on the way where the formula goes on with it (p in Heron's formula and
