@@ -23,6 +23,11 @@ std::string StepWriter::elementRuleText() const
             + ", S = 1 / (4·√(H(H − 1/h_a)(H − 1/h_b)(H − 1/h_c))) = 1 / (4·√(" + onTheWay + "·(" + onTheWay
             + " − 1/" + val(0) + ")·(" + onTheWay + " − 1/" + val(1) + ")·(" + onTheWay + " − 1/" + val(2)
             + ")))" + result();
+    case Rule::AreaFromMedians:
+        return std::string(w.medianTriangle) + "q = (m_a + m_b + m_c) / 2" + intermediate()
+            + ", S = 4/3·√(q(q − m_a)(q − m_b)(q − m_c)) = 4/3·√(" + onTheWay + "·(" + onTheWay + " − "
+            + val(0) + ")·(" + onTheWay + " − " + val(1) + ")·(" + onTheWay + " − " + val(2) + "))"
+            + result();
     case Rule::SideFromHeight:
         return filled(m_words.fromArea, {"S = ½·" + found() + "·" + sym(1)}) + found() + " = 2S / " + sym(1)
             + " = 2·" + val(0) + " / " + val(1) + result();

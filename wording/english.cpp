@@ -278,6 +278,7 @@ const Language kEnglish = {
         {
             "From the formulas of the medians: ",
             "From S = ½·a·h_a = ½·b·h_b = ½·c·h_c and Heron's formula for the sides 2S/h_a, 2S/h_b, 2S/h_c: ",
+            "The triangle with the sides m_a, m_b and m_c has the area ¾·S, so: ",
             "By the formula of the median %1: ",
             "From the right triangle with hypotenuse %1 and leg %2: ",
             "By the formula of the angle bisector %1: ",

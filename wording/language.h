@@ -105,6 +105,7 @@ struct SolutionWindowWords {
 struct ElementStepWords {
     std::string_view medians;          // the sides from the three medians
     std::string_view heights;          // the area from the three heights
+    std::string_view medianTriangle;   // the area from the triangle of the medians
     std::string_view medianFormula;    // %1: the median's formula
     std::string_view rightTriangle;    // %1: the hypotenuse, %2: the leg
     std::string_view bisectorFormula;  // %1: the bisector's formula

@@ -106,6 +106,7 @@ std::optional<Value> redoneIntermediate(const Step &step, const ShownOperands &s
     case Rule::AngleFromHeight: return v[0] / v[1];
     case Rule::AngleFromBisector: return v[0] * (v[1] + v[2]) / (2 * v[1] * v[2]);
     case Rule::AreaFromHeights: return (1 / v[0] + 1 / v[1] + 1 / v[2]) / 2;
+    case Rule::AreaFromMedians: return (v[0] + v[1] + v[2]) / 2;
     case Rule::SideFromOwnMedian: return 2 * squared(v[0]) + 2 * squared(v[1]) - 4 * squared(v[2]);
     case Rule::SideFromMedianToOther: return 2 * squared(v[0]) + squared(v[1]) / 2 - squared(v[2]);
     case Rule::SideFromHeightAndMedian: return std::sqrt(squared(v[2]) - squared(v[1]));
@@ -190,6 +191,7 @@ Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, 
         return 2 * std::sqrt(2 * squared(v[1]) + 2 * squared(v[2]) - squared(v[0])) / 3;
     case Rule::AreaFromHeights:
         return 1 / (4 * std::sqrt(p * (p - 1 / v[0]) * (p - 1 / v[1]) * (p - 1 / v[2])));
+    case Rule::AreaFromMedians: return 4 * std::sqrt(p * (p - v[0]) * (p - v[1]) * (p - v[2])) / 3;
     case Rule::SideFromHeight: return 2 * v[0] / v[1];
     case Rule::SideFromOwnMedian:
     case Rule::SideFromMedianToOther: return std::sqrt(onTheWay);

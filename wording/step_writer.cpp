@@ -94,6 +94,7 @@ bool carriesIntermediate(Rule rule)
     case Rule::Heron:
     case Rule::Inradius:
     case Rule::AreaFromHeights:
+    case Rule::AreaFromMedians:
     case Rule::SideFromHeightAndMedian:
     case Rule::SideFromInradius:
     case Rule::AreaFromInradius:
@@ -317,6 +318,7 @@ std::string StepWriter::ruleText() const
             + " / " + intermediateValue().text + result();
     case Rule::SideFromMedians:
     case Rule::AreaFromHeights:
+    case Rule::AreaFromMedians:
     case Rule::SideFromHeight:
     case Rule::SideFromOwnMedian:
     case Rule::SideFromMedianToOther:

@@ -66,6 +66,7 @@ long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
     case Rule::LawOfCosines: return squared(v(0)) + squared(v(1)) - 2 * v(0) * v(1) * std::cos(v(2));
     case Rule::SidesFromAreaAndAngle: return 2 * v(0) / std::sin(v(2));
     case Rule::AreaFromHeights: return (1 / v(0) + 1 / v(1) + 1 / v(2)) / 2;
+    case Rule::AreaFromMedians: return (v(0) + v(1) + v(2)) / 2;
     case Rule::SideFromOwnMedian: return 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));
     case Rule::SideFromMedianToOther: return 2 * squared(v(0)) + squared(v(1)) / 2 - squared(v(2));
     case Rule::SideFromHeightAndMedian: return std::sqrt(std::max(squared(v(2)) - squared(v(1)), 0.0L));

@@ -162,7 +162,7 @@ const std::array<Route, 21> kRoutes = {{
     twoAnglesAnd<lc>(),
     {{ma, mb, mc}, fromMedians,
         {plannedStep(Rule::SideFromMedians, a, {ma, mb, mc}), plannedStep(Rule::SideFromMedians, b, {mb, ma, mc}),
-            plannedStep(Rule::SideFromMedians, c, {mc, ma, mb})}},
+            plannedStep(Rule::SideFromMedians, c, {mc, ma, mb}), plannedStep(Rule::AreaFromMedians, S, {ma, mb, mc})}},
     {{ha, hb, hc}, fromHeights,
         {plannedStep(Rule::AreaFromHeights, S, {ha, hb, hc}), plannedStep(Rule::SideFromHeight, a, {S, ha}),
             plannedStep(Rule::SideFromHeight, b, {S, hb}), plannedStep(Rule::SideFromHeight, c, {S, hc})}},

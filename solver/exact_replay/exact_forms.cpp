@@ -390,6 +390,11 @@ std::optional<Number> Replay::elementSizeFound(const Step &step)
         const Number h = *m_intermediate;
         return number(1) / (4 * squareRootOf(h * (h - x) * (h - y) * (h - z)));
     }
+    case Rule::AreaFromMedians: {
+        m_intermediate = (v(0) + v(1) + v(2)) / 2;
+        const Number q = *m_intermediate;
+        return Rational(4, 3) * squareRootOf(q * (q - v(0)) * (q - v(1)) * (q - v(2)));
+    }
     case Rule::SideFromHeight: return 2 * v(0) / v(1);
     case Rule::SideFromOwnMedian:
         m_intermediate = 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));

@@ -35,6 +35,7 @@ enum class Rule {
     // From heights, medians, angle bisectors, r and P.
     SideFromMedians,          // a = 2/3 sqrt(2 m_b^2 + 2 m_c^2 - m_a^2)
     AreaFromHeights,          // 1/S = 4 sqrt(H (H - 1/h_a)(H - 1/h_b)(H - 1/h_c))
+    AreaFromMedians,          // S = 4/3 sqrt(q (q - m_a)(q - m_b)(q - m_c)), q = (m_a + m_b + m_c) / 2
     SideFromHeight,           // a = 2S / h_a
     SideFromOwnMedian,        // c^2 = 2a^2 + 2b^2 - 4 m_c^2
     SideFromMedianToOther,    // c^2 = 2 m_a^2 + a^2 / 2 - b^2
@@ -57,7 +58,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 39> kRuleNames = {{
+inline constexpr std::array<RuleName, 40> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -87,6 +88,8 @@ inline constexpr std::array<RuleName, 39> kRuleNames = {{
     {Rule::SideFromMedians, "side-from-medians", "a = 2/3 sqrt(2 m_b^2 + 2 m_c^2 - m_a^2)"},
     {Rule::AreaFromHeights, "area-from-heights",
         "S = 1 / (4 sqrt(H (H - 1/h_a)(H - 1/h_b)(H - 1/h_c))), H = (1/h_a + 1/h_b + 1/h_c) / 2"},
+    {Rule::AreaFromMedians, "area-from-medians",
+        "S = 4/3 sqrt(q (q - m_a)(q - m_b)(q - m_c)), q = (m_a + m_b + m_c) / 2"},
     {Rule::SideFromHeight, "side-from-height", "a = 2S / h_a"},
     {Rule::SideFromOwnMedian, "side-from-own-median", "c^2 = 2a^2 + 2b^2 - 4 m_c^2"},
     {Rule::SideFromMedianToOther, "side-from-median-to-other", "c^2 = 2 m_a^2 + a^2 / 2 - b^2"},
