@@ -140,14 +140,38 @@ void appendExact(std::string &out, const AnsweredTriangle &triangle)
     }
 }
 
+// A plain decimal doubled digit by digit, exactly: "2.620038" gives
+// "5.240076", "0,65" gives "1,30"; empty for any other text (an exponent).
+std::string doubledDecimal(std::string_view text)
+{
+    const auto separator = text.find_first_of(".,");
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (text.empty() || !digits(text.substr(0, separator))
+        || (separator != std::string_view::npos && !digits(text.substr(separator + 1))))
+        return {};
+    std::string doubled(text);
+    int carry = 0;
+    for (auto at = doubled.rbegin(); at != doubled.rend(); ++at) {
+        if (*at == '.' || *at == ',')
+            continue;
+        const int twice = 2 * (*at - '0') + carry;
+        *at = static_cast<char>('0' + twice % 10);
+        carry = twice / 10;
+    }
+    return carry != 0 ? "1" + doubled : doubled;
+}
+
 // The texts of named elements, where no combination of the list takes
-// them; a semiperimeter's text is not the perimeter's the steps use.
+// them; a semiperimeter's text doubled, as the perimeter the steps use.
 wording::GivenTexts namedTexts(const Request &request)
 {
     wording::GivenTexts given;
     for (std::size_t i = 0; request.named && i < request.elements.size(); ++i) {
-        if (!request.half.at(i))
-            given.at(static_cast<std::size_t>(request.elements.at(i))) = request.texts.at(i);
+        const std::string &text = request.texts.at(i);
+        given.at(static_cast<std::size_t>(request.elements.at(i)))
+            = request.half.at(i) ? doubledDecimal(text) : text;
     }
     return given;
 }
