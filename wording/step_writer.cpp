@@ -163,10 +163,13 @@ std::string StepWriter::sidesFromArea() const
         + equalsOrAbout(sum * sum, m_format) + " " + std::string(m_words.andWord) + " (" + b + " − " + c
         + ")² = " + sym(1) + "² − 2" + pair + "·(1 − cos " + sym(2) + ")"
         + equalsOrAbout(difference * difference, m_format) + ", ";
+    // The side found with its exact form where it has one: later steps put
+    // that form in.
+    const std::string found = this->found() + exactly(shownValue(m_step.quantity, m_step.value), m_exact.result);
     if (m_step.choice == Choice::Only)
-        return text + clause(m_step.value);
-    return text + clause(m_step.value) + orWord() + clause(m_step.alternative)
-        + std::string(m_words.sidesSwapped) + branchTaken();
+        return text + found;
+    return text + found + orWord() + clause(m_step.alternative) + std::string(m_words.sidesSwapped)
+        + branchTaken();
 }
 
 // The third angle, or why there is none: "= 0°" where the others leave
