@@ -282,9 +282,12 @@ private slots:
         row("the angle opposite the shorter side: the second triangle", 24, {"30", "5", "8"}, 1,
             "B:law-of-sines(second) C:angle-sum c:side-by-law-of-sines S:area-two-sides-angle "
             "R:circumradius-from-side-and-angle P:perimeter");
-        row("three sides", 51, {"3", "5", "7"}, 0,
+        row("three sides", 51, {"4", "5", "7"}, 0,
             "A:angle-from-three-sides B:angle-from-three-sides C:angle-from-three-sides S:heron "
             "R:circumradius-from-sides-and-area P:perimeter");
+        row("three sides with γ = 120°: S and R by the angle whose sine is known", 51, {"3", "5", "7"}, 0,
+            "A:angle-from-three-sides B:angle-from-three-sides C:angle-from-three-sides S:area-two-sides-angle "
+            "R:circumradius-from-side-and-angle P:perimeter");
         row("two sides and S: the solver's route, the angle among three sides by its cosine", 30,
             {"5", "8", "17.3205"}, 0,
             "C:angle-from-area(first) c:law-of-cosines R:circumradius-from-side-and-angle "

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -166,6 +167,7 @@ private:
     void note(Quantity q, Rule rule, std::initializer_list<Quantity> operands, Real::Value intermediate = 0);
     void noteStepAt(Rule rule, Vertex v);
     void angleByLawOfSines(Vertex v);
+    std::optional<Vertex> knownSpecialAngle() const;
 
     const Triangle &m_t;
     Cast m_cast;
@@ -214,6 +216,19 @@ void RouteWriter::angleByLawOfSines(Vertex v)
     }
 }
 
+// A known angle whose sine a student knows, a multiple of 15°: the area
+// and the circumradius go by it (S = ½·a·b·sin γ, R = c / (2·sin γ))
+// rather than by Heron's formula and abc / (4S).
+std::optional<Vertex> RouteWriter::knownSpecialAngle() const
+{
+    for (const Vertex v : kVertices) {
+        const Real::Value degrees = shownValue(angleAt(v), m_t.angle(v).value());
+        if (m_angleKnown.at(indexOf(v)) && std::fabs(degrees - 15 * std::nearbyint(degrees / 15)) <= 1e-9L)
+            return v;
+    }
+    return std::nullopt;
+}
+
 void RouteWriter::write(const RouteStep &step)
 {
     noteStepAt(step.rule, vertexAt(step.at));
@@ -239,8 +254,13 @@ void RouteWriter::noteStepAt(Rule rule, Vertex v)
         return note(Q::S, rule, {sideOpposite(x), sideOpposite(y), angleAt(v)});
     case Rule::CircumradiusFromSideAndAngle: return note(Q::R, rule, {sideOpposite(v), angleAt(v)});
     case Rule::Heron:
+        if (const auto special = knownSpecialAngle())
+            return noteStepAt(Rule::AreaFromTwoSidesAndAngle, *special);
         return note(Q::S, rule, {Q::a, Q::b, Q::c}, (m_t.a.value() + m_t.b.value() + m_t.c.value()) / 2);
-    case Rule::CircumradiusFromSidesAndArea: return note(Q::R, rule, {Q::a, Q::b, Q::c, Q::S});
+    case Rule::CircumradiusFromSidesAndArea:
+        if (const auto special = knownSpecialAngle())
+            return noteStepAt(Rule::CircumradiusFromSideAndAngle, *special);
+        return note(Q::R, rule, {Q::a, Q::b, Q::c, Q::S});
     case Rule::Perimeter: return note(Q::P, rule, {Q::a, Q::b, Q::c});
     default: throw std::logic_error("no route takes this rule");
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace triangle {
 
@@ -48,6 +49,7 @@ private:
     void markChoice(Step &step, const PlannedStep &planned) const;
     void noteFromSides(Rule rule, Quantity found, std::initializer_list<Quantity> operands);
     Quantity unknownAngle() const;
+    std::optional<Quantity> specialAngle() const;
     int unknownAngles() const;
 
     ElementValues m_values;
@@ -135,6 +137,16 @@ void ElementStepWriter::noteFromSides(Rule rule, Quantity found, std::initialize
     note(plannedStep(rule, found, operands));
 }
 
+std::optional<Quantity> ElementStepWriter::specialAngle() const
+{
+    for (const Vertex v : kVertices) {
+        const long double degrees = value(angleAt(v)) * 180 / kPiLong;
+        if (std::fabs(degrees - 15 * std::nearbyint(degrees / 15)) <= 1e-9L)
+            return angleAt(v);
+    }
+    return std::nullopt;
+}
+
 int ElementStepWriter::unknownAngles() const
 {
     return static_cast<int>(std::count_if(
@@ -160,20 +172,22 @@ void ElementStepWriter::complete()
         const Vertex x = firstOtherThan(v);
         noteFromSides(Rule::AngleSum, angleAt(v), {angleAt(x), angleAt(otherVertex(v, x))});
     }
+    // The area and R by a given angle, or by a found one whose sine a
+    // student knows (a multiple of 15°); else by the sides.
+    const std::optional<Quantity> angle = m_givenAngle ? m_givenAngle : specialAngle();
     if (!m_known.at(index(Q::S))) {
-        if (m_givenAngle) {
-            const Vertex v = vertexOf(*m_givenAngle);
+        if (angle) {
+            const Vertex v = vertexOf(*angle);
             const Vertex x = firstOtherThan(v);
             noteFromSides(Rule::AreaFromTwoSidesAndAngle, Q::S,
-                {sideOpposite(x), sideOpposite(otherVertex(v, x)), *m_givenAngle});
+                {sideOpposite(x), sideOpposite(otherVertex(v, x)), *angle});
         } else {
             noteFromSides(Rule::Heron, Q::S, {Q::a, Q::b, Q::c});
         }
     }
     if (!m_known.at(index(Q::R))) {
-        if (m_givenAngle)
-            noteFromSides(Rule::CircumradiusFromSideAndAngle, Q::R,
-                {sideOpposite(vertexOf(*m_givenAngle)), *m_givenAngle});
+        if (angle)
+            noteFromSides(Rule::CircumradiusFromSideAndAngle, Q::R, {sideOpposite(vertexOf(*angle)), *angle});
         else
             noteFromSides(Rule::CircumradiusFromSidesAndArea, Q::R, {Q::a, Q::b, Q::c, Q::S});
     }
