@@ -153,11 +153,12 @@ std::string doubledDecimal(std::string_view text)
         return {};
     std::string doubled(text);
     int carry = 0;
-    for (auto at = doubled.rbegin(); at != doubled.rend(); ++at) {
-        if (*at == '.' || *at == ',')
+    for (std::size_t at = doubled.size(); at-- > 0;) {
+        char &digit = doubled[at];
+        if (digit == '.' || digit == ',')
             continue;
-        const int twice = 2 * (*at - '0') + carry;
-        *at = static_cast<char>('0' + twice % 10);
+        const int twice = 2 * (digit - '0') + carry;
+        digit = static_cast<char>('0' + twice % 10);
         carry = twice / 10;
     }
     return carry != 0 ? "1" + doubled : doubled;
