@@ -286,7 +286,8 @@ private slots:
             "A:angle-from-three-sides B:angle-from-three-sides C:angle-from-three-sides S:heron "
             "R:circumradius-from-sides-and-area P:perimeter");
         row("three sides with γ = 120°: S and R by the angle whose sine is known", 51, {"3", "5", "7"}, 0,
-            "A:angle-from-three-sides B:angle-from-three-sides C:angle-from-three-sides S:area-two-sides-angle "
+            "A:angle-from-three-sides B:angle-from-three-sides C:angle-from-three-sides "
+            "S:area-two-sides-angle "
             "R:circumradius-from-side-and-angle P:perimeter");
         row("two sides and S: the solver's route, the angle among three sides by its cosine", 30,
             {"5", "8", "17.3205"}, 0,
