@@ -165,7 +165,8 @@ std::string StepWriter::sidesFromArea() const
         + equalsOrAbout(difference * difference, m_format) + ", ";
     // The side found with its exact form where it has one: later steps put
     // that form in.
-    const std::string found = this->found() + exactly(shownValue(m_step.quantity, m_step.value), m_exact.result);
+    const std::string found
+        = this->found() + exactly(shownValue(m_step.quantity, m_step.value), m_exact.result);
     if (m_step.choice == Choice::Only)
         return text + found;
     return text + found + orWord() + clause(m_step.alternative) + std::string(m_words.sidesSwapped)
