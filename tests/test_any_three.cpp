@@ -333,6 +333,11 @@ private slots:
             << "От лицето, периметъра и косинусовата теорема: bc = 2S / sin α = 2·0.9929 / sin 105° = "
                "(9929√6 − 9929√2)/5000 ≈ 2.0559, a = (P² − 2bc·(1 + cos α)) / (2P) = (5.240076² − "
                "2·((9929√6 − 9929√2)/5000)·(1 + cos 105°)) / (2·5.240076) ≈ 2.3292";
+        QTest::newRow("an angle, a side next to it and the height from it: sin γ = h_b / a, both triangles")
+            << "B=30 a=5 h_b=4"
+            << "От правоъгълния триъгълник с хипотенуза a и катет h_b: sin γ = h_b / a = 4 / 5 = 0.8 ⇒ γ ≈ "
+               "53.1301° или γ ≈ 126.8699°; това решение продължава с γ ≈ 126.8699°\n"
+               "От сбора на ъглите: α = 180° − β − γ = 180° − 30° − 126.8699° ≈ 23.1301°";
         QTest::newRow("numerically")
             << "A=60 m_b=6 l_c=5"
             << "Числено, защото тези три елемента не дават формула: страните "
@@ -419,9 +424,9 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 955);
-        // The thirteen formulas with their vertices renamed, and two angles
+        // The fourteen formulas with their vertices renamed, and two angles
         // with P, r, a height, a median or a bisector.
-        QCOMPARE(byFormula, 77);
+        QCOMPARE(byFormula, 83);
     }
 
     // The shapes textbooks use, at every determinate set and with each

@@ -151,7 +151,7 @@ Route twoAnglesAnd()
             plannedStep(Rule::SideFromCircumradius, c, {R, C})}};
 }
 
-const std::array<Route, 21> kRoutes = {{
+const std::array<Route, 22> kRoutes = {{
     twoAnglesAnd<P>(),
     twoAnglesAnd<r>(),
     twoAnglesAnd<ha>(),
@@ -221,6 +221,21 @@ const std::array<Route, 21> kRoutes = {{
                 v[1], std::sqrt(square(v[1]) + 2 * product * (1 + cosineOfAngle(v[0]))), product);
         },
         withSidesFromArea({plannedStep(Rule::AreaFromSideAndHeight, S, {a, ha})})},
+    // sin γ = h_b / a, α = 180° − β − γ, then the law of sines
+    {{B, a, hb},
+        [](const Values &v) -> Found {
+            Found found;
+            for (const long double gamma : anglesWithSine(v[2] / v[1])) {
+                const long double alpha = std::numbers::pi_v<long double> - v[0] - gamma;
+                if (!(alpha > 0))
+                    continue;
+                const long double diameter = v[1] / sineOfAngle(alpha);
+                found.push_back({v[1], diameter * sineOfAngle(v[0]), diameter * sineOfAngle(gamma)});
+            }
+            return found;
+        },
+        {plannedStep(Rule::AngleFromHeight, C, {hb, a}), plannedStep(Rule::AngleSum, A, {B, C}),
+            plannedStep(Rule::SideByLawOfSines, b, {a, B, A}), plannedStep(Rule::SideByLawOfSines, c, {a, C, A})}},
     // c = h_a / sin β, then the law of cosines
     {{B, a, ha},
         [](const Values &v) -> Found {
