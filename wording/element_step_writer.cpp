@@ -66,6 +66,7 @@ std::string StepWriter::elementRuleText() const
             + sq(1) + ")" + intermediate() + std::string(w.longerSide) + found() + " = √((" + sym(0)
             + "/2 + d)² + " + sym(1) + "²) = √((" + val(0) + "/2 + " + onTheWay + ")² + " + sq(1) + ")"
             + result();
+    case Rule::SideFromHeightFeet: return heightFeet();
     case Rule::SideFromInradius: {
         const Vertex v = vertexOf(m_step.operands.at(0).quantity);
         return filled(w.tangents, {tagOf(angleAt(v)), found(), sym(0)}) + "p = P / 2" + intermediate() + ", "
@@ -179,6 +180,28 @@ std::string StepWriter::equationOf(std::size_t i) const
     else
         sides = "S / p";
     return sides + " = " + val(i);
+}
+
+// "x = √(b² − h_c²) = 9, y = √(a² − h_c²) = 5, c = x + y = 14 или
+// c = |x − y| = 4": the distances of the height's foot from the side's ends.
+std::string StepWriter::heightFeet() const
+{
+    const long double h = m_step.operands.at(2).value;
+    const long double x = m_step.intermediate;
+    const long double y
+        = std::sqrt(std::max(m_step.operands.at(0).value * m_step.operands.at(0).value - h * h, 0.0L));
+    const bool sumTaken = std::fabs(m_step.value - (x + y)) <= std::fabs(m_step.value - std::fabs(x - y));
+    const auto value = [&](bool sum, long double at) {
+        const std::string formula = found() + (sum ? " = x + y" : " = |x − y|");
+        return formula + (at == m_step.value ? exactly(at, m_exact.result) : equalsOrAbout(at, m_format));
+    };
+    std::string text = filled(elementWords().heightFeet, {sym(2), found()}) + "x = √(" + sym(1) + "² − "
+        + sym(2) + "²) = √(" + sq(1) + " − " + sq(2) + ")" + intermediate() + ", y = √(" + sym(0) + "² − "
+        + sym(2) + "²) = √(" + sq(0) + " − " + sq(2) + ")" + equalsOrAbout(y, m_format) + ", ";
+    if (m_step.choice == Choice::Only)
+        return text + value(sumTaken, m_step.value);
+    return text + value(true, sumTaken ? m_step.value : m_step.alternative) + orWord()
+        + value(false, sumTaken ? m_step.alternative : m_step.value) + branchTaken();
 }
 
 // The first side with the equations solved, the others after it.

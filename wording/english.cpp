@@ -283,6 +283,7 @@ const Language kEnglish = {
             "From the right triangle with hypotenuse %1 and leg %2: ",
             "By the formula of the angle bisector %1: ",
             "The feet of the height and the median to %1 lie at a distance ",
+            "By Pythagoras' theorem the foot of %1 lies at the distances x and y from the ends of %2: ",
             "; by Pythagoras' theorem the side farther from the height is ",
             "The tangents from the vertex %1 to the incircle are p − %2 = r / tan(%3/2): ",
             "Area by the inradius: ",

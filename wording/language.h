@@ -110,6 +110,7 @@ struct ElementStepWords {
     std::string_view rightTriangle;    // %1: the hypotenuse, %2: the leg
     std::string_view bisectorFormula;  // %1: the bisector's formula
     std::string_view feet;             // %1: the side both are drawn to
+    std::string_view heightFeet;       // %1: the height, %2: the side its foot lies on
     std::string_view longerSide;       // by Pythagoras' theorem, the side farther from the height
     std::string_view tangents;         // %1: the vertex, %2: its side, %3: its angle
     std::string_view areaByInradius;   // S = p·r

@@ -112,13 +112,13 @@ void addSolution(Gatherer &all, const SolutionWords &s)
     all.add("solution.byAngles", s.byAngles);
     all.add("solution.bySides", s.bySides);
     const ElementStepWords &e = s.elements;
-    for (const auto &[name, text] :
-        std::initializer_list<std::pair<const char *, std::string_view>> {{"medians", e.medians},
-            {"heights", e.heights}, {"medianTriangle", e.medianTriangle}, {"medianFormula", e.medianFormula},
-            {"rightTriangle", e.rightTriangle}, {"bisectorFormula", e.bisectorFormula}, {"feet", e.feet},
-            {"longerSide", e.longerSide}, {"tangents", e.tangents}, {"areaByInradius", e.areaByInradius},
-            {"areaAndPerimeter", e.areaAndPerimeter}, {"tangent", e.tangent}, {"numerical", e.numerical},
-            {"heronWhere", e.heronWhere}, {"numericalAgain", e.numericalAgain}})
+    for (const auto &[name, text] : std::initializer_list<std::pair<const char *, std::string_view>> {
+             {"medians", e.medians}, {"heights", e.heights}, {"medianTriangle", e.medianTriangle},
+             {"medianFormula", e.medianFormula}, {"rightTriangle", e.rightTriangle},
+             {"bisectorFormula", e.bisectorFormula}, {"feet", e.feet}, {"heightFeet", e.heightFeet},
+             {"longerSide", e.longerSide}, {"tangents", e.tangents}, {"areaByInradius", e.areaByInradius},
+             {"areaAndPerimeter", e.areaAndPerimeter}, {"tangent", e.tangent}, {"numerical", e.numerical},
+             {"heronWhere", e.heronWhere}, {"numericalAgain", e.numericalAgain}})
         all.add(std::string("solution.elements.") + name, text);
 }
 

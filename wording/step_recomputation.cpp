@@ -110,6 +110,7 @@ std::optional<Value> redoneIntermediate(const Step &step, const ShownOperands &s
     case Rule::SideFromOwnMedian: return 2 * squared(v[0]) + 2 * squared(v[1]) - 4 * squared(v[2]);
     case Rule::SideFromMedianToOther: return 2 * squared(v[0]) + squared(v[1]) / 2 - squared(v[2]);
     case Rule::SideFromHeightAndMedian: return std::sqrt(squared(v[2]) - squared(v[1]));
+    case Rule::SideFromHeightFeet: return std::sqrt(squared(v[1]) - squared(v[2]));
     case Rule::SideFromInradius:
     case Rule::AreaFromInradius: return v[1] / 2;
     case Rule::SideFromAreaAndPerimeter: return 2 * v[0] / sine(v[2]);
@@ -200,6 +201,12 @@ Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, 
     case Rule::AreaFromSideAndHeight: return v[0] * v[1] / 2;
     case Rule::SideFromHeightAndAngle: return v[0] / sine(v[1]);
     case Rule::SideFromHeightAndMedian: return std::sqrt(squared(v[0] / 2 + p) + squared(v[1]));
+    case Rule::SideFromHeightFeet: {
+        const Value y = std::sqrt(squared(v[0]) - squared(v[2]));
+        const Value sum = onTheWay + y;
+        const Value difference = std::fabs(onTheWay - y);
+        return std::fabs(sum - shownResult) <= std::fabs(difference - shownResult) ? sum : difference;
+    }
     case Rule::SideFromInradius: return p - v[2] * cosine(v[0] / 2) / sine(v[0] / 2);
     case Rule::AreaFromInradius: return p * v[0];
     case Rule::SideFromAreaAndPerimeter: return (squared(v[1]) - 2 * p * (1 + cosine(v[2]))) / (2 * v[1]);

@@ -330,6 +330,7 @@ std::string StepWriter::ruleText() const
     case Rule::AngleFromBisector:
     case Rule::AreaFromSideAndHeight:
     case Rule::SideFromHeightAndAngle:
+    case Rule::SideFromHeightFeet:
     case Rule::SideFromHeightAndMedian:
     case Rule::SideFromInradius:
     case Rule::AreaFromInradius:

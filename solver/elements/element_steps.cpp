@@ -72,6 +72,7 @@ long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
     case Rule::SideFromOwnMedian: return 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));
     case Rule::SideFromMedianToOther: return 2 * squared(v(0)) + squared(v(1)) / 2 - squared(v(2));
     case Rule::SideFromHeightAndMedian: return std::sqrt(std::max(squared(v(2)) - squared(v(1)), 0.0L));
+    case Rule::SideFromHeightFeet: return std::sqrt(std::max(squared(v(1)) - squared(v(2)), 0.0L));
     case Rule::SideFromInradius:
     case Rule::AreaFromInradius: return v(1) / 2;
     case Rule::SideFromAreaAndPerimeter: return 2 * v(0) / std::sin(v(2));
@@ -89,6 +90,17 @@ void ElementStepWriter::markChoice(Step &step, const PlannedStep &planned) const
     if (planned.rule == Rule::AngleFromHeight && step.intermediate < 1 - kOneValue) {
         step.choice = step.value > kPiLong / 2 ? Choice::Second : Choice::First;
         step.alternative = kPiLong - step.value;
+    }
+    if (planned.rule == Rule::SideFromHeightFeet) {
+        // c is x + y, or |x − y| where the foot lies beyond the side.
+        const long double y
+            = std::sqrt(std::max(squared(operand(planned, 0)) - squared(operand(planned, 2)), 0.0L));
+        const long double x = step.intermediate;
+        const bool sum = std::fabs(step.value - (x + y)) <= std::fabs(step.value - std::fabs(x - y));
+        if (std::fabs(x - y) > kOneValue * (x + y)) {
+            step.choice = sum ? Choice::First : Choice::Second;
+            step.alternative = sum ? std::fabs(x - y) : x + y;
+        }
     }
     if (planned.rule == Rule::SidesFromAreaAndAngle) {
         const Vertex at = vertexOf(planned.operands.at(2));
@@ -175,6 +187,13 @@ void ElementStepWriter::complete()
     // The area and R by a given angle, or by a found one whose sine a
     // student knows (a multiple of 15°); else by the sides.
     const std::optional<Quantity> angle = m_givenAngle ? m_givenAngle : specialAngle();
+    const auto *const height = std::find_if(kVertices.begin(), kVertices.end(), [&](Vertex v) {
+        return m_known.at(index(sameKindAt(Q::ha, v))) && m_known.at(index(sideOpposite(v)));
+    });
+    if (!m_known.at(index(Q::S)) && height != kVertices.end()) {
+        // A given height and its side: S = ½·a·h_a.
+        noteFromSides(Rule::AreaFromSideAndHeight, Q::S, {sideOpposite(*height), sameKindAt(Q::ha, *height)});
+    }
     if (!m_known.at(index(Q::S))) {
         if (angle) {
             const Vertex v = vertexOf(*angle);

@@ -180,21 +180,22 @@ const std::array<Route, 22> kRoutes = {{
             return c2 > 0 ? Found {{v[0], v[1], std::sqrt(c2)}} : Found {};
         },
         {plannedStep(Rule::SideFromMedianToOther, c, {ma, a, b})}},
-    // sin α = h_c / b, sin β = h_c / a, c = a·cos β + b·cos α
+    // The foot of h_c lies x = √(b² − h_c²) from A and y = √(a² − h_c²) from
+    // B: c = x + y, or |x − y| where it lies beyond the side.
     {{a, b, hc},
         [](const Values &v) -> Found {
-            Found found;
-            for (const long double alpha : anglesWithSine(v[2] / v[1])) {
-                for (const long double beta : anglesWithSine(v[2] / v[0])) {
-                    const long double c = v[0] * cosineOfAngle(beta) + v[1] * cosineOfAngle(alpha);
-                    if (alpha + beta < std::numbers::pi_v<long double> && c > 0)
-                        found.push_back({v[0], v[1], c});
-                }
-            }
+            const long double x2 = square(v[1]) - square(v[2]);
+            const long double y2 = square(v[0]) - square(v[2]);
+            if (x2 < -kSlack * square(v[1]) || y2 < -kSlack * square(v[0]))
+                return {};
+            const long double x = std::sqrt(std::max(x2, 0.0L));
+            const long double y = std::sqrt(std::max(y2, 0.0L));
+            Found found {{v[0], v[1], x + y}};
+            if (std::fabs(x - y) > kSlack * (x + y))
+                found.push_back({v[0], v[1], std::fabs(x - y)});
             return found;
         },
-        {plannedStep(Rule::AngleFromHeight, A, {hc, b}), plannedStep(Rule::AngleFromHeight, B, {hc, a}),
-            plannedStep(Rule::AngleSum, C, {A, B}), plannedStep(Rule::LawOfCosines, c, {a, b, C})}},
+        {plannedStep(Rule::SideFromHeightFeet, c, {a, b, hc})}},
     // sin γ = h_a / b, then the law of cosines
     {{a, b, ha},
         [](const Values &v) -> Found {

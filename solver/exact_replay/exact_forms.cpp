@@ -402,6 +402,16 @@ std::optional<Number> Replay::elementSizeFound(const Step &step)
     case Rule::SideFromMedianToOther:
         m_intermediate = 2 * squared(v(0)) + squared(v(1)) / 2 - squared(v(2));
         return squareRootOf(*m_intermediate);
+    case Rule::SideFromHeightFeet: {
+        m_intermediate = squareRootOf(squared(v(1)) - squared(v(2)));
+        const Number x = *m_intermediate;
+        const Number y = squareRootOf(squared(v(0)) - squared(v(2)));
+        const Number sum = x + y;
+        const Number difference = m_field.sign((x - y).value()) < 0 ? y - x : x - y;
+        const auto off
+            = [&](const Number &n) { return std::fabs(m_field.approximate(n.value()) - step.value); };
+        return off(sum) <= off(difference) ? sum : difference;
+    }
     case Rule::AreaFromSideAndHeight: return Rational(1, 2) * v(0) * v(1);
     case Rule::SideFromHeightAndAngle: return v(0) / angleOperand(step, 1).sin;
     case Rule::SideFromHeightAndMedian:

@@ -44,6 +44,7 @@ enum class Rule {
     AreaFromSideAndHeight,    // S = a h_a / 2
     SideFromHeightAndAngle,   // c = h_a / sin beta
     SideFromHeightAndMedian,  // c = sqrt((a/2 + d)^2 + h_a^2), d = sqrt(m_a^2 - h_a^2)
+    SideFromHeightFeet,       // c = x + y or |x - y|, x = sqrt(b^2 - h_c^2), y = sqrt(a^2 - h_c^2)
     SideFromInradius,         // a = p - r / tan(alpha / 2)
     AreaFromInradius,         // S = p r
     SideFromAreaAndPerimeter, // a = (P^2 - 2bc (1 + cos alpha)) / (2P), bc = 2S / sin alpha
@@ -58,7 +59,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 40> kRuleNames = {{
+inline constexpr std::array<RuleName, 41> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -99,6 +100,8 @@ inline constexpr std::array<RuleName, 40> kRuleNames = {{
     {Rule::SideFromHeightAndAngle, "side-from-height-and-angle", "c = h_a / sin B"},
     {Rule::SideFromHeightAndMedian, "side-from-height-and-median",
         "c = sqrt((a/2 + d)^2 + h_a^2), d = sqrt(m_a^2 - h_a^2)"},
+    {Rule::SideFromHeightFeet, "side-from-height-feet",
+        "c = x + y or |x - y|, x = sqrt(b^2 - h_c^2), y = sqrt(a^2 - h_c^2)"},
     {Rule::SideFromInradius, "side-from-inradius", "a = p - r / tan(A / 2), p = P / 2"},
     {Rule::AreaFromInradius, "area-from-inradius", "S = p r, p = P / 2"},
     {Rule::SideFromAreaAndPerimeter, "side-from-area-and-perimeter",
