@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <optional>
 #include <regex>
@@ -16,6 +17,7 @@
 
 #include "random_triangles.h"
 #include "solver/answer/answer.h"
+#include "solver/elements/any_three.h"
 #include "solver/list/solve.h"
 #include "wording/solution_text.h"
 
@@ -28,7 +30,7 @@ using Value = long double;
 constexpr Value kRadiansPerDegree = std::numbers::pi_v<Value> / 180;
 
 // The school notation a line substitutes numbers in: 5,1423 and 2.5, °, ²,
-// ½, √ (10√3 is a product), ·, /, +, −, sin and cos of degrees, brackets.
+// ½, ⅔, √ (10√3 is a product), ·, /, +, −, sin, cos and tg of degrees, brackets.
 // Any letter of a formula left in fails the reading.
 class Calculator {
 public:
@@ -120,12 +122,16 @@ private:
             return map(primary(), [](Value x) { return -x; });
         if (take("½"))
             return 0.5L;
+        if (take("⅔"))
+            return 2.0L / 3;
         if (take("√"))
             return map(power(), [](Value x) { return std::sqrt(x); });
         if (take("sin"))
             return map(power(), [](Value x) { return std::sin(x * kRadiansPerDegree); });
         if (take("cos"))
             return map(power(), [](Value x) { return std::cos(x * kRadiansPerDegree); });
+        if (take("tg") || take("tan"))
+            return map(power(), [](Value x) { return std::tan(x * kRadiansPerDegree); });
         if (take("(")) {
             const std::optional<Value> value = sum();
             return take(")") ? value : std::nullopt;
@@ -183,11 +189,19 @@ std::string formulasOf(std::string line)
     if (const auto name = line.find(": "); name != std::string::npos)
         line.erase(0, name + 2);
     for (auto note = line.find(" ("); note != std::string::npos; note = line.find(" (", note + 1)) {
-        if (static_cast<unsigned char>(line[note + 2]) >= 0xD0
-            && static_cast<unsigned char>(line[note + 2]) <= 0xD1)
+        const auto first = static_cast<unsigned char>(line[note + 2]);
+        if ((first >= 0xD0 && first <= 0xD1) || (first >= 'a' && first <= 'z'))
             line.erase(note, line.find(')', note) + 1 - note);
     }
-    return line.substr(0, line.find("; "));
+    // The branch taken or the value rejected follow "; "; other clauses after
+    // "; " (the side farther from the height) are the line's own.
+    for (auto part = line.find("; "); part != std::string::npos; part = line.find("; ", part + 1)) {
+        const std::string rest = line.substr(part + 2, line.find("; ", part + 2) - part - 2);
+        if (rest.starts_with("това решение") || rest.starts_with("this solution")
+            || rest.find(" отпада") != std::string::npos || rest.find(" is rejected") != std::string::npos)
+            return line.substr(0, part);
+    }
+    return line;
 }
 
 // What a line claims: each value it shows after a formula with numbers, and
@@ -205,7 +219,7 @@ Claims claimsOf(const std::string &line)
     Claims claims;
     std::optional<Value> unrounded;
     std::string function; // the left side the unrounded value is of: "sin α", "c²"
-    for (const std::string &clause : split(formulasOf(line), {", ", " ⇒ ", " или "})) {
+    for (const std::string &clause : split(formulasOf(line), {", ", "; ", " ⇒ ", " или ", " or "})) {
         std::vector<std::string> sides = split(clause, {" = ", " ≈ "});
         const std::optional<Value> shown = Calculator::valueOf(sides.back());
         if (sides.size() < 2 || !shown)
@@ -248,6 +262,10 @@ bool redoneWhole(Rule rule)
 // else what is wrong.
 QString problemOf(const Step &step, const std::string &line, bool remarked)
 {
+    // A value solved for numerically: the line states the equations, no
+    // arithmetic to redo.
+    if (step.rule == Rule::Numerical)
+        return {};
     const Claims claims = claimsOf(line);
     if (remarked)
         return claims.wrong.empty() && redoneWhole(step.rule) ? "follows, yet says it does not" : "";
@@ -274,27 +292,25 @@ std::string misleadingNotation(const std::string &line)
     if (std::smatch found; std::regex_search(line, found, bareDivisor))
         return "a bare divisor at \"" + found.str() + "\"";
     for (auto at = line.find("(√("); at != std::string::npos; at = line.find("(√(", at + 1)) {
+        // The root's own bracket, and whether the outer one closes right after it.
         int depth = 0;
-        std::size_t end = at;
+        std::size_t end = at + std::string_view("(√").size();
         for (; end < line.size(); ++end) {
             depth += line[end] == '(' ? 1 : line[end] == ')' ? -1 : 0;
             if (depth == 0)
                 break;
         }
-        if (line.compare(end + 1, std::string_view("²").size(), "²") != 0)
-            return "doubled brackets at \"" + line.substr(at, end + 1 - at) + "\"";
+        if (line.compare(end + 1, 1, ")") == 0
+            && line.compare(end + 2, std::string_view("²").size(), "²") != 0)
+            return "doubled brackets at \"" + line.substr(at, end + 2 - at) + "\"";
     }
     return {};
 }
 
 // Whether the value a branching step did not take is followed by another
-// triangle of the answer or said to fit none (or to be the same triangle
-// with two sides swapped).
-bool alternativeAccountedFor(const Step &step, const std::string &line, const Answer &answer)
+// triangle of the answer.
+bool alternativeTaken(const Step &step, const Answer &answer)
 {
-    if (step.choice == Choice::Only || line.find(" отпада") != std::string::npos
-        || line.find("разменени") != std::string::npos)
-        return true;
     const Value other = shownValue(step.quantity, step.alternative);
     return std::any_of(answer.triangles.begin(), answer.triangles.end(), [&](const AnsweredTriangle &t) {
         return std::any_of(t.steps.begin(), t.steps.end(), [&](const Step &taken) {
@@ -310,27 +326,36 @@ struct Tally {
     int remarked = 0;
 };
 
-// Checks every step line of the request's triangles, the rest of each
-// included, in the Bulgarian window's notation with exact forms.
-void checkRequest(int combination, const std::array<std::string, 3> &texts, Tally &tally)
+// The words a language rejects the value a step did not take with, or
+// names the two sides swapped.
+bool saysAlternativeFails(const std::string &line, const wording::Language &language)
 {
-    const NumberFormat comma {","};
-    const std::string remark(wording::kBulgarian.solution.unroundedValues);
-    const Answer answer = answerRequest(combination, {texts[0], texts[1], texts[2]},
-        {.otherTriangles = true, .steps = true, .more = true, .exact = true}, comma);
-    const wording::GivenTexts typed = wording::givenTextsOf(combination, texts);
+    const bool english = &language == &wording::kEnglish;
+    return line.find(english ? " is rejected" : " отпада") != std::string::npos
+        || line.find(english ? "swapped" : "разменени") != std::string::npos;
+}
+
+// Checks every step line of the answer's triangles, the rest of each
+// included, in the language's notation with exact forms.
+void checkAnswer(const Answer &answer, const wording::GivenTexts &typed, const std::string &request,
+    const wording::Language &language, Tally &tally)
+{
+    const NumberFormat format {&language == &wording::kEnglish ? "." : ","};
+    const std::string remark(language.solution.unroundedValues);
     for (const AnsweredTriangle &triangle : answer.triangles) {
         Journal steps = triangle.steps;
         steps.insert(steps.end(), triangle.moreSteps.begin(), triangle.moreSteps.end());
         for (std::size_t s = 0; s < steps.size(); ++s) {
             const std::string whole = wording::stepText(
-                steps[s], typed, comma, wording::kBulgarian, wording::stepForms(&triangle.exact, s));
-            QVERIFY2(alternativeAccountedFor(steps[s], whole, answer), whole.c_str());
+                steps[s], typed, format, language, wording::stepForms(&triangle.exact, s));
+            QVERIFY2(steps[s].choice == Choice::Only || saysAlternativeFails(whole, language)
+                    || alternativeTaken(steps[s], answer),
+                whole.c_str());
             // The step's own claims, without what it says of the value it did not take.
             Step own = steps[s];
             own.alternativeEnd.reset();
-            const std::string line = wording::stepText(
-                own, typed, comma, wording::kBulgarian, wording::stepForms(&triangle.exact, s));
+            const std::string line
+                = wording::stepText(own, typed, format, language, wording::stepForms(&triangle.exact, s));
             const bool remarked = line.ends_with(remark);
             ++tally.lines;
             tally.remarked += remarked ? 1 : 0;
@@ -339,12 +364,62 @@ void checkRequest(int combination, const std::array<std::string, 3> &texts, Tall
             const QString problem = problemOf(
                 steps[s], remarked ? line.substr(0, line.size() - remark.size()) : line, remarked);
             QVERIFY2(problem.isEmpty(),
-                qPrintable(
-                    QString("%1 %2 %3 %4: %5 — %6")
-                        .arg(combination)
-                        .arg(texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), line.c_str(), problem)));
+                qPrintable(QString::fromStdString(request + ": " + line + " — ") + problem));
         }
     }
+}
+
+// A request of the list, in both languages.
+void checkRequest(int combination, const std::array<std::string, 3> &texts, Tally &tally)
+{
+    const Answer answer = answerRequest(combination, {texts[0], texts[1], texts[2]},
+        {.otherTriangles = true, .steps = true, .more = true, .exact = true}, NumberFormat {","});
+    const std::string request
+        = std::to_string(combination) + " " + texts[0] + " " + texts[1] + " " + texts[2];
+    for (const wording::Language *language : {&wording::kBulgarian, &wording::kEnglish})
+        checkAnswer(answer, wording::givenTextsOf(combination, texts), request, *language, tally);
+}
+
+// The nineteen elements of the triangle with these angles (degrees) and R,
+// in the order of their tags.
+using Elements = std::array<Value, kElementCount>;
+
+Elements elementsOf(Value alpha, Value beta, Value gamma, Value radius)
+{
+    const auto sine = [](Value degrees) { return std::sin(degrees * kRadiansPerDegree); };
+    const Value a = 2 * radius * sine(alpha);
+    const Value b = 2 * radius * sine(beta);
+    const Value c = 2 * radius * sine(gamma);
+    const Value area = a * b * c / (4 * radius);
+    const auto median
+        = [](Value own, Value x, Value y) { return std::sqrt(2 * x * x + 2 * y * y - own * own) / 2; };
+    const auto bisector = [](Value own, Value x, Value y) {
+        return std::sqrt(x * y * (x + y + own) * (x + y - own)) / (x + y);
+    };
+    return {alpha, beta, gamma, a, b, c, area, radius, a + b + c, 2 * area / a, 2 * area / b, 2 * area / c,
+        median(a, b, c), median(b, a, c), median(c, a, b), bisector(a, b, c), bisector(b, a, c),
+        bisector(c, a, b), 2 * area / (a + b + c)};
+}
+
+// Three of the nineteen elements of a triangle, typed with six significant
+// digits, in Bulgarian.
+void checkElements(const std::array<Quantity, 3> &set, const Elements &triangle, Tally &tally)
+{
+    std::array<ElementText, 3> given {};
+    wording::GivenTexts typed;
+    std::string request;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        std::array<char, 32> digits {};
+        std::snprintf(
+            digits.data(), digits.size(), "%.6Lg", triangle.at(static_cast<std::size_t>(set.at(i))));
+        std::string &text = typed.at(static_cast<std::size_t>(set.at(i)));
+        text = digits.data();
+        given.at(i) = {set.at(i), text}; // a view of the text kept in `typed`
+        request += std::string(kAllTags.at(static_cast<std::size_t>(set.at(i)))) + "=" + text + " ";
+    }
+    const ElementsAnswer answer = answerElements(
+        given, {.otherTriangles = true, .steps = true, .more = true, .exact = true}, NumberFormat {".", ","});
+    checkAnswer(answer.answer, typed, request, wording::kBulgarian, tally);
 }
 
 } // namespace
@@ -380,6 +455,31 @@ private slots:
         }
         qInfo("%d of %d lines computed with unrounded values", tally.remarked, tally.lines);
         QVERIFY(tally.remarked > 0 && tally.remarked < tally.lines);
+    }
+
+    // Any three elements of textbook shapes (30-60-90, 3-4-5, isosceles,
+    // 120°, and a scalene one), at sets a textbook's formula solves and
+    // sets only the search does: their steps and the rest of the triangle.
+    void anyThreeElementsFollowOrSaySo()
+    {
+        const Value right = std::acos(0.8L) / kRadiansPerDegree;
+        const std::vector<Elements> shapes
+            = {elementsOf(30, 60, 90, 5), elementsOf(right, 90 - right, 90, 2.5), elementsOf(50, 65, 65, 4),
+                elementsOf(120, 30, 30, 4), elementsOf(72, 48, 60, 3)};
+        using enum Quantity;
+        const std::vector<std::array<Quantity, 3>> sets = {{ma, mb, mc}, {ha, hb, hc}, {a, b, hc}, {a, b, mc},
+            {a, b, lc}, {A, a, ha}, {B, a, ha}, {B, a, hb}, {a, ha, ma}, {A, P, r}, {A, S, P}, {A, R, r},
+            {A, B, ha}, {A, B, r}, {A, mb, lc}, {a, hb, mc}};
+        Tally tally;
+        for (const Elements &shape : shapes) {
+            for (const auto &set : sets) {
+                checkElements(set, shape, tally);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+        qInfo("%d of %d lines computed with unrounded values", tally.remarked, tally.lines);
+        QVERIFY(tally.lines > 500);
     }
 };
 

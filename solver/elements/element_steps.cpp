@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <optional>
 
@@ -47,6 +48,7 @@ private:
     void note(const PlannedStep &planned);
     long double intermediateOf(const PlannedStep &planned) const;
     void markChoice(Step &step, const PlannedStep &planned) const;
+    void rejectBeyondAngleSum(Step &step) const;
     void noteFromSides(Rule rule, Quantity found, std::initializer_list<Quantity> operands);
     Quantity unknownAngle() const;
     std::optional<Quantity> specialAngle() const;
@@ -84,12 +86,34 @@ long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
     }
 }
 
+// The other value of an angle found from its sine, where with an angle
+// known already it leaves the third none: the angle sum that shows it.
+void ElementStepWriter::rejectBeyondAngleSum(Step &step) const
+{
+    for (const Vertex v : kVertices) {
+        const Quantity known = angleAt(v);
+        if (known == step.quantity || !m_known.at(index(known)) || value(known) + step.alternative < kPiLong)
+            continue;
+        Step sum;
+        sum.quantity = angleAt(otherVertex(v, vertexOf(step.quantity)));
+        sum.rule = Rule::AngleSum;
+        sum.operands.at(0) = {known, value(known)};
+        sum.operands.at(1) = {step.quantity, step.alternative};
+        sum.operandCount = 2;
+        sum.value = kPiLong - value(known) - step.alternative;
+        sum.contradiction = Contradiction::ThirdAngleNegative;
+        step.alternativeEnd = std::make_shared<const Step>(sum);
+        return;
+    }
+}
+
 // Where the step's formula allows two values, which one this triangle has.
 void ElementStepWriter::markChoice(Step &step, const PlannedStep &planned) const
 {
     if (planned.rule == Rule::AngleFromHeight && step.intermediate < 1 - kOneValue) {
         step.choice = step.value > kPiLong / 2 ? Choice::Second : Choice::First;
         step.alternative = kPiLong - step.value;
+        rejectBeyondAngleSum(step);
     }
     if (planned.rule == Rule::SideFromHeightFeet) {
         // c is x + y, or |x − y| where the foot lies beyond the side.
