@@ -268,6 +268,15 @@ bool followsFromShownNumbers(const Step &step, const ShownOperands &shown)
             step.refuting);
     if (isSineAboveOne(step.contradiction))
         return true;
+    // The squares of the sum and the difference of the two sides it shows.
+    if (step.rule == Rule::SidesFromAreaAndAngle) {
+        const auto &v = shown.values;
+        const Value product = onTheWay.value_or(0);
+        const Value other = step.choice == Choice::Only ? step.value : step.alternative;
+        if (!showsAs(squared(v[1]) + 2 * product * (1 + cosine(v[2])), squared(step.value + other))
+            || !showsAs(squared(v[1]) - 2 * product * (1 - cosine(v[2])), squared(step.value - other)))
+            return false;
+    }
     const auto follows = [&](Value stored) {
         const Value inUnits = shownValue(step.quantity, stored);
         return showsAs(redoneValue(step, shown, onTheWay.value_or(0), inUnits), inUnits);
