@@ -184,33 +184,45 @@ bool comesBefore(const Sides &x, const Sides &y)
 // typed on a halfway point of its fourth decimal (h_c = 8.39535) would show
 // rounded either way. Two given angles leave the third exactly what they
 // leave of 180°.
-std::vector<GivenElement> keptValues(const std::array<GivenElement, 3> &given)
+// The values kept, at most four (the third angle of two given ones), with
+// no allocation: this runs for every triangle answered.
+struct KeptValues {
+    std::array<GivenElement, 4> values {};
+    std::size_t count = 0;
+};
+
+KeptValues keptValues(const std::array<GivenElement, 3> &given)
 {
-    std::vector<GivenElement> kept;
+    KeptValues kept;
     Real::Value angleSum = 0;
+    std::array<bool, 3> angleGiven {};
     for (const GivenElement &g : given) {
         // Angles in the record's measure.
-        kept.push_back({g.element, isAngle(g.element) ? g.value / angle_measure::kToTrue : g.value});
-        angleSum += isAngle(g.element) ? kept.back().value : 0;
+        const Real::Value value = isAngle(g.element) ? g.value / angle_measure::kToTrue : g.value;
+        kept.values.at(kept.count++) = {g.element, value};
+        if (isAngle(g.element)) {
+            angleSum += value;
+            angleGiven.at(static_cast<std::size_t>(indexOf(vertexOf(g.element)))) = true;
+        }
     }
-    const auto isGiven = [&](Quantity q) {
-        return std::any_of(given.begin(), given.end(), [&](const GivenElement &g) { return g.element == q; });
-    };
-    if (std::count_if(given.begin(), given.end(), [](const GivenElement &g) { return isAngle(g.element); })
-        == 2) {
-        const Quantity third = !isGiven(Quantity::A) ? Quantity::A
-            : !isGiven(Quantity::B)                  ? Quantity::B
-                                                     : Quantity::C;
-        kept.push_back({third, angle_measure::kStoredPi - angleSum});
+    if (std::count(angleGiven.begin(), angleGiven.end(), true) == 2) {
+        const auto third = static_cast<std::size_t>(
+            std::find(angleGiven.begin(), angleGiven.end(), false) - angleGiven.begin());
+        kept.values.at(kept.count++) = {angleAt(kVertices.at(third)), angle_measure::kStoredPi - angleSum};
     }
     return kept;
 }
 
 void keepGivenValues(AnsweredTriangle &triangle, const std::array<GivenElement, 3> &given)
 {
-    for (const GivenElement &g : keptValues(given)) {
-        if (fieldIndex(g.element) < kQuantityCount)
+    const KeptValues kept = keptValues(given);
+    for (std::size_t k = 0; k < kept.count; ++k) {
+        const GivenElement &g = kept.values.at(k);
+        if (fieldIndex(g.element) < kQuantityCount) {
             triangle.record.field(g.element) = Real(g.value);
+            triangle.values.at(static_cast<std::size_t>(fieldIndex(g.element)))
+                = fieldValue(triangle.record, g.element).value();
+        }
         const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), g.element);
         if (more != kMoreElements.end() && triangle.more)
             triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin())) = g.value;
@@ -223,7 +235,6 @@ void keepGivenValues(AnsweredTriangle &triangle, const std::array<GivenElement, 
             }
         }
     }
-    triangle.values = fieldValuesOf(triangle.record);
 }
 
 // The exact forms of a triangle's values from the texts typed for it.
