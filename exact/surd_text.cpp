@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/surd_text.h"
 
+#include <bit>
 #include <map>
 
 namespace triangle::exact {
@@ -111,6 +112,18 @@ std::string partText(const Field &field, std::size_t nestedSet, const std::map<I
     }
     if (nestedText.empty())
         return sumText(terms, signs);
+    if (terms.size() == 1 && terms.begin()->first != 1 && std::has_single_bit(nestedSet)) {
+        // √2·√(89 − 40√2) is one root: √(178 − 80√2).
+        const auto &[n, k] = *terms.begin();
+        const auto j = static_cast<std::size_t>(std::countr_zero(nestedSet));
+        const Surd radicand = field.multiply(Surd(Rational(n)), field.roots()[j].radicand);
+        const std::string root
+            = std::string(signs.root) + "(" + sumOfParts(field, radicand, signs, cache) + ")";
+        const std::string sign = k.sign() < 0 ? std::string(signs.negative) : "";
+        const Integer top = k.numerator() < 0 ? -k.numerator() : k.numerator();
+        const std::string factor = top == 1 ? "" : integerText(top) + std::string(signs.times);
+        return sign + factor + root + (k.isInteger() ? "" : "/" + integerText(k.denominator()));
+    }
     if (terms.size() == 1) {
         const auto &[n, k] = *terms.begin();
         const std::string sign = k.sign() < 0 ? std::string(signs.negative) : "";

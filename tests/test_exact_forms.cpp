@@ -140,7 +140,7 @@ private slots:
             << "45° | 60° | 75° | 10√2 | 10√3 | 5√2 + 5√6 | 75 + 25√3 | 10 | 15√2 + 10√3 + 5√6";
         QTest::newRow("5 and 8 with 45° between them: a nested root")
             << 21 << QStringList {"45", "5", "8"}
-            << "- | - | 45° | 5 | 8 | √(89 − 40√2) | 10√2 | √2·√(89 − 40√2)/2 | 13 + √(89 − 40√2)";
+            << "- | - | 45° | 5 | 8 | √(89 − 40√2) | 10√2 | √(178 − 80√2)/2 | 13 + √(89 − 40√2)";
     }
 
     // Three elements the search solves numerically, where the triangle is
