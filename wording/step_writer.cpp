@@ -77,6 +77,18 @@ std::string withBracketedDivisors(std::string text)
     return text;
 }
 
+bool isTrigonometric(Rule rule)
+{
+    switch (rule) {
+    case Rule::AngleFromSideAndCircumradius:
+    case Rule::LawOfSines:
+    case Rule::AngleFromArea:
+    case Rule::AngleFromThreeSides:
+    case Rule::AngleFromBisector: return true;
+    default: return false;
+    }
+}
+
 std::string unitOf(Quantity q) { return isAngle(q) ? "°" : ""; }
 
 std::string typedText(const GivenTexts &given, Quantity q)

@@ -31,6 +31,10 @@ bool isOneRoot(std::string_view form);
 // where "2·72 / 4√13" would read as (2·72 / 4)·√13.
 std::string withBracketedDivisors(std::string text);
 
+// Whether the value a step finds on the way is a sine or a cosine worked
+// out from a formula (not h_c / b, which is its fraction already).
+bool isTrigonometric(Rule rule);
+
 // "°" after an angle, nothing after a length.
 std::string unitOf(Quantity q);
 
@@ -100,6 +104,11 @@ private:
     std::string found() const { return symbolOf(m_step.quantity); }
     std::string result() const
     {
+        // A sum of typed decimals, exact as a decimal (exact_decimals.h).
+        if (m_step.rule == Rule::AngleSum || m_step.rule == Rule::Perimeter) {
+            if (const std::string exact = typedText(m_given, m_step.quantity); !exact.empty())
+                return " = " + exact + unitOf(m_step.quantity);
+        }
         return exactly(shownValue(m_step.quantity, m_step.value), m_exact.result) + unitOf(m_step.quantity);
     }
     // The value found on the way, inside a formula.
@@ -110,7 +119,16 @@ private:
         return {inFormula(*m_exact.intermediate), m_step.intermediate};
     }
     // What the step found on the way, exactly too where it can be.
-    std::string intermediate() const { return exactly(m_step.intermediate, m_exact.intermediate); }
+    // A sine or a cosine that is a fraction is written as one, then as a
+    // decimal: "= −1/2 = −0,5", "= 4/5 = 0,8".
+    std::string intermediate() const
+    {
+        const ExactForm *form = m_exact.intermediate;
+        if (form != nullptr && isTrigonometric(m_step.rule) && isWhole(*form)
+            && form->plain.find('/') != std::string::npos)
+            return " = " + form->school + equalsOrAbout(m_step.intermediate, m_format);
+        return exactly(m_step.intermediate, form);
+    }
     std::string exactly(Real::Value value, const ExactForm *form) const
     {
         if (form == nullptr || isWhole(*form))
