@@ -19,6 +19,7 @@
 #include "solver/answer/answer.h"
 #include "solver/elements/any_three.h"
 #include "solver/list/solve.h"
+#include "wording/exact_decimals.h"
 #include "wording/solution_text.h"
 
 using namespace triangle;
@@ -343,11 +344,13 @@ void checkAnswer(const Answer &answer, const wording::GivenTexts &typed, const s
     const NumberFormat format {&language == &wording::kEnglish ? "." : ","};
     const std::string remark(language.solution.unroundedValues);
     for (const AnsweredTriangle &triangle : answer.triangles) {
+        const wording::GivenTexts texts
+            = wording::withExactDecimals(triangle.steps, typed, format.decimalSeparator.front());
         Journal steps = triangle.steps;
         steps.insert(steps.end(), triangle.moreSteps.begin(), triangle.moreSteps.end());
         for (std::size_t s = 0; s < steps.size(); ++s) {
             const std::string whole = wording::stepText(
-                steps[s], typed, format, language, wording::stepForms(&triangle.exact, s));
+                steps[s], texts, format, language, wording::stepForms(&triangle.exact, s));
             QVERIFY2(steps[s].choice == Choice::Only || saysAlternativeFails(whole, language)
                     || alternativeTaken(steps[s], answer),
                 whole.c_str());
@@ -355,7 +358,7 @@ void checkAnswer(const Answer &answer, const wording::GivenTexts &typed, const s
             Step own = steps[s];
             own.alternativeEnd.reset();
             const std::string line
-                = wording::stepText(own, typed, format, language, wording::stepForms(&triangle.exact, s));
+                = wording::stepText(own, texts, format, language, wording::stepForms(&triangle.exact, s));
             const bool remarked = line.ends_with(remark);
             ++tally.lines;
             tally.remarked += remarked ? 1 : 0;

@@ -14,6 +14,7 @@
 #include "tools/outcome_words.h"
 #include "tools/plain_request.h"
 #include "tools/value_line.h"
+#include "wording/exact_decimals.h"
 #include "wording/solution_text.h"
 #include "wording/text_echo.h"
 
@@ -194,11 +195,13 @@ void appendSolved(std::string &out, const Request &request, const Answer &answer
         if (exact)
             appendExact(out, triangle);
         const ExactForms *forms = exact ? &triangle.exact : nullptr;
+        const wording::GivenTexts texts
+            = options.steps ? wording::withExactDecimals(triangle.steps, given, '.') : wording::GivenTexts {};
         for (std::size_t i = 0; i < triangle.steps.size(); ++i)
-            appendStepLine(out, triangle.steps[i], given, language, wording::stepForms(forms, i));
+            appendStepLine(out, triangle.steps[i], texts, language, wording::stepForms(forms, i));
         if (triangle.more)
             appendMore(
-                out, *triangle.more, triangle.moreSteps, given, language, forms, triangle.steps.size());
+                out, *triangle.more, triangle.moreSteps, texts, language, forms, triangle.steps.size());
     }
 }
 

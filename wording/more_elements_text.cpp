@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "solver/answer/more_elements.h"
+#include "wording/exact_decimals.h"
 
 namespace triangle::wording {
 
@@ -17,10 +18,11 @@ MoreText moreElementsText(const Solution &solution, const GivenTexts &given, con
     if (!solution.moreSteps.empty())
         steps = solution.moreSteps;
     MoreText text;
+    const GivenTexts exactly = withExactDecimals(solution.steps, given, format.decimalSeparator.front());
     for (const Step &step : steps) {
         const StepForms forms = stepForms(exact, solution.steps.size() + text.steps.size());
         text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
-            + stepText(step, given, format, language, forms) + ".");
+            + stepText(step, exactly, format, language, forms) + ".");
     }
     std::string uncomputed;
     for (std::size_t i = 0; i < more.values.size(); ++i) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "wording/exact_decimals.h"
 #include "wording/more_elements_text.h"
 #include "wording/step_writer.h"
 
@@ -174,6 +175,8 @@ SolutionText workedSolution(const Solution &solution, const GivenTexts &given, c
     GivenTexts typedInSteps = given;
     if (solution.semiperimeterGiven)
         typedInSteps.at(static_cast<std::size_t>(Quantity::P)).clear();
+    typedInSteps
+        = withExactDecimals(solution.steps, std::move(typedInSteps), format.decimalSeparator.front());
     for (const Step &step : solution.steps) {
         const StepForms forms = stepForms(exact, text.steps.size());
         text.steps.push_back(std::to_string(text.steps.size() + 1) + ". "
