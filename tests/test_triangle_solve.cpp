@@ -290,6 +290,11 @@ private slots:
                 qPrintable(QString::number(code)));
         }
         QVERIFY(answer.find("5\\x1B]0;pwned\\x07\\x0D\\x7F\\xC2\\x9B\\xFF000") != std::string::npos);
+        // A typed side read leniently as 11 keeps its "√(" as typed, also as a divisor.
+        const auto named = triangle::cli::parseRequestLine("B=90 a=11√( m_a=6");
+        const std::string lenient = triangle::cli::answer(std::get<triangle::cli::Request>(named),
+            {.otherTriangles = true, .steps = true, .more = true, .exact = true});
+        QVERIFY2(lenient.find("/ 11√(") != std::string::npos, lenient.c_str());
     }
 
     void malformedArgumentsExitNonZero()

@@ -66,6 +66,10 @@ std::string withBracketedDivisors(std::string text)
                 if (depth == 0)
                     break;
             }
+            // A bracket that never closes is a typed text's own ("11√("):
+            // it stays as typed.
+            if (end == text.size())
+                continue;
             ++end;
         } else {
             while (end < text.size() && isDigit(text[end]))
