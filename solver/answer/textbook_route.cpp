@@ -13,6 +13,7 @@
 #include "solver/list/solve.h"
 #include "solver/steps/helper_formulas.h"
 #include "solver/steps/solving.h"
+#include "solver/triangle/angle_functions.h"
 
 namespace triangle {
 
@@ -223,7 +224,7 @@ std::optional<Vertex> RouteWriter::knownSpecialAngle() const
 {
     for (const Vertex v : kVertices) {
         const Real::Value degrees = shownValue(angleAt(v), m_t.angle(v).value());
-        if (m_angleKnown.at(indexOf(v)) && std::fabs(degrees - 15 * std::nearbyint(degrees / 15)) <= 1e-9L)
+        if (m_angleKnown.at(indexOf(v)) && isMultipleOf15Degrees(degrees))
             return v;
     }
     return std::nullopt;

@@ -7,6 +7,8 @@
 #include <numbers>
 #include <optional>
 
+#include "solver/triangle/angle_functions.h"
+
 namespace triangle {
 
 namespace {
@@ -177,7 +179,7 @@ std::optional<Quantity> ElementStepWriter::specialAngle() const
 {
     for (const Vertex v : kVertices) {
         const long double degrees = value(angleAt(v)) * 180 / kPiLong;
-        if (std::fabs(degrees - 15 * std::nearbyint(degrees / 15)) <= 1e-9L)
+        if (isMultipleOf15Degrees(degrees))
             return angleAt(v);
     }
     return std::nullopt;

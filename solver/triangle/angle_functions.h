@@ -153,4 +153,11 @@ inline Real angleFromSineAndCosine(Real sine, Real cosine)
     return Real(std::atan2(sine.value(), cosine.value()) / angle_measure::kToTrue);
 }
 
+// Whether an angle in degrees is one whose sine and cosine a student knows,
+// a multiple of 15°: the area and R go by it rather than by the sides.
+inline bool isMultipleOf15Degrees(Real::Value degrees)
+{
+    return std::fabs(degrees - 15 * std::nearbyint(degrees / 15)) <= 1e-9L;
+}
+
 } // namespace triangle
