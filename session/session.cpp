@@ -172,7 +172,7 @@ std::optional<SolutionPage> Session::openSolution()
     m_view.announcement.reset();
     const unsigned branches = offersOtherTriangles() ? onView().branches : 0U;
     try {
-        Solution solution = solutionOf(m_solved, branches);
+        Solution solution = solutionOf(m_solved, branches, true);
         // The exact forms of the rest of the triangle too, which the note
         // has no use for and the request did not work out.
         ExactForms exact;

@@ -127,6 +127,8 @@ private:
             return 2.0L / 3;
         if (take("√"))
             return map(power(), [](Value x) { return std::sqrt(x); });
+        if (take("sin²"))
+            return map(power(), [](Value x) { return std::pow(std::sin(x * kRadiansPerDegree), 2); });
         if (take("sin"))
             return map(power(), [](Value x) { return std::sin(x * kRadiansPerDegree); });
         if (take("cos"))
@@ -220,8 +222,26 @@ Claims claimsOf(const std::string &line)
     Claims claims;
     std::optional<Value> unrounded;
     std::string function; // the left side the unrounded value is of: "sin α", "c²"
+    // The two roots "c = x ± y" stands for, and what they are of.
+    std::vector<Value> roots;
+    std::string rootsOf;
     for (const std::string &clause : split(formulasOf(line), {", ", "; ", " ⇒ ", " или ", " or "})) {
         std::vector<std::string> sides = split(clause, {" = ", " ≈ "});
+        if (const std::size_t at = sides.back().find(" ± "); sides.size() >= 2 && at != std::string::npos) {
+            std::string plus = sides.back();
+            std::string minus = plus;
+            plus.replace(at, 4, " + ");
+            minus.replace(at, 4, " − ");
+            const auto x = Calculator::valueOf(plus);
+            const auto y = Calculator::valueOf(minus);
+            roots = x && y ? std::vector<Value> {*x, *y} : std::vector<Value> {};
+            // What they are of: the last word before the formula, "c" in "= 0 и c = …".
+            const auto formula = std::find_if(sides.begin(), sides.end(),
+                [](const std::string &side) { return side.find(" ± ") != side.npos; });
+            const std::string &before = *(formula == sides.begin() ? formula : formula - 1);
+            rootsOf = before.substr(before.rfind(' ') == std::string::npos ? 0 : before.rfind(' ') + 1);
+            continue;
+        }
         const std::optional<Value> shown = Calculator::valueOf(sides.back());
         if (sides.size() < 2 || !shown)
             continue;
@@ -240,6 +260,15 @@ Claims claimsOf(const std::string &line)
             redone = std::acos(*unrounded) / kRadiansPerDegree;
         } else if (unrounded && function == sides.front() + "²") {
             redone = std::sqrt(*unrounded);
+        }
+        // A root of "c = x ± y" is that formula's value too, exact form or not.
+        if (!roots.empty() && sides.front() == rootsOf) {
+            const Value root
+                = std::fabs(roots[0] - *shown) <= std::fabs(roots[1] - *shown) ? roots[0] : roots[1];
+            if (redone && !(std::fabs(*redone - root) <= 0.5e-4L) && claims.wrong.empty())
+                claims.wrong
+                    = clause + " (the formula gives " + std::to_string(static_cast<double>(root)) + ")";
+            redone = root;
         }
         if (!redone)
             continue;
@@ -447,10 +476,11 @@ private slots:
                     return;
             }
         }
-        const std::vector<std::pair<int, std::array<std::string, 3>>> exact
-            = {{21, {"60", "5", "8"}}, {51, {"5", "8", "7"}}, {51, {"2", "3", "4"}}, {30, {"5", "8", "10"}},
-                {12, {"30", "45", "5"}}, {41, {"90", "6", "2.5"}}, {26, {"45", "4", "3"}},
-                {21, {"45", "5", "8"}}, {21, {"90", "8", "12"}}};
+        const std::vector<std::pair<int, std::array<std::string, 3>>> exact = {{21, {"60", "5", "8"}},
+            {51, {"5", "8", "7"}}, {51, {"2", "3", "4"}}, {30, {"5", "8", "10"}}, {12, {"30", "45", "5"}},
+            {41, {"90", "6", "2.5"}}, {26, {"45", "4", "3"}}, {21, {"45", "5", "8"}}, {21, {"90", "8", "12"}},
+            {24, {"30", "5", "8"}}, {24, {"30", "8", "5"}}, {24, {"30", "4", "8"}}, {24, {"60", "5", "5"}},
+            {24, {"135", "8", "4.5"}}};
         for (const auto &[combination, texts] : exact) {
             checkRequest(combination, texts, tally);
             if (QTest::currentTestFailed())

@@ -251,6 +251,7 @@ const Language kEnglish = {
         " (the two sides swapped)",
         "; %1 is rejected, since %2 ≥ 180°",
         "; %1 is rejected — %2",
+        "; %1 ≤ 0 is rejected",
         ": an angle of a triangle is greater than 0°, so there is no triangle",
         " < 0°: there is no such angle, so there is no triangle",
         " > 1: there is no such angle, so there is no triangle",

@@ -156,6 +156,8 @@ struct SolutionWords {
     // %1: the other value of a branching step; %2: the step, along that
     // value, that shows it fits no triangle.
     std::string_view alternativeFails;
+    // %1: a root of a quadratic that is no length.
+    std::string_view rootNotPositive;
     // The end of the step whose value no triangle has, after that value.
     std::string_view zeroAngle;      // "γ = … = 0°"
     std::string_view negativeAngle;  // "γ = … = −10°"

@@ -213,6 +213,14 @@ Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, 
     case Rule::PerimeterFromInradius: return 2 * p;
     case Rule::CircumradiusFromAngles: return circumradiusFromAngles(step, shown);
     case Rule::Numerical: return shownResult; // solved for, not worked out by hand
+    case Rule::SideFromQuadratic: {
+        // c = b·cos α ± √(a² − b²·sin² α): the root the text shows.
+        const Value middle = v[1] * cosine(v[2]);
+        const Value root = std::sqrt(std::fmax(0.0L, squared(v[0]) - squared(v[1] * sine(v[2]))));
+        return std::fabs(middle + root - shownResult) <= std::fabs(middle - root - shownResult)
+            ? middle + root
+            : middle - root;
+    }
     }
     return std::numeric_limits<Value>::quiet_NaN();
 }

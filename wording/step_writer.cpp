@@ -189,6 +189,34 @@ std::string StepWriter::sidesFromArea() const
         + branchTaken();
 }
 
+// a² = b² + c² − 2bc·cos α solved for c: both roots, each with its exact
+// form where it has one, and which one goes on or why the other goes.
+std::string StepWriter::sideFromQuadratic() const
+{
+    const std::string a = sym(0);
+    const std::string b = sym(1);
+    const std::string alpha = sym(2);
+    const std::string c = found();
+    // The theorem as it is learnt, its sides alphabetically.
+    const bool foundFirst = m_step.quantity < m_step.operands.at(1).quantity;
+    const std::string x = foundFirst ? c : b;
+    const std::string y = foundFirst ? b : c;
+    const std::string text = std::string(m_words.lawOfCosines) + a + "² = " + x + "² + " + y + "² − 2" + x + y
+        + "·cos " + alpha + ", " + std::string(m_words.whence) + " " + c + "² − 2" + b + "·cos " + alpha + "·"
+        + c + " + " + b + "² − " + a + "² = 0 " + std::string(m_words.andWord) + " " + c + " = " + b + "·cos "
+        + alpha + " ± √(" + a + "² − " + b + "²·sin² " + alpha + ") = " + val(1) + "·cos " + val(2) + " ± √("
+        + sq(0) + " − " + sq(1) + "·sin² " + val(2) + "), ";
+    const std::string taken = c + exactly(m_step.value, m_exact.result);
+    if (m_step.choice == Choice::Only)
+        return text + taken;
+    const std::string other = c + exactly(m_step.alternative, m_exact.intermediate);
+    if (!(shownDecimal(m_step.alternative, m_format).value > 0))
+        return text + taken + filled(m_words.rootNotPositive, {other});
+    if (m_step.choice == Choice::First)
+        return text + taken + orWord() + other + branchTaken();
+    return text + other + orWord() + taken + branchTaken();
+}
+
 // The third angle, or why there is none: "= 0°" where the others leave
 // nothing to the data's sixteen digits, the value where it is below 0.
 std::string StepWriter::angleSum() const
@@ -354,6 +382,7 @@ std::string StepWriter::ruleText() const
     case Rule::PerimeterFromInradius:
     case Rule::CircumradiusFromAngles:
     case Rule::Numerical: return elementRuleText();
+    case Rule::SideFromQuadratic: return sideFromQuadratic();
     case Rule::Heron: {
         const std::string p = intermediateValue().text;
         return std::string(m_words.heron) + "p = (a + b + c) / 2" + intermediate()

@@ -189,6 +189,7 @@ private:
     // " или ": between two values a step allows.
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;
+    std::string sideFromQuadratic() const;
     std::string heightFeet() const;
     std::string angleSum() const;
     std::string elementRuleText() const;

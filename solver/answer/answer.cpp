@@ -18,7 +18,7 @@ AnsweredTriangle answered(const Outcome &outcome, const Triangle &record, const 
     AnsweredTriangle triangle {record, values, real, branches, {}, std::nullopt, {}, {}};
     const bool journalling = parts.steps || parts.exact;
     if (journalling)
-        triangle.steps = solutionOf(outcome, branches).steps;
+        triangle.steps = solutionOf(outcome, branches, parts.exact).steps;
     if (parts.more && real)
         triangle.more = moreElementsOf(record, journalling ? &triangle.moreSteps : nullptr);
     if (parts.exact && real)

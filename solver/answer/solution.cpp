@@ -98,7 +98,7 @@ void noteAlternativeEnds(Journal &steps, const Outcome &solved, unsigned branche
 
 } // namespace
 
-Solution solutionOf(const Outcome &solved, unsigned branches)
+Solution solutionOf(const Outcome &solved, unsigned branches, bool exactForms)
 {
     Solution solution;
     solution.combination = solved.combination;
@@ -111,7 +111,7 @@ Solution solutionOf(const Outcome &solved, unsigned branches)
         solution.verdict = solved.typedVerdict;
     if (solution.verdict == Verdict::RealTriangle) {
         noteAlternativeEnds(solution.steps, solved, branches);
-        solution.steps = textbookRoute(solution.combination, solution.record, solution.steps);
+        solution.steps = textbookRoute(solution.combination, solution.record, solution.steps, exactForms);
         return solution;
     }
     if (const auto last = contradictingStep(solution.steps, solution.verdict); last != solution.steps.end())

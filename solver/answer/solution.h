@@ -29,7 +29,8 @@ struct Solution {
 
 // Solves a solved request again along the given branch choices (0 for the
 // triangle shown first), noting every step. Throws ArithmeticFault only where
-// the request itself faulted.
-Solution solutionOf(const Outcome &solved, unsigned branches = 0);
+// the request itself faulted. With `exactForms` the steps are the route
+// whose values have exact forms where a school's other route has none.
+Solution solutionOf(const Outcome &solved, unsigned branches = 0, bool exactForms = false);
 
 } // namespace triangle

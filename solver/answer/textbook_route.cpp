@@ -114,6 +114,22 @@ const std::array<Route, 4> kRoutes = {{
             {Rule::CircumradiusFromSidesAndArea, At::Whole}, {Rule::Perimeter, At::Whole}}}},
 }};
 
+// Two sides and the angle opposite one, where the angle's cosine is a
+// number a student knows: the third side from the quadratic, then the
+// angles from their cosines.
+const Route kQuadraticRoute = {oppositeAngle,
+    {{{Rule::SideFromQuadratic, At::Last}, {Rule::AngleFromThreeSides, At::Next}, {Rule::AngleSum, At::Rest},
+        {Rule::AreaFromTwoSidesAndAngle, At::Pair}, {Rule::CircumradiusFromSideAndAngle, At::Pair},
+        {Rule::Perimeter, At::Whole}}}};
+
+// An angle whose cosine a school writes without a calculator: 30°, 45°, 60°,
+// 90°, 120°, 135° or 150°.
+bool hasSchoolCosine(Real::Value degrees)
+{
+    const Real::Value k = std::nearbyint(degrees / 15);
+    return isMultipleOf15Degrees(degrees) && (static_cast<int>(k) % 2 == 0 || static_cast<int>(k) % 3 == 0);
+}
+
 Given givenOf(int combination)
 {
     Given g;
@@ -168,6 +184,7 @@ private:
     void note(Quantity q, Rule rule, std::initializer_list<Quantity> operands, Real::Value intermediate = 0);
     void noteStepAt(Rule rule, Vertex v);
     void angleByLawOfSines(Vertex v);
+    void sideFromQuadratic(Vertex v);
     std::optional<Vertex> knownSpecialAngle() const;
 
     const Triangle &m_t;
@@ -217,6 +234,36 @@ void RouteWriter::angleByLawOfSines(Vertex v)
     }
 }
 
+// a² = b² + c² − 2bc·cos α as a quadratic in c: c = b·cos α ± √(a² − b²·sin² α).
+// Where the solver found two triangles, each root is one of them, the
+// larger first; else a root not above 0 is rejected, and a double root is
+// the one value.
+void RouteWriter::sideFromQuadratic(Vertex v)
+{
+    const Vertex p = m_cast.pair;
+    const Vertex n = m_cast.next;
+    note(sideOpposite(v), Rule::SideFromQuadratic, {sideOpposite(p), sideOpposite(n), angleAt(p)});
+    const Real::Value a = m_t.side(p).value();
+    const Real::Value b = m_t.side(n).value();
+    const Real::Value alpha = m_t.angle(p).value();
+    const Real::Value middle = b * std::cos(alpha);
+    const Real::Value root = std::sqrt(std::fmax(0.0L, a * a - b * b * std::sin(alpha) * std::sin(alpha)));
+    const bool twoTriangles = std::any_of(m_solverSteps.begin(), m_solverSteps.end(),
+        [&](const Step &step) { return step.quantity == angleAt(n) && step.choice != Choice::Only; });
+    Step &step = m_journal.back();
+    const bool larger = step.value >= middle;
+    if (twoTriangles) {
+        step.choice = larger ? Choice::First : Choice::Second;
+        step.alternative = larger ? middle - root : middle + root;
+    } else if (middle - root <= 1e-9L * (a + b)) {
+        step.choice = Choice::First;
+        step.alternative = middle - root;
+    } else {
+        return;
+    }
+    step.intermediate = step.alternative; // its exact form goes with it
+}
+
 // A known angle whose sine a student knows, a multiple of 15°: the area
 // and the circumradius go by it (S = ½·a·b·sin γ, R = c / (2·sin γ))
 // rather than by Heron's formula and abc / (4S).
@@ -245,6 +292,7 @@ void RouteWriter::noteStepAt(Rule rule, Vertex v)
     switch (rule) {
     case Rule::AngleSum: return note(angleAt(v), rule, {angleAt(x), angleAt(y)});
     case Rule::LawOfSines: return angleByLawOfSines(v);
+    case Rule::SideFromQuadratic: return sideFromQuadratic(v);
     case Rule::AngleFromThreeSides: return noteCosineStep(m_journal, m_t, v);
     case Rule::LawOfCosines:
         return note(sideOpposite(v), rule, {sideOpposite(x), sideOpposite(y), angleAt(v)},
@@ -291,15 +339,17 @@ Journal withCosinesAmongSides(int combination, const Triangle &record, const Jou
 
 } // namespace
 
-Journal textbookRoute(int combination, const Triangle &record, const Journal &solverSteps)
+Journal textbookRoute(int combination, const Triangle &record, const Journal &solverSteps, bool exactForms)
 {
     const Given given = givenOf(combination);
     for (const Route &route : kRoutes) {
         const auto cast = route.castOf(given);
         if (!cast)
             continue;
+        const bool byQuadratic = exactForms && route.castOf == kQuadraticRoute.castOf
+            && hasSchoolCosine(shownValue(angleAt(cast->pair), record.angle(cast->pair).value()));
         RouteWriter writer(record, *cast, given, solverSteps);
-        for (const RouteStep &step : route.steps)
+        for (const RouteStep &step : byQuadratic ? kQuadraticRoute.steps : route.steps)
             writer.write(step);
         return std::move(writer).journal();
     }

@@ -10,7 +10,10 @@ namespace triangle {
 // step showing the value `record` holds. `solverSteps`, the steps the solver
 // took to `record`, stand where the school has no shorter route, and say
 // which value each branch point took; among three known sides an angle is
-// found from its cosine, never from its sine.
-Journal textbookRoute(int combination, const Triangle &record, const Journal &solverSteps);
+// found from its cosine, never from its sine. For exact forms, two sides
+// and an angle a student knows opposite one of them go by the quadratic of
+// the law of cosines, whose roots are exact, rather than by the sine of an
+// angle that has no exact degrees.
+Journal textbookRoute(int combination, const Triangle &record, const Journal &solverSteps, bool exactForms);
 
 } // namespace triangle

@@ -319,6 +319,17 @@ std::optional<Number> Replay::sizeFound(const Step &step)
             <= std::fabs(m_field.approximate(smaller.value()) - value);
         return isLarger ? larger : smaller;
     }
+    case Rule::SideFromQuadratic: {
+        // c = b·cos α ± √(a² − b²·sin² α): the root the step took, and the
+        // other one on the way, which the text offers or rejects.
+        const Angle &at = angleOperand(step, 2);
+        const Number middle = operand(step, 1) * at.cos;
+        const Number root = squareRootOf(squared(operand(step, 0)) - squared(operand(step, 1) * at.sin));
+        const bool larger = step.choice != Choice::Second;
+        if (step.choice != Choice::Only)
+            m_intermediate = larger ? middle - root : middle + root;
+        return larger ? middle + root : middle - root;
+    }
     case Rule::Perimeter: return operand(step, 0) + operand(step, 1) + operand(step, 2);
     case Rule::Heron: {
         m_intermediate = (operand(step, 0) + operand(step, 1) + operand(step, 2)) / 2;

@@ -51,6 +51,9 @@ enum class Rule {
     PerimeterFromInradius,    // p = a + r / tan(alpha / 2), P = 2p
     CircumradiusFromAngles,   // R from the angles and P, r, a height, a median or a bisector
     Numerical,                // the sides, solved for by the search for the shape
+    // Two sides and the angle opposite one, by the law of cosines as a
+    // quadratic in the third side: c = b cos alpha +- sqrt(a^2 - b^2 sin^2 alpha).
+    SideFromQuadratic,
 };
 
 struct RuleName {
@@ -59,7 +62,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 41> kRuleNames = {{
+inline constexpr std::array<RuleName, 42> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -110,6 +113,8 @@ inline constexpr std::array<RuleName, 41> kRuleNames = {{
     {Rule::CircumradiusFromAngles, "circumradius-from-angles",
         "R = P / (2 (sin A + sin B + sin C)), and likewise from r, h_a, m_a, l_a"},
     {Rule::Numerical, "numerical", "the sides solved for numerically from the three given elements"},
+    {Rule::SideFromQuadratic, "side-from-quadratic",
+        "a^2 = b^2 + c^2 - 2bc cos A, c = b cos A +- sqrt(a^2 - b^2 sin^2 A)"},
 }};
 
 constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }

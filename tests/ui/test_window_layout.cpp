@@ -212,7 +212,7 @@ QStringList solutionTexts()
     const auto document
         = [&](const triangle::Outcome &outcome, const std::array<std::string, 3> &texts, unsigned branches) {
               return QString::fromStdString(
-                  triangle::wording::solutionDocument(triangle::solutionOf(outcome, branches),
+                  triangle::wording::solutionDocument(triangle::solutionOf(outcome, branches, true),
                       triangle::wording::givenTextsOf(outcome.combination, texts), comma));
           };
 

@@ -44,7 +44,7 @@ QString expectedSolution(int combination, const QStringList &typed, int others, 
             given.at(position) = texts.at(next++);
     }
     return QString::fromStdString(
-        triangle::wording::solutionDocument(triangle::solutionOf(answer.outcome, shown.branches), given,
+        triangle::wording::solutionDocument(triangle::solutionOf(answer.outcome, shown.branches, true), given,
             format, triangle::wording::kBulgarian, &shown.exact));
 }
 
