@@ -217,6 +217,35 @@ std::string StepWriter::sideFromQuadratic() const
     return text + other + orWord() + taken + branchTaken();
 }
 
+// l_a = 2bc·cos(α/2) / (b + c). Where the angle has no exact degrees but the
+// bisector an exact form, the half angle's cosine comes from the angle's
+// own, cos(α/2) = √((1 + cos α) / 2), so that the form can be redone.
+std::string StepWriter::bisector() const
+{
+    const std::string formula = filled(m_words.bisectorOf, {sym(2)}) + found() + " = 2" + sym(0) + sym(1)
+        + "·cos(" + sym(2) + "/2) / (" + sym(0) + " + " + sym(1) + ")";
+    const std::string sides = "2·" + val(0) + "·" + val(1) + "·";
+    const std::string sum = " / (" + val(0) + " + " + val(1) + ")";
+    const Quantity angle = m_step.operands.at(2).quantity;
+    const ExactForm *cosine = m_exact.all == nullptr ? nullptr
+        : m_exact.all->cosines.at(static_cast<std::size_t>(angle)).has_value()
+        ? &*m_exact.all->cosines.at(static_cast<std::size_t>(angle))
+        : nullptr;
+    if (m_exact.result == nullptr || m_exact.intermediate == nullptr || cosine == nullptr
+        || m_exact.valueOf(angle) != nullptr)
+        return formula + " = " + sides + "cos(" + val(2) + "/2)" + sum + result();
+    // 1 + 11/14 and 1 − 1/7 as a student adds them; a sum in brackets.
+    const std::string &c = cosine->school;
+    const bool severalTerms = c.find(' ') != std::string::npos;
+    const std::string onePlus = severalTerms ? "1 + (" + c + ")"
+        : c.starts_with("−")                 ? "1 − " + c.substr(std::string_view("−").size())
+                                             : "1 + " + c;
+    const std::string half = "cos(" + sym(2) + "/2)";
+    return formula + ", " + half + " = √((1 + cos " + sym(2) + ") / 2) = √((" + onePlus
+        + ") / 2) = " + m_exact.intermediate->school + ", " + found() + " = " + sides + "("
+        + m_exact.intermediate->school + ")" + sum + result();
+}
+
 // The third angle, or why there is none: "= 0°" where the others leave
 // nothing to the data's sixteen digits, the value where it is below 0.
 std::string StepWriter::angleSum() const
@@ -356,10 +385,7 @@ std::string StepWriter::ruleText() const
     case Rule::Median:
         return filled(m_words.medianTo, {sym(2)}) + found() + " = ½·√(2" + sym(0) + "² + 2" + sym(1) + "² − "
             + sym(2) + "²) = ½·√(2·" + sq(0) + " + 2·" + sq(1) + " − " + sq(2) + ")" + result();
-    case Rule::Bisector:
-        return filled(m_words.bisectorOf, {sym(2)}) + found() + " = 2" + sym(0) + sym(1) + "·cos(" + sym(2)
-            + "/2) / (" + sym(0) + " + " + sym(1) + ") = 2·" + val(0) + "·" + val(1) + "·cos(" + val(2)
-            + "/2) / (" + val(0) + " + " + val(1) + ")" + result();
+    case Rule::Bisector: return bisector();
     case Rule::Inradius:
         // The semiperimeter is introduced before it is used.
         return std::string(m_words.inradius) + "p = P / 2" + intermediate() + ", r = S / p = " + val(0)

@@ -190,6 +190,7 @@ private:
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;
     std::string sideFromQuadratic() const;
+    std::string bisector() const;
     std::string heightFeet() const;
     std::string angleSum() const;
     std::string elementRuleText() const;

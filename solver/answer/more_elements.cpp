@@ -95,13 +95,15 @@ void bisectors(Elements &s)
 {
     for (const Vertex v : kVertices) {
         const Sides around = sidesAround(v);
-        s.record(element(Q::la, v),
+        s.record(
+            element(Q::la, v),
             [&] {
                 const Real b = s.t.side(around.first);
                 const Real c = s.t.side(around.second);
                 return 2.0 * cos(s.t.angle(around.v) / 2.0) * b * (c / (b + c));
             },
-            Rule::Bisector, {sideOpposite(around.first), sideOpposite(around.second), angleAt(around.v)});
+            Rule::Bisector, {sideOpposite(around.first), sideOpposite(around.second), angleAt(around.v)},
+            cos(s.t.angle(around.v) / 2.0));
     }
 }
 

@@ -344,8 +344,8 @@ std::optional<Number> Replay::sizeFound(const Step &step)
     case Rule::Bisector: {
         const Number x = operand(step, 0);
         const Number y = operand(step, 1);
-        const Number halfCosine = squareRootOf((1 + angleOperand(step, 2).cos) / 2);
-        return 2 * x * y * halfCosine / (x + y);
+        m_intermediate = squareRootOf((1 + angleOperand(step, 2).cos) / 2);
+        return 2 * x * y * *m_intermediate / (x + y);
     }
     case Rule::Inradius:
         // p = P / 2 from a given perimeter, which sides without forms may have.
