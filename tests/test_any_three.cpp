@@ -80,6 +80,7 @@ bool stepsFindTheNineValues(const triangle::AnsweredTriangle &found, const trian
             unrounded.values.at(i)
                 = triangle::shownValue(step.operands.at(i).quantity, step.operands.at(i).value);
         unrounded.intermediate = step.intermediate;
+        unrounded.secondIntermediate = step.secondIntermediate;
         if (!triangle::wording::followsFromShownNumbers(step, unrounded))
             return false;
         known.at(at(step.quantity)) = true;
@@ -363,6 +364,17 @@ private slots:
             << "C=60 a=5 b=8"
             << "Ъглополовяща на ъгъл α: l_a = 2bc·cos(α/2) / (b + c), cos(α/2) = √((1 + cos α) / 2) = "
                "√((1 + 11/14) / 2) = 5√7/14, l_a = 2·8·7·(5√7/14) / (8 + 7) = 8√7/3 ≈ 7.0553";
+        QTest::newRow(
+            "an angle, r and a given p: p as given, b + c = 2p − a and bc, the roots of a quadratic")
+            << "A=60 r=2 p=12"
+            << "Лице чрез радиуса на вписаната окръжност: p = 12, S = p·r = 12·2 = 24\n"
+               "От периметъра и лицето: b + c = 2p − a = 24 − (12 − 2√3) = 12 + 2√3 ≈ 15.4641, bc = 2S / sin "
+               "α "
+               "= 2·24 / sin 60° = 32√3 ≈ 55.4256, откъдето b и c са корените на t² − (b + c)·t + bc = 0: t "
+               "= "
+               "((b + c) ± √((b + c)² − 4bc)) / 2 = (12 + 2√3 ± √((12 + 2√3)² − 4·32√3)) / 2, c = 6 + √3 + "
+               "√(39 − "
+               "20√3) ≈ 9.8199 или c ≈ 5.6442 (двете страни разменени); това решение продължава с c ≈ 9.8199";
         QTest::newRow("numerically")
             << "A=60 m_b=6 l_c=5"
             << "Числено, защото тези три елемента не дават формула: страните "

@@ -261,8 +261,9 @@ Claims claimsOf(const std::string &line)
         } else if (unrounded && function == sides.front() + "²") {
             redone = std::sqrt(*unrounded);
         }
-        // A root of "c = x ± y" is that formula's value too, exact form or not.
-        if (!roots.empty() && sides.front() == rootsOf) {
+        // A root of "c = x ± y" is that formula's value too, exact form or
+        // not; the roots t of a quadratic are the sides that follow.
+        if (!roots.empty() && (sides.front() == rootsOf || rootsOf == "t")) {
             const Value root
                 = std::fabs(roots[0] - *shown) <= std::fabs(roots[1] - *shown) ? roots[0] : roots[1];
             if (redone && !(std::fabs(*redone - root) <= 0.5e-4L) && claims.wrong.empty())

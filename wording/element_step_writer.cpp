@@ -69,13 +69,13 @@ std::string StepWriter::elementRuleText() const
     case Rule::SideFromHeightFeet: return heightFeet();
     case Rule::SideFromInradius: {
         const Vertex v = vertexOf(m_step.operands.at(0).quantity);
-        return filled(w.tangents, {tagOf(angleAt(v)), found(), sym(0)}) + "p = P / 2" + intermediate() + ", "
-            + found() + " = p − r / " + tg + "(" + sym(0) + "/2) = " + onTheWay + " − " + val(2) + " / " + tg
-            + "(" + val(0) + "/2)" + result();
+        return filled(w.tangents, {tagOf(angleAt(v)), found(), sym(0)}) + semiperimeter() + ", " + found()
+            + " = p − r / " + tg + "(" + sym(0) + "/2) = " + onTheWay + " − " + val(2) + " / " + tg + "("
+            + val(0) + "/2)" + result();
     }
     case Rule::AreaFromInradius:
-        return std::string(w.areaByInradius) + "p = P / 2" + intermediate() + ", S = p·r = " + onTheWay + "·"
-            + val(0) + result();
+        return std::string(w.areaByInradius) + semiperimeter() + ", S = p·r = " + onTheWay + "·" + val(0)
+            + result();
     case Rule::SideFromAreaAndPerimeter: {
         const std::string side = found();
         const Vertex v = vertexOf(m_step.quantity);

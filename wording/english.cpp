@@ -235,6 +235,8 @@ const Language kEnglish = {
         "Area: ",
         "From the area %1: ",
         "From the area and the law of cosines: ",
+        "From the perimeter and the area: ",
+        "so %1 and %2 are the roots of ",
         "Perimeter: ",
         "By Heron's formula: ",
         "Altitude to side %1: ",

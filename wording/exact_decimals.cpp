@@ -68,6 +68,28 @@ char separatorOf(std::initializer_list<const std::string *> texts, char format)
 
 } // namespace
 
+std::optional<std::string> asDecimal(const ExactForm &form, char separator)
+{
+    const std::string &plain = form.plain;
+    const bool negative = plain.starts_with('-');
+    const std::size_t slash = plain.find('/');
+    if (slash == std::string::npos
+        || plain.find_first_not_of("0123456789/", negative ? 1 : 0) != std::string::npos)
+        return std::nullopt;
+    const auto numerator = decimalOf(plain.substr(negative ? 1 : 0, slash - (negative ? 1 : 0)));
+    const auto denominator = decimalOf(plain.substr(slash + 1));
+    if (!numerator || !denominator || denominator->isZero())
+        return std::nullopt;
+    try {
+        const auto digits = digitsOf(*numerator / *denominator, separator);
+        if (!digits)
+            return std::nullopt;
+        return negative ? "−" + *digits : *digits;
+    } catch (const exact::TooLarge &) {
+        return std::nullopt;
+    }
+}
+
 GivenTexts withExactDecimals(const Journal &steps, GivenTexts texts, char separator)
 {
     for (const Step &step : steps) {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "solver/exact_replay/exact_forms.h"
 #include "solver/steps/journal.h"
 #include "wording/solution_text.h"
 
@@ -16,5 +20,9 @@ namespace triangle::wording {
 // decimals, or one the texts do not give as decimals, is left to the
 // steps' four decimals.
 GivenTexts withExactDecimals(const Journal &steps, GivenTexts texts, char separator);
+
+// An exact form that is a fraction ending within twelve decimals, as a
+// teacher writes it: 1310019/1000000 as 1,310019; none for any other form.
+std::optional<std::string> asDecimal(const ExactForm &form, char separator);
 
 } // namespace triangle::wording

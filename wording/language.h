@@ -136,6 +136,8 @@ struct SolutionWords {
     std::string_view area;
     std::string_view fromArea; // %1: the formula of the area used
     std::string_view fromAreaAndLawOfCosines;
+    std::string_view fromPerimeterAndArea;
+    std::string_view rootsOf; // %1 and %2: two sides, the roots of the quadratic that follows
     std::string_view perimeter;
     std::string_view heron;
     std::string_view heightTo;   // %1: the side

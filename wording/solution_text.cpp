@@ -61,9 +61,12 @@ std::string valueText(const Triangle &record, Quantity q, const GivenTexts &give
     const StepForms forms {nullptr, nullptr, exact};
     const ExactForm *form = forms.valueOf(q);
     std::string text = symbolOf(q);
-    if (form != nullptr && !isWhole(*form))
+    const auto decimal = form == nullptr ? std::nullopt : asDecimal(*form, format.decimalSeparator.front());
+    if (decimal)
+        text += " = " + *decimal;
+    else if (form != nullptr && !isWhole(*form))
         text += " = " + form->school;
-    text += equalsOrAbout(value, format) + unitOf(q);
+    text += (decimal ? "" : equalsOrAbout(value, format)) + unitOf(q);
     if (!isAngle(q))
         return text;
     std::vector<std::string> notes;
@@ -139,7 +142,9 @@ StepForms stepForms(const ExactForms *forms, std::size_t index)
         return {};
     const auto &result = forms->results[index];
     const auto &intermediate = forms->intermediates[index];
-    return {result ? &*result : nullptr, intermediate ? &*intermediate : nullptr, forms};
+    const auto &second = forms->secondIntermediates[index];
+    return {result ? &*result : nullptr, intermediate ? &*intermediate : nullptr, forms,
+        second ? &*second : nullptr};
 }
 
 std::string stepText(const Step &step, const GivenTexts &given, const NumberFormat &format,

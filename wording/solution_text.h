@@ -41,6 +41,7 @@ struct StepForms {
     const ExactForm *result = nullptr;
     const ExactForm *intermediate = nullptr;
     const ExactForms *all = nullptr;
+    const ExactForm *secondIntermediate = nullptr;
 
     const ExactForm *valueOf(Quantity q) const;
 };

@@ -101,6 +101,7 @@ std::optional<Value> redoneIntermediate(const Step &step, const ShownOperands &s
     case Rule::AngleFromThreeSides:
         return (squared(v[1]) + squared(v[2]) - squared(v[0])) / (2 * v[1] * v[2]);
     case Rule::SidesFromAreaAndAngle: return 2 * v[0] / sine(v[2]);
+    case Rule::SidesFromSumAndProduct: return 2 * v[2] / sine(v[3]);
     case Rule::Heron: return (v[0] + v[1] + v[2]) / 2;
     case Rule::Inradius: return (v[1] + v[2] + v[3]) / 2;
     case Rule::AngleFromHeight: return v[0] / v[1];
@@ -128,6 +129,18 @@ Value sideFromAreaAndAngle(const ShownOperands &shown, Value product, Value show
     const Value difference = std::sqrt(squared(v[1]) - 2 * product * (1 - cosine(v[2])));
     const Value larger = (total + difference) / 2;
     const Value smaller = (total - difference) / 2;
+    return std::fabs(larger - shownSide) <= std::fabs(smaller - shownSide) ? larger : smaller;
+}
+
+// The two sides from their sum and product as the text shows them,
+// ((b + c) ± √((b + c)² − 4bc)) / 2: the one on the same side as `shownSide`.
+Value sideFromSumAndProduct(const ShownOperands &shown, Value shownSide)
+{
+    const Value sum = shown.secondIntermediate;
+    const Value product = shown.intermediate;
+    const Value difference = std::sqrt(std::fmax(0.0L, squared(sum) - 4 * product));
+    const Value larger = (sum + difference) / 2;
+    const Value smaller = (sum - difference) / 2;
     return std::fabs(larger - shownSide) <= std::fabs(smaller - shownSide) ? larger : smaller;
 }
 
@@ -181,6 +194,7 @@ Value redoneValue(const Step &step, const ShownOperands &shown, Value onTheWay, 
     case Rule::AreaFromAnglesAndCircumradius: return 2 * squared(v[0]) * sine(v[1]) * sine(v[2]) * sine(v[3]);
     case Rule::SideFromArea: return 2 * v[0] / (v[1] * sine(v[2]));
     case Rule::SidesFromAreaAndAngle: return sideFromAreaAndAngle(shown, onTheWay, shownResult);
+    case Rule::SidesFromSumAndProduct: return sideFromSumAndProduct(shown, shownResult);
     case Rule::Perimeter: return v[0] + v[1] + v[2];
     case Rule::AngleFromThreeSides: return std::acos(onTheWay) / kRadiansPerDegree;
     case Rule::Heron: return std::sqrt(p * (p - v[0]) * (p - v[1]) * (p - v[2]));
@@ -285,6 +299,10 @@ bool followsFromShownNumbers(const Step &step, const ShownOperands &shown)
             || !showsAs(squared(v[1]) - 2 * product * (1 - cosine(v[2])), squared(step.value - other)))
             return false;
     }
+    // b + c from P and a as shown.
+    if (step.rule == Rule::SidesFromSumAndProduct
+        && !showsAs(shown.values[0] - shown.values[1], step.secondIntermediate))
+        return false;
     const auto follows = [&](Value stored) {
         const Value inUnits = shownValue(step.quantity, stored);
         return showsAs(redoneValue(step, shown, onTheWay.value_or(0), inUnits), inUnits);

@@ -36,6 +36,7 @@ std::string roundedText(Real::Value value, const NumberFormat &format);
 struct ShownOperands {
     std::array<Real::Value, 4> values {};
     Real::Value intermediate = 0.0L;
+    Real::Value secondIntermediate = 0.0L; // the sum of two sides beside their product
 };
 
 // Whether every result the step's text shows, recomputed in long double from

@@ -115,6 +115,7 @@ bool carriesIntermediate(Rule rule)
     case Rule::SideFromInradius:
     case Rule::AreaFromInradius:
     case Rule::SideFromAreaAndPerimeter:
+    case Rule::SidesFromSumAndProduct:
     case Rule::PerimeterFromInradius: return true;
     default: return false;
     }
@@ -183,6 +184,32 @@ std::string StepWriter::sidesFromArea() const
     // that form in.
     const std::string found
         = this->found() + exactly(shownValue(m_step.quantity, m_step.value), m_exact.result);
+    if (m_step.choice == Choice::Only)
+        return text + found;
+    return text + found + orWord() + clause(m_step.alternative) + std::string(m_words.sidesSwapped)
+        + branchTaken();
+}
+
+// b + c = P − a and bc = 2S / sin α: b and c are the roots of
+// t² − (b + c)·t + bc = 0, t = ((b + c) ± √((b + c)² − 4bc)) / 2.
+std::string StepWriter::sidesFromSumAndProduct() const
+{
+    const Vertex v = vertexOf(m_step.operands.at(3).quantity);
+    const Vertex x = firstOtherThan(v);
+    const std::string b = symbolOf(sideOpposite(x));
+    const std::string c = symbolOf(sideOpposite(otherVertex(v, x)));
+    const std::string perimeter = m_step.semiperimeterGiven ? "2p" : "P";
+    const ExactForm *sumForm = m_exact.secondIntermediate;
+    const std::string sum = secondIntermediateValue().text;
+    const bool bare = sum.find_first_of(" /") == std::string::npos && sum.find("√") == std::string::npos;
+    const std::string product = intermediateValue().text;
+    const std::string text = std::string(m_words.fromPerimeterAndArea) + b + " + " + c + " = " + perimeter
+        + " − " + sym(1) + " = " + val(0) + " − " + val(1) + exactly(m_step.secondIntermediate, sumForm)
+        + ", " + b + c + " = 2S / sin " + sym(3) + " = 2·" + val(2) + " / sin " + val(3) + intermediate()
+        + ", " + filled(m_words.rootsOf, {b, c}) + "t² − (" + b + " + " + c + ")·t + " + b + c
+        + " = 0: t = ((" + b + " + " + c + ") ± √((" + b + " + " + c + ")² − 4" + b + c + ")) / 2 = (" + sum
+        + " ± √(" + (bare ? sum : "(" + sum + ")") + "² − 4·" + product + ")) / 2, ";
+    const std::string found = this->found() + exactly(m_step.value, m_exact.result);
     if (m_step.choice == Choice::Only)
         return text + found;
     return text + found + orWord() + clause(m_step.alternative) + std::string(m_words.sidesSwapped)
@@ -318,6 +345,7 @@ ShownOperands StepWriter::shownOperands() const
         numbers.values.at(i) = m_shown.at(i).value;
     if (carriesIntermediate(m_step.rule))
         numbers.intermediate = intermediateValue().value;
+    numbers.secondIntermediate = secondIntermediateValue().value;
     return numbers;
 }
 
@@ -372,6 +400,7 @@ std::string StepWriter::ruleText() const
             + " = 2S / (" + sym(1) + "·sin " + sym(2) + ") = 2·" + val(0) + " / (" + val(1) + "·sin " + val(2)
             + ")" + result();
     case Rule::SidesFromAreaAndAngle: return sidesFromArea();
+    case Rule::SidesFromSumAndProduct: return sidesFromSumAndProduct();
     case Rule::Perimeter:
         return std::string(m_words.perimeter) + "P = a + b + c = " + val(0) + " + " + val(1) + " + " + val(2)
             + result();
@@ -388,8 +417,8 @@ std::string StepWriter::ruleText() const
     case Rule::Bisector: return bisector();
     case Rule::Inradius:
         // The semiperimeter is introduced before it is used.
-        return std::string(m_words.inradius) + "p = P / 2" + intermediate() + ", r = S / p = " + val(0)
-            + " / " + intermediateValue().text + result();
+        return std::string(m_words.inradius) + semiperimeter() + ", r = S / p = " + val(0) + " / "
+            + intermediateValue().text + result();
     case Rule::SideFromMedians:
     case Rule::AreaFromHeights:
     case Rule::AreaFromMedians:

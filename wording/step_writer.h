@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "solver/numbers/real.h"
+#include "wording/exact_decimals.h"
 #include "wording/solution_text.h"
 #include "wording/step_recomputation.h"
 
@@ -82,9 +83,17 @@ private:
         if (std::string typed = typedText(m_given, operand.quantity); !typed.empty())
             return {std::move(typed), value};
         const ExactForm *form = m_exact.valueOf(operand.quantity);
-        if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form))
+        if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form)) {
+            if (auto decimal = decimalOf(form))
+                return {std::move(*decimal), value};
             return {inFormula(*form), value};
+        }
         return shownDecimal(value, m_format);
+    }
+    // A form that is a decimal of more than four places, written as one.
+    std::optional<std::string> decimalOf(const ExactForm *form) const
+    {
+        return form == nullptr ? std::nullopt : asDecimal(*form, m_format.decimalSeparator.front());
     }
     // A form inside a formula: in brackets where it is a sum or a fraction,
     // bare where it is one root already in its own (√(89 − 40√2)).
@@ -116,7 +125,18 @@ private:
     {
         if (m_exact.intermediate == nullptr || isWhole(*m_exact.intermediate))
             return shownDecimal(m_step.intermediate, m_format);
+        if (auto decimal = decimalOf(m_exact.intermediate))
+            return {std::move(*decimal), m_step.intermediate};
         return {inFormula(*m_exact.intermediate), m_step.intermediate};
+    }
+    // The second value found on the way, as the formula goes on with it:
+    // its form unbracketed, else its decimal.
+    ShownDecimal secondIntermediateValue() const
+    {
+        const ExactForm *form = m_exact.secondIntermediate;
+        if (form == nullptr || isWhole(*form))
+            return shownDecimal(m_step.secondIntermediate, m_format);
+        return {decimalOf(form).value_or(form->school), m_step.secondIntermediate};
     }
     // What the step found on the way, exactly too where it can be.
     // A sine or a cosine that is a fraction is written as one, then as a
@@ -133,6 +153,8 @@ private:
     {
         if (form == nullptr || isWhole(*form))
             return equalsOrAbout(value, m_format);
+        if (const auto decimal = decimalOf(form))
+            return " = " + *decimal;
         return " = " + form->school + equalsOrAbout(value, m_format);
     }
     // "β ≈ 126,8699°": the found quantity with another value it may take.
@@ -190,6 +212,12 @@ private:
     std::string orWord() const { return " " + std::string(m_words.orWord) + " "; }
     std::string sidesFromArea() const;
     std::string sideFromQuadratic() const;
+    std::string sidesFromSumAndProduct() const;
+    // "p = P / 2 = 12", or "p = 12" where p was given.
+    std::string semiperimeter() const
+    {
+        return std::string(m_step.semiperimeterGiven ? "p" : "p = P / 2") + intermediate();
+    }
     std::string bisector() const;
     std::string heightFeet() const;
     std::string angleSum() const;

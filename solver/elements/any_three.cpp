@@ -273,6 +273,12 @@ Answer answerBySides(
             triangle.steps = elementSteps(planned, given, elementValuesOf(triangle));
         if (parts.exact)
             triangle.exact = exactFormsFrom(texts, triangle);
+        if (std::any_of(texts.begin(), texts.end(), [](const ElementText &t) { return t.half; })) {
+            for (Journal *journal : {&triangle.steps, &triangle.moreSteps}) {
+                for (Step &step : *journal)
+                    step.semiperimeterGiven = true;
+            }
+        }
         if (!parts.steps) {
             triangle.steps.clear();
             triangle.moreSteps.clear();

@@ -71,6 +71,7 @@ long double ElementStepWriter::intermediateOf(const PlannedStep &planned) const
     case Rule::AngleFromBisector: return v(0) * (v(1) + v(2)) / (2 * v(1) * v(2));
     case Rule::LawOfCosines: return squared(v(0)) + squared(v(1)) - 2 * v(0) * v(1) * std::cos(v(2));
     case Rule::SidesFromAreaAndAngle: return 2 * v(0) / std::sin(v(2));
+    case Rule::SidesFromSumAndProduct: return 2 * v(2) / std::sin(v(3));
     case Rule::AreaFromHeights: return (1 / v(0) + 1 / v(1) + 1 / v(2)) / 2;
     case Rule::AreaFromMedians: return (v(0) + v(1) + v(2)) / 2;
     case Rule::SideFromOwnMedian: return 2 * squared(v(0)) + 2 * squared(v(1)) - 4 * squared(v(2));
@@ -128,8 +129,8 @@ void ElementStepWriter::markChoice(Step &step, const PlannedStep &planned) const
             step.alternative = sum ? std::fabs(x - y) : x + y;
         }
     }
-    if (planned.rule == Rule::SidesFromAreaAndAngle) {
-        const Vertex at = vertexOf(planned.operands.at(2));
+    if (planned.rule == Rule::SidesFromAreaAndAngle || planned.rule == Rule::SidesFromSumAndProduct) {
+        const Vertex at = vertexOf(planned.operands.at(planned.operandCount - 1));
         const Vertex partner = otherVertex(at, vertexOf(planned.found));
         const long double other = value(sideOpposite(partner));
         if (std::fabs(step.value - other) > kOneValue * step.value) {
@@ -149,6 +150,8 @@ void ElementStepWriter::note(const PlannedStep &planned)
     for (std::size_t i = 0; i < planned.operandCount; ++i)
         step.operands.at(i) = {planned.operands.at(i), operand(planned, i)};
     step.intermediate = intermediateOf(planned);
+    if (planned.rule == Rule::SidesFromSumAndProduct)
+        step.secondIntermediate = operand(planned, 0) - operand(planned, 1);
     markChoice(step, planned);
     m_journal.push_back(step);
     m_known.at(index(planned.found)) = true;

@@ -77,6 +77,14 @@ std::vector<PlannedStep> withSidesFromArea(std::vector<PlannedStep> steps)
     return steps;
 }
 
+// b + c = P − a and bc = 2S / sin α give b and c, the roots of a quadratic.
+std::vector<PlannedStep> withSidesFromSum(std::vector<PlannedStep> steps)
+{
+    steps.push_back(plannedStep(Rule::SidesFromSumAndProduct, c, {P, a, S, A}));
+    steps.push_back(plannedStep(Rule::SideFromArea, b, {S, c, A}));
+    return steps;
+}
+
 Found fromMedians(const Values &m)
 {
     const auto side = [&](long double own, long double x, long double y) {
@@ -259,7 +267,7 @@ const std::array<Route, 22> kRoutes = {{
         },
         {plannedStep(Rule::SideFromHeightAndMedian, c, {a, ha, ma}),
             plannedStep(Rule::SideFromMedianToOther, b, {ma, a, c})}},
-    // a = p − r / tan(α/2), S = r·p, bc = 2S / sin α
+    // a = p − r / tan(α/2), S = r·p, b + c = P − a and bc = 2S / sin α
     {{A, P, r},
         [](const Values &v) -> Found {
             const long double p = v[1] / 2;
@@ -268,7 +276,7 @@ const std::array<Route, 22> kRoutes = {{
                 return {};
             return pairsFromSumAndProduct(side, v[1] - side, 2 * v[2] * p / sineOfAngle(v[0]));
         },
-        withSidesFromArea({plannedStep(Rule::SideFromInradius, a, {A, P, r}), plannedStep(Rule::AreaFromInradius, S, {r, P})})},
+        withSidesFromSum({plannedStep(Rule::SideFromInradius, a, {A, P, r}), plannedStep(Rule::AreaFromInradius, S, {r, P})})},
     // bc = 2S / sin α, a = (P² − 2bc·(1 + cos α)) / (2P)
     {{A, S, P},
         [](const Values &v) -> Found {
@@ -278,7 +286,7 @@ const std::array<Route, 22> kRoutes = {{
                 return {};
             return pairsFromSumAndProduct(side, v[2] - side, product);
         },
-        withSidesFromArea({plannedStep(Rule::SideFromAreaAndPerimeter, a, {S, P, A})})},
+        withSidesFromSum({plannedStep(Rule::SideFromAreaAndPerimeter, a, {S, P, A})})},
     // a = 2R·sin α, p = a + r / tan(α/2), bc = 2r·p / sin α
     {{A, R, r},
         [](const Values &v) -> Found {
@@ -286,7 +294,7 @@ const std::array<Route, 22> kRoutes = {{
             const long double p = side + v[2] / tangentOfAngle(v[0] / 2);
             return pairsFromSumAndProduct(side, 2 * p - side, 2 * v[2] * p / sineOfAngle(v[0]));
         },
-        withSidesFromArea({plannedStep(Rule::SideFromCircumradius, a, {R, A}),
+        withSidesFromSum({plannedStep(Rule::SideFromCircumradius, a, {R, A}),
             plannedStep(Rule::PerimeterFromInradius, P, {a, r, A}), plannedStep(Rule::AreaFromInradius, S, {r, P})})},
 }};
 

@@ -174,6 +174,7 @@ private:
     std::array<std::optional<Number>, kElementCount> m_sizes {};
     std::array<std::optional<Angle>, 3> m_angles {};
     std::optional<Number> m_intermediate;
+    std::optional<Number> m_secondIntermediate;
     std::vector<Quantity> m_given;
     // The sides a numerical solution found, where fractions or roots of
     // fractions prove to have the given values.
@@ -317,6 +318,19 @@ std::optional<Number> Replay::sizeFound(const Step &step)
         const long double value = step.value;
         const bool isLarger = std::fabs(m_field.approximate(larger.value()) - value)
             <= std::fabs(m_field.approximate(smaller.value()) - value);
+        return isLarger ? larger : smaller;
+    }
+    case Rule::SidesFromSumAndProduct: {
+        // b + c and bc give b − c, and the side is half their sum or half
+        // their difference: the one the solver found.
+        m_intermediate = 2 * operand(step, 2) / angleOperand(step, 3).sin;
+        const Number sum = operand(step, 0) - operand(step, 1);
+        m_secondIntermediate = sum;
+        const Number difference = squareRootOf(squared(sum) - 4 * *m_intermediate);
+        const Number larger = (sum + difference) / 2;
+        const Number smaller = (sum - difference) / 2;
+        const bool isLarger = std::fabs(m_field.approximate(larger.value()) - step.value)
+            <= std::fabs(m_field.approximate(smaller.value()) - step.value);
         return isLarger ? larger : smaller;
     }
     case Rule::SideFromQuadratic: {
@@ -489,6 +503,8 @@ void Replay::keep(const Step &step, const std::optional<Number> &size, const std
     }
     m_forms.values.at(index) = result;
     m_forms.results.push_back(result);
+    m_forms.secondIntermediates.push_back(
+        m_secondIntermediate ? formOf(*m_secondIntermediate, step.secondIntermediate) : std::nullopt);
     m_forms.intermediates.push_back(
         m_intermediate ? formOf(*m_intermediate, step.intermediate) : std::nullopt);
 }
@@ -510,6 +526,7 @@ bool Replay::operandsKnown(const Step &step) const
 void Replay::replay(const Step &step)
 {
     m_intermediate.reset();
+    m_secondIntermediate.reset();
     std::optional<Number> size;
     std::optional<Angle> found;
     if (!operandsKnown(step)) {

@@ -31,6 +31,7 @@ struct ExactForms {
     // the triangle's: what it found, and what it found on the way.
     std::vector<std::optional<ExactForm>> results;
     std::vector<std::optional<ExactForm>> intermediates;
+    std::vector<std::optional<ExactForm>> secondIntermediates;
     // Forms left out because their value was not the step's: none, unless
     // the exact arithmetic is wrong somewhere.
     std::size_t disagreements = 0;

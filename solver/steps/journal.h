@@ -39,6 +39,9 @@ struct Step {
     // sine, the square of a side by the law of cosines, the product of the
     // two sides found from the area.
     Real::Value intermediate = 0.0L;
+    // A second such value where a step finds two: the sum of two sides
+    // beside their product.
+    Real::Value secondIntermediate = 0.0L;
     Choice choice = Choice::Only;
     Real::Value alternative = 0.0L; // the value of the other branch
     // Set on the last step of data that make no triangle: the step whose
@@ -52,6 +55,9 @@ struct Step {
     // Where the value the step did not take fits no triangle, whatever the
     // later choices: the step that shows it along the first of them.
     std::shared_ptr<const Step> alternativeEnd;
+    // The perimeter was given as the semiperimeter p: a step that uses p
+    // takes it as given rather than as P / 2.
+    bool semiperimeterGiven = false;
 };
 
 using Journal = std::vector<Step>;

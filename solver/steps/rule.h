@@ -54,6 +54,9 @@ enum class Rule {
     // Two sides and the angle opposite one, by the law of cosines as a
     // quadratic in the third side: c = b cos alpha +- sqrt(a^2 - b^2 sin^2 alpha).
     SideFromQuadratic,
+    // b + c = P - a and bc = 2S / sin alpha: b and c the roots of
+    // t^2 - (b + c) t + bc = 0, by (b - c)^2 = (b + c)^2 - 4bc.
+    SidesFromSumAndProduct,
 };
 
 struct RuleName {
@@ -62,7 +65,7 @@ struct RuleName {
     std::string_view formula; // the formula in plain ASCII
 };
 
-inline constexpr std::array<RuleName, 42> kRuleNames = {{
+inline constexpr std::array<RuleName, 43> kRuleNames = {{
     {Rule::AngleSum, "angle-sum", "C = 180 - A - B"},
     {Rule::CircumradiusFromSideAndAngle, "circumradius-from-side-and-angle", "R = a / (2 sin A)"},
     {Rule::SideFromCircumradius, "side-from-circumradius", "a = 2R sin A"},
@@ -115,6 +118,8 @@ inline constexpr std::array<RuleName, 42> kRuleNames = {{
     {Rule::Numerical, "numerical", "the sides solved for numerically from the three given elements"},
     {Rule::SideFromQuadratic, "side-from-quadratic",
         "a^2 = b^2 + c^2 - 2bc cos A, c = b cos A +- sqrt(a^2 - b^2 sin^2 A)"},
+    {Rule::SidesFromSumAndProduct, "sides-from-sum-and-product",
+        "b + c = P - a, bc = 2S / sin A, (b - c)^2 = (b + c)^2 - 4bc"},
 }};
 
 constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }
