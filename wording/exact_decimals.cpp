@@ -68,6 +68,18 @@ char separatorOf(std::initializer_list<const std::string *> texts, char format)
 
 } // namespace
 
+std::optional<std::string> halfOf(const std::string &typed, char separator)
+{
+    const auto value = decimalOf(typed);
+    if (!value)
+        return std::nullopt;
+    try {
+        return digitsOf(*value / Rational(2), separatorOf({&typed}, separator));
+    } catch (const exact::TooLarge &) {
+        return std::nullopt;
+    }
+}
+
 std::optional<std::string> asDecimal(const ExactForm &form, char separator)
 {
     const std::string &plain = form.plain;

@@ -21,6 +21,10 @@ namespace triangle::wording {
 // steps' four decimals.
 GivenTexts withExactDecimals(const Journal &steps, GivenTexts texts, char separator);
 
+// Half of a typed decimal, exactly: the semiperimeter of a typed perimeter
+// (10,13764 gives 5,06882); none for a text that is no decimal.
+std::optional<std::string> halfOf(const std::string &typed, char separator);
+
 // An exact form that is a fraction ending within twelve decimals, as a
 // teacher writes it: 1310019/1000000 as 1,310019; none for any other form.
 std::optional<std::string> asDecimal(const ExactForm &form, char separator);

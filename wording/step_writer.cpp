@@ -440,7 +440,10 @@ std::string StepWriter::ruleText() const
     case Rule::SideFromQuadratic: return sideFromQuadratic();
     case Rule::Heron: {
         const std::string p = intermediateValue().text;
-        return std::string(m_words.heron) + "p = (a + b + c) / 2" + intermediate()
+        // A given perimeter's half, rather than the sum of sides rounded.
+        const bool perimeterGiven = !typedText(m_given, Quantity::P).empty() || m_step.semiperimeterGiven;
+        return std::string(m_words.heron)
+            + (perimeterGiven ? semiperimeter() : "p = (a + b + c) / 2" + intermediate())
             + ", S = √(p(p − a)(p − b)(p − c)) = √(" + p + "·(" + p + " − " + val(0) + ")·(" + p + " − "
             + val(1) + ")·(" + p + " − " + val(2) + "))" + result();
     }

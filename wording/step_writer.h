@@ -123,11 +123,24 @@ private:
     // The value found on the way, inside a formula.
     ShownDecimal intermediateValue() const
     {
+        if (auto half = givenHalfPerimeter())
+            return {std::move(*half), m_step.intermediate};
         if (m_exact.intermediate == nullptr || isWhole(*m_exact.intermediate))
             return shownDecimal(m_step.intermediate, m_format);
         if (auto decimal = decimalOf(m_exact.intermediate))
             return {std::move(*decimal), m_step.intermediate};
         return {inFormula(*m_exact.intermediate), m_step.intermediate};
+    }
+    // p of a typed perimeter, half its digits exactly, where the step
+    // finds p on the way.
+    std::optional<std::string> givenHalfPerimeter() const
+    {
+        const Rule rule = m_step.rule;
+        if (rule != Rule::Heron && rule != Rule::Inradius && rule != Rule::SideFromInradius
+            && rule != Rule::AreaFromInradius)
+            return std::nullopt;
+        const std::string typed = typedText(m_given, Quantity::P);
+        return typed.empty() ? std::nullopt : halfOf(typed, m_format.decimalSeparator.front());
     }
     // The second value found on the way, as the formula goes on with it:
     // its form unbracketed, else its decimal.
@@ -143,6 +156,8 @@ private:
     // decimal: "= −1/2 = −0,5", "= 4/5 = 0,8".
     std::string intermediate() const
     {
+        if (const auto half = givenHalfPerimeter())
+            return " = " + *half;
         const ExactForm *form = m_exact.intermediate;
         if (form != nullptr && isTrigonometric(m_step.rule) && isWhole(*form)
             && form->plain.find('/') != std::string::npos)

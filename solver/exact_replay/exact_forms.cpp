@@ -346,7 +346,8 @@ std::optional<Number> Replay::sizeFound(const Step &step)
     }
     case Rule::Perimeter: return operand(step, 0) + operand(step, 1) + operand(step, 2);
     case Rule::Heron: {
-        m_intermediate = (operand(step, 0) + operand(step, 1) + operand(step, 2)) / 2;
+        if (!m_intermediate)
+            m_intermediate = (operand(step, 0) + operand(step, 1) + operand(step, 2)) / 2;
         const Number p = *m_intermediate;
         return squareRootOf(p * (p - operand(step, 0)) * (p - operand(step, 1)) * (p - operand(step, 2)));
     }
@@ -529,6 +530,11 @@ void Replay::replay(const Step &step)
     m_secondIntermediate.reset();
     std::optional<Number> size;
     std::optional<Angle> found;
+    // p of a given perimeter is exact, whatever the sides are.
+    const bool halvesPerimeter = step.rule == Rule::Heron || step.rule == Rule::Inradius
+        || step.rule == Rule::SideFromInradius || step.rule == Rule::AreaFromInradius;
+    if (halvesPerimeter && m_sizes.at(static_cast<std::size_t>(Quantity::P)))
+        m_intermediate = this->size(Quantity::P) / 2;
     if (!operandsKnown(step)) {
         keep(step, size, found);
         return;
