@@ -18,9 +18,11 @@
 #include "random_triangles.h"
 #include "solver/answer/answer.h"
 #include "solver/elements/any_three.h"
+#include "solver/elements/element_set.h"
 #include "solver/list/solve.h"
 #include "wording/exact_decimals.h"
 #include "wording/solution_text.h"
+#include "wording/step_writer.h"
 
 using namespace triangle;
 
@@ -366,6 +368,31 @@ bool saysAlternativeFails(const std::string &line, const wording::Language &lang
         || line.find(english ? "swapped" : "разменени") != std::string::npos;
 }
 
+// Where a step shows a given value other than as typed: it works a given
+// element out again, or a typed operand is not in its line; else empty.
+std::string givenNotAsTyped(const Step &step, const std::string &line, const wording::GivenTexts &typed,
+    const wording::GivenTexts &shown)
+{
+    if (!wording::typedText(typed, step.quantity).empty())
+        return "works out the given " + std::string(kAllTags.at(static_cast<std::size_t>(step.quantity)));
+    // Lines that do not substitute all their operands: r from S and p, the
+    // equations solved numerically, the sides from the area, R from the two
+    // angles a height or a median needs.
+    if (step.rule == Rule::Inradius || step.rule == Rule::Numerical
+        || step.rule == Rule::SidesFromAreaAndAngle || step.rule == Rule::CircumradiusFromAngles)
+        return {};
+    // p = P / 2 of a given P is half its digits.
+    const bool halvesPerimeter = step.rule == Rule::SideFromInradius || step.rule == Rule::AreaFromInradius;
+    for (std::size_t i = 0; i < step.operandCount; ++i) {
+        if (halvesPerimeter && step.operands.at(i).quantity == Quantity::P)
+            continue;
+        const std::string text = wording::typedText(shown, step.operands.at(i).quantity);
+        if (!text.empty() && line.find(text) == std::string::npos)
+            return "the given " + text + " is not as typed";
+    }
+    return {};
+}
+
 // Checks every step line of the answer's triangles, the rest of each
 // included, in the language's notation with exact forms.
 void checkAnswer(const Answer &answer, const wording::GivenTexts &typed, const std::string &request,
@@ -394,6 +421,8 @@ void checkAnswer(const Answer &answer, const wording::GivenTexts &typed, const s
             tally.remarked += remarked ? 1 : 0;
             const std::string notation = misleadingNotation(line);
             QVERIFY2(notation.empty(), (line + " — " + notation).c_str());
+            const std::string asTyped = givenNotAsTyped(steps[s], line, typed, texts);
+            QVERIFY2(asTyped.empty(), (request + ": " + line + " — " + asTyped).c_str());
             const QString problem = problemOf(
                 steps[s], remarked ? line.substr(0, line.size() - remark.size()) : line, remarked);
             QVERIFY2(problem.isEmpty(),
@@ -452,7 +481,8 @@ void checkElements(const std::array<Quantity, 3> &set, const Elements &triangle,
     }
     const ElementsAnswer answer = answerElements(
         given, {.otherTriangles = true, .steps = true, .more = true, .exact = true}, NumberFormat {".", ","});
-    checkAnswer(answer.answer, typed, request, wording::kBulgarian, tally);
+    for (const wording::Language *language : {&wording::kBulgarian, &wording::kEnglish})
+        checkAnswer(answer.answer, typed, request, *language, tally);
 }
 
 } // namespace
@@ -514,6 +544,27 @@ private slots:
         }
         qInfo("%d of %d lines computed with unrounded values", tally.remarked, tally.lines);
         QVERIFY(tally.lines > 500);
+    }
+
+    // Random triangles at random sets of three elements that fix one.
+    void randomElementSetsFollowOrSaySo()
+    {
+        std::mt19937 generator(20261210);
+        RandomTriangles triangles(31);
+        std::uniform_int_distribution<int> anySet(0, kElementSetCount - 1);
+        Tally tally;
+        for (int requests = 0; requests < 300;) {
+            const ElementSet set = elementSetAt(anySet(generator));
+            if (classOf(set).kind != SetKind::Determinate)
+                continue;
+            const Quantities q = triangles.next();
+            checkElements(set, elementsOf(q[0], q[1], q[2], q[7]), tally);
+            if (QTest::currentTestFailed())
+                return;
+            ++requests;
+        }
+        qInfo("%d of %d lines computed with unrounded values", tally.remarked, tally.lines);
+        QVERIFY(tally.lines > 1000);
     }
 };
 

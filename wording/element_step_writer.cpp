@@ -207,7 +207,10 @@ std::string StepWriter::heightFeet() const
 // The first side with the equations solved, the others after it.
 std::string StepWriter::numerical() const
 {
-    if (m_step.quantity != Quantity::a)
+    // The equations stand in the first side solved for; a given one is not.
+    const auto first = std::find_if(kVertices.begin(), kVertices.end(),
+        [&](Vertex v) { return typedText(m_given, sideOpposite(v)).empty(); });
+    if (first != kVertices.end() && m_step.quantity != sideOpposite(*first))
         return std::string(elementWords().numericalAgain) + found() + result();
     std::string equations;
     for (std::size_t i = 0; i < m_step.operandCount; ++i)

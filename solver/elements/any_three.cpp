@@ -226,9 +226,10 @@ void keepGivenValues(AnsweredTriangle &triangle, const std::array<GivenElement, 
         const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), g.element);
         if (more != kMoreElements.end() && triangle.more)
             triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin())) = g.value;
+        // A given element is not worked out again: the rest of the
+        // triangle goes on with it as typed.
+        std::erase_if(triangle.moreSteps, [&](const Step &step) { return step.quantity == g.element; });
         for (Step &step : triangle.moreSteps) {
-            if (step.quantity == g.element)
-                step.value = g.value;
             for (std::size_t i = 0; i < step.operandCount; ++i) {
                 if (step.operands.at(i).quantity == g.element)
                     step.operands.at(i).value = g.value;

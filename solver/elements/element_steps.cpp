@@ -248,9 +248,13 @@ void ElementStepWriter::complete()
 std::vector<PlannedStep> numericalSteps(const std::array<GivenElement, 3> &given)
 {
     std::vector<PlannedStep> steps;
-    for (const Q side : {Q::a, Q::b, Q::c})
+    for (const Q side : {Q::a, Q::b, Q::c}) {
+        // A given side is not solved for.
+        if (std::any_of(given.begin(), given.end(), [&](const GivenElement &g) { return g.element == side; }))
+            continue;
         steps.push_back(
             plannedStep(Rule::Numerical, side, {given[0].element, given[1].element, given[2].element}));
+    }
     return steps;
 }
 

@@ -631,15 +631,29 @@ bool Replay::fitsGiven(const std::array<Number, 3> &sides)
 void Replay::proveNumericalSides(const Journal &steps)
 {
     std::array<std::optional<long double>, 3> found {};
+    bool solvedFor = false;
     for (const Step &step : steps) {
-        if (step.rule == Rule::Numerical && kindOf(step.quantity) == ElementKind::Side)
+        if (step.rule == Rule::Numerical && kindOf(step.quantity) == ElementKind::Side) {
             found.at(static_cast<std::size_t>(indexOf(vertexOf(step.quantity)))) = step.value;
+            solvedFor = true;
+        }
+    }
+    // A given side is not solved for: it is known exactly.
+    std::array<std::array<std::optional<Number>, 2>, 3> guesses;
+    for (const Vertex v : kVertices) {
+        const auto &given = m_sizes.at(static_cast<std::size_t>(sideOpposite(v)));
+        const auto i = static_cast<std::size_t>(indexOf(v));
+        if (solvedFor && !found.at(i) && given) {
+            found.at(i) = m_field.approximate(given->value());
+            guesses.at(i) = {given, given};
+        }
     }
     if (!std::all_of(found.begin(), found.end(), [](const auto &side) { return side.has_value(); }))
         return;
     // Each side as a fraction, then as the root of one.
-    std::array<std::array<std::optional<Number>, 2>, 3> guesses;
     for (std::size_t i = 0; i < 3; ++i) {
+        if (guesses.at(i)[0])
+            continue;
         const long double x = *found.at(i);
         if (const auto fraction = simplestFraction(x))
             guesses.at(i)[0] = number(*fraction);
