@@ -17,7 +17,7 @@ std::string equalsOrAbout(Real::Value value, const NumberFormat &format)
 {
     const Real::Value scaled = value * 1e4L;
     const Real::Value rounding = 64 * std::numeric_limits<Real::Value>::epsilon() * std::fabs(scaled);
-    const bool whole = std::fabs(scaled - std::nearbyint(scaled)) <= std::fmax(1e-9L, rounding);
+    const bool whole = std::fabs(scaled - std::nearbyint(scaled)) <= std::fmax(1e-11L, rounding);
     return whole ? " = " + decimalText(value, format) : " ≈ " + roundedText(value, format);
 }
 
