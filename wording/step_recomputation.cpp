@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wording/step_recomputation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -262,6 +263,23 @@ ShownDecimal shownDecimal(Real::Value value, const NumberFormat &format)
     if (fourDecimals.find(format.decimalSeparator) == std::string::npos)
         return {fourDecimals, value};
     return {teachersDecimal(fourDecimals, format), valueOfFourDecimals(fourDecimals, format)};
+}
+
+ShownDecimal preciseDecimal(Real::Value value, const NumberFormat &format)
+{
+    constexpr int kSignificant = 8;
+    constexpr int kMostDecimals = 18;
+    const Value magnitude = std::fabs(value);
+    const int leading = magnitude > 0 ? static_cast<int>(std::floor(std::log10(magnitude))) : 0;
+    const int decimals = std::clamp(kSignificant - 1 - leading, 4, kMostDecimals);
+    if (!std::isfinite(static_cast<double>(value)))
+        return shownDecimal(value, format);
+    std::string text = fixedDecimals(static_cast<double>(value), decimals);
+    std::string digits = text;
+    digits.erase(digits.find('.'), 1);
+    const Value shown = decimalToBinary(digits + "e-" + std::to_string(decimals)).value_or(value);
+    text.replace(text.find('.'), 1, format.decimalSeparator);
+    return {teachersDecimal(text, format), shown};
 }
 
 std::string decimalText(Real::Value value, const NumberFormat &format)

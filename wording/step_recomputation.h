@@ -22,6 +22,11 @@ struct ShownDecimal {
 
 ShownDecimal shownDecimal(Real::Value value, const NumberFormat &format);
 
+// A computed value with eight significant digits (at least four decimals),
+// trailing zeros dropped: where four decimals are too few for a line to be
+// redone (a side of 0,00001234, a difference that cancels).
+ShownDecimal preciseDecimal(Real::Value value, const NumberFormat &format);
+
 // The text alone, for where no one reads the value back.
 std::string decimalText(Real::Value value, const NumberFormat &format);
 

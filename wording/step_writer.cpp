@@ -333,7 +333,7 @@ std::string StepWriter::text() const
     std::string text = withBracketedDivisors(ruleText());
     if (m_step.contradiction == Contradiction::SizeNotPositive)
         text += m_words.notPositive;
-    if (!followsFromShownNumbers(m_step, shownOperands()))
+    if (!m_follows)
         text += m_words.unroundedValues;
     return text + alternativeFails();
 }

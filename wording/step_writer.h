@@ -53,6 +53,17 @@ public:
         // Each operand is written once, whatever number of times the formula shows it.
         for (std::size_t i = 0; i < m_step.operandCount; ++i)
             m_shown.at(i) = shown(i);
+        // Where four decimals are too few to redo the line, the values found
+        // earlier go in with eight significant digits, if those are enough.
+        m_follows = followsFromShownNumbers(m_step, shownOperands());
+        if (!m_follows && substitutesEveryOperand()) {
+            const auto fourDecimals = m_shown;
+            for (std::size_t i = 0; i < m_step.operandCount; ++i)
+                m_shown.at(i) = shown(i, true);
+            m_follows = followsFromShownNumbers(m_step, shownOperands());
+            if (!m_follows)
+                m_shown = fourDecimals;
+        }
     }
 
     std::string text() const;
@@ -76,7 +87,14 @@ private:
     // as typed where it was given; a value found earlier exactly where it has
     // an exact form that says more than its decimal (√39 rather than 6,245),
     // else as a four-decimal result.
-    ShownDecimal shown(std::size_t i) const
+    // Whether the line writes each of its operands' values: r from S and p,
+    // the sides from the area, a numerical solution do not.
+    bool substitutesEveryOperand() const
+    {
+        const Rule rule = m_step.rule;
+        return rule != Rule::Inradius && rule != Rule::SidesFromAreaAndAngle && rule != Rule::Numerical;
+    }
+    ShownDecimal shown(std::size_t i, bool precise = false) const
     {
         const Operand &operand = m_step.operands.at(i);
         const Real::Value value = shownValue(operand.quantity, operand.value);
@@ -88,7 +106,7 @@ private:
                 return {std::move(*decimal), value};
             return {inFormula(*form), value};
         }
-        return shownDecimal(value, m_format);
+        return precise ? preciseDecimal(value, m_format) : shownDecimal(value, m_format);
     }
     // A form that is a decimal of more than four places, written as one.
     std::optional<std::string> decimalOf(const ExactForm *form) const
@@ -248,6 +266,7 @@ private:
     const SolutionWords &m_words;
     StepForms m_exact;
     std::array<ShownDecimal, 4> m_shown; // the operands as the text shows them
+    bool m_follows = true;               // whether the line can be redone from them
 };
 
 } // namespace triangle::wording
