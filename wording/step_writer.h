@@ -182,10 +182,14 @@ private:
             return " = " + form->school + equalsOrAbout(m_step.intermediate, m_format);
         return exactly(m_step.intermediate, form);
     }
+    // A form decides "=" where there is one: the arithmetic's last bits,
+    // which differ between builds, do not.
     std::string exactly(Real::Value value, const ExactForm *form) const
     {
-        if (form == nullptr || isWhole(*form))
+        if (form == nullptr)
             return equalsOrAbout(value, m_format);
+        if (isWhole(*form))
+            return " = " + decimalText(value, m_format);
         if (const auto decimal = decimalOf(form))
             return " = " + *decimal;
         return " = " + form->school + equalsOrAbout(value, m_format);
@@ -193,7 +197,9 @@ private:
     // "β ≈ 126,8699°": the found quantity with another value it may take.
     std::string clause(Real::Value stored) const
     {
-        return found() + equalsOrAbout(shownValue(m_step.quantity, stored), m_format)
+        const ExactForm *form = stored == m_step.value ? m_exact.result : nullptr;
+        return found()
+            + exactly(shownValue(m_step.quantity, stored), form != nullptr && isWhole(*form) ? form : nullptr)
             + unitOf(m_step.quantity);
     }
     // The found angle as its four decimals show it: a right angle found a
