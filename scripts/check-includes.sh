@@ -19,6 +19,7 @@ declare -A below=(
     [solver/exact_replay]="solver/numbers solver/triangle solver/steps solver/list exact"
     [solver/answer]="solver/numbers solver/triangle solver/steps solver/list solver/exact_replay exact"
     [solver/elements]="solver/numbers solver/triangle solver/steps solver/list solver/exact_replay solver/answer exact"
+    [solver/practice]="solver/numbers solver/triangle solver/steps solver/list solver/exact_replay solver/answer solver/elements exact"
     [geometry]=""
     [wording]="solver exact"
     [session]="solver exact wording geometry"

@@ -148,6 +148,30 @@ private slots:
         QCOMPARE(version.out, QString("triangle-solve %1\n").arg(QStringLiteral(TRIANGLE_VERSION)));
     }
 
+    // A problem posed, its id brings it back for marking, and the marks: the
+    // key's form, a spelling of it, an unsimplified root, two decimals, a
+    // wrong value; an id or a name that is no problem's is an error.
+    void practiceProblemsAreMarkedAsATeacherMarksThem()
+    {
+        const Run posed = runTool({"--practice", "--type", "sas", "--seed", "7", "--lang", "en"});
+        QCOMPARE(posed.exitCode, 0);
+        const QStringList lines = posed.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        const QStringList problem = lines[0].split('\t');
+        QCOMPARE(problem[0], QString("problem"));
+        QVERIFY(problem[2].startsWith("In triangle ABC, a = "));
+        QVERIFY(lines[1].startsWith("given\t") && lines[2] == "ask\tc S R" && lines[3].startsWith("key\tc="));
+        const QString id = problem[1];
+        const QString c = lines[3].section(' ', 0, 0).section('=', 1);
+        const Run marked = runTool({"--check", id, "c=" + c,
+            "S=" + lines[3].section(' ', 1, 1).section('=', 1), "R=1", "c=√(" + c.mid(5).chopped(1) + ")"});
+        QCOMPARE(marked.exitCode, 0);
+        QCOMPARE(marked.out, QString("right\tc\nright\tS\nwrong\tR\nright\tc\n"));
+        QCOMPARE(runTool({"--check", id, "x=1"}).exitCode, 2);
+        QCOMPARE(runTool({"--check", "31", "c=1"}).exitCode, 2);
+        QCOMPARE(runTool({"--practice", "--type", "cube"}).exitCode, 2);
+    }
+
     // A coprocess sends one line and waits for its answer before sending the
     // next: each answer has to come while standard input is still open.
     void answersEachLineBeforeTheInputEnds()

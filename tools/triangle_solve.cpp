@@ -8,6 +8,7 @@
 #include <cstring>
 #include <iostream>
 #include <new>
+#include <random>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@
 #include "tools/answer_output.h"
 #include "tools/line_answers.h"
 #include "tools/line_reader.h"
+#include "tools/practice_lines.h"
 #include "tools/request_line.h"
 #include "tools/stop_signal.h"
 #include "wording/text_echo.h"
@@ -33,9 +35,13 @@ namespace {
 using triangle::cli::AnswerOutput;
 using triangle::cli::LineReader;
 
-constexpr std::string_view kUsage = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] "
-                                    "[--exact] [INDEX T1 T2 T3 | N1=V1 N2=V2 N3=V3]\n"
-                                    "       triangle-solve --help | --version\n";
+constexpr std::string_view kUsage
+    = "usage: triangle-solve [--lang bg|en] [--all] [--steps] [--more] "
+      "[--exact] [INDEX T1 T2 T3 | N1=V1 N2=V2 N3=V3]\n"
+      "       triangle-solve [--lang bg|en] --practice [--type T] [--level 0|1] "
+      "[--seed N] [--count K]\n"
+      "       triangle-solve --check ID NAME=ANSWER ...\n"
+      "       triangle-solve --help | --version\n";
 
 static_assert(
     LineReader::kMaxLineLength == 65536 && triangle::wording::kEchoLimit == 60, "--help states both limits");
@@ -120,6 +126,29 @@ bool writeText(std::string text, std::string_view what)
     return false;
 }
 
+// --practice and --check: problems with their keys, and answers marked.
+int practice(const std::vector<std::string_view> &args, const triangle::wording::Language &language)
+{
+    const std::vector<std::string_view> rest(args.begin() + 1, args.end());
+    if (args[0] == "--check") {
+        std::string lines;
+        const bool checked
+            = !rest.empty() && triangle::cli::checkLines(rest.front(), {rest.begin() + 1, rest.end()}, lines);
+        if (!checked) {
+            std::cerr << "triangle-solve: " << (rest.empty() ? "expected a problem's id" : lines) << '\n'
+                      << kUsage;
+            return 2;
+        }
+        return writeText(lines, "marks") ? 0 : 1;
+    }
+    const auto read = triangle::cli::readPracticeWords(rest, std::random_device {}());
+    if (!read.request) {
+        std::cerr << "triangle-solve: " << read.error << '\n' << kUsage;
+        return 2;
+    }
+    return writeText(triangle::cli::practiceLines(*read.request, language), "problems") ? 0 : 1;
+}
+
 // Answers each line as it arrives. Whoever sends a line and waits for its
 // answer before sending the next gets it: the answers are written out
 // whenever the input runs dry, not only when the buffer fills. Lines that
@@ -173,6 +202,8 @@ int run(int argc, char **argv)
         return writeText(helpText(*options.language), "help") ? 0 : 1;
     if (args.size() == 1 && args[0] == "--version")
         return writeText("triangle-solve " + std::string(triangle::kVersion) + '\n', "version") ? 0 : 1;
+    if (!args.empty() && (args[0] == "--practice" || args[0] == "--check"))
+        return practice(args, *options.language);
     // Named elements read as a line does, so that "a =7" is "a=7".
     const bool named = std::any_of(args.begin(), args.end(),
         [](std::string_view word) { return word.find('=') != std::string_view::npos; });

@@ -128,6 +128,26 @@ terminal, and otherwise whenever no more input is waiting, so a program that
 sends one line and waits for its answer gets it. Lines that have arrived
 together are answered on all cores, their answers in the order of the lines.
 
+Practice:
+  triangle-solve [--lang bg|en] --practice [--type T] [--level 0|1] [--seed N] [--count K]
+      K problems (1 by default) for the seeds N, N + 1, ... (a random N by
+      default), of type T (sas, sss, asa, ssa, radius, medians, inradius; the
+      types in turn by default), at level 0 (without a calculator: special
+      angles, exact answers of at most 40 characters) or 1 (with one: any
+      decimals); each as four lines:
+  problem<TAB>ID<TAB>TEXT   the problem as a textbook poses it
+  given<TAB>NAME=VALUE ...  its data (p for the semiperimeter)
+  ask<TAB>NAME ...          what it asks (n: the number of triangles)
+  key<TAB>NAME=FORM ...     the answers: exact forms as --exact writes them,
+                            with a calculator four decimals
+  triangle-solve --check ID NAME=ANSWER ...
+      marks each answer to the problem ID as a teacher does, a line each:
+      right|unsimplified|rounded|wrong<TAB>NAME, and after unsimplified what
+      to simplify. An answer is read as a school writes it: 7, 10√3,
+      10*sqrt(3), 10 sqrt 3, 7√3/3, (5√3 + √231)/2, 17,32, 38°13′; rounded
+      is a decimal with at least two decimals, or degrees and minutes,
+      within half a unit of its last digit.
+
 Rules of the step lines:
 RULES
 
@@ -341,6 +361,13 @@ const Language kEnglish = {
         "expected 3 fields NAME=VALUE, found %1",
         "expected 4 fields (index and three values), found %1",
         "line longer than %1 bytes: '%2'",
+    },
+    {
+        "In triangle ABC, %1.",
+        "Find %1.",
+        "How many triangles have these elements?",
+        "cm",
+        "cm²",
     },
 };
 

@@ -240,6 +240,16 @@ struct CommandLineErrors {
     std::string_view tooLong;      // %1: the longest line, %2: its start
 };
 
+// The words of practice problems: a problem is "%1" with the data, then
+// "%1" with what is asked, from these templates.
+struct PracticeWords {
+    std::string_view data;    // %1: the given values, "a = 5 cm, b = 8 cm и γ = 60°"
+    std::string_view find;    // %1: the values asked for, "c, S и R"
+    std::string_view howMany; // the question of the number of triangles
+    std::string_view length;  // the unit of lengths: "cm"
+    std::string_view area;    // and of areas: "cm²"
+};
+
 struct Language {
     std::string_view code;             // "bg", "en"
     std::string_view decimalSeparator; // where no regional setting decides it
@@ -252,6 +262,7 @@ struct Language {
     ElementsWords elements;
     std::string_view commandLineHelp; // triangle-solve --help
     CommandLineErrors commandLineErrors;
+    PracticeWords practice;
 };
 
 extern const Language kBulgarian;

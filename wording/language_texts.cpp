@@ -167,6 +167,12 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("commandLineErrors.namedCount", errors.namedCount);
     all.add("commandLineErrors.indexedCount", errors.indexedCount);
     all.add("commandLineErrors.tooLong", errors.tooLong);
+    const PracticeWords &practice = language.practice;
+    all.add("practice.data", practice.data);
+    all.add("practice.find", practice.find);
+    all.add("practice.howMany", practice.howMany);
+    all.add("practice.length", practice.length);
+    all.add("practice.area", practice.area);
     return std::move(all).texts();
 }
 

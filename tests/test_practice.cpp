@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Practice problems and the marking of answers: every problem of every type
+// and level is determinate as posed, its key the triangle's own values
+// recomputed here from its sides, exact and short without a calculator;
+// answers are marked as a teacher marks them.
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "solver/elements/any_three.h"
+#include "solver/practice/answer_check.h"
+#include "solver/practice/problem.h"
+
+using namespace triangle;
+
+namespace {
+
+using Value = long double;
+
+// The nineteen elements of the triangle with sides a, b and c, angles in
+// degrees, in the order of their tags: the reference the keys are held to.
+std::array<Value, kElementCount> elementsOfSides(Value a, Value b, Value c)
+{
+    const auto angle = [](Value own, Value x, Value y) {
+        return std::acos((x * x + y * y - own * own) / (2 * x * y)) * 180 / std::numbers::pi_v<Value>;
+    };
+    // Heron's formula in the form that keeps thin triangles' digits.
+    std::array<Value, 3> s = {a, b, c};
+    std::sort(s.begin(), s.end(), std::greater<>());
+    const Value area = std::sqrt((s[0] + (s[1] + s[2])) * (s[2] - (s[0] - s[1])) * (s[2] + (s[0] - s[1]))
+                           * (s[0] + (s[1] - s[2])))
+        / 4;
+    const auto median
+        = [](Value own, Value x, Value y) { return std::sqrt(2 * x * x + 2 * y * y - own * own) / 2; };
+    const auto bisector = [](Value own, Value x, Value y) {
+        return std::sqrt(x * y * (x + y + own) * (x + y - own)) / (x + y);
+    };
+    const Value perimeter = a + b + c;
+    return {angle(a, b, c), angle(b, a, c), angle(c, a, b), a, b, c, area, a * b * c / (4 * area), perimeter,
+        2 * area / a, 2 * area / b, 2 * area / c, median(a, b, c), median(b, a, c), median(c, a, b),
+        bisector(a, b, c), bisector(b, a, c), bisector(c, a, b), 2 * area / perimeter};
+}
+
+bool near(Value x, Value y, Value relative)
+{
+    return std::fabs(x - y) <= relative * std::max<Value>(1, std::fabs(y));
+}
+
+// The triangles that fit a problem's data, solved afresh.
+ElementsAnswer solved(const Problem &problem)
+{
+    std::array<ElementText, 3> texts {};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts.at(i) = {problem.given.at(i).element, problem.given.at(i).text, problem.given.at(i).half};
+    return answerElements(texts, {.otherTriangles = true}, NumberFormat {"."});
+}
+
+} // namespace
+
+class PracticeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyProblemIsDeterminateWithItsKey()
+    {
+        int problems = 0;
+        int exactKeys = 0;
+        for (const ProblemType type : kProblemTypes) {
+            for (const Level level : {Level::NoCalculator, Level::Calculator}) {
+                for (std::uint32_t seed = 1; seed <= 150; ++seed) {
+                    const std::uint64_t id = problemId(type, level, seed);
+                    const auto problem = problemOf(id);
+                    QVERIFY2(problem, qPrintable(QString("no problem for id %1").arg(id)));
+                    const auto again = problemOf(id);
+                    QVERIFY(again && again->given.at(0).text == problem->given.at(0).text
+                        && again->key.size() == problem->key.size());
+                    const ElementsAnswer answer = solved(*problem);
+                    const auto &triangles = answer.answer.triangles;
+                    if (type == ProblemType::HowManyTriangles) {
+                        QCOMPARE(problem->key.size(), std::size_t {1});
+                        QCOMPARE(problem->key.front().value, static_cast<Value>(triangles.size()));
+                        ++problems;
+                        continue;
+                    }
+                    QVERIFY(!triangles.empty());
+                    QCOMPARE(problem->key.size(), problem->asked.size());
+                    for (const AnsweredTriangle &t : triangles) {
+                        const auto reference = elementsOfSides(t.values[3], t.values[4], t.values[5]);
+                        // The data are this triangle's ...
+                        for (const GivenValue &g : problem->given) {
+                            const Value typed = std::stold(g.text) * (g.half ? 2 : 1);
+                            QVERIFY2(near(reference.at(static_cast<std::size_t>(g.element)), typed, 1e-9L),
+                                qPrintable(QString::fromStdString(g.text)));
+                        }
+                        // ... and the key its values, in every triangle that fits.
+                        for (std::size_t k = 0; k < problem->key.size(); ++k) {
+                            const Value expected
+                                = reference.at(static_cast<std::size_t>(problem->asked.at(k)));
+                            QVERIFY2(near(problem->key.at(k).value, expected, 1e-9L),
+                                qPrintable(QString("id %1: %2")
+                                               .arg(id)
+                                               .arg(QString::fromStdString(problem->key.at(k).name))));
+                        }
+                    }
+                    for (const KeyValue &k : problem->key) {
+                        if (level == Level::NoCalculator)
+                            QVERIFY(k.form && k.form->size() <= 40);
+                        // The key's own form is marked right.
+                        if (k.form) {
+                            ++exactKeys;
+                            QCOMPARE(judgeAnswer(*k.form, k).mark, Mark::Right);
+                        }
+                    }
+                    ++problems;
+                }
+            }
+        }
+        qInfo("%d problems, %d exact keys", problems, exactKeys);
+    }
+
+    void answersAreMarkedAsATeacherMarksThem_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("mark");
+        const double tenRootThree = 10 * std::sqrt(3.0);
+        const auto right = static_cast<int>(Mark::Right);
+        const auto unsimplified = static_cast<int>(Mark::Unsimplified);
+        const auto rounded = static_cast<int>(Mark::Rounded);
+        const auto wrong = static_cast<int>(Mark::Wrong);
+        const auto row = [](const char *name, const char *typed, const char *form, double value, int mark) {
+            QTest::newRow(name) << QString::fromUtf8(typed) << QString(form) << value << mark;
+        };
+        row("the school's form", "10√3", "10*sqrt(3)", tenRootThree, right);
+        row("the plain form", "10*sqrt(3)", "10*sqrt(3)", tenRootThree, right);
+        row("sqrt as a word", "10 sqrt 3", "10*sqrt(3)", tenRootThree, right);
+        row("a fraction of a root", "7√3/3", "7*sqrt(3)/3", 7 * std::sqrt(3.0) / 3, right);
+        row("a sum in another order", "(√231 + 5√3)/2", "(5*sqrt(3)+sqrt(231))/2",
+            (5 * std::sqrt(3.0) + std::sqrt(231.0)) / 2, right);
+        row("a nested root", "√(89 − 40√2)", "sqrt(89-40*sqrt(2))", std::sqrt(89 - 40 * std::sqrt(2.0)),
+            right);
+        row("a whole number", "7", "7", 7, right);
+        row("a decimal that is the value", "4,8", "24/5", 4.8, right);
+        row("a square factor left under the root", "√300", "10*sqrt(3)", tenRootThree, unsimplified);
+        row("a fraction not reduced", "14/2", "7", 7, unsimplified);
+        row("a root in the denominator", "7/√3", "7*sqrt(3)/3", 7 * std::sqrt(3.0) / 3, unsimplified);
+        row("two decimals", "17,32", "10*sqrt(3)", tenRootThree, rounded);
+        row("two decimals with a point", "17.32", "10*sqrt(3)", tenRootThree, rounded);
+        row("degrees and minutes", "38°13′", "", 38.21321070173819, rounded);
+        row("an exact angle", "60°", "60", 60, right);
+        row("one decimal is too few", "17,3", "10*sqrt(3)", tenRootThree, wrong);
+        row("a wrong last digit", "17,33", "10*sqrt(3)", tenRootThree, wrong);
+        row("wrong by a sign", "−10√3", "10*sqrt(3)", tenRootThree, wrong);
+        row("wrong by a factor √2", "10√6", "10*sqrt(3)", tenRootThree, wrong);
+        row("a minute off", "38°12′", "", 38.21321070173819, wrong);
+        row("no number", "десет", "10*sqrt(3)", tenRootThree, wrong);
+    }
+
+    void answersAreMarkedAsATeacherMarksThem()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, form);
+        QFETCH(double, value);
+        QFETCH(int, mark);
+        const KeyValue key {"x", form.isEmpty() ? std::nullopt : std::optional(form.toStdString()), value};
+        QCOMPARE(static_cast<int>(judgeAnswer(typed.toStdString(), key).mark), mark);
+    }
+};
+
+QTEST_APPLESS_MAIN(PracticeTest)
+#include "test_practice.moc"
