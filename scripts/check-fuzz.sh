@@ -10,7 +10,7 @@ seconds=${FUZZ_SECONDS:-60}
 
 CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTRIANGLE_BUILD_FUZZERS=ON -DTRIANGLE_BUILD_UI=ON -DTRIANGLE_BUILD_TESTS=OFF
-cmake --build "$build_dir" --parallel "$(nproc)" --target fuzz_request fuzz_window
+cmake --build "$build_dir" --parallel "$(nproc)" --target fuzz_request fuzz_answer fuzz_window
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,6 +27,7 @@ fuzz() {
 }
 
 fuzz fuzz_request request -max_len=512
+fuzz fuzz_answer answer -max_len=128
 
 # The window fuzzer opens a fresh window per input on the offscreen platform;
 # Qt's own caches outlive an input, so leaks are not judged per input.
