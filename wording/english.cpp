@@ -131,8 +131,8 @@ together are answered on all cores, their answers in the order of the lines.
 Practice:
   triangle-solve [--lang bg|en] --practice [--type T] [--level 0|1] [--seed N] [--count K]
       K problems (1 by default) for the seeds N, N + 1, ... (a random N by
-      default), of type T (sas, sss, asa, ssa, radius, medians, inradius; the
-      types in turn by default), at level 0 (without a calculator: special
+      default), of type T (sas, sss, asa, ssa, radius, medians, inradius,
+      median, height, heights, bisector; the types in turn by default), at level 0 (without a calculator: special
       angles, exact answers of at most 40 characters) or 1 (with one: any
       decimals); each as four lines:
   problem<TAB>ID<TAB>TEXT   the problem as a textbook poses it

@@ -37,6 +37,24 @@ private:
 
 std::string whole(int n) { return std::to_string(n); }
 
+// A decimal that ends within four places, as it is typed: 4.8, 2.
+std::string decimalText(long double value)
+{
+    const long long tenThousandths = std::llround(value * 10000);
+    std::string decimals = std::to_string(10000 + tenThousandths % 10000).substr(1);
+    while (!decimals.empty() && decimals.back() == '0')
+        decimals.pop_back();
+    const std::string units = std::to_string(tenThousandths / 10000);
+    return decimals.empty() ? units : units + "." + decimals;
+}
+
+// The area of the triangle with these sides, by Heron's formula.
+long double areaOfSides(long double a, long double b, long double c)
+{
+    const long double p = (a + b + c) / 2;
+    return std::sqrt(p * (p - a) * (p - b) * (p - c));
+}
+
 // A value to one decimal, as a problem with a calculator gives it.
 std::string oneDecimal(long double value)
 {
@@ -56,6 +74,15 @@ GivenValue given(Q element, std::string text, bool half = false) { return {eleme
 constexpr std::array<std::array<int, 3>, 13> kNiceSides
     = {{{3, 4, 5}, {5, 12, 13}, {8, 15, 17}, {6, 8, 10}, {13, 14, 15}, {5, 5, 6}, {5, 5, 8}, {9, 10, 17},
         {3, 5, 7}, {5, 7, 8}, {3, 7, 8}, {7, 8, 13}, {8, 13, 15}}};
+
+// Three sides whose heights are decimals that end: 2S / a, 2S / b, 2S / c.
+constexpr std::array<std::array<int, 3>, 5> kSidesWithDecimalHeights
+    = {{{3, 4, 5}, {5, 5, 6}, {5, 5, 8}, {7, 24, 25}, {15, 20, 25}}};
+
+// Two sides whose bisector of a 120° angle between them, ab / (a + b), is a
+// decimal that ends.
+constexpr std::array<std::array<int, 2>, 8> kSidesWithWholeBisector
+    = {{{3, 6}, {4, 4}, {6, 6}, {4, 12}, {10, 15}, {6, 12}, {5, 20}, {12, 12}}};
 
 // Three medians whose triangle has a whole area: the area is 4/3 of it.
 constexpr std::array<std::array<int, 3>, 4> kNiceMedians
@@ -122,6 +149,32 @@ Posed withoutCalculator(ProblemType type, Draw &draw)
         return {{given(Q::A, whole(draw.from(std::array {60, 90, 120}))),
                     given(Q::r, whole(draw.between(1, 4))), given(Q::P, whole(draw.between(6, 30)), true)},
             {Q::a, Q::S, Q::R}};
+    case ProblemType::TwoSidesAndMedian:
+        return {{given(Q::a, whole(draw.between(3, 12))), given(Q::b, whole(draw.between(3, 12))),
+                    given(Q::mc, whole(draw.between(2, 10)))},
+            {Q::c, Q::S}};
+    case ProblemType::AngleSideAndHeight:
+        return {{given(Q::A, whole(draw.from(std::array {60, 90, 120}))),
+                    given(Q::a, whole(draw.between(4, 12))), given(Q::ha, whole(draw.between(1, 8)))},
+            {Q::S, Q::R, Q::P}};
+    case ProblemType::ThreeHeights: {
+        const auto sides = shuffled(draw.from(kSidesWithDecimalHeights), draw);
+        const int scale = draw.from(std::array {1, 2, 5});
+        const long double area = areaOfSides(scale * sides[0], scale * sides[1], scale * sides[2]);
+        const auto height = [&](int side) { return decimalText(2 * area / (scale * side)); };
+        return {
+            {given(Q::ha, height(sides[0])), given(Q::hb, height(sides[1])), given(Q::hc, height(sides[2]))},
+            {Q::a, Q::S}};
+    }
+    case ProblemType::TwoSidesAndBisector: {
+        const auto sides = draw.from(kSidesWithWholeBisector);
+        const bool swapped = draw.below(2) == 1;
+        const int a = swapped ? sides[1] : sides[0];
+        const int b = swapped ? sides[0] : sides[1];
+        return {{given(Q::a, whole(a)), given(Q::b, whole(b)),
+                    given(Q::lc, decimalText(static_cast<long double>(a) * b / (a + b)))},
+            {Q::C, Q::c, Q::S}};
+    }
     }
     return {};
 }
@@ -163,6 +216,24 @@ Posed withCalculator(ProblemType type, Draw &draw)
         return {{given(Q::A, degrees(t.alpha)), given(Q::r, oneDecimal(2 * area / (a + b + c))),
                     given(Q::P, oneDecimal((a + b + c) / 2), true)},
             {Q::a, Q::S, Q::R}};
+    case ProblemType::TwoSidesAndMedian:
+        return {{given(Q::a, oneDecimal(a)), given(Q::b, oneDecimal(b)),
+                    given(Q::mc, oneDecimal(median(c, a, b)))},
+            {Q::c, Q::S}};
+    case ProblemType::AngleSideAndHeight:
+        return {{given(Q::A, degrees(t.alpha)), given(Q::a, oneDecimal(a)),
+                    given(Q::ha, oneDecimal(2 * area / a))},
+            {Q::S, Q::R, Q::P}};
+    case ProblemType::ThreeHeights:
+        return {{given(Q::ha, oneDecimal(2 * area / a)), given(Q::hb, oneDecimal(2 * area / b)),
+                    given(Q::hc, oneDecimal(2 * area / c))},
+            {Q::a, Q::S}};
+    case ProblemType::TwoSidesAndBisector: {
+        const long double half = t.gamma * std::acos(-1.0L) / 360;
+        return {{given(Q::a, oneDecimal(a)), given(Q::b, oneDecimal(b)),
+                    given(Q::lc, oneDecimal(2 * a * b * std::cos(half) / (a + b)))},
+            {Q::C, Q::c, Q::S}};
+    }
     }
     return {};
 }

@@ -22,15 +22,21 @@ enum class ProblemType {
     AnglesAndRadius,             // two angles and R
     ThreeMedians,                // the three medians
     AngleRadiusAndHalfPerimeter, // an angle, r and p
+    TwoSidesAndMedian,           // two sides and the median to the third
+    AngleSideAndHeight,          // an angle, the side opposite it and the height to that side
+    ThreeHeights,                // the three heights
+    TwoSidesAndBisector,         // two sides and the bisector of the angle between them
 };
 
-inline constexpr std::array<ProblemType, 7> kProblemTypes = {ProblemType::IncludedAngle,
-    ProblemType::ThreeSides, ProblemType::SideAndTwoAngles, ProblemType::HowManyTriangles,
-    ProblemType::AnglesAndRadius, ProblemType::ThreeMedians, ProblemType::AngleRadiusAndHalfPerimeter};
+inline constexpr std::array<ProblemType, 11> kProblemTypes
+    = {ProblemType::IncludedAngle, ProblemType::ThreeSides, ProblemType::SideAndTwoAngles,
+        ProblemType::HowManyTriangles, ProblemType::AnglesAndRadius, ProblemType::ThreeMedians,
+        ProblemType::AngleRadiusAndHalfPerimeter, ProblemType::TwoSidesAndMedian,
+        ProblemType::AngleSideAndHeight, ProblemType::ThreeHeights, ProblemType::TwoSidesAndBisector};
 
 // The names the command line and the page's address use.
-inline constexpr std::array<std::string_view, 7> kProblemTypeNames
-    = {"sas", "sss", "asa", "ssa", "radius", "medians", "inradius"};
+inline constexpr std::array<std::string_view, 11> kProblemTypeNames = {
+    "sas", "sss", "asa", "ssa", "radius", "medians", "inradius", "median", "height", "heights", "bisector"};
 
 enum class Level {
     NoCalculator, // special angles and data whose answers are exact and short
