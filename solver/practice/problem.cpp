@@ -153,10 +153,15 @@ Posed withoutCalculator(ProblemType type, Draw &draw)
         return {{given(Q::a, whole(draw.between(3, 12))), given(Q::b, whole(draw.between(3, 12))),
                     given(Q::mc, whole(draw.between(2, 10)))},
             {Q::c, Q::S}};
-    case ProblemType::AngleSideAndHeight:
-        return {{given(Q::A, whole(draw.from(std::array {60, 90, 120}))),
-                    given(Q::a, whole(draw.between(4, 12))), given(Q::ha, whole(draw.between(1, 8)))},
+    case ProblemType::AngleSideAndHeight: {
+        // The height is at most the isosceles triangle's, a / (2·tg(α/2)).
+        const int alpha = draw.from(std::array {60, 90, 120});
+        const int a = draw.between(4, 12);
+        const long double highest = a / (2 * std::tan(alpha * std::acos(-1.0L) / 360));
+        return {{given(Q::A, whole(alpha)), given(Q::a, whole(a)),
+                    given(Q::ha, whole(draw.between(1, std::max(1, static_cast<int>(highest)))))},
             {Q::S, Q::R, Q::P}};
+    }
     case ProblemType::ThreeHeights: {
         const auto sides = shuffled(draw.from(kSidesWithDecimalHeights), draw);
         const int scale = draw.from(std::array {1, 2, 5});
@@ -259,8 +264,9 @@ std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type,
     std::array<ElementText, 3> texts {};
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts.at(i) = {posed.given.at(i).element, posed.given.at(i).text, posed.given.at(i).half};
-    const ElementsAnswer answer
-        = answerElements(texts, {.otherTriangles = true, .more = true, .exact = true}, NumberFormat {"."});
+    // With a calculator the key is decimals: no exact forms to work out.
+    const ElementsAnswer answer = answerElements(texts,
+        {.otherTriangles = true, .more = true, .exact = level == Level::NoCalculator}, NumberFormat {"."});
     const auto &triangles = answer.answer.triangles;
     std::vector<KeyValue> key;
     const bool howMany = type == ProblemType::HowManyTriangles;
