@@ -135,10 +135,42 @@ std::string partText(const Field &field, std::size_t nestedSet, const std::map<I
     return "(" + sumText(terms, signs) + ")" + std::string(signs.times) + nestedText;
 }
 
+// Nested roots whose radicands multiply to a rational are one root of it:
+// √(70 + 20√2)·√(70 − 20√2) = √4100 = 10√41. Such parts join the part
+// without nested roots.
+void mergeRationalProducts(const Field &field, Parts &parts)
+{
+    for (auto part = parts.begin(); part != parts.end();) {
+        const std::size_t nestedSet = part->first;
+        if (std::popcount(nestedSet) < 2) {
+            ++part;
+            continue;
+        }
+        Surd product(Rational(1));
+        for (std::size_t j = 0; j < field.roots().size(); ++j) {
+            if (((nestedSet >> j) & 1U) != 0)
+                product = field.multiply(product, field.roots()[j].radicand);
+        }
+        if (!Field::isRational(product) || field.sign(product) <= 0) {
+            ++part;
+            continue;
+        }
+        const SquareFreeParts root = squareFreeParts(product.coefficients.front());
+        auto &plain = parts[0];
+        for (const auto &[n, k] : part->second) {
+            const SquareFreeParts merged = squareFreeParts(Rational(n) * Rational(root.free));
+            plain[merged.free] = plain[merged.free] + k * root.square * merged.square;
+        }
+        part = parts.erase(part);
+    }
+}
+
 std::string sumOfParts(const Field &field, const Surd &x, const Signs &signs, RootTexts &cache)
 {
     std::string text;
-    for (const auto &[nestedSet, terms] : partsOf(field, x)) {
+    Parts parts = partsOf(field, x);
+    mergeRationalProducts(field, parts);
+    for (const auto &[nestedSet, terms] : parts) {
         bool zero = true;
         for (const auto &[n, k] : terms)
             zero = zero && k.isZero();
