@@ -167,6 +167,11 @@ private slots:
             "S=" + lines[3].section(' ', 1, 1).section('=', 1), "R=1", "c=√(" + c.mid(5).chopped(1) + ")"});
         QCOMPARE(marked.exitCode, 0);
         QCOMPARE(marked.out, QString("right\tc\nright\tS\nwrong\tR\nright\tc\n"));
+        // A hint where an answer is wrong: the solution's first step, which
+        // finds c.
+        const Run hinted = runTool({"--lang", "en", "--check", id, "c=1", "--hint"});
+        QVERIFY(hinted.out.startsWith("wrong\tc\nhint\tBy the law of cosines: c² = "));
+        QVERIFY(!runTool({"--check", id, "c=" + c, "--hint"}).out.contains("hint"));
         QCOMPARE(runTool({"--check", id, "x=1"}).exitCode, 2);
         QCOMPARE(runTool({"--check", "31", "c=1"}).exitCode, 2);
         QCOMPARE(runTool({"--practice", "--type", "cube"}).exitCode, 2);

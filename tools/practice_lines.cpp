@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "solver/numbers/number_formatting.h"
+#include "tools/request_line.h"
 #include "wording/practice_text.h"
 
 namespace triangle::cli {
@@ -96,7 +97,24 @@ std::string practiceLines(const PracticeRequest &request, const wording::Languag
     return out;
 }
 
-bool checkLines(std::string_view id, const std::vector<std::string_view> &answers, std::string &lines)
+// The problem's worked solution, as triangle-solve --steps --exact answers
+// its given values.
+std::string solutionLines(const Problem &problem, const wording::Language &language)
+{
+    std::string line;
+    for (const GivenValue &g : problem.given)
+        line += (line.empty() ? "" : " ") + (g.half ? std::string("p") : std::string(tagOf(g.element))) + "="
+            + g.text;
+    const auto request = parseRequestLine(line);
+    return answer(std::get<Request>(request),
+        {.otherTriangles = true,
+            .steps = true,
+            .exact = problem.level == Level::NoCalculator,
+            .language = &language});
+}
+
+bool checkLines(std::string_view id, const std::vector<std::string_view> &answers, CheckOptions options,
+    std::string &lines)
 {
     const auto number = numberOf<std::uint64_t>(id);
     const auto problem = number ? problemOf(*number) : std::nullopt;
@@ -118,6 +136,20 @@ bool checkLines(std::string_view id, const std::vector<std::string_view> &answer
         for (const std::string &part : judgement.toSimplify)
             out += '\t' + part;
         out += '\n';
+    }
+    const bool anyWrong = out.starts_with("wrong") || out.find("\nwrong") != std::string::npos;
+    if ((options.hint && anyWrong) || options.solution) {
+        const std::string solution = solutionLines(*problem, *options.language);
+        if (options.solution) {
+            out += solution + '\n';
+        } else if (const auto step = solution.find("\nstep\t"); step != std::string::npos) {
+            // The step's text is its fifth field.
+            std::string_view first(solution);
+            first = first.substr(step + 1, first.find('\n', step + 1) - step - 1);
+            for (int field = 0; field < 4; ++field)
+                first.remove_prefix(first.find('\t') + 1);
+            out += "hint\t" + std::string(first) + '\n';
+        }
     }
     lines = out;
     return true;

@@ -33,9 +33,19 @@ PracticeWordsRead readPracticeWords(const std::vector<std::string_view> &words, 
 // Each problem as the lines problem, given, ask and key.
 std::string practiceLines(const PracticeRequest &request, const wording::Language &language);
 
+// What --check adds to the marks: with `hint`, where an answer is wrong,
+// the first step of the solution; with `solution`, the whole worked
+// solution, as --steps --exact writes it.
+struct CheckOptions {
+    bool hint = false;
+    bool solution = false;
+    const wording::Language *language = &wording::kBulgarian;
+};
+
 // triangle-solve --check ID NAME=ANSWER …: a line per answer,
 // right|unsimplified|rounded|wrong, the name, and what to simplify; false
 // with `lines` the error where the id or a name is none of the problem's.
-bool checkLines(std::string_view id, const std::vector<std::string_view> &answers, std::string &lines);
+bool checkLines(std::string_view id, const std::vector<std::string_view> &answers, CheckOptions options,
+    std::string &lines);
 
 } // namespace triangle::cli

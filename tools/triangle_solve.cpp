@@ -40,7 +40,7 @@ constexpr std::string_view kUsage
       "[--exact] [INDEX T1 T2 T3 | N1=V1 N2=V2 N3=V3]\n"
       "       triangle-solve [--lang bg|en] --practice [--type T] [--level 0|1] "
       "[--seed N] [--count K]\n"
-      "       triangle-solve --check ID NAME=ANSWER ...\n"
+      "       triangle-solve [--lang bg|en] [--steps] --check ID [--hint] NAME=ANSWER ...\n"
       "       triangle-solve --help | --version\n";
 
 static_assert(
@@ -127,13 +127,22 @@ bool writeText(std::string text, std::string_view what)
 }
 
 // --practice and --check: problems with their keys, and answers marked.
-int practice(const std::vector<std::string_view> &args, const triangle::wording::Language &language)
+int practice(const std::vector<std::string_view> &args, const triangle::cli::AnswerOptions &answerOptions)
 {
-    const std::vector<std::string_view> rest(args.begin() + 1, args.end());
+    const triangle::wording::Language &language = *answerOptions.language;
+    std::vector<std::string_view> rest(args.begin() + 1, args.end());
     if (args[0] == "--check") {
+        // --steps asks for the whole solution, --hint for its first step
+        // where an answer is wrong.
+        triangle::cli::CheckOptions options {false, answerOptions.steps, &language};
+        const auto hint = std::find(rest.begin(), rest.end(), "--hint");
+        if (hint != rest.end()) {
+            options.hint = true;
+            rest.erase(hint);
+        }
         std::string lines;
-        const bool checked
-            = !rest.empty() && triangle::cli::checkLines(rest.front(), {rest.begin() + 1, rest.end()}, lines);
+        const bool checked = !rest.empty()
+            && triangle::cli::checkLines(rest.front(), {rest.begin() + 1, rest.end()}, options, lines);
         if (!checked) {
             std::cerr << "triangle-solve: " << (rest.empty() ? "expected a problem's id" : lines) << '\n'
                       << kUsage;
@@ -203,7 +212,7 @@ int run(int argc, char **argv)
     if (args.size() == 1 && args[0] == "--version")
         return writeText("triangle-solve " + std::string(triangle::kVersion) + '\n', "version") ? 0 : 1;
     if (!args.empty() && (args[0] == "--practice" || args[0] == "--check"))
-        return practice(args, *options.language);
+        return practice(args, options);
     // Named elements read as a line does, so that "a =7" is "a=7".
     const bool named = std::any_of(args.begin(), args.end(),
         [](std::string_view word) { return word.find('=') != std::string_view::npos; });

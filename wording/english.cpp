@@ -140,10 +140,12 @@ Practice:
   ask<TAB>NAME ...          what it asks (n: the number of triangles)
   key<TAB>NAME=FORM ...     the answers: exact forms as --exact writes them,
                             with a calculator four decimals
-  triangle-solve --check ID NAME=ANSWER ...
+  triangle-solve [--steps] --check ID [--hint] NAME=ANSWER ...
       marks each answer to the problem ID as a teacher does, a line each:
       right|unsimplified|rounded|wrong<TAB>NAME, and after unsimplified what
-      to simplify. An answer is read as a school writes it: 7, 10√3,
+      to simplify; with --hint, where an answer is wrong, hint<TAB>TEXT with
+      the solution's first step; with --steps the whole solution after the
+      marks, as --steps --exact answers the given values. An answer is read as a school writes it: 7, 10√3,
       10*sqrt(3), 10 sqrt 3, 7√3/3, (5√3 + √231)/2, 17,32, 38°13′; rounded
       is a decimal with at least two decimals, or degrees and minutes,
       within half a unit of its last digit.
