@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "session/element_solution.h"
 #include "session/notes.h"
 #include "session/spoken.h"
 #include "solver/elements/any_three.h"
@@ -182,30 +183,13 @@ std::optional<SolutionPage> ElementsSession::openSolution()
     const std::vector<ElementText> given = givenElements();
     if (m_fitting.empty() || given.size() != 3)
         return std::nullopt;
-    // Solved again with the steps, which the request did not need.
-    ElementsAnswer answer = answerElements({given[0], given[1], given[2]},
-        {.otherTriangles = true, .steps = true, .more = true, .exact = true}, m_format);
-    Outcome &outcome = answer.answer.outcome;
-    if (outcome.status == Status::Solved && answer.answer.triangles.size() > m_shown) {
-        AnsweredTriangle &shown = answer.answer.triangles.at(m_shown);
-        SolutionPage page {{outcome.combination, outcome.givenValues, {}, false, std::move(shown.steps),
-                               std::move(shown.moreSteps), shown.record, Verdict::RealTriangle},
-            {}, std::move(shown.exact), {}};
-        for (const ElementText &element : given) {
-            page.solution.givenElements.push_back(element.element);
-            page.given.at(static_cast<std::size_t>(element.element)) = element.text;
-        }
-        try {
-            page.document
-                = wording::solutionDocument(page.solution, page.given, m_format, *m_language, &page.exact);
-            return page;
-        } catch (const ArithmeticFault &fault) {
-            // A step's value that no number can show: the note says so, and
-            // the fields stay as they are.
-            outcome.status = Status::Fault;
-            outcome.fault = fault.kind;
-        }
-    }
+    // Solved again with the steps, which the request did not need. Where a
+    // step's value is one no number can show, the note says so, and the
+    // fields stay as they are.
+    ElementSolution found = elementSolution({given[0], given[1], given[2]}, m_shown, m_format, *m_language);
+    if (found.page)
+        return std::move(found.page);
+    const Outcome &outcome = found.outcome;
     m_view.note = noteFor(*m_language, outcome);
     m_view.announcement = Announcement {Announcement::Kind::Alert, m_view.note};
     return std::nullopt;
