@@ -10,6 +10,7 @@
 #include <numbers>
 #include <string>
 
+#include "session/practice_session.h"
 #include "solver/elements/any_three.h"
 #include "solver/practice/answer_check.h"
 #include "solver/practice/problem.h"
@@ -168,6 +169,37 @@ private slots:
         QFETCH(int, mark);
         const KeyValue key {"x", form.isEmpty() ? std::nullopt : std::optional(form.toStdString()), value};
         QCOMPARE(static_cast<int>(judgeAnswer(typed.toStdString(), key).mark), mark);
+    }
+
+    // The mode's session: a problem by its id, answers typed and marked
+    // once each, the count, the hint, the solution, another language.
+    void aSessionMarksEachAnswerOnce()
+    {
+        session::PracticeSession practice(NumberFormat {","}, wording::kBulgarian, 1);
+        QVERIFY(!practice.showProblem(31));
+        const auto shown
+            = practice.showProblem(problemId(ProblemType::IncludedAngle, Level::NoCalculator, 7));
+        QVERIFY(shown);
+        QCOMPARE(shown->asked, (std::vector<std::string> {"c", "S", "R"}));
+        practice.edit(0, "√109");
+        practice.edit(1, "36,37");
+        practice.edit(2, "1");
+        const session::PracticeView &marked = practice.check();
+        QCOMPARE(marked.marks,
+            (std::vector<std::string> {"Вярно.", "Вярно с точност до последната цифра.", "Грешно."}));
+        QCOMPARE(marked.counter, std::string("Верни отговори: 2 от 3."));
+        QVERIFY(marked.announcement && marked.announcement->text.ends_with(marked.counter));
+        QCOMPARE(practice.check().counter, std::string("Верни отговори: 2 от 3."));
+        practice.edit(2, "√327/3");
+        QVERIFY(practice.view().marks.at(2).empty());
+        QCOMPARE(practice.check().counter, std::string("Верни отговори: 3 от 4."));
+        QVERIFY(practice.hint().hint.starts_with("Подсказка: По косинусовата теорема: c² = "));
+        const auto solution = practice.openSolution();
+        QVERIFY(solution && solution->document.find("√109") != std::string::npos);
+        const session::PracticeView &english = practice.setLanguage(wording::kEnglish, NumberFormat {"."});
+        QVERIFY(english.problem.starts_with("In triangle ABC, a = 7 cm"));
+        QCOMPARE(english.marks.front(), std::string("Right."));
+        QCOMPARE(english.answers.front(), std::string("√109"));
     }
 };
 

@@ -370,6 +370,13 @@ const Language kEnglish = {
         "How many triangles have these elements?",
         "cm",
         "cm²",
+        "number",
+        "Right.",
+        "Right, but it simplifies: %1.",
+        "Right to its last digit.",
+        "Wrong.",
+        "Right answers: %1 of %2.",
+        "Hint: %1",
     },
 };
 

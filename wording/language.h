@@ -248,6 +248,14 @@ struct PracticeWords {
     std::string_view howMany; // the question of the number of triangles
     std::string_view length;  // the unit of lengths: "cm"
     std::string_view area;    // and of areas: "cm²"
+    std::string_view count;   // the number of triangles as an answer's name
+    // An answer's mark.
+    std::string_view right;
+    std::string_view unsimplified; // %1: what to simplify
+    std::string_view rounded;
+    std::string_view wrong;
+    std::string_view counter; // %1 right answers of %2 marked in the session
+    std::string_view hint;    // %1: the first step of the solution
 };
 
 struct Language {

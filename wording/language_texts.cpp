@@ -173,6 +173,13 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("practice.howMany", practice.howMany);
     all.add("practice.length", practice.length);
     all.add("practice.area", practice.area);
+    all.add("practice.count", practice.count);
+    all.add("practice.right", practice.right);
+    all.add("practice.unsimplified", practice.unsimplified);
+    all.add("practice.rounded", practice.rounded);
+    all.add("practice.wrong", practice.wrong);
+    all.add("practice.counter", practice.counter);
+    all.add("practice.hint", practice.hint);
     return std::move(all).texts();
 }
 
