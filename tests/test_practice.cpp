@@ -159,6 +159,11 @@ private slots:
         row("wrong by a factor √2", "10√6", "10*sqrt(3)", tenRootThree, wrong);
         row("a minute off", "38°12′", "", 38.21321070173819, wrong);
         row("no number", "десет", "10*sqrt(3)", tenRootThree, wrong);
+        // Beyond what a school writes, and what the reading's stack holds.
+        const std::string deep = std::string(30, '(') + "10√3" + std::string(30, ')');
+        row("brackets thirty deep", deep.c_str(), "10*sqrt(3)", tenRootThree, wrong);
+        const std::string longSum = "10√3" + std::string(200, ' ');
+        row("longer than 200 bytes", longSum.c_str(), "10*sqrt(3)", tenRootThree, wrong);
     }
 
     void answersAreMarkedAsATeacherMarksThem()

@@ -11,6 +11,11 @@ namespace triangle {
 
 namespace {
 
+// An answer a school writes is short and shallow; longer or deeper texts
+// are no answer, and the reading stays within its stack.
+constexpr std::size_t kLongestAnswer = 200;
+constexpr int kDeepest = 24;
+
 using exact::Field;
 using exact::Rational;
 using exact::Surd;
@@ -35,6 +40,8 @@ public:
 
     std::optional<TypedAnswer> read()
     {
+        if (m_whole.size() > kLongestAnswer)
+            return std::nullopt;
         std::optional<Part> whole = sum();
         skipSpaces();
         if (!whole || !m_rest.empty() || !std::isfinite(whole->approximate))
@@ -117,6 +124,8 @@ private:
 
     std::optional<Part> unary()
     {
+        if (m_depth > kDeepest)
+            return std::nullopt;
         if (take("-") || take("−")) {
             std::optional<Part> part = unary();
             if (part)
@@ -127,6 +136,15 @@ private:
     }
 
     std::optional<Part> factor()
+    {
+        if (++m_depth > kDeepest)
+            return std::nullopt;
+        std::optional<Part> part = innerFactor();
+        --m_depth;
+        return part;
+    }
+
+    std::optional<Part> innerFactor()
     {
         skipSpaces();
         const auto start = position();
@@ -291,6 +309,7 @@ private:
     bool m_inField = true;
     std::optional<long double> m_unit;
     bool m_inMinutes = false;
+    int m_depth = 0;
     std::vector<std::string> m_unsimplified;
 };
 
