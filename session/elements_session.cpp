@@ -21,17 +21,6 @@ using Status = Outcome::Status;
 
 constexpr Quantity elementAt(std::size_t field) { return static_cast<Quantity>(field); }
 
-// The element's value in a solved triangle, from its nine values and the rest.
-long double valueOf(const AnsweredTriangle &triangle, std::size_t field)
-{
-    if (field < triangle.values.size())
-        return triangle.values.at(field);
-    const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), elementAt(field));
-    const auto &value = triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin()));
-    const auto *number = std::get_if<Real::Value>(&value);
-    return number != nullptr ? *number : 0.0L;
-}
-
 // The typed fields' elements, in field order.
 std::vector<Quantity> typedElements(const std::array<bool, ElementsView::kFields> &typed)
 {
@@ -243,7 +232,8 @@ void ElementsSession::showTriangle()
     const AnsweredTriangle &shown = m_fitting.at(m_shown);
     for (std::size_t field = 0; field < m_view.fields.size(); ++field) {
         if (!m_typed.at(field))
-            m_view.fields.at(field) = formatResult(valueOf(shown, field), m_format);
+            m_view.fields.at(field)
+                = formatResult(elementValue(shown, elementAt(field)).value_or(0.0L), m_format);
     }
     // The exact values right under the verdict: the motto box lies over the
     // note's last lines.

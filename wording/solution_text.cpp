@@ -136,6 +136,14 @@ const ExactForm *StepForms::valueOf(Quantity q) const
     return form ? &*form : nullptr;
 }
 
+const ExactForm *StepForms::cosineOf(Quantity angle) const
+{
+    if (all == nullptr)
+        return nullptr;
+    const auto &form = all->cosines.at(static_cast<std::size_t>(angle));
+    return form ? &*form : nullptr;
+}
+
 StepForms stepForms(const ExactForms *forms, std::size_t index)
 {
     if (forms == nullptr || index >= forms->results.size())

@@ -44,6 +44,8 @@ struct StepForms {
     const ExactForm *secondIntermediate = nullptr;
 
     const ExactForm *valueOf(Quantity q) const;
+    // An angle's exact cosine where its degrees have no exact form (11/14).
+    const ExactForm *cosineOf(Quantity angle) const;
 };
 
 // The forms of step `index` of the journals `forms` replayed; none without forms.

@@ -254,10 +254,7 @@ std::string StepWriter::bisector() const
     const std::string sides = "2·" + val(0) + "·" + val(1) + "·";
     const std::string sum = " / (" + val(0) + " + " + val(1) + ")";
     const Quantity angle = m_step.operands.at(2).quantity;
-    const ExactForm *cosine = m_exact.all == nullptr ? nullptr
-        : m_exact.all->cosines.at(static_cast<std::size_t>(angle)).has_value()
-        ? &*m_exact.all->cosines.at(static_cast<std::size_t>(angle))
-        : nullptr;
+    const ExactForm *cosine = m_exact.cosineOf(angle);
     if (m_exact.result == nullptr || m_exact.intermediate == nullptr || cosine == nullptr
         || m_exact.valueOf(angle) != nullptr)
         return formula + " = " + sides + "cos(" + val(2) + "/2)" + sum + result();

@@ -83,10 +83,6 @@ private:
             return "(" + number + unitOf(operand.quantity) + ")";
         return number + unitOf(operand.quantity);
     }
-    // The operand as the step shows it and the value a student reads there:
-    // as typed where it was given; a value found earlier exactly where it has
-    // an exact form that says more than its decimal (√39 rather than 6,245),
-    // else as a four-decimal result.
     // Whether the line writes each of its operands' values: r from S and p,
     // the sides from the area, a numerical solution do not.
     bool substitutesEveryOperand() const
@@ -94,6 +90,10 @@ private:
         const Rule rule = m_step.rule;
         return rule != Rule::Inradius && rule != Rule::SidesFromAreaAndAngle && rule != Rule::Numerical;
     }
+    // The operand as the step shows it and the value a student reads there:
+    // as typed where it was given; a value found earlier exactly where it has
+    // an exact form that says more than its decimal (√39 rather than 6,245),
+    // else as a four-decimal result, or with `precise` eight digits.
     ShownDecimal shown(std::size_t i, bool precise = false) const
     {
         const Operand &operand = m_step.operands.at(i);
@@ -101,12 +101,14 @@ private:
         if (std::string typed = typedText(m_given, operand.quantity); !typed.empty())
             return {std::move(typed), value};
         const ExactForm *form = m_exact.valueOf(operand.quantity);
-        if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form)) {
-            if (auto decimal = decimalOf(form))
-                return {std::move(*decimal), value};
-            return {inFormula(*form), value};
-        }
+        if (form != nullptr && !isAngle(operand.quantity) && !isWhole(*form))
+            return {formInFormula(*form), value};
         return precise ? preciseDecimal(value, m_format) : shownDecimal(value, m_format);
+    }
+    // A form inside a formula: a decimal as one, else as inFormula() writes it.
+    std::string formInFormula(const ExactForm &form) const
+    {
+        return decimalOf(&form).value_or(inFormula(form));
     }
     // A form that is a decimal of more than four places, written as one.
     std::optional<std::string> decimalOf(const ExactForm *form) const
@@ -145,17 +147,13 @@ private:
             return {std::move(*half), m_step.intermediate};
         if (m_exact.intermediate == nullptr || isWhole(*m_exact.intermediate))
             return shownDecimal(m_step.intermediate, m_format);
-        if (auto decimal = decimalOf(m_exact.intermediate))
-            return {std::move(*decimal), m_step.intermediate};
-        return {inFormula(*m_exact.intermediate), m_step.intermediate};
+        return {formInFormula(*m_exact.intermediate), m_step.intermediate};
     }
     // p of a typed perimeter, half its digits exactly, where the step
     // finds p on the way.
     std::optional<std::string> givenHalfPerimeter() const
     {
-        const Rule rule = m_step.rule;
-        if (rule != Rule::Heron && rule != Rule::Inradius && rule != Rule::SideFromInradius
-            && rule != Rule::AreaFromInradius)
+        if (!findsSemiperimeter(m_step.rule))
             return std::nullopt;
         const std::string typed = typedText(m_given, Quantity::P);
         return typed.empty() ? std::nullopt : halfOf(typed, m_format.decimalSeparator.front());

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/answer/answer.h"
 
+#include <algorithm>
+#include <variant>
+
 #include "solver/answer/other_triangles.h"
 #include "solver/answer/solution.h"
 #include "solver/answer/typed_verdict.h"
@@ -89,6 +92,18 @@ std::optional<RoundedValues> quickFirstLine(
         // The long double solving says which fault it is.
         return std::nullopt;
     }
+}
+
+std::optional<Real::Value> elementValue(const AnsweredTriangle &triangle, Quantity q)
+{
+    if (fieldIndex(q) < kFieldCount)
+        return triangle.values.at(static_cast<std::size_t>(fieldIndex(q)));
+    const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), q);
+    if (more == kMoreElements.end() || !triangle.more)
+        return std::nullopt;
+    const auto &value = triangle.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin()));
+    const auto *number = std::get_if<Real::Value>(&value);
+    return number != nullptr ? std::optional(*number) : std::nullopt;
 }
 
 Answer answerRequest(int combination, const std::array<std::string_view, 3> &texts, AnswerParts parts,

@@ -61,6 +61,11 @@ FirstTriangle firstTriangle(
 std::optional<RoundedValues> quickFirstLine(
     int combination, const std::array<std::string_view, 3> &texts, const NumberFormat &format);
 
+// The value of element `q` in an answered triangle, in the fields' units
+// (angles in degrees), from its nine values or the rest of it; none where
+// the rest was not asked for or could not be computed.
+std::optional<Real::Value> elementValue(const AnsweredTriangle &triangle, Quantity q);
+
 // A request answered: how it ended and, when solved, every triangle asked
 // for, the one solved first at the front.
 struct Answer {

@@ -363,10 +363,9 @@ std::optional<Number> Replay::sizeFound(const Step &step)
         return 2 * x * y * *m_intermediate / (x + y);
     }
     case Rule::Inradius:
-        // p = P / 2 from a given perimeter, which sides without forms may have.
-        m_intermediate = m_sizes.at(static_cast<std::size_t>(Quantity::P))
-            ? size(Quantity::P) / 2
-            : (operand(step, 1) + operand(step, 2) + operand(step, 3)) / 2;
+        // p = P / 2 of a given perimeter is set already (replay()).
+        if (!m_intermediate)
+            m_intermediate = (operand(step, 1) + operand(step, 2) + operand(step, 3)) / 2;
         return operand(step, 0) / *m_intermediate;
     default: return elementSizeFound(step);
     }
@@ -531,9 +530,7 @@ void Replay::replay(const Step &step)
     std::optional<Number> size;
     std::optional<Angle> found;
     // p of a given perimeter is exact, whatever the sides are.
-    const bool halvesPerimeter = step.rule == Rule::Heron || step.rule == Rule::Inradius
-        || step.rule == Rule::SideFromInradius || step.rule == Rule::AreaFromInradius;
-    if (halvesPerimeter && m_sizes.at(static_cast<std::size_t>(Quantity::P)))
+    if (findsSemiperimeter(step.rule) && m_sizes.at(static_cast<std::size_t>(Quantity::P)))
         m_intermediate = this->size(Quantity::P) / 2;
     if (!operandsKnown(step)) {
         keep(step, size, found);

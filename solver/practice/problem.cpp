@@ -243,19 +243,6 @@ Posed withCalculator(ProblemType type, Draw &draw)
     return {};
 }
 
-// The value of `q` in one answered triangle, in the fields' units.
-std::optional<long double> valueIn(const AnsweredTriangle &t, Quantity q)
-{
-    if (fieldIndex(q) < kFieldCount)
-        return t.values.at(static_cast<std::size_t>(fieldIndex(q)));
-    const auto *const more = std::find(kMoreElements.begin(), kMoreElements.end(), q);
-    if (more == kMoreElements.end() || !t.more)
-        return std::nullopt;
-    const auto &value = t.more->values.at(static_cast<std::size_t>(more - kMoreElements.begin()));
-    const auto *number = std::get_if<Real::Value>(&value);
-    return number != nullptr ? std::optional(*number) : std::nullopt;
-}
-
 // The key of a posed problem where it is one a school sets: solved, the
 // asked values the same in every triangle that fits (but for the number
 // of triangles asked for), and exact and short without a calculator.
@@ -282,11 +269,11 @@ std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type,
         return std::nullopt;
     }
     for (const Quantity q : posed.asked) {
-        const auto value = valueIn(triangles.front(), q);
+        const auto value = elementValue(triangles.front(), q);
         if (!value || !(*value > 0))
             return std::nullopt;
         for (const AnsweredTriangle &other : triangles) {
-            const auto same = valueIn(other, q);
+            const auto same = elementValue(other, q);
             if (!same || std::fabs(*same - *value) > 1e-9L * std::max(1.0L, *value))
                 return std::nullopt;
         }

@@ -122,6 +122,14 @@ inline constexpr std::array<RuleName, 43> kRuleNames = {{
         "b + c = P - a, bc = 2S / sin A, (b - c)^2 = (b + c)^2 - 4bc"},
 }};
 
+// Whether the step finds the semiperimeter p on the way: of a given
+// perimeter that is P / 2, exactly as typed.
+constexpr bool findsSemiperimeter(Rule rule)
+{
+    return rule == Rule::Heron || rule == Rule::Inradius || rule == Rule::SideFromInradius
+        || rule == Rule::AreaFromInradius;
+}
+
 constexpr std::string_view ruleName(Rule rule) { return kRuleNames.at(static_cast<std::size_t>(rule)).name; }
 
 } // namespace triangle
