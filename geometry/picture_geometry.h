@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -34,6 +35,23 @@ struct Cevian {
 
     friend bool operator==(const Cevian &, const Cevian &) = default;
 };
+
+// What a practice problem's figure marks: the elements it gives, drawn in
+// colour, and those it asks for, with "?". One bit per element in the
+// order A B C a b c S R P h_a h_b h_c m_a m_b m_c l_a l_b l_c r.
+struct ElementMarks {
+    std::uint32_t given = 0;
+    std::uint32_t asked = 0;
+
+    friend bool operator==(const ElementMarks &, const ElementMarks &) = default;
+};
+
+constexpr std::uint32_t angleBit(std::size_t corner) { return 1U << corner; }
+constexpr std::uint32_t sideBit(std::size_t corner) { return 1U << (3 + corner); }
+constexpr std::uint32_t cevianBit(Cevian cevian)
+{
+    return 1U << (9 + 3 * static_cast<std::size_t>(cevian.kind) + cevian.corner);
+}
 
 // Where the cevian meets the line of the opposite side: a height at the
 // orthogonal projection of its corner, beyond the side where the angle next

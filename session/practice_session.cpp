@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "session/element_solution.h"
+#include "session/elements_session.h"
 #include "wording/practice_text.h"
 #include "wording/solution_text.h"
 
@@ -12,12 +13,44 @@ namespace triangle::session {
 
 namespace {
 
-std::array<ElementText, 3> givenOf(const Problem &problem)
+// The given and asked elements as the figure marks them, and the
+// heights, medians and bisectors among them, drawn.
+void markFigure(const Problem &problem, PracticeView &view)
 {
-    std::array<ElementText, 3> given {};
-    for (std::size_t i = 0; i < given.size(); ++i)
-        given.at(i) = {problem.given.at(i).element, problem.given.at(i).text, problem.given.at(i).half};
-    return given;
+    std::vector<Quantity> drawn;
+    const auto mark = [&](Quantity q, std::uint32_t &bits) {
+        const auto index = static_cast<std::size_t>(q);
+        if (index < 6) {
+            bits |= index < 3 ? geometry::angleBit(index) : geometry::sideBit(index - 3);
+            return;
+        }
+        for (const geometry::Cevian cevian : givenCevians({q})) {
+            bits |= geometry::cevianBit(cevian);
+            drawn.push_back(q);
+        }
+    };
+    for (const GivenValue &given : problem.given)
+        mark(given.element, view.figureMarks.given);
+    for (const Quantity asked : problem.asked)
+        mark(asked, view.figureMarks.asked);
+    view.marked = givenCevians(drawn);
+}
+
+// The problem's first triangle, none where it asks how many there are.
+std::optional<PictureView> figureOf(const Problem &problem, const NumberFormat &format)
+{
+    if (problem.type == ProblemType::HowManyTriangles)
+        return std::nullopt;
+    const ElementsAnswer answer = answerElements(givenTexts(problem), {}, format);
+    if (answer.answer.triangles.empty() || !answer.answer.triangles.front().real)
+        return std::nullopt;
+    const AnsweredTriangle &shown = answer.answer.triangles.front();
+    PictureView picture;
+    for (std::size_t vertex = 0; vertex < 3; ++vertex) {
+        picture.angles.at(vertex) = static_cast<double>(shown.values.at(vertex));
+        picture.sides.at(vertex) = static_cast<double>(shown.values.at(vertex + 3));
+    }
+    return picture;
 }
 
 } // namespace
@@ -78,11 +111,13 @@ void PracticeSession::show(Problem problem)
     m_view.problemId = m_problem.id;
     m_view.problem = wording::problemText(m_problem, *m_language);
     for (const KeyValue &key : m_problem.key) {
-        const auto *const q = std::find(kAllTags.begin(), kAllTags.end(), key.name);
-        m_view.asked.push_back(q == kAllTags.end()
-                ? std::string(m_language->practice.count)
-                : wording::symbolOf(static_cast<Quantity>(q - kAllTags.begin())));
+        const auto q = quantityOfTag(key.name);
+        m_view.asked.push_back(q ? wording::symbolOf(*q) : std::string(m_language->practice.count));
     }
+    markFigure(m_problem, m_view);
+    m_view.picture = figureOf(m_problem, m_format);
+    if (m_view.picture)
+        m_view.picture->marked = m_view.marked;
     m_view.answers.assign(m_problem.key.size(), {});
     m_view.marks.assign(m_problem.key.size(), {});
     writeMarks();
@@ -129,7 +164,7 @@ const PracticeView &PracticeSession::hint()
 
 std::optional<SolutionPage> PracticeSession::openSolution() const
 {
-    return elementSolution(givenOf(m_problem), 0, m_format, *m_language).page;
+    return elementSolution(givenTexts(m_problem), 0, m_format, *m_language).page;
 }
 
 void PracticeSession::writeMarks()
@@ -148,6 +183,8 @@ void PracticeSession::writeMarks()
             m_view.hint = wording::filled(words.hint, {first});
         }
     }
+    m_view.note = m_view.counter + "\n"
+        + (m_view.hint.empty() ? std::string(m_language->practiceMode.statement) : m_view.hint);
 }
 
 std::string PracticeSession::markText(const Judgement &judgement) const

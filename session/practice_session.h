@@ -25,6 +25,14 @@ struct PracticeView {
     std::vector<std::string> marks;   // in words; empty before «Провери» or for an empty field
     std::string hint;
     std::string counter; // "Верни отговори: 3 от 4."
+    std::string note;    // the hint, or how answers are written before any
+    // The figure: the problem's triangle to scale, or where the problem asks
+    // how many triangles there are, the start-up triangle as a sketch; the
+    // heights, medians and bisectors it gives or asks for drawn, and the
+    // given and asked elements marked.
+    std::optional<PictureView> picture;
+    std::vector<geometry::Cevian> marked;
+    geometry::ElementMarks figureMarks;
     std::optional<Announcement> announcement;
 };
 

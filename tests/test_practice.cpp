@@ -11,9 +11,12 @@
 #include <string>
 
 #include "session/practice_session.h"
+#include "session/worksheet.h"
 #include "solver/elements/any_three.h"
 #include "solver/practice/answer_check.h"
 #include "solver/practice/problem.h"
+#include "wording/practice_text.h"
+#include "wording/solution_markup.h"
 
 using namespace triangle;
 
@@ -53,9 +56,7 @@ bool near(Value x, Value y, Value relative)
 // The triangles that fit a problem's data, solved afresh.
 ElementsAnswer solved(const Problem &problem)
 {
-    std::array<ElementText, 3> texts {};
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts.at(i) = {problem.given.at(i).element, problem.given.at(i).text, problem.given.at(i).half};
+    const std::array<ElementText, 3> texts = givenTexts(problem);
     return answerElements(texts, {.otherTriangles = true}, NumberFormat {"."});
 }
 
@@ -205,6 +206,122 @@ private slots:
         QVERIFY(english.problem.starts_with("In triangle ABC, a = 7 cm"));
         QCOMPARE(english.marks.front(), std::string("Right."));
         QCOMPARE(english.answers.front(), std::string("√109"));
+    }
+
+    // A worksheet holds what its options ask, the same every time: each
+    // variant the types in turn with other data, every problem's text and
+    // key, a page of its own for each variant, the key and the solutions.
+    void worksheetsHoldWhatTheyAsk_data()
+    {
+        QTest::addColumn<int>("types");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("problems");
+        QTest::addColumn<int>("variants");
+        QTest::addColumn<bool>("solutions");
+        QTest::newRow("every type, two variants") << 0 << 0 << 11 << 2 << false;
+        QTest::newRow("sas and ssa, with solutions") << 2 << 0 << 4 << 3 << true;
+        QTest::newRow("with a calculator, one variant") << 1 << 1 << 30 << 1 << false;
+        QTest::newRow("beyond the limits") << 3 << 0 << 99 << 9 << false;
+    }
+
+    void worksheetsHoldWhatTheyAsk()
+    {
+        QFETCH(int, types);
+        QFETCH(int, level);
+        QFETCH(int, problems);
+        QFETCH(int, variants);
+        QFETCH(bool, solutions);
+        WorksheetOptions options;
+        options.types.assign(kProblemTypes.begin(), kProblemTypes.begin() + types);
+        if (types == 2)
+            options.types = {ProblemType::IncludedAngle, ProblemType::HowManyTriangles};
+        options.level = level == 0 ? Level::NoCalculator : Level::Calculator;
+        options.problems = problems;
+        options.variants = variants;
+        options.seed = 4242;
+        options.solutions = solutions;
+        const auto sheet = worksheetProblems(options);
+        QCOMPARE(sheet.size(), static_cast<std::size_t>(std::min(variants, kMostWorksheetVariants)));
+        const NumberFormat format {","};
+        const std::string html = session::worksheetMarkup(options, format, wording::kBulgarian);
+        QCOMPARE(html, session::worksheetMarkup(options, format, wording::kBulgarian));
+        std::vector<std::uint64_t> ids;
+        for (const auto &variant : sheet) {
+            QCOMPARE(variant.size(), static_cast<std::size_t>(std::min(problems, kMostWorksheetProblems)));
+            for (std::size_t i = 0; i < variant.size(); ++i) {
+                const std::vector<ProblemType> &turn = options.types.empty()
+                    ? std::vector<ProblemType>(kProblemTypes.begin(), kProblemTypes.end())
+                    : options.types;
+                QCOMPARE(variant.at(i).type, turn.at(i % turn.size()));
+                QCOMPARE(variant.at(i).level, options.level);
+                ids.push_back(variant.at(i).id);
+                const std::string text
+                    = wording::paperMarkup(wording::problemText(variant.at(i), wording::kBulgarian));
+                QVERIFY2(html.find(text) != std::string::npos, text.c_str());
+                for (const KeyValue &key : variant.at(i).key) {
+                    const std::string line = wording::paperMarkup(
+                        wording::keyLine(key, options.level, format, wording::kBulgarian));
+                    QVERIFY2(html.find(line) != std::string::npos, line.c_str());
+                }
+            }
+        }
+        std::ranges::sort(ids);
+        QVERIFY(std::ranges::adjacent_find(ids) == ids.end());
+        std::size_t pageBreaks = 0;
+        for (std::size_t at = html.find("page-break-before"); at != std::string::npos;
+             at = html.find("page-break-before", at + 1))
+            ++pageBreaks;
+        QCOMPARE(pageBreaks, sheet.size() + (solutions ? 1 : 0));
+        QCOMPARE(html.find("По косинусовата теорема") != std::string::npos, solutions);
+    }
+
+    // The key as a teacher's answer sheet writes it: the exact form in school
+    // notation and, where it is no decimal, its value; with a calculator the
+    // decimals; the number of triangles alone.
+    void keyLinesAreWrittenAsAKey_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("whole") << "c"
+                               << "7" << 7.0 << 0 << "c = 7 cm";
+        QTest::newRow("root") << "S"
+                              << "10*sqrt(3)" << 17.320508075688772 << 0 << "S = 10√3 ≈ 17,3205 cm²";
+        QTest::newRow("fraction of a root")
+            << "R"
+            << "7*sqrt(3)/3" << 4.041451884327381 << 0 << "R = 7√3/3 ≈ 4,0415 cm";
+        QTest::newRow("decimal") << "h_a"
+                                 << "2.5" << 2.5 << 0 << "h_a = 2,5 cm";
+        QTest::newRow("angle") << "C"
+                               << "60" << 60.0 << 0 << "γ = 60°";
+        QTest::newRow("calculator") << "S"
+                                    << "10*sqrt(3)" << 17.320508075688772 << 1 << "S ≈ 17,3205 cm²";
+        QTest::newRow("calculator, whole") << "c"
+                                           << "7" << 7.0 << 1 << "c = 7 cm";
+        QTest::newRow("no form") << "A"
+                                 << "" << 38.21320343559642 << 1 << "α ≈ 38,2132°";
+        QTest::newRow("two triangles") << "n"
+                                       << "2" << 2.0 << 0 << "2";
+        QTest::newRow("none") << "n"
+                              << "0" << 0.0 << 0 << "0 (няма такъв триъгълник)";
+    }
+
+    void keyLinesAreWrittenAsAKey()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, form);
+        QFETCH(double, value);
+        QFETCH(int, level);
+        QFETCH(QString, line);
+        KeyValue key {name.toStdString(), std::nullopt, static_cast<long double>(value)};
+        if (!form.isEmpty())
+            key.form = form.toStdString();
+        QCOMPARE(
+            QString::fromStdString(wording::keyLine(key, level == 0 ? Level::NoCalculator : Level::Calculator,
+                NumberFormat {","}, wording::kBulgarian)),
+            line);
     }
 };
 

@@ -258,6 +258,44 @@ struct PracticeWords {
     std::string_view hint;    // %1: the first step of the solution
 };
 
+// The mode «Упражнение» in the window and on the page.
+struct PracticeModeWords {
+    ControlWords mode;        // the choice of the mode
+    ControlWords type;        // the choice of the problems' type
+    std::string_view anyType; // every type in turn
+    // In the order of the problem types: sas, sss, asa, ssa, radius,
+    // medians, inradius, median, height, heights, bisector.
+    std::array<std::string_view, 11> types;
+    ControlWords level;
+    std::array<std::string_view, 2> levels; // without and with a calculator
+    ControlWords problem;                   // the problem's text
+    std::string_view answer;                // %1: the asked value; a field's name
+    ControlWords check;
+    ControlWords hint;
+    ControlWords solution;
+    ControlWords newProblem;
+    ControlWords worksheet;     // opens the worksheet's settings
+    std::string_view statement; // the note before the first check
+};
+
+// A worksheet for a class: its settings, and the words on its pages.
+struct WorksheetWords {
+    std::string_view title;   // the settings' window and the first page's heading
+    std::string_view pupil;   // the line for the pupil's name and class
+    std::string_view variant; // %1: the variant's letter
+    std::array<std::string_view, 6> letters;
+    std::string_view key;        // the answer key's heading
+    std::string_view solutions;  // the solutions' heading
+    std::string_view problem;    // %1: the problem's number, %2: the variant's letter
+    std::string_view noTriangle; // the key of a problem whose data fit no triangle
+    ControlWords types;          // the list of problem types to draw from
+    ControlWords count;          // problems in each variant
+    ControlWords variants;
+    ControlWords seed; // the first seed: the same seed, the same worksheet
+    ControlWords withSolutions;
+    std::string_view pdfFileName;
+};
+
 struct Language {
     std::string_view code;             // "bg", "en"
     std::string_view decimalSeparator; // where no regional setting decides it
@@ -271,6 +309,8 @@ struct Language {
     std::string_view commandLineHelp; // triangle-solve --help
     CommandLineErrors commandLineErrors;
     PracticeWords practice;
+    PracticeModeWords practiceMode;
+    WorksheetWords worksheet;
 };
 
 extern const Language kBulgarian;

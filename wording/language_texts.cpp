@@ -180,6 +180,36 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("practice.wrong", practice.wrong);
     all.add("practice.counter", practice.counter);
     all.add("practice.hint", practice.hint);
+    const PracticeModeWords &mode = language.practiceMode;
+    all.add("practiceMode.mode", mode.mode);
+    all.add("practiceMode.type", mode.type);
+    all.add("practiceMode.anyType", mode.anyType);
+    all.add("practiceMode.types", mode.types);
+    all.add("practiceMode.level", mode.level);
+    all.add("practiceMode.levels", mode.levels);
+    all.add("practiceMode.problem", mode.problem);
+    all.add("practiceMode.answer", mode.answer);
+    all.add("practiceMode.check", mode.check);
+    all.add("practiceMode.hint", mode.hint);
+    all.add("practiceMode.solution", mode.solution);
+    all.add("practiceMode.newProblem", mode.newProblem);
+    all.add("practiceMode.worksheet", mode.worksheet);
+    all.add("practiceMode.statement", mode.statement);
+    const WorksheetWords &sheet = language.worksheet;
+    all.add("worksheet.title", sheet.title);
+    all.add("worksheet.pupil", sheet.pupil);
+    all.add("worksheet.variant", sheet.variant);
+    all.add("worksheet.letters", sheet.letters);
+    all.add("worksheet.key", sheet.key);
+    all.add("worksheet.solutions", sheet.solutions);
+    all.add("worksheet.problem", sheet.problem);
+    all.add("worksheet.noTriangle", sheet.noTriangle);
+    all.add("worksheet.types", sheet.types);
+    all.add("worksheet.count", sheet.count);
+    all.add("worksheet.variants", sheet.variants);
+    all.add("worksheet.seed", sheet.seed);
+    all.add("worksheet.withSolutions", sheet.withSolutions);
+    all.add("worksheet.pdfFileName", sheet.pdfFileName);
     return std::move(all).texts();
 }
 

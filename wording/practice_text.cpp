@@ -3,6 +3,9 @@
 
 #include <vector>
 
+#include "exact/surd_text.h"
+#include "solver/numbers/number_formatting.h"
+#include "solver/practice/typed_answer.h"
 #include "wording/solution_text.h"
 
 namespace triangle::wording {
@@ -28,7 +31,44 @@ std::string unitOf(Quantity q, const PracticeWords &words)
     return " " + std::string(q == Quantity::S ? words.area : words.length);
 }
 
+// The exact form of the key in school notation: 10√3, 7√3/3.
+std::optional<std::string> schoolForm(const KeyValue &key)
+{
+    if (!key.form)
+        return std::nullopt;
+    exact::Field field;
+    const auto read = readTypedAnswer(*key.form, field);
+    if (!read || !read->inField)
+        return std::nullopt;
+    return exact::textOf(field, read->value, exact::Notation::School);
+}
+
+bool isDecimal(const std::string &form)
+{
+    return form.find_first_not_of("0123456789.-") == std::string::npos;
+}
+
 } // namespace
+
+std::string keyLine(const KeyValue &key, Level level, const NumberFormat &format, const Language &language)
+{
+    const auto q = quantityOfTag(key.name);
+    const std::string decimals = formatResult(key.value, format);
+    if (!q) {
+        const std::string count = key.form.value_or(decimals);
+        return count == "0" ? count + " (" + std::string(language.worksheet.noTriangle) + ")" : count;
+    }
+    const std::string unit = unitOf(*q, language.practice);
+    std::string line = symbolOf(*q);
+    // A decimal stays as the key has it (2.5, not 5/2).
+    const auto form = key.form && isDecimal(*key.form) ? key.form : schoolForm(key);
+    const bool exactShown = form && (level == Level::NoCalculator || isDecimal(*key.form));
+    if (exactShown)
+        line += " = " + withSeparator(*form, ".", format.decimalSeparator);
+    if (!exactShown || !isDecimal(*key.form))
+        line += " ≈ " + decimals;
+    return line + unit;
+}
 
 std::string problemText(const Problem &problem, const Language &language)
 {

@@ -41,28 +41,34 @@ void appendEscaped(std::string &markup, char c)
 }
 
 // "h_a" as h, an unseen "_", and a subscript a.
-void appendIndexed(std::string &markup, std::string_view name)
+void appendIndexed(std::string &markup, std::string_view name, bool unseenMark)
 {
     const std::size_t mark = name.find('_');
-    markup += std::string(name.substr(0, mark)) + "<span class=\"" + std::string(kUnseenClass)
-        + "\">_</span><sub>" + std::string(name.substr(mark + 1)) + "</sub>";
+    markup += std::string(name.substr(0, mark));
+    if (unseenMark)
+        markup += "<span class=\"" + std::string(kUnseenClass) + "\">_</span>";
+    markup += "<sub>" + std::string(name.substr(mark + 1)) + "</sub>";
+}
+
+std::string markedUp(std::string_view plain, bool unseenMarks)
+{
+    std::string text;
+    text.reserve(plain.size() + plain.size() / 4);
+    for (std::size_t at = 0; at < plain.size();) {
+        if (const std::string_view name = indexedNameAt(plain, at); !name.empty()) {
+            appendIndexed(text, name, unseenMarks);
+            at += name.size();
+        } else {
+            appendEscaped(text, plain[at++]);
+        }
+    }
+    return text;
 }
 
 } // namespace
 
-std::string solutionMarkup(std::string_view plain)
-{
-    std::string markup;
-    markup.reserve(plain.size() + plain.size() / 4);
-    for (std::size_t at = 0; at < plain.size();) {
-        if (const std::string_view name = indexedNameAt(plain, at); !name.empty()) {
-            appendIndexed(markup, name);
-            at += name.size();
-        } else {
-            appendEscaped(markup, plain[at++]);
-        }
-    }
-    return markup;
-}
+std::string solutionMarkup(std::string_view plain) { return markedUp(plain, true); }
+
+std::string paperMarkup(std::string_view plain) { return markedUp(plain, false); }
 
 } // namespace triangle::wording

@@ -17,4 +17,7 @@ inline constexpr std::string_view kUnseenClass = "spoken";
 // "ha" and a copy reads as the plain text does. Lines stay apart at "\n".
 std::string solutionMarkup(std::string_view plain);
 
+// The same for paper, which nobody hears or copies: the index's "_" left out.
+std::string paperMarkup(std::string_view plain);
+
 } // namespace triangle::wording

@@ -318,6 +318,14 @@ std::optional<Problem> problemOf(std::uint64_t id)
     return std::nullopt;
 }
 
+std::array<ElementText, 3> givenTexts(const Problem &problem)
+{
+    std::array<ElementText, 3> given {};
+    for (std::size_t i = 0; i < given.size(); ++i)
+        given.at(i) = {problem.given.at(i).element, problem.given.at(i).text, problem.given.at(i).half};
+    return given;
+}
+
 const KeyValue *keyValue(const Problem &problem, std::string_view name)
 {
     const auto found = std::find_if(

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "solver/elements/any_three.h"
 #include "solver/practice/answer_check.h"
 #include "solver/triangle/quantity.h"
 
@@ -71,6 +72,10 @@ std::uint64_t problemId(ProblemType type, Level level, std::uint32_t seed);
 // is no problem's id. Deterministic: the same id gives the same problem on
 // every machine.
 std::optional<Problem> problemOf(std::uint64_t id);
+
+// The problem's given values as any three elements are typed; the texts
+// are the problem's own.
+std::array<ElementText, 3> givenTexts(const Problem &problem);
 
 // The named value of the key, nothing where the problem does not ask it.
 const KeyValue *keyValue(const Problem &problem, std::string_view name);

@@ -37,6 +37,16 @@ inline constexpr std::array<std::string_view, kFieldCount + 10> kAllTags = {"A",
 inline constexpr std::size_t kElementCount = kAllTags.size();
 
 constexpr std::string_view tagOf(Quantity q) { return kAllTags.at(static_cast<std::size_t>(q)); }
+// The element a tag names ("h_a"), none for a text that names none.
+constexpr std::optional<Quantity> quantityOfTag(std::string_view tag)
+{
+    for (std::size_t i = 0; i < kAllTags.size(); ++i) {
+        if (kAllTags.at(i) == tag)
+            return static_cast<Quantity>(i);
+    }
+    return std::nullopt;
+}
+
 constexpr bool isAngle(Quantity q) { return q == Quantity::A || q == Quantity::B || q == Quantity::C; }
 
 enum class Vertex { A, B, C };
