@@ -261,13 +261,15 @@ std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type,
         if (answer.answer.outcome.status != Outcome::Status::Solved
             && answer.answer.outcome.status != Outcome::Status::NoTriangle)
             return std::nullopt;
-        const int count = static_cast<int>(triangles.size());
+        // The answer lists a triangle the data miss (a sine above 1) to
+        // show why; only real ones count.
+        const auto count = static_cast<int>(std::ranges::count_if(triangles, &AnsweredTriangle::real));
         key.push_back({"n", std::to_string(count), static_cast<long double>(count)});
         return key;
     }
-    if (answer.answer.outcome.status != Outcome::Status::Solved || triangles.empty()) {
+    if (answer.answer.outcome.status != Outcome::Status::Solved || !answer.answer.outcome.realTriangle
+        || triangles.empty() || !std::ranges::all_of(triangles, &AnsweredTriangle::real))
         return std::nullopt;
-    }
     for (const Quantity q : posed.asked) {
         const auto value = elementValue(triangles.front(), q);
         if (!value || !(*value > 0))
