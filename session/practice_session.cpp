@@ -2,6 +2,7 @@
 #include "session/practice_session.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 #include "session/element_solution.h"
@@ -87,6 +88,7 @@ const PracticeView &PracticeSession::newProblem(std::optional<ProblemType> type,
         const ProblemType chosen = type.value_or(kProblemTypes.at(seed % kProblemTypes.size()));
         if (auto problem = problemOf(problemId(chosen, level, seed))) {
             show(std::move(*problem));
+            m_view.announcement = Announcement {Announcement::Kind::Status, m_view.problem};
             break;
         }
     }
@@ -99,6 +101,20 @@ std::optional<PracticeView> PracticeSession::showProblem(std::uint64_t id)
     if (!problem)
         return std::nullopt;
     show(std::move(*problem));
+    m_view.announcement = Announcement {Announcement::Kind::Status, m_view.problem};
+    return m_view;
+}
+
+const PracticeView &PracticeSession::openNumber(std::string_view typed)
+{
+    std::uint64_t id = 0;
+    const auto *const end = typed.data() + typed.size();
+    const auto [stop, error] = std::from_chars(typed.data(), end, id);
+    if (error == std::errc() && stop == end && !typed.empty() && showProblem(id))
+        return m_view;
+    m_view.announcement = Announcement {
+        Announcement::Kind::Alert, wording::filled(m_language->practiceMode.noSuchProblem, {typed})};
+    m_view.note = m_view.announcement->text;
     return m_view;
 }
 

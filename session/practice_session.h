@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "session/solution_page.h"
@@ -54,6 +55,9 @@ public:
     // The problem an id stands for (a page's address); none for an id that
     // is no problem's, and the view stays.
     std::optional<PracticeView> showProblem(std::uint64_t id);
+    // The user typed a problem's number: its problem, or where the text is
+    // no problem's number an alert that says so, and the problem stays.
+    const PracticeView &openNumber(std::string_view typed);
     // The user typed `text` as the answer `answer`: its mark goes.
     const PracticeView &edit(std::size_t answer, std::string text);
     // «Провери»: each typed answer marked, and the count.

@@ -70,7 +70,8 @@ int trianglesOfSsa(const Problem &problem)
     }
     for (const GivenValue &g : problem.given) {
         if (!isAngle(g.element))
-            (static_cast<int>(g.element) == static_cast<int>(angleAt) + 3 ? opposite : other) = std::stold(g.text);
+            (static_cast<int>(g.element) == static_cast<int>(angleAt) + 3 ? opposite : other)
+                = std::stold(g.text);
     }
     const Value height = other * std::sin(angle);
     const auto same = [](Value x, Value y) { return std::fabs(x - y) <= 1e-12L * y; };

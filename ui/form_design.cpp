@@ -20,7 +20,7 @@ const Window kWindow = {
 
 //   name      index   left   top  width height  back colour   tab
 const std::array<Control, 3> kLabel1 = {{
-    {"Label1", 0, {720, 0, 3615, 375}, kPeach, 2},
+    {"Label1", 0, {120, 0, 3510, 375}, kPeach, 2},
     {"Label1", 1, {120, 480, 1575, 375}, kPeach, 19},
     {"Label1", 2, {120, 3600, 1575, 855}, kPeach, 29},
 }};
@@ -60,10 +60,21 @@ const Control kCommand3 = {"Command3", -1, {6180, 3225, 930, 375}, Rgb {176, 224
 
 const Control kLanguage = {"Language", -1, {6435, 15, 720, 345}, std::nullopt, 32};
 
-// The heading keeps the width its words take; the mode's button stands
-// over the picture's left edge, just short of the language.
-const Control kCommand4 = {"Command4", -1, {4440, 15, 1935, 345}, Rgb {255, 255, 160}, 15};
+// The heading keeps the width its words take, from the left margin; the
+// two modes' buttons stand between it and the language.
+const Control kCommand5 = {"Command5", -1, {3690, 15, 930, 345}, Rgb {200, 255, 200}, 15};
+const Control kCommand4 = {"Command4", -1, {4680, 15, 1695, 345}, Rgb {255, 255, 160}, 15};
 const Control kElementsPanel = {"Elements1", -1, {120, 480, 4215, 4020}, kPeriwinkle, 3};
+
+const Control kPracticePanel = {"Practice1", -1, {120, 480, 4215, 4020}, kPeriwinkle, 3};
+
+const std::array<Control, 5> kCommand6 = {{
+    {"Command6", 0, {4440, 3225, 1215, 375}, Rgb {0, 255, 0}, 33},
+    {"Command6", 1, {5880, 3225, 1215, 375}, Rgb {255, 255, 160}, 34},
+    {"Command6", 2, {4440, 3675, 1215, 375}, Rgb {176, 224, 255}, 35},
+    {"Command6", 3, {5880, 3675, 1215, 375}, Rgb {255, 128, 0}, 36},
+    {"Command6", 4, {4440, 4125, 2655, 375}, Rgb {192, 192, 255}, 37},
+}};
 
 const std::array<Control, 8> kCheck1 = {{
     {"Check1", 0, {120, 350, 855, 400}, kLavender, 4},

@@ -70,7 +70,10 @@ extern const Control kCommand3;
 // nineteen fields, shown instead of them in that mode.
 extern const Control kCommand4;
 extern const Control kElementsPanel;
+// The elements panel's group captions.
 inline constexpr double kCommand4PointSize = 9;
+// The mode buttons' captions: two modes and the heading share the row.
+inline constexpr double kModePointSize = 8;
 // Any three elements: each group's caption over its row of fields, each
 // field with its symbol on its left; the element's text may be longer than
 // the form's fields take.
@@ -79,6 +82,32 @@ inline constexpr int kElementCaptionHeight = 14;
 inline constexpr int kElementSymbolWidth = 24;
 inline constexpr int kElementFieldWidth = 62;
 inline constexpr int kElementTypingLimit = 12;
+
+// Not on the form: the practice mode, a button that stays down while it is
+// on, left of that of any three elements (the heading moves to the
+// window's left margin to make room); in the place of the list and the
+// frame, the panel with the choice of problems, the problem and a field
+// for each asked value; under the picture, in the three rows of the list's
+// buttons, «Провери» and «Подсказка», «Решение» and «Нова задача», and
+// «Работен лист…», in the order Tab visits them.
+extern const Control kCommand5;
+extern const Control kPracticePanel;
+extern const std::array<Control, 5> kCommand6;
+// Inside the practice panel, in pixels: a caption over each choice, the
+// problem's text, and each answer's row with the value's symbol, its field
+// and its mark.
+inline constexpr int kPracticeCaptionHeight = 14;
+inline constexpr int kPracticeFieldHeight = 22;
+inline constexpr int kPracticeLevelWidth = 158;
+inline constexpr int kPracticeProblemTop = 86;
+inline constexpr int kPracticeProblemHeight = 66;
+inline constexpr int kPracticeAnswerTop = 156;
+inline constexpr int kPracticeAnswerStep = 28;
+inline constexpr int kPracticeSymbolWidth = 34;
+inline constexpr int kPracticeAnswerWidth = 104;
+inline constexpr int kPracticeTypingLimit = 40;
+inline constexpr double kPracticeProblemPointSize = 11;
+inline constexpr double kPracticeMarkPointSize = 8.5;
 
 // The two captions side by side are wider than the picture in the window's
 // font; a point and a half smaller, both fit.

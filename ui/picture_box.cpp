@@ -47,6 +47,14 @@ void PictureBox::showMeasuredTriangle(const TriangleMeasures &measures, const QS
         isEnlarged() ? description + QStringLiteral(". ") + enlargedNote() : description);
 }
 
+void PictureBox::setMarks(const geometry::ElementMarks &marks)
+{
+    if (marks == m_marks)
+        return;
+    m_marks = marks;
+    update();
+}
+
 void PictureBox::setLanguage(const wording::Language &language)
 {
     m_language = &language;
@@ -66,7 +74,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
-        paintTriangle(painter, contentsRect(), m_corners, enlargedNote(), m_marked);
+        paintTriangle(painter, contentsRect(), m_corners, enlargedNote(), m_marked, m_marks);
     }
     QFrame::paintEvent(event);
 }

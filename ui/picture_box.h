@@ -38,6 +38,9 @@ public:
     // enlarged drawing).
     void showMeasuredTriangle(const TriangleMeasures &measures, const QString &description);
 
+    // The given and asked elements of a practice problem; none elsewhere.
+    void setMarks(const geometry::ElementMarks &marks);
+
     // The language of the note an enlarged drawing carries.
     void setLanguage(const wording::Language &language);
 
@@ -55,6 +58,7 @@ private:
 
     geometry::TriangleCorners m_corners;
     std::vector<geometry::Cevian> m_marked;
+    geometry::ElementMarks m_marks;
     const wording::Language *m_language = &wording::kBulgarian;
 };
 

@@ -19,6 +19,8 @@ namespace {
 const QColor kCircleColour(0, 0, 160);
 const QColor kArcColour(170, 0, 0);
 const QColor kCevianColour(0, 125, 0);
+const QColor kGivenColour(0, 80, 200);
+const QColor kAskedColour(190, 0, 120);
 
 // Below this a letter or a note is a smudge, however small the picture.
 constexpr int kLeastPixelSize = 8;
@@ -91,9 +93,26 @@ void drawLetter(QPainter &painter, geometry::Point centre, const QString &letter
     painter.drawText(toQt(centre) - ink.center(), letter);
 }
 
+// A given element's letter bold in the given colour, an asked one's with
+// "?" in the asked colour; others as `usual`.
+void drawMarkedLetter(QPainter &painter, geometry::Point centre, QString letter, std::uint32_t bit,
+    const geometry::ElementMarks &marks, const QColor &usual)
+{
+    QFont font = painter.font();
+    const bool given = (marks.given & bit) != 0;
+    const bool asked = (marks.asked & bit) != 0;
+    font.setBold(given || asked);
+    painter.setFont(font);
+    painter.setPen(given ? kGivenColour : asked ? kAskedColour : usual);
+    drawLetter(painter, centre, asked ? letter + u'?' : letter);
+    font.setBold(false);
+    painter.setFont(font);
+}
+
 // Corners upright, sides in italics, as a textbook letters them; the
 // angles' names in their arcs' colour, the centre in its circle's.
-void drawLetters(QPainter &painter, const geometry::PictureLayout &layout)
+void drawLetters(
+    QPainter &painter, const geometry::PictureLayout &layout, const geometry::ElementMarks &marks)
 {
     QFont font = painter.font();
     font.setPixelSize(pixelSize(layout.letterSize));
@@ -102,12 +121,12 @@ void drawLetters(QPainter &painter, const geometry::PictureLayout &layout)
         font.setItalic(false);
         painter.setFont(font);
         drawLetter(painter, layout.cornerLetters[i], QString(QChar(static_cast<char16_t>(u'A' + i))));
-        painter.setPen(kArcColour);
-        drawLetter(painter, layout.angleLetters[i], QString(QChar(static_cast<char16_t>(u'α' + i))));
-        painter.setPen(Qt::black);
+        drawMarkedLetter(painter, layout.angleLetters[i], QString(QChar(static_cast<char16_t>(u'α' + i))),
+            geometry::angleBit(i), marks, kArcColour);
         font.setItalic(true);
         painter.setFont(font);
-        drawLetter(painter, layout.sideLetters[i], QString(QChar(static_cast<char16_t>(u'a' + i))));
+        drawMarkedLetter(painter, layout.sideLetters[i], QString(QChar(static_cast<char16_t>(u'a' + i))),
+            geometry::sideBit(i), marks, Qt::black);
     }
     if (layout.centreMarked) {
         font.setItalic(false);
@@ -119,13 +138,18 @@ void drawLetters(QPainter &painter, const geometry::PictureLayout &layout)
 
 // The kind's letter, h, m or l, in italics with the corner's small letter
 // as its index, their ink centred together.
-void drawCevianLabel(QPainter &painter, const geometry::MarkedCevian &marked, double letterSize)
+void drawCevianLabel(QPainter &painter, const geometry::MarkedCevian &marked, double letterSize,
+    const geometry::ElementMarks &marks)
 {
     constexpr std::array kKindLetters = {u'h', u'm', u'l'};
     const QString letter(QChar(kKindLetters.at(static_cast<std::size_t>(marked.cevian.kind))));
-    const QString index(QChar(static_cast<char16_t>(u'a' + marked.cevian.corner)));
+    const std::uint32_t bit = geometry::cevianBit(marked.cevian);
+    const bool asked = (marks.asked & bit) != 0;
+    const QString index = QString(QChar(static_cast<char16_t>(u'a' + marked.cevian.corner)))
+        + (asked ? QStringLiteral("?") : QString());
     QFont font = painter.font();
     font.setItalic(true);
+    font.setBold(((marks.given | marks.asked) & bit) != 0);
     font.setPixelSize(pixelSize(letterSize));
     QFont indexFont = font;
     indexFont.setPixelSize(pixelSize(0.7 * letterSize));
@@ -135,7 +159,7 @@ void drawCevianLabel(QPainter &painter, const geometry::MarkedCevian &marked, do
     const QRectF ink = metrics.tightBoundingRect(letter).united(
         QFontMetricsF(indexFont).tightBoundingRect(index).translated(indexAt));
     const QPointF baseline = toQt(marked.label) - ink.center();
-    painter.setPen(kCevianColour);
+    painter.setPen((marks.given & bit) != 0 ? kGivenColour : asked ? kAskedColour : kCevianColour);
     painter.setFont(font);
     painter.drawText(baseline, letter);
     painter.setFont(indexFont);
@@ -144,7 +168,8 @@ void drawCevianLabel(QPainter &painter, const geometry::MarkedCevian &marked, do
 
 // Each given cevian from its corner to its foot, the side's line carried on
 // dashed to a foot beyond it, and its strokes; its label where letters are.
-void drawCevians(QPainter &painter, const geometry::PictureLayout &layout, double side)
+void drawCevians(QPainter &painter, const geometry::PictureLayout &layout, double side,
+    const geometry::ElementMarks &marks)
 {
     for (const geometry::MarkedCevian &marked : layout.cevians) {
         if (marked.sideCarriedOn) {
@@ -157,7 +182,7 @@ void drawCevians(QPainter &painter, const geometry::PictureLayout &layout, doubl
         for (const geometry::Segment &stroke : marked.strokes)
             painter.drawLine(toQt(stroke));
         if (layout.letterSize > 0)
-            drawCevianLabel(painter, marked, layout.letterSize);
+            drawCevianLabel(painter, marked, layout.letterSize, marks);
     }
 }
 
@@ -205,7 +230,8 @@ StripNote enlargedNote(const QString &text, QFont font, const QRectF &strip, dou
 }
 
 void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model,
-    const QString &enlargedNote, std::span<const geometry::Cevian> marked)
+    const QString &enlargedNote, std::span<const geometry::Cevian> marked,
+    const geometry::ElementMarks &marks)
 {
     const double side = std::min(area.width(), area.height());
     const geometry::PictureLayout layout = geometry::layoutPicture(fromQt(area), model, marked);
@@ -219,11 +245,11 @@ void paintTriangle(QPainter &painter, const QRectF &area, const geometry::Triang
     drawArcs(painter, layout, side);
     painter.setPen(QPen(Qt::black, std::max(1.0, side / 90)));
     painter.drawPolygon(toQt(layout.corners));
-    drawCevians(painter, layout, side);
+    drawCevians(painter, layout, side, marks);
     if (layout.centreMarked)
         drawCentreDot(painter, layout);
     if (layout.letterSize > 0)
-        drawLetters(painter, layout);
+        drawLetters(painter, layout, marks);
     if (layout.enlarged)
         drawEnlargedNote(painter, layout, enlargedNote);
     painter.restore();

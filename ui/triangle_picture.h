@@ -21,9 +21,12 @@ namespace triangle::ui {
 // its circle is only partly shown. Areas too small for lettering (an icon)
 // get the drawing without letters. The `marked` heights, medians and angle
 // bisectors are drawn from their corners to their feet, labelled.
-// `enlargedNote` is the note's text.
+// `enlargedNote` is the note's text. A practice problem's figure `marks`
+// its given elements' letters, bold in their own colour, and writes "?" by
+// the asked ones'.
 void paintTriangle(QPainter &painter, const QRectF &area, const geometry::TriangleCorners &model,
-    const QString &enlargedNote = {}, std::span<const geometry::Cevian> marked = {});
+    const QString &enlargedNote = {}, std::span<const geometry::Cevian> marked = {},
+    const geometry::ElementMarks &marks = {});
 
 // The note of an enlarged picture as written in its strip: in `font` at the
 // size of the picture's letters, or smaller as far as the strip needs, one

@@ -27,6 +27,7 @@
 #include "ui/form_design.h"
 #include "ui/solution_window.h"
 #include "ui/window_font.h"
+#include "ui/worksheet_dialog.h"
 
 namespace triangle::ui {
 
@@ -130,11 +131,21 @@ void TriangleWindow::setLanguage(const wording::Language &language)
     m_language = &language;
     applyWords();
     m_announcer->clear();
-    const triangle::NumberFormat format {m_locale.decimalPoint().toStdString()};
-    render(m_session.setLanguage(language, format));
+    const triangle::NumberFormat format = numberFormat();
+    const auto &list = m_session.setLanguage(language, format);
     const auto &elements = m_elements.setLanguage(language, format);
-    if (Command4->isChecked())
-        render(elements);
+    if (m_practice)
+        m_practice->setLanguage(language, format);
+    switch (mode()) {
+    case Mode::List: render(list); break;
+    case Mode::Elements: render(elements); break;
+    case Mode::Practice: render(m_practice->view()); break;
+    }
+}
+
+triangle::NumberFormat TriangleWindow::numberFormat() const
+{
+    return triangle::NumberFormat {m_locale.decimalPoint().toStdString()};
 }
 
 // Every caption, name and Alt letter in the window's language.
@@ -162,6 +173,14 @@ void TriangleWindow::applyWords()
     nameButton(*Command3, words.command3);
     nameButton(*Command4, m_language->elements.mode);
     Elements1->setLanguage(*m_language);
+    const wording::PracticeModeWords &practiceWords = m_language->practiceMode;
+    nameButton(*Command5, practiceWords.mode);
+    Practice1->setLanguage(*m_language);
+    for (const auto &[button, words] : {std::pair {Command6[0], &practiceWords.check},
+             std::pair {Command6[1], &practiceWords.hint}, std::pair {Command6[2], &practiceWords.solution},
+             std::pair {Command6[3], &practiceWords.newProblem},
+             std::pair {Command6[4], &practiceWords.worksheet}})
+        nameButton(*button, *words);
     for (int i = 0; i < kQuantityCount; ++i)
         Check1[i]->setText(utf8(words.check1.at(i).caption));
     for (int i = 0; i < kFieldCount; ++i)
@@ -180,7 +199,7 @@ void TriangleWindow::nameButton(QPushButton &button, const wording::ControlWords
 {
     button.setText(
         words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic));
-    button.setAccessibleName(utf8(words.caption));
+    button.setAccessibleName(utf8(words.accessibleName.empty() ? words.caption : words.accessibleName));
 }
 
 void TriangleWindow::createControls()
@@ -221,13 +240,17 @@ void TriangleWindow::createControls()
     underPicture.setPointSizeF(design::kUnderPicturePointSize);
     Command2->setFont(underPicture);
     Command3->setFont(underPicture);
+    Command5 = createButton(this, design::kCommand5, tabStops);
     Command4 = createButton(this, design::kCommand4, tabStops);
-    Command4->setCheckable(true);
     QFont modeFont = font();
-    modeFont.setPointSizeF(design::kCommand4PointSize);
-    Command4->setFont(modeFont);
+    modeFont.setPointSizeF(design::kModePointSize);
+    for (QPushButton *modeButton : {Command4, Command5}) {
+        modeButton->setCheckable(true);
+        modeButton->setFont(modeFont);
+    }
     Elements1 = placed(new ElementsPanel(this), design::kElementsPanel, tabStops);
     Elements1->hide();
+    createPracticeControls(tabStops);
     Language = placed(new QComboBox(this), design::kLanguage, tabStops);
     for (const wording::Language *language : wording::kLanguages) {
         Language->addItem(utf8(language->code).toUpper());
@@ -237,11 +260,32 @@ void TriangleWindow::createControls()
     }
     m_announcer = new Announcer(this);
     orderTabStops(tabStops);
-    // The mode's fields follow its button; hidden, Tab passes them over.
+    // Each mode's controls follow its button; hidden, Tab passes them over.
     QWidget *previous = Command4;
     for (ValueField *field : Elements1->fields()) {
         QWidget::setTabOrder(previous, field);
         previous = field;
+    }
+    previous = Command5;
+    std::vector<QWidget *> practiceStops = Practice1->tabStops();
+    practiceStops.insert(practiceStops.end(), Command6.begin(), Command6.end());
+    for (QWidget *stop : practiceStops) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
+
+void TriangleWindow::createPracticeControls(TabStops &tabStops)
+{
+    Practice1 = placed(new PracticePanel(this), design::kPracticePanel, tabStops);
+    paintBackground(*Practice1, *design::kPracticePanel.backColour);
+    Practice1->hide();
+    QFont underPicture = font();
+    underPicture.setPointSizeF(design::kUnderPicturePointSize);
+    for (std::size_t k = 0; k < Command6.size(); ++k) {
+        Command6.at(k) = createButton(this, design::kCommand6.at(k), tabStops);
+        Command6.at(k)->setFont(underPicture);
+        Command6.at(k)->hide();
     }
 }
 
@@ -258,7 +302,8 @@ void TriangleWindow::createFrameControls(TabStops &tabStops)
 // (labels, the frame, the picture) and disabled ones are passed over.
 void TriangleWindow::orderTabStops(TabStops &tabStops)
 {
-    std::ranges::sort(tabStops, {}, &TabStops::value_type::first);
+    // Stable: controls that share a tab index keep the order they were created in.
+    std::ranges::stable_sort(tabStops, {}, &TabStops::value_type::first);
     QWidget *previous = nullptr;
     for (const auto &[tabIndex, widget] : tabStops) {
         if ((widget->focusPolicy() & Qt::TabFocus) == 0)
@@ -277,8 +322,23 @@ void TriangleWindow::connectEvents()
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    // Toggled, not clicked: a screen reader's toggle action changes the state without a click.
-    connect(Command4, &QPushButton::toggled, this, [this] { Command4_Click(); });
+    // Toggled, not clicked: a screen reader's toggle action changes the
+    // state without a click. One mode at a time: the other's button rises.
+    connect(Command4, &QPushButton::toggled, this, [this](bool on) {
+        if (on) {
+            const QSignalBlocker quiet(Command5);
+            Command5->setChecked(false);
+        }
+        Command4_Click();
+    });
+    connect(Command5, &QPushButton::toggled, this, [this](bool on) {
+        if (on) {
+            const QSignalBlocker quiet(Command4);
+            Command4->setChecked(false);
+        }
+        Command5_Click();
+    });
+    connectPracticeEvents();
     connect(Elements1, &ElementsPanel::edited, this, [this](int field, const QString &text) {
         render(m_elements.edit(static_cast<std::size_t>(field), text.toStdString()));
     });
@@ -290,6 +350,18 @@ void TriangleWindow::connectEvents()
         setLanguage(chosen);
         emit languageChosen(chosen);
     });
+}
+
+void TriangleWindow::connectPracticeEvents()
+{
+    for (int k = 0; k < static_cast<int>(Command6.size()); ++k)
+        connect(Command6.at(k), &QPushButton::clicked, this, [this, k] { Command6_Click(k); });
+    connect(Practice1, &PracticePanel::edited, this, [this](int answer, const QString &text) {
+        render(practice().edit(static_cast<std::size_t>(answer), text.toStdString()));
+    });
+    connect(Practice1, &PracticePanel::enterPressed, this, [this] { Command6_Click(0); });
+    connect(Practice1, &PracticePanel::numberEntered, this,
+        [this](const QString &text) { render(practice().openNumber(text.trimmed().toStdString())); });
 }
 
 void TriangleWindow::Form_Load()
@@ -352,42 +424,111 @@ void TriangleWindow::Command2_Click()
 }
 
 // The list's mode or that of any three elements: each keeps its own fields,
-// note and picture while the other is on view.
+// note and picture while another is on view.
 void TriangleWindow::Command4_Click()
 {
     showMode();
     if (Command4->isChecked()) {
         render(m_elements.view());
         Elements1->fields().front()->setFocus();
-    } else {
+    } else if (!Command5->isChecked()) {
         render(m_session.view());
         List1[0]->setFocus();
     }
 }
 
+// The practice mode keeps its problem, answers and count while another
+// mode is on view.
+void TriangleWindow::Command5_Click()
+{
+    showMode();
+    if (Command5->isChecked()) {
+        render(practice().view());
+        Practice1->answer(0).setFocus();
+    } else if (!Command4->isChecked()) {
+        render(m_session.view());
+        List1[0]->setFocus();
+    }
+}
+
+void TriangleWindow::Command6_Click(int Index)
+{
+    switch (Index) {
+    case 0: render(practice().check()); break;
+    case 1: render(practice().hint()); break;
+    case 2: openSolution(practice().openSolution()); break;
+    case 3:
+        render(practice().newProblem(Practice1->type(), Practice1->level()));
+        Practice1->answer(0).setFocus();
+        break;
+    case 4: {
+        WorksheetDialog dialog(numberFormat(), *m_language, m_worksheet, this);
+        dialog.exec();
+        m_worksheet = dialog.options();
+        break;
+    }
+    default: break;
+    }
+}
+
+triangle::session::PracticeSession &TriangleWindow::practice()
+{
+    // The first problem's seed is drawn as the sample is, so that two
+    // windows seldom start with the same problem.
+    if (!m_practice) {
+        const auto seed = 1 + static_cast<std::uint32_t>(m_random() * 1'000'000.0F);
+        m_practice.emplace(numberFormat(), *m_language, seed);
+    }
+    return *m_practice;
+}
+
+TriangleWindow::Mode TriangleWindow::mode() const
+{
+    if (Command5->isChecked())
+        return Mode::Practice;
+    return Command4->isChecked() ? Mode::Elements : Mode::List;
+}
+
 void TriangleWindow::showMode()
 {
-    const bool elements = Command4->isChecked();
+    const Mode shown = mode();
     for (QWidget *listMode :
         std::initializer_list<QWidget *> {Label1[1], List1[0], Label1[2], Frame1, List1[1], Command1[2]})
-        listMode->setVisible(!elements);
-    Elements1->setVisible(elements);
+        listMode->setVisible(shown == Mode::List);
+    Elements1->setVisible(shown == Mode::Elements);
+    const bool practising = shown == Mode::Practice;
+    Practice1->setVisible(practising);
+    for (QPushButton *button : Command6)
+        button->setVisible(practising);
+    // The practice mode computes nothing, and its hints need the whole
+    // note box: the motto steps aside.
+    for (QWidget *computing : std::initializer_list<QWidget *> {Command1[0], Command1[1], Text1[1]})
+        computing->setVisible(!practising);
+    if (practising) {
+        Command2->hide();
+        Command3->hide();
+    }
 }
 
 // The solution of the triangle on screen: the first that fits the data, or
 // the one «Друг триъгълник» went on to. One solution window at a time.
 void TriangleWindow::Command3_Click()
 {
+    const bool elements = Command4->isChecked();
+    openSolution(elements ? m_elements.openSolution() : m_session.openSolution());
+}
+
+void TriangleWindow::openSolution(const std::optional<triangle::session::SolutionPage> &page)
+{
     if (m_solutionWindow)
         m_solutionWindow->close();
-    const bool elements = Command4->isChecked();
-    const std::optional<triangle::session::SolutionPage> page
-        = elements ? m_elements.openSolution() : m_session.openSolution();
     if (!page) {
-        if (elements)
-            render(m_elements.view());
-        else
-            render(m_session.view());
+        // The session's note says why.
+        switch (mode()) {
+        case Mode::List: render(m_session.view()); break;
+        case Mode::Elements: render(m_elements.view()); break;
+        case Mode::Practice: render(practice().view()); break;
+        }
         return;
     }
     m_solutionWindow = new SolutionWindow(*page, m_locale, *m_language, this);
@@ -432,6 +573,24 @@ void TriangleWindow::render(const triangle::session::ElementsView &view)
     announce(view.announcement);
 }
 
+void TriangleWindow::render(const triangle::session::PracticeView &view)
+{
+    Practice1->render(view);
+    showNote(QString::fromStdString(view.note));
+    // The figure hides the answer's measures: a screen reader hears the
+    // problem, which says what the figure marks.
+    const QString description = QString::fromStdString(view.problem);
+    m_drawn.reset();
+    Picture1->setMarks(view.figureMarks);
+    if (view.picture) {
+        Picture1->showMeasuredTriangle({view.picture->sides, view.picture->angles, view.marked}, description);
+    } else {
+        Picture1->showTriangle(startUpTriangle(), view.marked);
+        Picture1->setAccessibleDescription(description);
+    }
+    announce(view.announcement);
+}
+
 void TriangleWindow::announce(const std::optional<triangle::session::Announcement> &announcement)
 {
     if (!announcement)
@@ -450,6 +609,7 @@ void TriangleWindow::renderPicture(
         && Picture1->accessibleDescription().startsWith(description))
         return;
     m_drawn = picture;
+    Picture1->setMarks({});
     if (picture) {
         Picture1->showMeasuredTriangle({picture->sides, picture->angles, picture->marked}, description);
         return;

@@ -12,12 +12,15 @@
 #include <QWidget>
 
 #include "session/elements_session.h"
+#include "session/practice_session.h"
 #include "session/session.h"
 #include "solver/list/catalogue.h"
+#include "solver/practice/worksheet.h"
 
 #include "ui/clock_random.h"
 #include "ui/elements_panel.h"
 #include "ui/picture_box.h"
+#include "ui/practice_panel.h"
 #include "ui/value_field.h"
 
 class QCheckBox;
@@ -74,6 +77,13 @@ public:
     // in place of the list and the frame.
     QPushButton *Command4 = nullptr;
     ElementsPanel *Elements1 = nullptr;
+    // The practice mode: its button, down while it is on, left of that of
+    // any three elements; its panel in place of the list and the frame; and
+    // under the picture «Провери», «Подсказка», «Решение», «Нова задача»
+    // and «Работен лист…».
+    QPushButton *Command5 = nullptr;
+    PracticePanel *Practice1 = nullptr;
+    std::array<QPushButton *, 5> Command6 {};
 
 signals:
     // The user chose a language: the program remembers it.
@@ -93,13 +103,23 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Command5_Click();
+    void Command6_Click(int Index);
+    void createPracticeControls(TabStops &tabStops);
+    void connectPracticeEvents();
+    enum class Mode { List, Elements, Practice };
+    Mode mode() const;
     void showMode();
+    void openSolution(const std::optional<triangle::session::SolutionPage> &page);
+    triangle::session::PracticeSession &practice();
+    triangle::NumberFormat numberFormat() const;
 
     std::array<std::string, kQuantityCount> fieldTexts() const;
     // Shows what the session's last action left: the fields, the marks,
     // the note, the picture, the buttons under it and the announcement.
     void render(const triangle::session::View &view);
     void render(const triangle::session::ElementsView &view);
+    void render(const triangle::session::PracticeView &view);
     void announce(const std::optional<triangle::session::Announcement> &announcement);
     void renderPicture(
         const std::optional<triangle::session::PictureView> &picture, const QString &description);
@@ -107,6 +127,9 @@ private:
 
     triangle::session::Session m_session;
     triangle::session::ElementsSession m_elements;
+    // Made when the mode is first chosen, its first problem drawn then.
+    std::optional<triangle::session::PracticeSession> m_practice;
+    WorksheetOptions m_worksheet;
     // The picture on view, so that a view that leaves it does not redraw it
     // or tell a screen reader of it again.
     std::optional<std::optional<triangle::session::PictureView>> m_drawn;

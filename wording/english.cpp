@@ -332,6 +332,8 @@ const Language kEnglish = {
         "The link to this problem is copied.",
         "The problem and its results are copied.",
         "The browser did not allow copying.",
+        "There is no problem numbered “%1”.",
+        "“%1”: type a whole number from %2 to %3.",
     },
     {
         {"Any three elements", "", "A"},
@@ -399,11 +401,13 @@ const Language kEnglish = {
         {"Without a calculator", "With a calculator"},
         {"Problem", "", ""},
         "Answer for %1",
+        {"Problem number", "", "u"},
         {"Check", "", "C"},
         {"Hint", "", "H"},
         {"Solution", "", "o"},
         {"New problem", "", "N"},
         {"Worksheet…", "Worksheet", "W"},
+        "No problem has the number “%1”: the problem on screen stays.",
         "Type your answers and press “Check”. Exact answers are written as "
         "10√3, 10*sqrt(3) or 7√3/3, angles in degrees.",
     },

@@ -202,6 +202,10 @@ struct PageWords {
     std::string_view linkCopied;
     std::string_view textCopied;
     std::string_view notCopied; // the browser refused the clipboard
+    std::string_view noProblem; // %1: the number typed, which is no problem's
+    // A worksheet's setting that is no whole number in its range: %1 the
+    // setting's name, %2 and %3 its least and greatest value.
+    std::string_view wholeNumber;
 };
 
 // Any three of the nineteen elements: the mode, its groups of fields, each
@@ -270,12 +274,14 @@ struct PracticeModeWords {
     std::array<std::string_view, 2> levels; // without and with a calculator
     ControlWords problem;                   // the problem's text
     std::string_view answer;                // %1: the asked value; a field's name
+    ControlWords number;                    // the problem's number, which brings it back
     ControlWords check;
     ControlWords hint;
     ControlWords solution;
     ControlWords newProblem;
-    ControlWords worksheet;     // opens the worksheet's settings
-    std::string_view statement; // the note before the first check
+    ControlWords worksheet;         // opens the worksheet's settings
+    std::string_view noSuchProblem; // %1: the number typed
+    std::string_view statement;     // the note before the first check
 };
 
 // A worksheet for a class: its settings, and the words on its pages.

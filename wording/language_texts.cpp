@@ -145,6 +145,8 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("page.linkCopied", language.page.linkCopied);
     all.add("page.textCopied", language.page.textCopied);
     all.add("page.notCopied", language.page.notCopied);
+    all.add("page.noProblem", language.page.noProblem);
+    all.add("page.wholeNumber", language.page.wholeNumber);
     all.add("elements.mode", language.elements.mode);
     all.add("elements.groups", language.elements.groups);
     all.add("elements.names", language.elements.names);
@@ -189,11 +191,13 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("practiceMode.levels", mode.levels);
     all.add("practiceMode.problem", mode.problem);
     all.add("practiceMode.answer", mode.answer);
+    all.add("practiceMode.number", mode.number);
     all.add("practiceMode.check", mode.check);
     all.add("practiceMode.hint", mode.hint);
     all.add("practiceMode.solution", mode.solution);
     all.add("practiceMode.newProblem", mode.newProblem);
     all.add("practiceMode.worksheet", mode.worksheet);
+    all.add("practiceMode.noSuchProblem", mode.noSuchProblem);
     all.add("practiceMode.statement", mode.statement);
     const WorksheetWords &sheet = language.worksheet;
     all.add("worksheet.title", sheet.title);

@@ -52,6 +52,7 @@ private slots:
     void givenQuantitiesCheckMarksStandOutFromTheirBoxes();
     void theFocusStartsOnTheList();
     void tabVisitsTheControlsInTheFormsOrder();
+    void tabVisitsThePracticeModeInReadingOrder();
     void screenReadersHearTheControlsByName_data();
     void screenReadersHearTheControlsByName();
     void theOtherTriangleButtonFillsFreeSpaceUnderThePicture();
@@ -82,7 +83,7 @@ void WindowLayoutTest::everyControlSitsWhereTheFormPutsIt_data()
     const auto row = [](const char *name, int left, int top, int width, int height) {
         QTest::addRow("%s", name) << QString::fromLatin1(name) << QRect(left, top, width, height);
     };
-    row("Label1(0)", 720, 0, 3615, 375);
+    row("Label1(0)", 120, 0, 3510, 375);
     row("Label1(1)", 120, 480, 1575, 375);
     row("List1(0)", 120, 840, 1575, 2625);
     row("Label1(2)", 120, 3600, 1575, 855);
@@ -92,8 +93,15 @@ void WindowLayoutTest::everyControlSitsWhereTheFormPutsIt_data()
     row("Command1(1)", 5880, 3675, 1215, 375);
     row("Command1(2)", 5880, 4125, 1215, 375);
     row("List1(1)", 4440, 4140, 1335, 345);
-    row("Command4", 4440, 15, 1935, 345);
+    row("Command5", 3690, 15, 930, 345);
+    row("Command4", 4680, 15, 1695, 345);
     row("Elements1", 120, 480, 4215, 4020);
+    row("Practice1", 120, 480, 4215, 4020);
+    row("Command6(0)", 4440, 3225, 1215, 375);
+    row("Command6(1)", 5880, 3225, 1215, 375);
+    row("Command6(2)", 4440, 3675, 1215, 375);
+    row("Command6(3)", 5880, 3675, 1215, 375);
+    row("Command6(4)", 4440, 4125, 2655, 375);
     row("Text1(0)", 120, 4560, 6975, 2055);
     // The motto box where the form puts it, ending inside the window.
     row("Text1(1)", 2160, 5400, 4680, 1230);
@@ -142,7 +150,7 @@ void WindowLayoutTest::controlsShowTheirBackColours_data()
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("the window is lavender") << QString() << QPoint(2, 440) << QColor(192, 192, 255);
-    QTest::newRow("the title label is peach") << "Label1(0)" << QPoint(238, 12) << QColor(255, 192, 128);
+    QTest::newRow("the title label is peach") << "Label1(0)" << QPoint(2, 23) << QColor(255, 192, 128);
     QTest::newRow("the frame is periwinkle") << "Frame1" << QPoint(164, 150) << QColor(128, 128, 255);
     QTest::newRow("an angle indicator is lavender") << "Check1(0)" << QPoint(54, 2) << QColor(192, 192, 255);
     QTest::newRow("a side indicator is periwinkle") << "Check1(3)" << QPoint(54, 2) << QColor(128, 128, 255);
@@ -377,12 +385,40 @@ void WindowLayoutTest::tabVisitsTheControlsInTheFormsOrder()
     // The indicators are disabled and the labels, frame and picture take no
     // focus; locked value fields do.
     const QStringList expected = {"Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Text2(4)",
-        "Text2(5)", "Command4", "List1(0)", "Command1(0)", "Command1(1)", "List1(1)", "Text2(6)", "Text2(7)",
-        "Command1(2)", "Text2(8)", "Language", "Text1(0)"};
+        "Text2(5)", "Command5", "Command4", "List1(0)", "Command1(0)", "Command1(1)", "List1(1)", "Text2(6)",
+        "Text2(7)", "Command1(2)", "Text2(8)", "Language", "Text1(0)"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+// From the mode's button: the choice of the next problem, the problem, the
+// answers shown, then the buttons under the picture; hidden answer rows and
+// the other modes' controls are passed over.
+void WindowLayoutTest::tabVisitsThePracticeModeInReadingOrder()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    test::click(*m_window->Command5);
+    m_window->Command5->setFocus();
+    // The problem drawn first has its own symbols: the answers' names are
+    // the panel's.
+    QStringList expected = {"Вид задача", "Ниво", "Номер на задачата", "Задача"};
+    for (std::size_t k = 0; k < m_window->Practice1->answersShown(); ++k)
+        expected << m_window->Practice1->answer(k).accessibleName();
+    expected << "Провери"
+             << "Подсказка"
+             << "Решение"
+             << "Нова задача"
+             << "Работен лист"
+             << "Всякакви три елемента";
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->accessibleName();
     }
     QCOMPARE(visited, expected);
 }
@@ -413,6 +449,18 @@ void WindowLayoutTest::screenReadersHearTheControlsByName_data()
                                << "Мото";
     QTest::newRow("picture") << "Picture1"
                              << "Чертеж";
+    QTest::newRow("practice mode") << "Command5"
+                                   << "Упражнение";
+    QTest::newRow("check button") << "Command6(0)"
+                                  << "Провери";
+    QTest::newRow("hint button") << "Command6(1)"
+                                 << "Подсказка";
+    QTest::newRow("practice solution button") << "Command6(2)"
+                                              << "Решение";
+    QTest::newRow("new problem button") << "Command6(3)"
+                                        << "Нова задача";
+    QTest::newRow("worksheet button") << "Command6(4)"
+                                      << "Работен лист";
     // Qt's own combo box on Linux would say its current text, "BG".
     QTest::newRow("language choice") << "Language"
                                      << "Език / Language";
@@ -434,7 +482,7 @@ void WindowLayoutTest::theOtherTriangleButtonFillsFreeSpaceUnderThePicture()
     const QRect button = control("Command2")->geometry();
     QVERIFY(m_window->rect().contains(button));
     for (QWidget *child : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->objectName() != "Command2" && !child->isWindow())
+        if (child->objectName() != "Command2" && !child->isWindow() && child->isVisible())
             QVERIFY2(!child->geometry().intersects(button), qPrintable(child->objectName()));
     }
     QVERIFY(button.top() >= control("Picture1")->geometry().bottom());
@@ -458,6 +506,14 @@ void WindowLayoutTest::whatAPersonReadsIsWholeOrMarkedAsCut_data()
     QTest::newRow("the note in a flat triangle's enlarged picture")
         << "Picture1" << 0 << QStringList {"1", "1", "5"};
     QTest::newRow("a side of 101 digits") << "Text2(4)" << 0 << QStringList {"60", "60", "1e100"};
+    QTest::newRow("«Упражнение»") << "Command5" << 24 << twoTriangles;
+    QTest::newRow("«Всякакви три елемента»") << "Command4" << 24 << twoTriangles;
+    // -1: the practice mode, its buttons under the picture.
+    QTest::newRow("practice: «Провери»") << "Command6(0)" << -1 << QStringList {};
+    QTest::newRow("practice: «Подсказка»") << "Command6(1)" << -1 << QStringList {};
+    QTest::newRow("practice: «Решение»") << "Command6(2)" << -1 << QStringList {};
+    QTest::newRow("practice: «Нова задача»") << "Command6(3)" << -1 << QStringList {};
+    QTest::newRow("practice: «Работен лист…»") << "Command6(4)" << -1 << QStringList {};
 }
 
 // Buttons and the one-row list stand apart from every other control, their
@@ -468,7 +524,10 @@ void WindowLayoutTest::whatAPersonReadsIsWholeOrMarkedAsCut()
     QFETCH(QString, name);
     QFETCH(int, combination);
     QFETCH(QStringList, given);
-    test::solve(*m_window, combination, given);
+    if (combination < 0)
+        test::click(*m_window->Command5);
+    else
+        test::solve(*m_window, combination, given);
     QWidget &shown = *control(name);
     QVERIFY(shown.isVisible());
 
@@ -487,7 +546,8 @@ void WindowLayoutTest::verifyStandsApartShowingItsCaption(QWidget &shown) const
     QVERIFY(m_window->rect().contains(place));
     const QRect withGap = place.marginsAdded(QMargins(kLeastGap, kLeastGap, kLeastGap, kLeastGap));
     for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (other != &shown && !other->isWindow())
+        // A control of another mode is hidden and may share the place.
+        if (other != &shown && !other->isWindow() && other->isVisible())
             QVERIFY2(!other->geometry().intersects(withGap), qPrintable(other->objectName()));
     }
     if (auto *list = qobject_cast<QListWidget *>(&shown)) {
@@ -496,11 +556,15 @@ void WindowLayoutTest::verifyStandsApartShowingItsCaption(QWidget &shown) const
         return;
     }
     auto &button = dynamic_cast<QPushButton &>(shown);
-    QVERIFY2(button.height() >= 25, qPrintable(QString::number(button.height())));
+    // Tall enough for its caption's line and the style's borders.
+    QVERIFY2(
+        button.height() >= button.fontMetrics().height() + 6, qPrintable(QString::number(button.height())));
     QStyleOptionButton option;
     option.initFrom(&button);
     const QRect inside = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
-    QVERIFY(button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&')) <= inside.width());
+    const int captionWidth = button.fontMetrics().horizontalAdvance(QString(button.text()).remove(u'&'));
+    QVERIFY2(captionWidth <= inside.width(),
+        qPrintable(QStringLiteral("%1 > %2").arg(captionWidth).arg(inside.width())));
 }
 
 // At least three quarters of the window's text, all its words, within the

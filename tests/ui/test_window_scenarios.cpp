@@ -11,6 +11,7 @@
 
 #include "session/spoken.h"
 #include "ui/announcer.h"
+#include "ui/design_placement.h"
 #include "ui/picture_box.h"
 
 #include "window_test_support.h"
@@ -63,11 +64,50 @@ void play(TriangleWindow &window, const QString &action)
         click(*window.Command1[1]);
     } else if (verb == "solution") {
         click(*window.Command3);
+    } else if (verb == "practice") {
+        if (!window.Command5->isChecked())
+            click(*window.Command5);
+        ValueField &number = window.Practice1->number();
+        number.setFocus();
+        number.selectAll();
+        typeText(number, words.at(1));
+        QTest::keyClick(&number, Qt::Key_Return);
+    } else if (verb == "answer") {
+        ValueField &answer = window.Practice1->answer(words.at(1).toUInt());
+        answer.setFocus();
+        typeText(answer, action.section(u' ', 2));
+    } else if (verb == "check") {
+        click(*window.Command6[0]);
+    } else if (verb == "hint") {
+        click(*window.Command6[1]);
     } else if (verb == "language") {
         const int index = window.Language->findText(words.at(1).toUpper());
         window.Language->setCurrentIndex(index);
         emit window.Language->activated(index);
     }
+}
+
+// The practice mode's problem, its answers' names and marks, the note and
+// what was said.
+void verifyPractice(const TriangleWindow &window, const Announcer &announcer, const QJsonObject &expected)
+{
+    const PracticePanel &panel = *window.Practice1;
+    QCOMPARE(panel.problem(), expected["problem"].toString());
+    const QStringList asked = strings(expected["asked"]);
+    const QStringList marks = strings(expected["marks"]);
+    QCOMPARE(panel.answersShown(), static_cast<std::size_t>(asked.size()));
+    const QString answerName = utf8(window.language().practiceMode.answer);
+    for (qsizetype k = 0; k < asked.size(); ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        QCOMPARE(panel.answer(at).accessibleName(), answerName.arg(asked.at(k)));
+        QCOMPARE(panel.mark(at), marks.at(k));
+        QCOMPARE(panel.answer(at).accessibleDescription(), marks.at(k));
+    }
+    const QString note = window.Text1[0]->toPlainText();
+    QVERIFY2(note.startsWith(expected["note"].toString()), qPrintable(note));
+    const QString announced = expected["announced"].toString();
+    QCOMPARE(announcer.text().isEmpty(), announced.isEmpty());
+    QVERIFY2(announced.isEmpty() || announcer.text().startsWith(announced), qPrintable(announcer.text()));
 }
 
 } // namespace
@@ -101,6 +141,10 @@ void WindowScenariosTest::actionsLeaveTheViewTheUserSees()
         play(*window, actions.at(k));
     }
 
+    if (scenario.contains("practice")) {
+        verifyPractice(*window, *announcer, scenario["practice"].toObject());
+        return;
+    }
     QCOMPARE(fieldTexts(*window), strings(scenario["fields"]));
     const QString note = window->Text1[0]->toPlainText();
     QVERIFY2(note.startsWith(scenario["note"].toString()), qPrintable(note));

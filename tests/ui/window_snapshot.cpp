@@ -6,6 +6,7 @@
 //
 //     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3 | N1=V1 N2=V2 N3=V3] [--other N] [--compute N]
 //                     [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]
+//                     [--practice NUMBER [--answer TEXT]... [--check] [--hint]] [--worksheet SEED]
 //
 // --other presses "Друг триъгълник" N times; --compute presses "Изчисли" N
 // more times; --tooltip shows the tooltip of value field FIELD (0 to 8) and
@@ -13,7 +14,10 @@
 // --solution presses "Решение" and saves the solution window instead, or
 // with OUTPUT.pdf the solution as PDF; --hold keeps the window open so that
 // the screen can be captured as a whole; --lang shows the window in that
-// language (bg, en).
+// language (bg, en). --practice turns the practice mode on and types the
+// problem's NUMBER; each --answer types the next answer, --check and --hint
+// press «Провери» and «Подсказка». --worksheet saves, with OUTPUT.pdf, the
+// worksheet of that seed with the settings' defaults.
 #include <optional>
 
 #include <QApplication>
@@ -25,6 +29,7 @@
 
 #include "ui/solution_window.h"
 #include "ui/window_font.h"
+#include "ui/worksheet_dialog.h"
 #include "window_test_support.h"
 
 namespace {
@@ -41,6 +46,11 @@ struct Snapshot {
     bool solution = false;
     int holdSeconds = 0;
     const triangle::wording::Language *language = &triangle::wording::kBulgarian;
+    QString practice; // a problem's number: the practice mode
+    QStringList answers;
+    bool check = false;
+    bool hint = false;
+    int worksheetSeed = 0;
 };
 
 std::optional<Snapshot> readArguments(QStringList arguments)
@@ -60,8 +70,11 @@ std::optional<Snapshot> readArguments(QStringList arguments)
     }
     while (!arguments.isEmpty()) {
         const QString option = arguments.takeFirst();
-        if (option == "--solution") {
-            snapshot.solution = true;
+        if (option == "--solution" || option == "--check" || option == "--hint") {
+            (option == "--solution"       ? snapshot.solution
+                    : option == "--check" ? snapshot.check
+                                          : snapshot.hint)
+                = true;
             continue;
         }
         if (arguments.isEmpty())
@@ -70,6 +83,11 @@ std::optional<Snapshot> readArguments(QStringList arguments)
             snapshot.language = triangle::wording::languageFor(arguments.takeFirst().toStdString());
             if (snapshot.language == nullptr)
                 return std::nullopt;
+            continue;
+        }
+        if (option == "--practice" || option == "--answer") {
+            (option == "--practice" ? snapshot.practice : snapshot.answers.emplaceBack())
+                = arguments.takeFirst();
             continue;
         }
         const int value = arguments.takeFirst().toInt();
@@ -81,6 +99,8 @@ std::optional<Snapshot> readArguments(QStringList arguments)
             snapshot.tooltipField = value;
         else if (option == "--hold")
             snapshot.holdSeconds = value;
+        else if (option == "--worksheet" && value > 0)
+            snapshot.worksheetSeed = value;
         else
             return std::nullopt;
     }
@@ -135,6 +155,27 @@ bool typeElements(triangle::ui::TriangleWindow &window, const QStringList &named
     return true;
 }
 
+// Turns the practice mode on, types the problem's number and the answers,
+// and presses «Провери» and «Подсказка» as asked.
+void practise(triangle::ui::TriangleWindow &window, const Snapshot &snapshot)
+{
+    triangle::ui::test::click(*window.Command5);
+    triangle::ui::ValueField &number = window.Practice1->number();
+    number.setFocus();
+    number.selectAll();
+    QTest::keyClicks(&number, snapshot.practice);
+    QTest::keyClick(&number, Qt::Key_Return);
+    for (qsizetype k = 0; k < snapshot.answers.size(); ++k) {
+        triangle::ui::ValueField &answer = window.Practice1->answer(static_cast<std::size_t>(k));
+        answer.setFocus();
+        triangle::ui::test::typeText(answer, snapshot.answers.at(k));
+    }
+    if (snapshot.check)
+        triangle::ui::test::click(*window.Command6[0]);
+    if (snapshot.hint)
+        triangle::ui::test::click(*window.Command6[1]);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -145,10 +186,18 @@ int main(int argc, char **argv)
     if (!snapshot) {
         qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3 | N1=V1 N2=V2 N3=V3] [--other N] "
                  "[--compute N]"
-                 " [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]");
+                 " [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]"
+                 " [--practice NUMBER [--answer TEXT]... [--check] [--hint]] [--worksheet SEED]");
         return 2;
     }
 
+    if (snapshot->worksheetSeed > 0) {
+        triangle::WorksheetOptions options;
+        options.seed = static_cast<std::uint32_t>(snapshot->worksheetSeed);
+        const triangle::ui::WorksheetDialog dialog(
+            triangle::NumberFormat {","}, *snapshot->language, options, nullptr);
+        return dialog.savePdf(snapshot->output) ? 0 : 1;
+    }
     auto window = triangle::ui::test::openWindow(QLocale());
     window->setLanguage(*snapshot->language);
     window->move(0, 0);
@@ -156,6 +205,8 @@ int main(int argc, char **argv)
         triangle::ui::test::solve(*window, snapshot->combination, snapshot->given);
     else if (!typeElements(*window, snapshot->named))
         return 2;
+    if (!snapshot->practice.isEmpty())
+        practise(*window, *snapshot);
     for (int press = 0; press < snapshot->otherPresses; ++press)
         triangle::ui::test::click(*window->Command2);
     for (int press = 0; press < snapshot->computePresses; ++press)

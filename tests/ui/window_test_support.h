@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
@@ -60,6 +61,18 @@ inline void typeInto(QWidget &field, const QString &text)
     QTest::mouseClick(&field, Qt::LeftButton);
     QTest::keyClick(&field, Qt::Key_End);
     QTest::keyClicks(&field, text);
+}
+
+// Types `text` key by key as a keyboard with its letters would, signs
+// beyond ASCII (√, °, Cyrillic) included, which QTest::keyClicks refuses.
+inline void typeText(QWidget &field, const QString &text)
+{
+    for (const QChar sign : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(sign));
+        QApplication::sendEvent(&field, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(sign));
+        QApplication::sendEvent(&field, &release);
+    }
 }
 
 inline void click(QPushButton &button) { QTest::mouseClick(&button, Qt::LeftButton); }
