@@ -7,6 +7,7 @@
 #include "ui/design_placement.h"
 #include "ui/form_design.h"
 #include "ui/value_field.h"
+#include "wording/solution_markup.h"
 
 namespace triangle::ui {
 
@@ -60,6 +61,7 @@ PracticePanel::PracticePanel(QWidget *parent) : QWidget(parent)
     m_problem = new QLabel(this);
     m_problem->setGeometry(kMargin, design::kPracticeProblemTop, width, design::kPracticeProblemHeight);
     m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::RichText);
     m_problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_problem->setFocusPolicy(Qt::StrongFocus);
@@ -138,9 +140,13 @@ void PracticePanel::setLanguage(const wording::Language &language)
 void PracticePanel::render(const session::PracticeView &view)
 {
     m_asked = view.asked;
+    // h_a with its index set as a subscript; a screen reader hears "h a".
     const QString problem = QString::fromStdString(view.problem);
-    if (m_problem->text() != problem)
-        m_problem->setText(problem);
+    if (m_problemText != problem) {
+        m_problemText = problem;
+        m_problem->setText(QString::fromStdString(wording::paperMarkup(view.problem)));
+        m_problem->setAccessibleDescription(QString(problem).replace(u'_', u' '));
+    }
     const QString number = QString::number(view.problemId);
     // A number that brought no problem stays as typed, to be mended.
     const bool refused = view.announcement && view.announcement->kind == session::Announcement::Kind::Alert;
@@ -165,7 +171,7 @@ void PracticePanel::render(const session::PracticeView &view)
     }
 }
 
-QString PracticePanel::problem() const { return m_problem->text(); }
+QString PracticePanel::problem() const { return m_problemText; }
 
 QString PracticePanel::mark(std::size_t k) const { return m_marks.at(k)->text(); }
 

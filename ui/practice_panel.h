@@ -66,6 +66,7 @@ private:
     std::array<QLabel *, kMostAnswers> m_marks {};
     const wording::Language *m_language = &wording::kBulgarian;
     std::vector<std::string> m_asked;
+    QString m_problemText;
 };
 
 } // namespace triangle::ui
