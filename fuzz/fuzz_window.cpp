@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the window as a user would drive it: bytes become key presses,
 // pastes, focus changes, list selections and button clicks on a fresh window
-// (offscreen), «Решение» among them. The program must never crash, and no edit by the user may
-// take a value field past the typing limit: a field holds more than seven
-// characters only when the program itself wrote a long result into it, and
-// the user may then only cut from that.
+// (offscreen), «Решение», the modes and the practice mode's fields and
+// buttons among them (all but «Работен лист…», whose dialog waits for the
+// user). The program must never crash, and no edit by the user may take a
+// field past its typing limit: a field holds more only when the program
+// itself wrote a long result into it, and the user may then only cut from
+// that.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,8 +26,6 @@ namespace {
 
 using triangle::ui::TriangleWindow;
 using triangle::ui::ValueField;
-
-constexpr int kTypingLimit = 7;
 
 // Characters a user might type: digits, separators, signs, exponent letters,
 // blanks, Cyrillic, a bidi mark, an emoji half and NUL.
@@ -59,7 +60,7 @@ bool isCutFrom(const QString &after, const QString &before)
 void requireWithinLimit(const ValueField &field, const QString &before)
 {
     const QString after = field.text();
-    if (after.size() > kTypingLimit && !isCutFrom(after, before)) {
+    if (after.size() > field.typingLimit() && !isCutFrom(after, before)) {
         std::fprintf(
             stderr, "typing limit broken: \"%s\" after \"%s\"\n", qPrintable(after), qPrintable(before));
         std::abort();
@@ -71,16 +72,24 @@ void act(TriangleWindow &window, Actions &actions, ValueField *&focused)
 {
     const std::uint8_t choice = actions.next() % 6;
     switch (choice) {
-    case 0: // focus a value field
-        focused = window.Text2.at(actions.next() % window.Text2.size());
+    case 0: { // focus a value field, or in the practice mode an answer or the problem's number
+        std::vector<ValueField *> fields(window.Text2.begin(), window.Text2.end());
+        if (window.Practice1->isVisible()) {
+            fields.push_back(&window.Practice1->number());
+            for (std::size_t k = 0; k < window.Practice1->answersShown(); ++k)
+                fields.push_back(&window.Practice1->answer(k));
+        }
+        focused = fields.at(actions.next() % fields.size());
         QTest::mouseClick(focused, Qt::LeftButton);
         return;
-    case 1: { // click a button: one of the three under the list, or «Решение» where it shows
-        const std::size_t button = actions.next() % (window.Command1.size() + 1);
-        if (button < window.Command1.size())
-            QTest::mouseClick(window.Command1.at(button), Qt::LeftButton);
-        else if (window.Command3->isVisible())
-            QTest::mouseClick(window.Command3, Qt::LeftButton);
+    }
+    case 1: { // click a button that shows
+        std::vector<QPushButton *> buttons(window.Command1.begin(), window.Command1.end());
+        buttons.insert(buttons.end(), {window.Command3, window.Command4, window.Command5});
+        buttons.insert(buttons.end(), window.Command6.begin(), window.Command6.begin() + 4);
+        QPushButton *button = buttons.at(actions.next() % buttons.size());
+        if (button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
         return;
     }
     case 2: // choose a combination
