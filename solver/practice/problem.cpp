@@ -251,9 +251,14 @@ std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type,
     std::array<ElementText, 3> texts {};
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts.at(i) = {posed.given.at(i).element, posed.given.at(i).text, posed.given.at(i).half};
-    // With a calculator the key is decimals: no exact forms to work out.
+    // With a calculator the key is decimals: no exact forms to work out;
+    // and the rest of the triangle (heights, medians, bisectors, r), whose
+    // nested roots are the costly part of the forms, only where asked.
+    const bool beyondNine
+        = std::ranges::any_of(posed.asked, [](Quantity q) { return static_cast<int>(q) >= kFieldCount; });
     const ElementsAnswer answer = answerElements(texts,
-        {.otherTriangles = true, .more = true, .exact = level == Level::NoCalculator}, NumberFormat {"."});
+        {.otherTriangles = true, .more = beyondNine, .exact = level == Level::NoCalculator},
+        NumberFormat {"."});
     const auto &triangles = answer.answer.triangles;
     std::vector<KeyValue> key;
     const bool howMany = type == ProblemType::HowManyTriangles;
