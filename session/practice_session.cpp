@@ -107,6 +107,11 @@ std::optional<PracticeView> PracticeSession::showProblem(std::uint64_t id)
 
 const PracticeView &PracticeSession::openNumber(std::string_view typed)
 {
+    // Blanks around a number copied from a worksheet are no part of it.
+    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t'))
+        typed.remove_prefix(1);
+    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t'))
+        typed.remove_suffix(1);
     std::uint64_t id = 0;
     const auto *const end = typed.data() + typed.size();
     const auto [stop, error] = std::from_chars(typed.data(), end, id);

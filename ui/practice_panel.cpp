@@ -33,12 +33,13 @@ QString captionText(const wording::ControlWords &words)
 
 } // namespace
 
-PracticePanel::PracticePanel(QWidget *parent) : QWidget(parent)
+PracticePanel::PracticePanel(QWidget *parent)
+    : QWidget(parent), m_type(new QComboBox(this)), m_level(new QComboBox(this)),
+      m_number(new ValueField(this)), m_problem(new QLabel(this))
 {
     const int width = design::kPracticePanel.place.width / 15 - 2 * kMargin;
     const int fieldTop = design::kPracticeCaptionHeight + 4;
     m_typeCaption = caption(QRect(kMargin, 4, width, design::kPracticeCaptionHeight));
-    m_type = new QComboBox(this);
     m_type->setGeometry(kMargin, fieldTop, width, design::kPracticeFieldHeight);
     const int secondTop = fieldTop + design::kPracticeFieldHeight + 4;
     const int numberLeft = kMargin + design::kPracticeLevelWidth + 8;
@@ -46,10 +47,8 @@ PracticePanel::PracticePanel(QWidget *parent) : QWidget(parent)
         = caption(QRect(kMargin, secondTop, design::kPracticeLevelWidth, design::kPracticeCaptionHeight));
     m_numberCaption
         = caption(QRect(numberLeft, secondTop, width - numberLeft + kMargin, design::kPracticeCaptionHeight));
-    m_level = new QComboBox(this);
     m_level->setGeometry(kMargin, secondTop + design::kPracticeCaptionHeight, design::kPracticeLevelWidth,
         design::kPracticeFieldHeight);
-    m_number = new ValueField(this);
     m_number->setGeometry(numberLeft, secondTop + design::kPracticeCaptionHeight,
         width - numberLeft + kMargin, design::kPracticeFieldHeight);
     m_number->setTypingLimit(12);
@@ -58,7 +57,6 @@ PracticePanel::PracticePanel(QWidget *parent) : QWidget(parent)
     m_numberCaption->setBuddy(m_number);
     connect(m_number, &ValueField::enterPressed, this, [this] { emit numberEntered(m_number->text()); });
 
-    m_problem = new QLabel(this);
     m_problem->setGeometry(kMargin, design::kPracticeProblemTop, width, design::kPracticeProblemHeight);
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::RichText);

@@ -95,7 +95,7 @@ void drawLetter(QPainter &painter, geometry::Point centre, const QString &letter
 
 // A given element's letter bold in the given colour, an asked one's with
 // "?" in the asked colour; others as `usual`.
-void drawMarkedLetter(QPainter &painter, geometry::Point centre, QString letter, std::uint32_t bit,
+void drawMarkedLetter(QPainter &painter, geometry::Point centre, const QString &letter, std::uint32_t bit,
     const geometry::ElementMarks &marks, const QColor &usual)
 {
     QFont font = painter.font();

@@ -2,6 +2,7 @@
 #include "ui/worksheet_dialog.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,9 +76,9 @@ void printWorksheet(const QString &html, QPagedPaintDevice &device)
     document.print(&device);
 }
 
-WorksheetDialog::WorksheetDialog(const NumberFormat &format, const wording::Language &language,
-    const WorksheetOptions &initial, QWidget *parent)
-    : QDialog(parent), m_format(format), m_language(&language)
+WorksheetDialog::WorksheetDialog(
+    NumberFormat format, const wording::Language &language, const WorksheetOptions &initial, QWidget *parent)
+    : QDialog(parent), m_format(std::move(format)), m_language(&language)
 {
     setWindowTitle(utf8(language.worksheet.title));
     createControls(initial);

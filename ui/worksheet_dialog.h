@@ -26,8 +26,8 @@ class WorksheetDialog : public QDialog {
     Q_OBJECT
 
 public:
-    WorksheetDialog(const NumberFormat &format, const wording::Language &language,
-        const WorksheetOptions &initial, QWidget *parent);
+    WorksheetDialog(NumberFormat format, const wording::Language &language, const WorksheetOptions &initial,
+        QWidget *parent);
 
     WorksheetOptions options() const;
 

@@ -246,6 +246,9 @@ Posed withCalculator(ProblemType type, Draw &draw)
 // The key of a posed problem where it is one a school sets: solved, the
 // asked values the same in every triangle that fits (but for the number
 // of triangles asked for), and exact and short without a calculator.
+// The page's standard library has no std::ranges algorithms: iterators.
+bool isReal(const AnsweredTriangle &triangle) { return triangle.real; }
+
 std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type, Level level)
 {
     std::array<ElementText, 3> texts {};
@@ -254,8 +257,8 @@ std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type,
     // With a calculator the key is decimals: no exact forms to work out;
     // and the rest of the triangle (heights, medians, bisectors, r), whose
     // nested roots are the costly part of the forms, only where asked.
-    const bool beyondNine
-        = std::ranges::any_of(posed.asked, [](Quantity q) { return static_cast<int>(q) >= kFieldCount; });
+    const bool beyondNine = std::any_of(posed.asked.begin(), posed.asked.end(),
+        [](Quantity q) { return static_cast<int>(q) >= kFieldCount; });
     const ElementsAnswer answer = answerElements(texts,
         {.otherTriangles = true, .more = beyondNine, .exact = level == Level::NoCalculator},
         NumberFormat {"."});
@@ -268,12 +271,12 @@ std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type,
             return std::nullopt;
         // The answer lists a triangle the data miss (a sine above 1) to
         // show why; only real ones count.
-        const auto count = static_cast<int>(std::ranges::count_if(triangles, &AnsweredTriangle::real));
+        const auto count = static_cast<int>(std::count_if(triangles.begin(), triangles.end(), isReal));
         key.push_back({"n", std::to_string(count), static_cast<long double>(count)});
         return key;
     }
     if (answer.answer.outcome.status != Outcome::Status::Solved || !answer.answer.outcome.realTriangle
-        || triangles.empty() || !std::ranges::all_of(triangles, &AnsweredTriangle::real))
+        || triangles.empty() || !std::all_of(triangles.begin(), triangles.end(), isReal))
         return std::nullopt;
     for (const Quantity q : posed.asked) {
         const auto value = elementValue(triangles.front(), q);
