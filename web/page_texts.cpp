@@ -3,11 +3,14 @@
 // that the page and the window say the same.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "session/face.h"
 #include "session/spoken.h"
 #include "session/view.h"
 #include "solver/list/catalogue.h"
+#include "solver/practice/problem.h"
+#include "solver/practice/worksheet.h"
 #include "solver/triangle/quantity.h"
 #include "ui/form_design.h"
 #include "wording/language.h"
@@ -124,6 +127,75 @@ void elements(JsonText &json, const Language &language)
     json.endArray().endObject();
 }
 
+// A control's caption, its name where that differs, and its letter.
+void control(JsonText &json, std::string_view key, const ControlWords &words)
+{
+    json.key(key)
+        .beginObject()
+        .key("caption")
+        .string(words.caption)
+        .key("name")
+        .string(words.accessibleName.empty() ? words.caption : words.accessibleName)
+        .key("mnemonic")
+        .string(words.mnemonic)
+        .endObject();
+}
+
+void textList(JsonText &json, std::string_view key, const auto &texts)
+{
+    json.key(key).beginArray();
+    for (const std::string_view text : texts)
+        json.string(text);
+    json.endArray();
+}
+
+// The mode «Упражнение»: its controls, its problem types in words and as
+// an address names them.
+void practice(JsonText &json, const Language &language)
+{
+    const triangle::wording::PracticeModeWords &words = language.practiceMode;
+    json.key("practice").beginObject();
+    control(json, "mode", words.mode);
+    control(json, "type", words.type);
+    json.key("anyType").string(words.anyType);
+    textList(json, "types", words.types);
+    textList(json, "typeNames", triangle::kProblemTypeNames);
+    control(json, "level", words.level);
+    textList(json, "levels", words.levels);
+    control(json, "problem", words.problem);
+    control(json, "number", words.number);
+    control(json, "check", words.check);
+    control(json, "hint", words.hint);
+    control(json, "newProblem", words.newProblem);
+    control(json, "worksheet", words.worksheet);
+    json.endObject();
+}
+
+// A worksheet's settings, their first values and limits, and the print
+// and close buttons of the solution's window.
+void worksheet(JsonText &json, const Language &language)
+{
+    const triangle::wording::WorksheetWords &words = language.worksheet;
+    const triangle::WorksheetOptions defaults;
+    json.key("worksheet").beginObject().key("title").string(words.title);
+    control(json, "types", words.types);
+    control(json, "count", words.count);
+    control(json, "variants", words.variants);
+    control(json, "seed", words.seed);
+    control(json, "withSolutions", words.withSolutions);
+    control(json, "print", language.solutionWindow.print);
+    control(json, "close", language.solutionWindow.close);
+    json.key("firstCount")
+        .number(defaults.problems)
+        .key("firstVariants")
+        .number(defaults.variants)
+        .key("mostCount")
+        .number(triangle::kMostWorksheetProblems)
+        .key("mostVariants")
+        .number(triangle::kMostWorksheetVariants)
+        .endObject();
+}
+
 // Every language the page offers, named in itself.
 void languages(JsonText &json)
 {
@@ -177,6 +249,8 @@ std::string pageTexts(const Language &language)
     languages(json);
     combinations(json, language);
     elements(json, language);
+    practice(json, language);
+    worksheet(json, language);
     return json.endObject().text();
 }
 

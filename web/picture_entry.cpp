@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture's layout for the page to paint, from the same geometry as the
-// window's picture, of the triangle one of the page's sessions shows, at
-// full precision rather than its four shown decimals.
+// window's picture, of the triangle one of the page's modes shows, at full
+// precision rather than its four shown decimals.
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -125,35 +126,65 @@ std::string pictureJson(const triangle::geometry::Rect &area,
     return json.endObject().text();
 }
 
-std::string picture(double width, double height, bool elements)
+// The triangle drawn, or the start-up drawing where there is none.
+std::string drawn(const triangle::geometry::Rect &area,
+    const std::optional<triangle::session::PictureView> &shown,
+    std::span<const triangle::geometry::Cevian> sketchMarked, JsonText &json)
 {
-    const triangle::geometry::Rect area {0, 0, width, height};
-    JsonText json;
-    json.beginObject();
-    const auto &view = triangle::web::pageSession().view();
-    // Any three elements show no start-up drawing: only a triangle found.
-    const auto &shown = elements ? triangle::web::pageElements().view().picture : view.picture;
-    if (!shown && (elements || view.pictureEmpty))
-        return json.key("empty").boolean(true).endObject().text();
     if (!shown) {
         const auto &[a, b, c] = triangle::ui::design::kPictureSides;
         json.key("startUp").boolean(true);
-        return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), {}, json);
+        return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), sketchMarked, json);
     }
     const auto &[a, b, c] = shown->sides;
     json.key("startUp").boolean(false);
     return pictureJson(area, triangle::geometry::cornersFromSides(a, b, c), shown->marked, json);
 }
 
+// A practice problem's figure: its triangle, or where it asks how many
+// there are, the start-up drawing as a sketch; the elements it gives and
+// asks for marked, bit by bit as geometry::ElementMarks has them.
+std::string practiceFigure(const triangle::geometry::Rect &area, JsonText &json)
+{
+    const auto &view = triangle::web::pagePractice().view();
+    json.key("marks")
+        .beginObject()
+        .key("given")
+        .number(static_cast<double>(view.figureMarks.given))
+        .key("asked")
+        .number(static_cast<double>(view.figureMarks.asked))
+        .endObject();
+    return drawn(area, view.picture, view.marked, json);
+}
+
+enum class Mode { List, Elements, Practice };
+
+std::string picture(double width, double height, Mode mode)
+{
+    const triangle::geometry::Rect area {0, 0, width, height};
+    JsonText json;
+    json.beginObject();
+    if (mode == Mode::Practice)
+        return practiceFigure(area, json);
+    const auto &view = triangle::web::pageSession().view();
+    // Any three elements show no start-up drawing: only a triangle found.
+    const bool elements = mode == Mode::Elements;
+    const auto &shown = elements ? triangle::web::pageElements().view().picture : view.picture;
+    if (!shown && (elements || view.pictureEmpty))
+        return json.key("empty").boolean(true).endObject().text();
+    return drawn(area, shown, {}, json);
+}
+
 } // namespace
 
-// The layout of a `width` by `height` picture of the triangle on view in the
-// list's mode, or where `elements` is not 0 in the mode of any three
-// elements; or of the start-up drawing, or {"empty": true} where the picture
-// is to be empty. JSON; the text stays valid until the next call.
-extern "C" const char *triangle_picture(double width, double height, int elements)
+// The layout of a `width` by `height` picture of what the mode `mode` shows:
+// 0 the list's triangle on view, 1 that of any three elements, 2 the
+// practice problem's figure; or of the start-up drawing, or {"empty": true}
+// where the picture is to be empty. JSON; the text stays valid until the
+// next call.
+extern "C" const char *triangle_picture(double width, double height, int mode)
 {
     static std::string layout; // NOLINT(*-avoid-non-const-global-variables): lent to the page
-    layout = picture(width, height, elements != 0);
+    layout = picture(width, height, mode == 2 ? Mode::Practice : mode == 1 ? Mode::Elements : Mode::List);
     return layout.c_str();
 }

@@ -8,51 +8,20 @@
 #include <vector>
 
 #include "solver/list/catalogue.h"
-#include "wording/solution_markup.h"
-#include "wording/solution_text.h"
 
 #include "web/argument_lines.h"
 #include "web/json_text.h"
 #include "web/page_session.h"
+#include "web/view_json.h"
 
 namespace {
 
-using triangle::session::Announcement;
 using triangle::session::ElementsView;
 using triangle::session::View;
 using triangle::web::JsonText;
-
-// The page writes the language's decimal separator and reads the point and
-// the comma alike, so that a text typed before a change of language reads
-// as it did.
-triangle::NumberFormat pageFormat(const triangle::wording::Language &language)
-{
-    return triangle::NumberFormat {
-        std::string(language.decimalSeparator), language.decimalSeparator == "." ? "," : ""};
-}
-
-void announcement(JsonText &json, const std::optional<Announcement> &said)
-{
-    json.key("announcement");
-    if (!said) {
-        json.boolean(false);
-        return;
-    }
-    json.beginObject()
-        .key("kind")
-        .string(said->kind == Announcement::Kind::Alert ? "alert" : "status")
-        .key("text")
-        .string(said->text)
-        .endObject();
-}
-
-void strings(JsonText &json, const auto &values)
-{
-    json.beginArray();
-    for (const std::string &value : values)
-        json.string(value);
-    json.endArray();
-}
+using triangle::web::lent;
+using triangle::web::pageFormat;
+using triangle::web::stringsJson;
 
 void booleans(JsonText &json, const auto &values)
 {
@@ -66,7 +35,7 @@ void booleans(JsonText &json, const auto &values)
 void tailJson(JsonText &json, const auto &view, std::size_t shownTriangle)
 {
     json.key("note").string(view.note);
-    announcement(json, view.announcement);
+    triangle::web::announcementJson(json, view.announcement);
     json.key("picture")
         .boolean(view.picture.has_value())
         .key("pictureDescription")
@@ -88,7 +57,7 @@ void writeJson(JsonText &json, const View &view)
         open.at(static_cast<std::size_t>(position))
             = triangle::isGiven(view.combination, triangle::quantityAt(position));
     json.beginObject().key("combination").number(view.combination).key("fields");
-    strings(json, view.fields);
+    stringsJson(json, view.fields);
     json.key("open");
     booleans(json, open);
     json.key("pictureEmpty").boolean(view.pictureEmpty);
@@ -99,20 +68,12 @@ void writeJson(JsonText &json, const View &view)
 void writeJson(JsonText &json, const ElementsView &view)
 {
     json.beginObject().key("fields");
-    strings(json, view.fields);
+    stringsJson(json, view.fields);
     json.key("open");
     booleans(json, view.open);
     json.key("given");
     booleans(json, view.given);
     tailJson(json, view, triangle::web::pageElements().shownTriangle());
-}
-
-// The text handed to the page stays valid until the next call.
-const char *lent(std::string text)
-{
-    static std::string held; // NOLINT(*-avoid-non-const-global-variables): lent to the page
-    held = std::move(text);
-    return held.c_str();
 }
 
 // «Копирай»: the request on view, every value and where it is found, one
@@ -208,9 +169,17 @@ triangle::session::ElementsSession &pageElements()
     return session;
 }
 
+triangle::session::PracticeSession &pagePractice(std::uint32_t firstSeed)
+{
+    static triangle::session::PracticeSession session(
+        pageFormat(triangle::wording::kBulgarian), triangle::wording::kBulgarian, firstSeed);
+    return session;
+}
+
 } // namespace triangle::web
 
 using triangle::web::pageElements;
+using triangle::web::pagePractice;
 using triangle::web::pageSession;
 
 // What the page shows now.
@@ -247,7 +216,7 @@ extern "C" const char *triangle_sample(double draw)
 extern "C" const char *triangle_clear() { return shown(pageSession().clear()); }
 
 // The page in the language of `code` ("bg", "en"; any other changes
-// nothing), with that language's number format: both modes' sessions; the
+// nothing), with that language's number format: every mode's session; the
 // list's view.
 extern "C" const char *triangle_language(const char *code)
 {
@@ -255,37 +224,26 @@ extern "C" const char *triangle_language(const char *code)
     if (language == nullptr)
         return triangle_view();
     pageElements().setLanguage(*language, pageFormat(*language));
+    pagePractice().setLanguage(*language, pageFormat(*language));
     return shown(pageSession().setLanguage(*language, pageFormat(*language)));
 }
 
 // «Решение»: the worked solution of the triangle on view, as the window
-// shows it, in escaped HTML with the indices as subscripts, and whether it
-// has a picture; none where a step faults, the view then saying why.
+// shows it; none where a step faults, the view then saying why.
 template <typename Session>
-static const char *solutionJson(Session &session)
+static const char *solutionAndView(Session &session)
 {
-    const auto page = session.openSolution();
     JsonText json;
-    json.beginObject().key("solution");
-    if (page) {
-        json.beginObject()
-            .key("markup")
-            .string(triangle::wording::solutionMarkup(
-                triangle::wording::withSignsKeptToTheirValues(page->document)))
-            .key("picture")
-            .boolean(page->solution.verdict == triangle::Verdict::RealTriangle)
-            .endObject();
-    } else {
-        json.boolean(false);
-    }
+    json.beginObject();
+    triangle::web::solutionJson(json, session.openSolution());
     json.key("view");
     writeJson(json, session.view());
     return lent(json.endObject().text());
 }
 
-extern "C" const char *triangle_solution() { return solutionJson(pageSession()); }
+extern "C" const char *triangle_solution() { return solutionAndView(pageSession()); }
 
-extern "C" const char *triangle_elements_solution() { return solutionJson(pageElements()); }
+extern "C" const char *triangle_elements_solution() { return solutionAndView(pageElements()); }
 
 static const char *copiedJson(const std::string &text)
 {

@@ -332,7 +332,6 @@ const Language kEnglish = {
         "The link to this problem is copied.",
         "The problem and its results are copied.",
         "The browser did not allow copying.",
-        "There is no problem numbered “%1”.",
         "“%1”: type a whole number from %2 to %3.",
     },
     {

@@ -202,7 +202,6 @@ struct PageWords {
     std::string_view linkCopied;
     std::string_view textCopied;
     std::string_view notCopied; // the browser refused the clipboard
-    std::string_view noProblem; // %1: the number typed, which is no problem's
     // A worksheet's setting that is no whole number in its range: %1 the
     // setting's name, %2 and %3 its least and greatest value.
     std::string_view wholeNumber;

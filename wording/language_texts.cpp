@@ -145,7 +145,6 @@ std::vector<NamedText> allTexts(const Language &language)
     all.add("page.linkCopied", language.page.linkCopied);
     all.add("page.textCopied", language.page.textCopied);
     all.add("page.notCopied", language.page.notCopied);
-    all.add("page.noProblem", language.page.noProblem);
     all.add("page.wholeNumber", language.page.wholeNumber);
     all.add("elements.mode", language.elements.mode);
     all.add("elements.groups", language.elements.groups);

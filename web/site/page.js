@@ -16,12 +16,16 @@
 
   const byId = (id) => document.getElementById(id);
 
+  // The modes by the number the picture's entry knows them by.
+  const kModeNumbers = { list: 0, elements: 1, practice: 2 };
+
   // The module's entries, each answering with JSON.
   function entries(module) {
     const call = (name, ...types) => {
       const entry = module.cwrap(name, 'string', types);
       return (...args) => JSON.parse(entry(...args));
     };
+    const practiceView = call('triangle_practice_view', 'number');
     return {
       texts: call('triangle_texts', 'string'),
       language: call('triangle_language', 'string'),
@@ -43,6 +47,19 @@
         clear: call('triangle_elements_clear'),
         solution: call('triangle_elements_solution'),
         copied: call('triangle_elements_copied', 'string', 'number'),
+      },
+      // The mode «Упражнение», a session of its own made by the first call
+      // with its first problem drawn at random, and its worksheets.
+      practice: {
+        start: (draw) => practiceView(draw),
+        view: () => practiceView(0),
+        newProblem: call('triangle_practice_new', 'number', 'number'),
+        show: call('triangle_practice_show', 'string'),
+        edit: call('triangle_practice_edit', 'number', 'string'),
+        check: call('triangle_practice_check'),
+        hint: call('triangle_practice_hint'),
+        solution: call('triangle_practice_solution'),
+        worksheet: call('triangle_worksheet', 'string', 'number', 'string', 'string', 'string', 'number'),
       },
     };
   }
@@ -157,9 +174,10 @@
       this.note = byId('note');
       this.languageChoice = byId('language');
       this.modeButton = byId('mode');
-      // Whether the page is in the mode of any three elements, rather than
-      // the list's.
-      this.anyThree = false;
+      this.practiceButton = byId('practice-mode');
+      // The mode on view: 'list', 'elements' (any three) or 'practice'.
+      this.mode = 'list';
+      this.practice = new window.Practice(this, this.session.practice);
       this.fields = [];
       this.elementFields = [];
       this.marks = [];
@@ -183,8 +201,10 @@
         this.list.add(new Option(combination.label));
       this.buildRows();
       this.buildElements();
+      this.practice.build(this.texts);
       this.applyWords();
       this.connect();
+      this.session.practice.start(Math.random());
       this.session.language(code);
     }
 
@@ -207,16 +227,14 @@
       const buttons = [byId('compute'), byId('clear'), byId('sample')];
       buttons.forEach((button, k) => {
         button.textContent = t.buttons[k].caption;
-        button.accessKey = t.buttons[k].mnemonic.toLowerCase();
       });
       this.other.textContent = t.otherTriangle.caption;
       this.other.title = `${t.otherTriangle.caption} (${t.otherTriangleShortcut})`;
       this.solutionButton.textContent = t.solutionButton.caption;
-      this.solutionButton.accessKey = t.solutionButton.mnemonic.toLowerCase();
-      for (const [button, words] of [[this.link, t.link], [this.copy, t.copy]]) {
-        button.textContent = words.caption;
-        button.accessKey = words.mnemonic.toLowerCase();
-      }
+      this.link.textContent = t.link.caption;
+      this.copy.textContent = t.copy.caption;
+      this.practiceButton.textContent = t.practice.mode.caption;
+      this.practice.applyWords(t);
       byId('solution-title').textContent = t.solution.title;
       byId('solution-picture').setAttribute('aria-label', t.solution.pictureName);
       byId('solution-text').setAttribute('aria-label', t.solution.textName);
@@ -230,17 +248,36 @@
         this.fields[position].setAttribute('aria-label', name);
         this.captions[position].textContent = position < kPerimeter ? ` ${t.marks[position]}` : t.perimeterLabel;
       });
+      this.applyAccessKeys();
+    }
+
+    // The letters Alt takes with the controls of the mode on view, then
+    // with those every mode shows, then with the modes' switches: each
+    // letter to the first control that has it.
+    applyAccessKeys() {
+      const t = this.texts;
+      const actions = [[byId('compute'), t.buttons[0]], [byId('clear'), t.buttons[1]]];
+      const own = {
+        list: [...actions, [byId('sample'), t.buttons[2]]],
+        elements: actions,
+        practice: this.practice.accessKeys(t),
+      };
+      const shared = [[this.solutionButton, t.solutionButton], [this.link, t.link], [this.copy, t.copy],
+        [this.modeButton, t.elements.mode], [this.practiceButton, t.practice.mode]];
+      for (const [control] of [...own.list, ...own.practice])
+        control.accessKey = '';
+      const taken = new Set();
+      for (const [control, words] of [...own[this.mode], ...shared]) {
+        const key = words.mnemonic.toLowerCase();
+        control.accessKey = taken.has(key) ? '' : key;
+        taken.add(key);
+      }
     }
 
     // The mode's switch and the nineteen fields' group captions and names.
     applyElementWords() {
       const words = this.texts.elements;
       this.modeButton.textContent = words.mode.caption;
-      // Alt and the mode's letter, unless a button of the page has it.
-      const key = words.mode.mnemonic.toLowerCase();
-      const taken = [...document.querySelectorAll('button[accesskey]')]
-        .some((button) => button !== this.modeButton && button.accessKey === key);
-      this.modeButton.accessKey = taken ? '' : key;
       this.groupLegends.forEach((legend, k) => {
         legend.textContent = words.groups[k];
       });
@@ -255,7 +292,7 @@
       byId('status').textContent = '';
       byId('alert').textContent = '';
       const view = this.session.language(code);
-      this.render(this.anyThree ? this.session.elements.view() : view);
+      this.render(this.mode === 'list' ? view : this.modeSession().view());
     }
 
     buildRows() {
@@ -326,24 +363,33 @@
       });
     }
 
-    // The list's mode or that of any three elements, each with its own
-    // session's request as it was left.
-    setMode(anyThree) {
-      this.anyThree = anyThree;
-      this.modeButton.setAttribute('aria-pressed', String(anyThree));
-      byId('layout').classList.toggle('any-three', anyThree);
-      byId('choice').hidden = anyThree;
-      byId('values').hidden = anyThree;
-      byId('elements').hidden = !anyThree;
-      byId('sample').hidden = anyThree;
+    // The list's mode, that of any three elements or practice, each with
+    // its own session's request as it was left.
+    setMode(mode) {
+      this.mode = mode;
+      this.modeButton.setAttribute('aria-pressed', String(mode === 'elements'));
+      this.practiceButton.setAttribute('aria-pressed', String(mode === 'practice'));
+      const layout = byId('layout');
+      layout.classList.toggle('any-three', mode === 'elements');
+      layout.classList.toggle('practising', mode === 'practice');
+      byId('choice').hidden = mode !== 'list';
+      byId('values').hidden = mode !== 'list';
+      byId('elements').hidden = mode !== 'elements';
+      byId('practice').hidden = mode !== 'practice';
+      byId('sample').hidden = mode !== 'list';
+      byId('actions').hidden = mode === 'practice';
+      this.copy.hidden = mode === 'practice';
+      if (mode !== 'practice')
+        this.practice.closeSettings();
+      this.applyAccessKeys();
     }
 
-    // The switch: the other mode's view as it was, with nothing to say,
-    // since no request changed; its request's address, where it has one.
-    switchMode() {
-      this.setMode(!this.anyThree);
-      const view = this.anyThree ? this.session.elements.view() : this.session.view();
-      this.render({ ...view, announcement: false });
+    // A mode's switch: that mode, or pressed again the list, with its view
+    // as it was and nothing to say, since no request changed; its request's
+    // address, where it has one.
+    switchMode(mode) {
+      this.setMode(this.mode === mode ? 'list' : mode);
+      this.render({ ...this.modeSession().view(), announcement: false });
       this.remember(true);
     }
 
@@ -362,7 +408,9 @@
       this.languageChoice.addEventListener('change', () => this.chooseLanguage(this.languageChoice.value));
       this.list.addEventListener('change', () => this.render(this.session.choose(this.list.selectedIndex)));
       this.list.addEventListener('keydown', (event) => this.typeRowNumber(event));
-      this.modeButton.addEventListener('click', () => this.switchMode());
+      this.modeButton.addEventListener('click', () => this.switchMode('elements'));
+      this.practiceButton.addEventListener('click', () => this.switchMode('practice'));
+      this.practice.connect();
       this.computeOnEnter(byId('values'));
       this.computeOnEnter(byId('elements'));
       byId('compute').addEventListener('click', () => this.compute());
@@ -377,7 +425,7 @@
       });
       // Back and Forward: the request of that address, or the page as it
       // starts.
-      window.addEventListener('popstate', () => this.open(requestOf(location.hash, this.texts)));
+      window.addEventListener('popstate', () => this.openAddress(location.hash));
       byId('solution-close').addEventListener('click', () => this.closeSolution());
       this.solution.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
@@ -405,22 +453,36 @@
     }
 
     start() {
-      this.open(requestOf(location.hash, this.texts));
+      this.openAddress(location.hash);
       byId('page').hidden = false;
-      (this.anyThree ? this.elementFields[0] : this.list).focus();
+      const first = { list: this.list, elements: this.elementFields[0], practice: this.practice.firstField() };
+      first[this.mode]?.focus();
     }
 
     // The session of the mode on view.
     modeSession() {
-      return this.anyThree ? this.session.elements : this.session;
+      return { list: this.session, elements: this.session.elements, practice: this.session.practice }[this.mode];
+    }
+
+    // The view of an address: a practice problem or a worksheet's settings
+    // in that mode, else a request (below).
+    openAddress(hash) {
+      const practised = this.practice.opened(hash);
+      if (!practised) {
+        this.open(requestOf(hash, this.texts));
+        return;
+      }
+      this.setMode('practice');
+      this.render(practised);
+      this.remember(false);
     }
 
     // The view of an address: its request solved and its triangle shown, in
     // the list where it names a row of it, else as any three elements;
     // without one, the list's first row chosen and nothing else.
     open(request) {
-      this.setMode(request !== null && request.combination < 0);
-      const view = this.anyThree ? this.openElements(request) : this.openRow(request);
+      this.setMode(request !== null && request.combination < 0 ? 'elements' : 'list');
+      const view = this.mode === 'elements' ? this.openElements(request) : this.openRow(request);
       for (let shown = 1; shown < (request?.triangle ?? 1) && view.otherTriangle; ++shown)
         this.modeSession().next();
       this.render(this.modeSession().view());
@@ -448,32 +510,44 @@
     // The address names the request on view: a new request is a new entry
     // in the browser's history (unless it follows the last one at once),
     // the next triangle of the same request changes the entry it is in.
+    // A mode without a request keeps the address of the last one, except
+    // a practice problem's: that would open the other mode.
     remember(newEntry) {
-      if (!this.solved())
-        return;
-      const address = this.anyThree
-        ? addressOf(this.view, this.texts.elements.tags, this.view.given)
-        : addressOf(this.view, this.texts.elements.tags, this.view.open);
+      const tags = this.texts.elements.tags;
+      let address = location.hash;
+      if (this.solved()) {
+        address = {
+          list: () => addressOf(this.view, tags, this.view.open),
+          elements: () => addressOf(this.view, tags, this.view.given),
+          practice: () => this.practice.address(this.view),
+        }[this.mode]();
+      } else if (this.practice.names(location.hash)) {
+        address = '';
+      }
       if (address === location.hash)
         return;
+      const url = address === '' ? location.pathname + location.search : address;
       const now = performance.now();
       if (newEntry && now - this.lastEntryAt >= kQuickSuccessionMs) {
-        history.pushState(null, '', address);
+        history.pushState(null, '', url);
         this.lastEntryAt = now;
       } else {
-        history.replaceState(null, '', address);
+        history.replaceState(null, '', url);
       }
     }
 
     // On a narrow screen the fields may be above the part of the page in
     // view, the button pressed below them.
     bringResultsIntoView() {
-      byId(this.anyThree ? 'elements' : 'values').scrollIntoView({ block: 'nearest' });
+      byId(this.mode === 'elements' ? 'elements' : 'values').scrollIntoView({ block: 'nearest' });
     }
 
-    // Whether the view holds a request's triangle, which an address names.
+    // Whether the view holds a request's triangle, or a problem, which an
+    // address names.
     solved() {
-      return this.anyThree ? this.view.picture : this.view.solution;
+      if (this.mode === 'practice')
+        return true;
+      return this.mode === 'elements' ? this.view.picture : this.view.solution;
     }
 
     async copyText(text, said) {
@@ -502,7 +576,7 @@
     }
 
     compute() {
-      if (this.anyThree) {
+      if (this.mode === 'elements') {
         // Each field's text is in the session already, sent as it is typed.
         this.render(this.session.elements.compute());
       } else {
@@ -524,8 +598,10 @@
     render(view) {
       this.view = view;
       this.closeSolution();
-      if (this.anyThree)
+      if (this.mode === 'elements')
         this.showElements(view);
+      else if (this.mode === 'practice')
+        this.practice.show(view);
       else
         this.showFields(view);
       // Rewriting the same text would scroll the note back to its top.
@@ -594,7 +670,8 @@
         return paragraph;
       }));
       const picture = byId('solution-picture');
-      picture.hidden = !solution.picture;
+      // An SVG element has no hidden property: the attribute hides it.
+      picture.toggleAttribute('hidden', !solution.picture);
       this.solution.hidden = false;
       this.solutionOpener = opener;
       this.paint(picture);
@@ -615,7 +692,7 @@
         return;
       const opener = this.solutionOpener;
       const back = opener && opener.isConnected && !opener.hidden && opener.offsetParent !== null
-        ? opener : byId('compute');
+        ? opener : byId(this.mode === 'practice' ? 'check' : 'compute');
       back.focus();
     }
 
@@ -623,7 +700,10 @@
       const size = this.sizes.get(svg) ?? 0;
       if (size === 0 || svg.closest('[hidden]') || !this.view)
         return;
-      const layout = this.session.picture(size, size, this.anyThree ? 1 : 0);
+      const layout = this.session.picture(size, size, kModeNumbers[this.mode]);
+      // The worked solution's picture marks nothing as asked.
+      if (svg !== this.picture)
+        delete layout.marks;
       window.paintPicture(svg, layout, size, this.texts.enlargedPicture);
       if (svg === this.picture) {
         const description = layout.enlarged

@@ -2,14 +2,20 @@
 // Paints the picture as SVG from the layout the solver module hands out,
 // the same layout the window paints: colours and line widths as there, the
 // corners lettered upright, the sides in italics, the angles' names in their
-// arcs' colour and the centre in its circle's. The drawing's parts are
-// made once and then only moved: a browser lays out moved parts, and above
-// all letters it has already shaped, much faster than new ones.
+// arcs' colour and the centre in its circle's. A practice problem's figure
+// marks the elements it gives, bold in their own colour, and those it asks
+// for, bold with "?". The drawing's parts are made once and then only moved:
+// a browser lays out moved parts, and above all letters it has already
+// shaped, much faster than new ones.
 'use strict';
 
 (() => {
   const kSvg = 'http://www.w3.org/2000/svg';
   const kCevianColour = 'rgb(0,125,0)';
+  // The bits of a figure's marks, as the module's ElementMarks has them.
+  const angleBit = (corner) => 1 << corner;
+  const sideBit = (corner) => 1 << (3 + corner);
+  const cevianBit = (kind, corner) => 1 << (9 + 3 * kind + corner);
 
   function element(name, attributes, parent) {
     const node = document.createElementNS(kSvg, name);
@@ -109,7 +115,22 @@
     });
   }
 
-  function drawLetters(parts, layout) {
+  // How an element's letters show: given, asked for with "?", or plain.
+  function markOf(marks, bit) {
+    if (marks.given & bit)
+      return 'given';
+    return marks.asked & bit ? 'asked' : '';
+  }
+
+  function setMark(node, text, mark) {
+    const shown = mark === 'asked' ? `${text}?` : text;
+    if (node.textContent !== shown)
+      node.textContent = shown;
+    for (const kind of ['given', 'asked'])
+      node.classList.toggle(kind, mark === kind);
+  }
+
+  function drawLetters(parts, layout, marks) {
     const lettered = layout.letterSize > 0;
     const size = Math.max(8, Math.round(layout.letterSize));
     const place = (node, [x, y]) => {
@@ -117,8 +138,14 @@
       set(node, { x, y, 'font-size': size });
     };
     parts.cornerLetters.forEach((node, i) => place(node, layout.cornerLetters[i]));
-    parts.sideLetters.forEach((node, i) => place(node, layout.sideLetters[i]));
-    parts.angleLetters.forEach((node, i) => place(node, layout.angleLetters[i]));
+    parts.sideLetters.forEach((node, i) => {
+      place(node, layout.sideLetters[i]);
+      setMark(node, 'abc'[i], markOf(marks, sideBit(i)));
+    });
+    parts.angleLetters.forEach((node, i) => {
+      place(node, layout.angleLetters[i]);
+      setMark(node, 'αβγ'[i], markOf(marks, angleBit(i)));
+    });
     const mark = layout.centreMark;
     show(parts.centreDot, mark);
     show(parts.centreLetter, mark);
@@ -133,8 +160,8 @@
 
   // Each given cevian from its corner to its foot, the side carried on
   // dashed to a foot beyond it, its strokes and its label: h, m or l with
-  // the corner's small letter as its index.
-  function drawCevians(parts, layout, side) {
+  // the corner's small letter as its index, and "?" after it when asked.
+  function drawCevians(parts, layout, side, marks) {
     const cevians = layout.cevians || [];
     const size = Math.max(8, Math.round(layout.letterSize));
     parts.cevians.forEach((drawn, k) => {
@@ -159,11 +186,12 @@
       set(drawn.label, { x, y, 'font-size': size });
       set(drawn.index, { dy: 0.25 * size });
       const letter = 'hml'[cevian.kind];
-      const index = 'abc'[cevian.corner];
+      const mark = markOf(marks, cevianBit(cevian.kind, cevian.corner));
       if (drawn.letter.textContent !== letter)
         drawn.letter.textContent = letter;
-      if (drawn.index.textContent !== index)
-        drawn.index.textContent = index;
+      setMark(drawn.index, 'abc'[cevian.corner], mark);
+      for (const kind of ['given', 'asked'])
+        drawn.label.classList.toggle(kind, mark === kind);
     });
   }
 
@@ -189,11 +217,12 @@
     show(drawing.drawing, !layout.empty);
     if (layout.empty)
       return;
+    const marks = layout.marks ?? { given: 0, asked: 0 };
     drawCircle(drawing, layout.circle, side);
     drawArcs(drawing, layout, side);
     set(drawing.triangle, { points: pointsOf(layout.corners), 'stroke-width': Math.max(1, side / 90) });
-    drawCevians(drawing, layout, side);
-    drawLetters(drawing, layout);
+    drawCevians(drawing, layout, side, marks);
+    drawLetters(drawing, layout, marks);
     drawEnlargedNote(drawing, layout, enlargedNote);
   };
 })();

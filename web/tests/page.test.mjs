@@ -203,6 +203,61 @@ async function play(action) {
 
 const fieldsInPlace = () => page.locator('#rows input[type=text]').evaluateAll((fields) => fields.map((field) => field.value));
 
+// An answer field of practice, found by its name: the word of the page's
+// language and the symbol its label shows.
+const kAnswerWords = { bg: 'Отговор за', en: 'Answer for' };
+async function answerField(k) {
+  const symbol = await page.locator('#answers label').nth(k).textContent();
+  const language = await page.evaluate(() => document.documentElement.lang);
+  return page.getByRole('textbox', { name: `${kAnswerWords[language]} ${symbol}`, exact: true });
+}
+
+// Practice as a user does it: "practice ID" types the number into its
+// field and presses Enter (the mode switched on first), "answer K TEXT"
+// types TEXT into the answer field K, "check" and "hint" press their
+// buttons; anything else as in the list.
+async function playPractice(action) {
+  const [verb, ...words] = action.split(' ');
+  if (verb === 'practice') {
+    if (await page.locator('#practice-mode').getAttribute('aria-pressed') !== 'true')
+      await page.locator('#practice-mode').click();
+    const number = page.getByRole('textbox', { name: 'Номер на задачата' });
+    await number.fill(words[0]);
+    await number.press('Enter');
+  } else if (verb === 'answer') {
+    await (await answerField(Number(words[0]))).fill(words.slice(1).join(' '));
+  } else if (verb === 'check' || verb === 'hint') {
+    await page.locator(`#${verb}`).click();
+  } else {
+    await play(action);
+  }
+}
+
+// The problem, the answers' symbols and marks and the note as the session's
+// scenario expects them.
+async function checkPractice(expected) {
+  assert.equal(await page.locator('#problem').textContent(), expected.problem);
+  assert.deepEqual(await page.locator('#answers label').allTextContents(), expected.asked);
+  for (const k of expected.asked.keys())
+    assert.equal(await (await answerField(k)).count(), 1, `the answer field ${k} by its name`);
+  assert.deepEqual(await page.locator('#answers .verdict').allTextContents(), expected.marks);
+  const note = await page.locator('#note').textContent();
+  assert.ok(note.startsWith(expected.note), note);
+}
+
+// What the list's scenario expects besides the note and the announcement.
+async function checkList(scenario) {
+  assert.deepEqual(await fieldsInPlace(), scenario.pageFields ?? scenario.fields);
+  const note = await page.locator('#note').textContent();
+  assert.ok(note.startsWith(scenario.note), note);
+  // A solved triangle is described by its measures; the start-up drawing
+  // in words alone.
+  const pictured = /\d/.test(await page.locator('#picture-description').textContent());
+  assert.equal(pictured, scenario.picture);
+  assert.equal(await page.locator('#other').isVisible(), scenario.other);
+  assert.equal(await page.locator('#solution-button').isVisible(), scenario.solution);
+}
+
 for (const scenario of kScenarios) {
   test(`scenario: ${scenario.name}`, async () => {
     await reload();
@@ -218,23 +273,18 @@ for (const scenario of kScenarios) {
           document.getElementById('alert').textContent = '';
         });
       }
-      await play(action);
+      await (scenario.practice ? playPractice(action) : play(action));
     }
-    assert.deepEqual(await fieldsInPlace(), scenario.pageFields ?? scenario.fields);
-    const note = await page.locator('#note').textContent();
-    assert.ok(note.startsWith(scenario.note), note);
-    const announced = scenario.announced;
+    if (scenario.practice)
+      await checkPractice(scenario.practice);
+    else
+      await checkList(scenario);
+    const announced = (scenario.practice ?? scenario).announced;
     const alert = announced.startsWith('!');
     const said = { status: await page.getByRole('status').textContent(), alert: await page.getByRole('alert').textContent() };
     assert.equal(said.status + said.alert === '', announced === '', JSON.stringify(said));
     if (announced !== '')
       assert.ok(said[alert ? 'alert' : 'status'].startsWith(announced.slice(alert ? 1 : 0)), JSON.stringify(said));
-    // A solved triangle is described by its measures; the start-up drawing
-    // in words alone.
-    const pictured = /\d/.test(await page.locator('#picture-description').textContent());
-    assert.equal(pictured, scenario.picture);
-    assert.equal(await page.locator('#other').isVisible(), scenario.other);
-    assert.equal(await page.locator('#solution-button').isVisible(), scenario.solution);
   });
 }
 
@@ -580,6 +630,159 @@ for (const { name, typed, address, solution } of kElementCases) {
   });
 }
 
+// The page at an address, as a first visit opens it: in the browser's
+// language, and from another page, since going to a fragment of the page
+// keeps the document, whose address then follows what it shows.
+async function openAt(address) {
+  const url = new URL(`/${address}`, page.url()).href;
+  await page.evaluate(() => localStorage.clear());
+  await page.goto('about:blank');
+  await page.goto(url);
+  await page.locator('#page').waitFor();
+}
+
+// A problem as the command line poses it: its number, its text, the names
+// it gives and asks for, and the key's values.
+function posed(type, level, seed) {
+  const lines = execFileSync(triangleSolve, ['--practice', '--type', type, '--level', String(level), '--seed',
+    String(seed), '--count', '1'], { encoding: 'utf8' }).trimEnd().split('\n').map((line) => line.split('\t'));
+  const part = (name) => lines.find((line) => line[0] === name)[1].split(' ');
+  const [, id, text] = lines.find((line) => line[0] === 'problem');
+  return {
+    id, text, given: part('given').map((item) => item.split('=')[0]), asked: part('ask'),
+    key: part('key').map((item) => item.split('=')[1]),
+  };
+}
+
+// The letters a figure shows for the elements named, as the picture's
+// texts read: the angles' Greek letters, the sides', the cevians' labels
+// ("hc"); the area, the radii, the perimeter and a count have none.
+function drawnLetters(names, mark) {
+  const letter = (name) => ({ A: 'α', B: 'β', C: 'γ' })[name] ?? (/^([abc]|[hml]_[abc])$/.test(name) ? name.replace('_', '') : null);
+  return names.map(letter).filter((drawn) => drawn !== null).map((drawn) => drawn + mark).sort();
+}
+
+// The marks the command line gives the answers, in the page's words.
+const kMarkWords = { right: 'Вярно.', rounded: 'Вярно с точност до последната цифра.', wrong: 'Грешно.' };
+function marked(id, answers) {
+  const lines = execFileSync(triangleSolve, ['--check', id, ...answers], { encoding: 'utf8' }).trimEnd().split('\n');
+  return lines.map((line) => {
+    const [mark, , ...parts] = line.split('\t');
+    return mark === 'unsimplified' ? `Вярно, но се опростява: ${parts.join(', ')}.` : kMarkWords[mark];
+  });
+}
+
+// Practice against the command line, which poses the same problems and
+// marks answers by the same rules without the page's session: a problem of
+// each row's type opened by its address shows the command line's text, and
+// its figure marks what the command line says is given and asked, and the
+// key's first value with "2" for every other answer, typed into the fields
+// found by their names and checked by Enter, get its marks, each its
+// field's description too.
+const kPracticeCases = [
+  { name: 'two sides and the angle between them, exact answers', type: 'sas', level: 0 },
+  { name: 'how many triangles', type: 'ssa', level: 0 },
+  { name: 'three medians, with a calculator', type: 'medians', level: 1 },
+  { name: 'an angle, its side and the height to it', type: 'height', level: 0 },
+];
+
+for (const { name, type, level } of kPracticeCases) {
+  test(`practice against the command line: ${name}`, async () => {
+    const problem = posed(type, level, 40);
+    await openAt(`#practice=${problem.id}`);
+    assert.equal(await page.locator('#practice-mode').getAttribute('aria-pressed'), 'true');
+    assert.equal(await page.locator('#problem').textContent(), problem.text);
+    assert.equal(await page.getByRole('textbox', { name: 'Номер на задачата' }).inputValue(), problem.id);
+    assert.equal(await page.locator('#answers input').count(), problem.asked.length);
+    // The figure: the given elements' letters marked, the asked ones' with "?".
+    for (const [mark, names, question] of [['given', problem.given, ''], ['asked', problem.asked, '?']]) {
+      const shown = await page.locator(`#picture text.${mark}`).allTextContents();
+      assert.deepEqual(shown.sort(), drawnLetters(names, question), mark);
+    }
+    const answers = problem.key.map((value, k) => (k === 0 ? value : '2'));
+    for (const [k, text] of answers.entries())
+      await (await answerField(k)).fill(text);
+    await (await answerField(answers.length - 1)).press('Enter');
+    const marks = marked(problem.id, problem.asked.map((asked, k) => `${asked}=${answers[k]}`));
+    assert.deepEqual(await page.locator('#answers .verdict').allTextContents(), marks);
+    for (const k of marks.keys()) {
+      const described = await (await answerField(k)).evaluate((field) =>
+        document.getElementById(field.getAttribute('aria-describedby')).textContent);
+      assert.equal(described, marks[k]);
+    }
+  });
+}
+
+test('practice by address: a number that is no problem\'s is refused and the problem stays; «Нова задача» and Back', async () => {
+  const problem = posed('sas', 0, 7);
+  await openAt(`#practice=${problem.id}`);
+  await (await answerField(0)).fill('√109');
+  const number = page.getByRole('textbox', { name: 'Номер на задачата' });
+  for (const typed of ['31', 'abc', '99999999999999999999']) {
+    await number.fill(typed);
+    await number.press('Enter');
+    const message = `Няма задача с номер „${typed}“: задачата на екрана остава.`;
+    assert.equal(await page.getByRole('alert').textContent(), message);
+    assert.equal(await page.locator('#problem-number-message').textContent(), message);
+    assert.equal(await number.getAttribute('aria-invalid'), 'true');
+    assert.equal(await page.locator('#problem').textContent(), problem.text);
+    assert.equal(await (await answerField(0)).inputValue(), '√109');
+    assert.equal(new URL(page.url()).hash, `#practice=${problem.id}`);
+  }
+  await page.getByRole('button', { name: 'Провери' }).click();
+  assert.equal(await page.locator('#answers .verdict').first().textContent(), 'Вярно.');
+  await page.locator('#link').click();
+  await page.locator('#copied:not(:empty)').waitFor();
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), page.url());
+  await page.getByRole('button', { name: 'Нова задача' }).click();
+  const next = new URL(page.url()).hash;
+  assert.match(next, /^#practice=[0-9]+$/);
+  assert.notEqual(next, `#practice=${problem.id}`);
+  assert.equal(`#practice=${await number.inputValue()}`, next);
+  assert.equal(await page.locator('#problem-number-message').textContent(), '');
+  await page.goBack();
+  assert.equal(await page.locator('#problem').textContent(), problem.text);
+  await openAt('#practice=31');
+  assert.equal(await page.getByRole('alert').textContent(), 'Няма задача с номер „31“: задачата на екрана остава.');
+  assert.equal(await page.locator('#practice-mode').getAttribute('aria-pressed'), 'true');
+  assert.ok((await page.locator('#problem').textContent()).length > 0);
+});
+
+test('a worksheet from its address: a count out of range refused at its field; then each variant and the key on pages of their own', async () => {
+  await openAt('#worksheet=7;level=0;count=4;variants=2;types=sas,ssa;solutions=0');
+  const settings = page.getByRole('dialog', { name: 'Работен лист' });
+  const count = settings.getByRole('textbox', { name: 'Задачи във вариант' });
+  assert.equal(await count.inputValue(), '4');
+  const checked = await settings.locator('.choice-box:has(input:checked)').allTextContents();
+  assert.deepEqual(checked.map((text) => text.trim()), ['Две страни и ъгълът между тях', 'Колко триъгълника?']);
+  await page.evaluate(() => {
+    window.print = () => {
+      window.printed = (window.printed ?? 0) + 1;
+    };
+  });
+  await count.fill('31');
+  await settings.getByRole('button', { name: 'Печат' }).click();
+  assert.equal(await settings.getByRole('alert').textContent(), '„Задачи във вариант“: въведете цяло число от 1 до 30.');
+  assert.equal(await page.evaluate(() => [document.activeElement.id, window.printed ?? 0].join()), 'sheet-count,0');
+  assert.match(new URL(page.url()).hash, /;count=31;/);
+  await count.fill('4');
+  await count.press('Enter');
+  assert.equal(await page.evaluate(() => window.printed), 1);
+  const headings = await page.locator('#sheet h1').allTextContents();
+  assert.deepEqual(headings, ['Работен лист · Вариант А', 'Работен лист · Вариант Б', 'Отговори']);
+  // Four problems a variant and a line of the key for each; the first from
+  // the sheet's number, the other variant's first with other data.
+  const numbered = await page.locator('#sheet p:has(> b)').allTextContents();
+  assert.equal(numbered.length, 2 * 4 * 2);
+  assert.equal(numbered[0], `1. ${posed('sas', 0, 7).text}`);
+  assert.notEqual(numbered[4], numbered[0]);
+  assert.equal(pageCount(await page.pdf({ preferCSSPageSize: true })), 3);
+  await page.keyboard.press('Escape');
+  assert.equal(await settings.count(), 0);
+  await page.waitForFunction(() => /^#practice=[0-9]+$/.test(location.hash));
+  assert.equal(await page.locator('#sheet').innerHTML(), '');
+});
+
 test('opened as a file, the page computes', async () => {
   const local = await context.newPage();
   try {
@@ -597,7 +800,7 @@ test('opened as a file, the page computes', async () => {
 test('no request leaves the page\'s own server or is refused, and computing asks for nothing', () => {
   const origin = new URL(page.url()).origin;
   const files = requested.map((url) => new URL(url)).map((url) => (url.origin === origin ? url.pathname : url.href));
-  const served = ['/', '/page.css', '/page.js', '/picture.js', '/triangle.js', '/icon.svg'];
+  const served = ['/', '/page.css', '/page.js', '/picture.js', '/practice.js', '/triangle.js', '/icon.svg'];
   const onFile = served.map((file) => `file://${siteDir}${file === '/' ? '/index.html' : file}`);
   // The app's manifest, service worker and icons in PNG only where the page
   // is served.
