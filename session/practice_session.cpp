@@ -136,6 +136,7 @@ void PracticeSession::show(Problem problem)
         m_view.asked.push_back(q ? wording::symbolOf(*q) : std::string(m_language->practice.count));
     }
     markFigure(m_problem, m_view);
+    m_view.solutionOffered = openSolution().has_value();
     m_view.picture = figureOf(m_problem, m_format);
     if (m_view.picture)
         m_view.picture->marked = m_view.marked;

@@ -25,8 +25,9 @@ struct PracticeView {
     std::vector<std::string> answers; // as typed
     std::vector<std::string> marks;   // in words; empty before «Провери» or for an empty field
     std::string hint;
-    std::string counter; // "Верни отговори: 3 от 4."
-    std::string note;    // the hint, or how answers are written before any
+    std::string counter;          // "Верни отговори: 3 от 4."
+    std::string note;             // the hint, or how answers are written before any
+    bool solutionOffered = false; // «Решение» shows: none where the data fit no triangle
     // The figure: the problem's triangle to scale, or where the problem asks
     // how many triangles there are, the start-up triangle as a sketch; the
     // heights, medians and bisectors it gives or asks for drawn, and the

@@ -220,6 +220,20 @@ private slots:
             = practice.showProblem(problemId(ProblemType::IncludedAngle, Level::NoCalculator, 7));
         QVERIFY(shown);
         QCOMPARE(shown->asked, (std::vector<std::string> {"c", "S", "R"}));
+        // The figure: a and b and the angle between them given, c asked (S
+        // and R are not drawn); to scale, with its solution.
+        using namespace triangle::geometry;
+        QCOMPARE(shown->figureMarks, (ElementMarks {sideBit(0) | sideBit(1) | angleBit(2), sideBit(2)}));
+        QVERIFY(shown->picture && shown->solutionOffered);
+        // Data that fit no triangle: a sketch, and the solution says why.
+        const auto none
+            = practice.showProblem(problemId(ProblemType::HowManyTriangles, Level::NoCalculator, 3));
+        QVERIFY(none && !none->picture && none->solutionOffered);
+        QVERIFY(practice.openSolution()->document.find("няма триъгълник") != std::string::npos);
+        QCOMPARE(none->figureMarks.given, angleBit(0) | sideBit(0) | sideBit(1));
+        QVERIFY(practice.openNumber(" 224 ").problemId == 224);
+        QCOMPARE(practice.openNumber("12x").announcement->kind, session::Announcement::Kind::Alert);
+        QCOMPARE(practice.view().problemId, std::uint64_t {224});
         practice.edit(0, "√109");
         practice.edit(1, "36,37");
         practice.edit(2, "1");

@@ -20,6 +20,11 @@ QString withMnemonic(std::string_view caption, std::string_view letter)
     return text;
 }
 
+QString captionOf(const wording::ControlWords &words)
+{
+    return words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic);
+}
+
 QRect toPixels(const Twips &place)
 {
     return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),

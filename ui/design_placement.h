@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "ui/form_design.h"
+#include "wording/language.h"
 
 class QPushButton;
 class QWidget;
@@ -16,6 +17,9 @@ QString utf8(std::string_view text);
 
 // The caption with the mnemonic's letter underlined: "&Изчисли".
 QString withMnemonic(std::string_view caption, std::string_view letter);
+
+// A control's caption with its Alt letter underlined where it has one.
+QString captionOf(const wording::ControlWords &words);
 
 QRect toPixels(const Twips &place);
 

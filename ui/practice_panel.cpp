@@ -26,11 +26,6 @@ QString symbolMarkup(const std::string &symbol)
     return QStringLiteral("<i>%1<sub>%2</sub></i> =").arg(text.left(underscore), text.mid(underscore + 1));
 }
 
-QString captionText(const wording::ControlWords &words)
-{
-    return words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic);
-}
-
 } // namespace
 
 PracticePanel::PracticePanel(QWidget *parent)
@@ -113,9 +108,9 @@ void PracticePanel::setLanguage(const wording::Language &language)
 {
     m_language = &language;
     const wording::PracticeModeWords &words = language.practiceMode;
-    m_typeCaption->setText(captionText(words.type));
-    m_levelCaption->setText(captionText(words.level));
-    m_numberCaption->setText(captionText(words.number));
+    m_typeCaption->setText(captionOf(words.type));
+    m_levelCaption->setText(captionOf(words.level));
+    m_numberCaption->setText(captionOf(words.number));
     m_type->setAccessibleName(utf8(words.type.caption));
     m_level->setAccessibleName(utf8(words.level.caption));
     m_number->setAccessibleName(utf8(words.number.caption));

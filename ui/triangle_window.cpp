@@ -197,8 +197,7 @@ void TriangleWindow::applyWords()
 // The caption with its Alt letter underlined; the name without the mark.
 void TriangleWindow::nameButton(QPushButton &button, const wording::ControlWords &words)
 {
-    button.setText(
-        words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic));
+    button.setText(captionOf(words));
     button.setAccessibleName(utf8(words.accessibleName.empty() ? words.caption : words.accessibleName));
 }
 
@@ -576,6 +575,7 @@ void TriangleWindow::render(const triangle::session::ElementsView &view)
 void TriangleWindow::render(const triangle::session::PracticeView &view)
 {
     Practice1->render(view);
+    Command6[2]->setVisible(view.solutionOffered);
     showNote(QString::fromStdString(view.note));
     // The figure hides the answer's measures: a screen reader hears the
     // problem, which says what the figure marks.

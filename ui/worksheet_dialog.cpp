@@ -37,16 +37,11 @@ constexpr double kMarginMillimetres = 18;
 constexpr double kPaperPointSize = 12;
 constexpr int kMostSeed = 999'999;
 
-QString captionText(const wording::ControlWords &words)
-{
-    return words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic);
-}
-
 // A control with its caption over it, the caption's Alt letter taking the
 // focus to it, and its name for a screen reader.
 void addRow(QFormLayout &form, const wording::ControlWords &words, QWidget *control)
 {
-    auto *caption = new QLabel(captionText(words));
+    auto *caption = new QLabel(captionOf(words));
     caption->setBuddy(control);
     control->setAccessibleName(utf8(words.caption));
     form.addRow(caption, control);
@@ -111,7 +106,7 @@ void WorksheetDialog::createControls(const WorksheetOptions &initial)
     addRow(*form, words.variants, m_variants);
     m_seed = spinBox(1, kMostSeed, static_cast<int>(std::min<std::uint32_t>(initial.seed, kMostSeed)));
     addRow(*form, words.seed, m_seed);
-    m_solutions = new QCheckBox(captionText(words.withSolutions));
+    m_solutions = new QCheckBox(captionOf(words.withSolutions));
     m_solutions->setAccessibleName(utf8(words.withSolutions.caption));
     m_solutions->setChecked(initial.solutions);
     form->addRow(m_solutions);
@@ -119,7 +114,7 @@ void WorksheetDialog::createControls(const WorksheetOptions &initial)
     const wording::SolutionWindowWords &paper = m_language->solutionWindow;
     auto *buttons = new QDialogButtonBox;
     const auto button = [&](const wording::ControlWords &caption, QDialogButtonBox::ButtonRole role) {
-        auto *pressed = buttons->addButton(captionText(caption), role);
+        auto *pressed = buttons->addButton(captionOf(caption), role);
         pressed->setAccessibleName(utf8(caption.caption));
         return pressed;
     };
