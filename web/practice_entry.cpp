@@ -53,22 +53,6 @@ std::optional<Number> wholeNumber(std::string_view text, Number least, Number mo
     return value;
 }
 
-// Whether the problem on view has a worked solution to open (none where a
-// step faults): found once per problem and language, not at every key typed
-// into an answer.
-bool solutionOffered()
-{
-    struct Known {
-        std::string problem;
-        bool offered = false;
-    };
-    static Known known; // NOLINT(*-avoid-non-const-global-variables): what was found last
-    const auto &session = pagePractice();
-    if (known.problem != session.view().problem)
-        known = {session.view().problem, session.openSolution().has_value()};
-    return known.offered;
-}
-
 // The mode's view, each answer field with its name, "Отговор за c". The
 // picture is described by the problem itself: its measures would give the
 // answers away. `numberMessage` says why a number typed opened no problem.
@@ -98,7 +82,7 @@ void writeView(JsonText &json, const PracticeView &view, const std::optional<Ann
         .key("otherTriangle")
         .boolean(false)
         .key("solution")
-        .boolean(solutionOffered())
+        .boolean(view.solutionOffered)
         .key("triangle")
         .number(1)
         .endObject();
