@@ -94,6 +94,9 @@ void WorksheetDialog::createControls(const WorksheetOptions &initial)
         item->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
     }
     m_types->setCurrentRow(0);
+    // Every type in view: the list is short, and a scroll bar would hide
+    // the last ones from a glance.
+    m_types->setMinimumHeight(m_types->sizeHintForRow(0) * m_types->count() + 2 * m_types->frameWidth() + 4);
     addRow(*form, words.types, m_types);
     m_level = new QComboBox;
     for (const std::string_view level : mode.levels)

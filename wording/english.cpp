@@ -381,7 +381,7 @@ const Language kEnglish = {
     },
     PracticeModeWords {
         {"Practice", "", "r"},
-        {"Problem type", "", "T"},
+        {"Problem type", "", "t"},
         "Every type in turn",
         {
             "Two sides and the included angle",
@@ -396,7 +396,7 @@ const Language kEnglish = {
             "Three heights",
             "Two sides and a bisector",
         },
-        {"Level", "", "L"},
+        {"Level", "", "e"},
         {"Without a calculator", "With a calculator"},
         {"Problem", "", ""},
         "Answer for %1",
@@ -419,7 +419,7 @@ const Language kEnglish = {
         "Solutions",
         "Problem %1 (variant %2)",
         "no such triangle",
-        {"Problem types", "", "P"},
+        {"Problem types", "", "y"},
         {"Problems per variant", "", "b"},
         {"Variants", "", "V"},
         {"Sheet number", "", "N"},

@@ -4,8 +4,10 @@
 // controls in, and what a screen reader calls them.
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -28,6 +30,7 @@
 #include "ui/plane_in_qt.h"
 #include "ui/triangle_picture.h"
 #include "ui/window_font.h"
+#include "ui/worksheet_dialog.h"
 #include "window_test_support.h"
 
 using namespace triangle::ui;
@@ -53,6 +56,8 @@ private slots:
     void theFocusStartsOnTheList();
     void tabVisitsTheControlsInTheFormsOrder();
     void tabVisitsThePracticeModeInReadingOrder();
+    void eachAltLetterReachesOneControl_data();
+    void eachAltLetterReachesOneControl();
     void screenReadersHearTheControlsByName_data();
     void screenReadersHearTheControlsByName();
     void theOtherTriangleButtonFillsFreeSpaceUnderThePicture();
@@ -421,6 +426,49 @@ void WindowLayoutTest::tabVisitsThePracticeModeInReadingOrder()
         visited << QApplication::focusWidget()->accessibleName();
     }
     QCOMPARE(visited, expected);
+}
+
+void WindowLayoutTest::eachAltLetterReachesOneControl_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("mode"); // 0 the list, 1 any three elements, 2 practice, 3 the worksheet's settings
+    for (const QString language : {"bg", "en"}) {
+        for (int mode = 0; mode < 4; ++mode)
+            QTest::addRow("%s, mode %d", qPrintable(language), mode) << language << mode;
+    }
+}
+
+// The letters Alt takes in what is on view: no two controls share one.
+void WindowLayoutTest::eachAltLetterReachesOneControl()
+{
+    QFETCH(QString, language);
+    QFETCH(int, mode);
+    m_window->setLanguage(*triangle::wording::languageFor(language.toStdString()));
+    if (mode == 1)
+        test::click(*m_window->Command4);
+    if (mode == 2)
+        test::click(*m_window->Command5);
+    std::unique_ptr<WorksheetDialog> dialog;
+    QWidget *shown = m_window.get();
+    if (mode == 3) {
+        dialog = std::make_unique<WorksheetDialog>(
+            triangle::NumberFormat {","}, m_window->language(), triangle::WorksheetOptions {}, nullptr);
+        dialog->show();
+        shown = dialog.get();
+    }
+    std::set<QString> letters;
+    for (QWidget *widget : shown->findChildren<QWidget *>()) {
+        QString text;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            text = button->text();
+        else if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+            text = label->text();
+        const auto mark = text.indexOf(u'&');
+        if (!widget->isVisibleTo(shown) || mark < 0 || mark + 1 >= text.size())
+            continue;
+        QVERIFY2(letters.insert(text.mid(mark + 1, 1).toLower()).second, qPrintable(text));
+    }
+    QVERIFY(letters.size() >= 3);
 }
 
 void WindowLayoutTest::screenReadersHearTheControlsByName_data()

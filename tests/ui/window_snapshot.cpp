@@ -7,6 +7,7 @@
 //     window-snapshot OUTPUT.png [COMBINATION V1 V2 V3 | N1=V1 N2=V2 N3=V3] [--other N] [--compute N]
 //                     [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]
 //                     [--practice NUMBER [--answer TEXT]... [--check] [--hint]] [--worksheet SEED]
+//                     [--sheet-settings]
 //
 // --other presses "Друг триъгълник" N times; --compute presses "Изчисли" N
 // more times; --tooltip shows the tooltip of value field FIELD (0 to 8) and
@@ -17,7 +18,8 @@
 // language (bg, en). --practice turns the practice mode on and types the
 // problem's NUMBER; each --answer types the next answer, --check and --hint
 // press «Провери» and «Подсказка». --worksheet saves, with OUTPUT.pdf, the
-// worksheet of that seed with the settings' defaults.
+// worksheet of that seed with the settings' defaults; --sheet-settings saves
+// the worksheet's settings as «Работен лист…» opens them.
 #include <optional>
 
 #include <QApplication>
@@ -51,6 +53,7 @@ struct Snapshot {
     bool check = false;
     bool hint = false;
     int worksheetSeed = 0;
+    bool sheetSettings = false;
 };
 
 std::optional<Snapshot> readArguments(QStringList arguments)
@@ -70,6 +73,10 @@ std::optional<Snapshot> readArguments(QStringList arguments)
     }
     while (!arguments.isEmpty()) {
         const QString option = arguments.takeFirst();
+        if (option == "--sheet-settings") {
+            snapshot.sheetSettings = true;
+            continue;
+        }
         if (option == "--solution" || option == "--check" || option == "--hint") {
             (option == "--solution"       ? snapshot.solution
                     : option == "--check" ? snapshot.check
@@ -187,7 +194,8 @@ int main(int argc, char **argv)
         qWarning("usage: window-snapshot OUTPUT.png [COMBINATION V1 V2 V3 | N1=V1 N2=V2 N3=V3] [--other N] "
                  "[--compute N]"
                  " [--tooltip FIELD] [--solution] [--hold SECONDS] [--lang CODE]"
-                 " [--practice NUMBER [--answer TEXT]... [--check] [--hint]] [--worksheet SEED]");
+                 " [--practice NUMBER [--answer TEXT]... [--check] [--hint]] [--worksheet SEED] "
+                 "[--sheet-settings]");
         return 2;
     }
 
@@ -197,6 +205,14 @@ int main(int argc, char **argv)
         const triangle::ui::WorksheetDialog dialog(
             triangle::NumberFormat {","}, *snapshot->language, options, nullptr);
         return dialog.savePdf(snapshot->output) ? 0 : 1;
+    }
+    if (snapshot->sheetSettings) {
+        triangle::ui::WorksheetDialog dialog(triangle::NumberFormat {","}, *snapshot->language, {}, nullptr);
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            return 1;
+        QTest::qWait(200);
+        return dialog.grab().save(snapshot->output) ? 0 : 1;
     }
     auto window = triangle::ui::test::openWindow(QLocale());
     window->setLanguage(*snapshot->language);
