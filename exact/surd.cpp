@@ -170,11 +170,48 @@ Surd Field::divide(const Surd &x, const Surd &y) const
     return quotient;
 }
 
+// The root of a rational x where each of the first `level` roots is that of
+// a square-free integer: √x is then a rational times the product of some
+// of them, the same one the recursion of rootAt() finds (the products are a
+// basis), tried product by product — the recursion takes 2^level inverses
+// and products of polynomials for it. Nothing where the products outgrow
+// the integers: the recursion decides then.
+std::optional<std::optional<Field::Coefficients>> Field::rationalRootAt(
+    std::size_t level, const Rational &x) const
+{
+    try {
+        for (std::size_t basis = 0; basis < sizeAt(level); ++basis) {
+            Rational product(1);
+            for (std::size_t j = 0; j < level; ++j) {
+                if (((basis >> j) & 1U) != 0)
+                    product = product * m_roots[j].radicand.coefficients[0];
+            }
+            Rational root;
+            if (rationalSquareRoot(x / product, root)) {
+                Coefficients found(sizeAt(level));
+                found[basis] = root;
+                return std::optional(std::move(found));
+            }
+        }
+    } catch (const TooLarge &) {
+        return std::nullopt;
+    }
+    return std::optional<Coefficients>();
+}
+
 // A square root of x in the field of the first `level` roots, of either
 // sign. For x = a + b√r: where x = (s + t√r)², a² − b²r = d² and
 // (a ± d)/2 is s² or r·t², which decides s and t.
 std::optional<Field::Coefficients> Field::rootAt(std::size_t level, const Coefficients &x) const
 {
+    const auto rationalRoots = [&] {
+        return std::all_of(m_roots.begin(), m_roots.begin() + static_cast<std::ptrdiff_t>(level),
+            [](const Root &root) { return root.underRational; });
+    };
+    if (level > 0 && allZero(std::span<const Rational>(x).subspan(1)) && rationalRoots()) {
+        if (auto found = rationalRootAt(level, x[0]))
+            return *found;
+    }
     if (level == 0) {
         Rational root;
         if (!rationalSquareRoot(x[0], root))

@@ -61,6 +61,9 @@ private:
     Coefficients inverseAt(std::size_t level, const Coefficients &x) const;
     std::optional<Coefficients> rootAt(std::size_t level, const Coefficients &x) const;
     std::optional<Coefficients> rootOfSplit(std::size_t level, const Coefficients &x) const;
+    // rootAt() for a rational x over roots of square-free integers: the
+    // root or none, or nothing at all where it cannot tell.
+    std::optional<std::optional<Coefficients>> rationalRootAt(std::size_t level, const Rational &x) const;
     bool addRootsOfRational(const Rational &x);
     std::optional<Rational> rationalHint(std::size_t level, const Coefficients &x) const;
     bool addRoot(const Surd &radicand, bool underRational);

@@ -8,8 +8,10 @@ namespace triangle::session {
 ElementSolution elementSolution(const std::array<ElementText, 3> &given, std::size_t shown,
     const NumberFormat &format, const wording::Language &language)
 {
-    ElementsAnswer answer
-        = answerElements(given, {.otherTriangles = true, .steps = true, .more = true, .exact = true}, format);
+    // The first triangle is found alone as it is among the others: the
+    // others' exact forms are worked out only where one of them is shown.
+    ElementsAnswer answer = answerElements(
+        given, {.otherTriangles = shown > 0, .steps = true, .more = true, .exact = true}, format);
     Outcome &outcome = answer.answer.outcome;
     if (outcome.status != Outcome::Status::Solved || answer.answer.triangles.size() <= shown)
         return {std::nullopt, outcome};
