@@ -42,7 +42,7 @@ std::optional<PictureView> figureOf(const Problem &problem, const NumberFormat &
 {
     if (problem.type == ProblemType::HowManyTriangles)
         return std::nullopt;
-    const ElementsAnswer answer = answerElements(givenTexts(problem), {}, format);
+    const ElementsAnswer answer = answerElements(givenTexts(problem.given), {}, format);
     if (answer.answer.triangles.empty() || !answer.answer.triangles.front().real)
         return std::nullopt;
     const AnsweredTriangle &shown = answer.answer.triangles.front();
@@ -136,7 +136,10 @@ void PracticeSession::show(Problem problem)
         m_view.asked.push_back(q ? wording::symbolOf(*q) : std::string(m_language->practice.count));
     }
     markFigure(m_problem, m_view);
-    m_view.solutionOffered = openSolution().has_value();
+    // Worked out once a problem: «Решение» shows by it, the hint and the
+    // solution read it.
+    m_solution = elementSolution(givenTexts(m_problem.given), 0, m_format, *m_language).page;
+    m_view.solutionOffered = m_solution.has_value();
     m_view.picture = figureOf(m_problem, m_format);
     if (m_view.picture)
         m_view.picture->marked = m_view.marked;
@@ -184,10 +187,7 @@ const PracticeView &PracticeSession::hint()
     return m_view;
 }
 
-std::optional<SolutionPage> PracticeSession::openSolution() const
-{
-    return elementSolution(givenTexts(m_problem), 0, m_format, *m_language).page;
-}
+std::optional<SolutionPage> PracticeSession::openSolution() const { return m_solution; }
 
 void PracticeSession::writeMarks()
 {
@@ -197,7 +197,7 @@ void PracticeSession::writeMarks()
     m_view.counter = wording::filled(words.counter, {std::to_string(m_right), std::to_string(m_marked)});
     m_view.hint.clear();
     if (m_hinted) {
-        const auto page = openSolution();
+        const std::optional<SolutionPage> &page = m_solution;
         if (page && !page->solution.steps.empty()) {
             const wording::GivenTexts given = page->given;
             const std::string first = wording::stepText(page->solution.steps.front(), given, m_format,

@@ -77,6 +77,7 @@ private:
     const wording::Language *m_language;
     std::uint32_t m_nextSeed;
     Problem m_problem;
+    std::optional<SolutionPage> m_solution; // of the problem on view, in the session's words
     std::vector<std::optional<Judgement>> m_judgements;
     int m_right = 0;
     int m_marked = 0;

@@ -40,7 +40,7 @@ std::string keyOf(const Problem &problem, const NumberFormat &format, const word
 
 std::string solutionOf(const Problem &problem, const NumberFormat &format, const wording::Language &language)
 {
-    const auto page = elementSolution(givenTexts(problem), 0, format, language).page;
+    const auto page = elementSolution(givenTexts(problem.given), 0, format, language).page;
     if (!page)
         return "<p>" + wording::paperMarkup(language.worksheet.noTriangle) + "</p>\n";
     std::string text;

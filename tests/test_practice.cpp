@@ -88,7 +88,7 @@ int trianglesOfSsa(const Problem &problem)
 // The triangles that fit a problem's data, solved afresh.
 ElementsAnswer solved(const Problem &problem)
 {
-    const std::array<ElementText, 3> texts = givenTexts(problem);
+    const std::array<ElementText, 3> texts = givenTexts(problem.given);
     return answerElements(texts, {.otherTriangles = true}, NumberFormat {"."});
 }
 

@@ -20,6 +20,15 @@ QString withMnemonic(std::string_view caption, std::string_view letter)
     return text;
 }
 
+QString symbolMarkup(const QString &symbol)
+{
+    const QString text = symbol.toHtmlEscaped();
+    const auto underscore = text.indexOf(QLatin1Char('_'));
+    if (underscore < 0)
+        return QStringLiteral("<i>%1</i>").arg(text);
+    return QStringLiteral("<i>%1<sub>%2</sub></i>").arg(text.left(underscore), text.mid(underscore + 1));
+}
+
 QString captionOf(const wording::ControlWords &words)
 {
     return words.mnemonic.empty() ? utf8(words.caption) : withMnemonic(words.caption, words.mnemonic);

@@ -18,6 +18,10 @@ QString utf8(std::string_view text);
 // The caption with the mnemonic's letter underlined: "&Изчисли".
 QString withMnemonic(std::string_view caption, std::string_view letter);
 
+// An element's symbol as the school writes it, for a label: h_a as an
+// italic h with a subscript a; α or a word as it is, in italics.
+QString symbolMarkup(const QString &symbol);
+
 // A control's caption with its Alt letter underlined where it has one.
 QString captionOf(const wording::ControlWords &words);
 

@@ -22,16 +22,6 @@ constexpr std::array<std::array<int, 3>, 7> kRows = {{
     {15, 16, 17}, // l_a l_b l_c
 }};
 
-// The symbol as the school writes it: h with a subscript a.
-QString symbolOf(Quantity q)
-{
-    const QString tag = utf8(tagOf(q));
-    const auto underscore = tag.indexOf(QLatin1Char('_'));
-    if (underscore < 0)
-        return QStringLiteral("<i>%1</i>").arg(tag);
-    return QStringLiteral("<i>%1<sub>%2</sub></i>").arg(tag.left(underscore), tag.mid(underscore + 1));
-}
-
 } // namespace
 
 ElementsPanel::ElementsPanel(QWidget *parent) : QWidget(parent)
@@ -51,7 +41,7 @@ ElementsPanel::ElementsPanel(QWidget *parent) : QWidget(parent)
                 continue;
             const int left = 6 + static_cast<int>(column) * step;
             const int fieldTop = top + design::kElementCaptionHeight;
-            auto *symbol = new QLabel(symbolOf(static_cast<Quantity>(element)), this);
+            auto *symbol = new QLabel(symbolMarkup(utf8(tagOf(static_cast<Quantity>(element)))), this);
             symbol->setGeometry(left, fieldTop, design::kElementSymbolWidth, 22);
             auto *field = new ValueField(this);
             field->setGeometry(left + design::kElementSymbolWidth, fieldTop, design::kElementFieldWidth, 22);

@@ -15,17 +15,6 @@ namespace {
 
 constexpr int kMargin = 6;
 
-// The symbol as the school writes it: h with a subscript a; a word (the
-// number of triangles) as it is.
-QString symbolMarkup(const std::string &symbol)
-{
-    const QString text = QString::fromStdString(symbol).toHtmlEscaped();
-    const auto underscore = text.indexOf(QLatin1Char('_'));
-    if (underscore < 0)
-        return QStringLiteral("<i>%1</i> =").arg(text);
-    return QStringLiteral("<i>%1<sub>%2</sub></i> =").arg(text.left(underscore), text.mid(underscore + 1));
-}
-
 } // namespace
 
 PracticePanel::PracticePanel(QWidget *parent)
@@ -152,7 +141,8 @@ void PracticePanel::render(const session::PracticeView &view)
         m_marks.at(k)->setVisible(shown);
         if (!shown)
             continue;
-        m_symbols.at(k)->setText(symbolMarkup(view.asked.at(k)));
+        m_symbols.at(k)->setText(
+            symbolMarkup(QString::fromStdString(view.asked.at(k))) + QStringLiteral(" ="));
         const QString typed = QString::fromStdString(view.answers.at(k));
         if (m_answers.at(k)->text() != typed)
             m_answers.at(k)->showText(typed);

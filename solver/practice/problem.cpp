@@ -251,9 +251,7 @@ bool isReal(const AnsweredTriangle &triangle) { return triangle.real; }
 
 std::optional<std::vector<KeyValue>> keyOf(const Posed &posed, ProblemType type, Level level)
 {
-    std::array<ElementText, 3> texts {};
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts.at(i) = {posed.given.at(i).element, posed.given.at(i).text, posed.given.at(i).half};
+    const std::array<ElementText, 3> texts = givenTexts(posed.given);
     // With a calculator the key is decimals: no exact forms to work out;
     // and the rest of the triangle (heights, medians, bisectors, r), whose
     // nested roots are the costly part of the forms, only where asked.
@@ -328,12 +326,12 @@ std::optional<Problem> problemOf(std::uint64_t id)
     return std::nullopt;
 }
 
-std::array<ElementText, 3> givenTexts(const Problem &problem)
+std::array<ElementText, 3> givenTexts(const std::array<GivenValue, 3> &given)
 {
-    std::array<ElementText, 3> given {};
-    for (std::size_t i = 0; i < given.size(); ++i)
-        given.at(i) = {problem.given.at(i).element, problem.given.at(i).text, problem.given.at(i).half};
-    return given;
+    std::array<ElementText, 3> texts {};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts.at(i) = {given.at(i).element, given.at(i).text, given.at(i).half};
+    return texts;
 }
 
 const KeyValue *keyValue(const Problem &problem, std::string_view name)

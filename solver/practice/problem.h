@@ -73,9 +73,9 @@ std::uint64_t problemId(ProblemType type, Level level, std::uint32_t seed);
 // every machine.
 std::optional<Problem> problemOf(std::uint64_t id);
 
-// The problem's given values as any three elements are typed; the texts
-// are the problem's own.
-std::array<ElementText, 3> givenTexts(const Problem &problem);
+// A problem's given values as any three elements are typed; the texts are
+// the values' own.
+std::array<ElementText, 3> givenTexts(const std::array<GivenValue, 3> &given);
 
 // The named value of the key, nothing where the problem does not ask it.
 const KeyValue *keyValue(const Problem &problem, std::string_view name);
